@@ -1,0 +1,100 @@
+#include "CommaText.h"
+
+#include "SjisChars.h"
+
+namespace korvane {
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kComma = ',';
+
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
+
+std::size_t skipBlanks(std::string_view s, std::size_t pos) {
+    while (pos < s.size() && isBlank(s[pos]))
+        ++pos;
+    return pos;
+}
+
+// A quoted field from the opening quote at pos; pos ends behind the closing quote, or at the end
+// of the line when the quote is never closed.
+std::string readQuoted(std::string_view s, std::size_t& pos) {
+    std::string value;
+    ++pos;
+    while (pos < s.size()) {
+        if (s[pos] == kQuote) {
+            if (pos + 1 < s.size() && s[pos + 1] == kQuote) {
+                value += kQuote;
+                pos += 2;
+                continue;
+            }
+            ++pos;
+            return value;
+        }
+        const std::size_t len = sjis::charLength(s, pos);
+        value.append(s.substr(pos, len));
+        pos += len;
+    }
+    return value;
+}
+
+std::string readPlain(std::string_view s, std::size_t& pos) {
+    const std::size_t start = pos;
+    while (pos < s.size() && !isBlank(s[pos]) && s[pos] != kComma)
+        pos += sjis::charLength(s, pos);
+    return std::string(s.substr(start, pos - start));
+}
+
+bool needsQuotes(std::string_view field) {
+    for (std::size_t pos = 0; pos < field.size(); pos += sjis::charLength(field, pos)) {
+        const char c = field[pos];
+        if (isBlank(c) || c == kQuote || c == kComma) return true;
+    }
+    return false;
+}
+
+void appendQuoted(std::string& out, std::string_view field) {
+    out += kQuote;
+    for (std::size_t pos = 0; pos < field.size();) {
+        const std::size_t len = sjis::charLength(field, pos);
+        if (len == 1 && field[pos] == kQuote) out += kQuote;
+        out.append(field.substr(pos, len));
+        pos += len;
+    }
+    out += kQuote;
+}
+
+} // namespace
+
+Fields splitCommaText(std::string_view line) {
+    Fields fields;
+    std::size_t pos = skipBlanks(line, 0);
+    while (pos < line.size()) {
+        fields.push_back(line[pos] == kQuote ? readQuoted(line, pos) : readPlain(line, pos));
+        pos = skipBlanks(line, pos);
+        if (pos < line.size() && line[pos] == kComma) {
+            if (pos + 1 == line.size())
+                fields.emplace_back(); // a comma at the very end gives a last, empty field
+            pos = skipBlanks(line, pos + 1);
+        }
+    }
+    return fields;
+}
+
+std::string joinCommaText(const Fields& fields) {
+    // A lone empty field is written as "" so that it reads back as one field, not as none.
+    if (fields.size() == 1 && fields.front().empty()) return std::string(2, kQuote);
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += kComma;
+        if (needsQuotes(fields[i]))
+            appendQuoted(out, fields[i]);
+        else
+            out += fields[i];
+    }
+    return out;
+}
+
+} // namespace korvane

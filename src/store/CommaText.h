@@ -1,0 +1,17 @@
+#pragma once
+// Comma text: the field syntax of every quest table line and address list line.
+// Fields are joined with ","; a field holding a byte of 0x20 or below, a double quote or a comma is
+// enclosed in double quotes with inner quotes doubled. On reading, an unquoted space also ends a field.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+using Fields = std::vector<std::string>;
+
+Fields splitCommaText(std::string_view line);
+std::string joinCommaText(const Fields& fields);
+
+} // namespace korvane

@@ -1,0 +1,20 @@
+#pragma once
+// The fixed names of the data files in the data folder (the executable's folder).
+
+#include <QDir>
+#include <QString>
+
+namespace korvane::files {
+
+inline const QString kQuestTable = QStringLiteral("クエスト.csv");
+inline const QString kContent = QStringLiteral("クエスト内容.txt");
+inline const QString kReward = QStringLiteral("クエスト報酬.txt");
+inline const QString kMemo = QStringLiteral("クエストメモ.txt");
+inline const QString kUrlList = QStringLiteral("URLLIST.txt");
+
+// File names are appended to the folder as they stand.
+inline QString inFolder(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name);
+}
+
+} // namespace korvane::files

@@ -1,0 +1,45 @@
+#pragma once
+// An ordered list of code page 932 lines, sorted with the one comparator. It remembers how much of
+// it is known to be in order, so that a list read in order costs one pass at start and a few
+// appended lines cost a merge, not a full sort.
+
+#include "Collation.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+class LineList {
+public:
+    using Lines = std::vector<std::string>;
+
+    explicit LineList(const Collation& collation = Collation::user()) : collation_(&collation) {}
+
+    const Lines& lines() const { return lines_; }
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    const std::string& operator[](std::size_t i) const { return lines_[i]; }
+
+    void assign(Lines lines);
+    void append(std::string line);
+    void set(std::size_t i, std::string line);
+    void erase(std::size_t first, std::size_t count);
+
+    // Stable: equal lines keep their order.
+    void sort();
+    bool isSorted();
+
+    // Index of the first line not less than key; meaningful only on a sorted list.
+    std::size_t lowerBound(std::string_view key) const;
+
+    const Collation& collation() const { return *collation_; }
+
+private:
+    const Collation* collation_;
+    Lines lines_;
+    std::size_t sortedPrefix_ = 0; // lines_[0, sortedPrefix_) are known to be in order
+};
+
+} // namespace korvane

@@ -1,0 +1,107 @@
+#include "QuestTable.h"
+
+#include "Errors.h"
+#include "Numbers.h"
+#include "SjisChars.h"
+
+#include <cstdio>
+
+namespace korvane {
+namespace {
+
+constexpr std::size_t kMaxLinesPerQuest = 257;
+
+} // namespace
+
+QuestRecord toQuestRecord(const Fields& fields) {
+    QuestRecord record;
+    for (std::size_t i = 0; i < record.size() && i < fields.size(); ++i)
+        record[i] = fields[i];
+    return record;
+}
+
+Fields toFields(const QuestRecord& record) {
+    return Fields(record.begin(), record.end());
+}
+
+std::string formatQuestNumber(int number) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d", number);
+    return buffer;
+}
+
+std::string removeSpaces(std::string_view line) {
+    std::string out;
+    out.reserve(line.size());
+    for (std::size_t pos = 0; pos < line.size();) {
+        const std::size_t len = sjis::charLength(line, pos);
+        const std::string_view ch = line.substr(pos, len);
+        if (ch != " " && ch != "\x81\x40") out.append(ch);
+        pos += len;
+    }
+    return out;
+}
+
+void QuestTable::load(std::vector<QuestRecord>& rows) {
+    maxQuestNo_ = 0;
+    read();
+    rows.clear();
+    rows.reserve(lines().size());
+    for (std::size_t i = 0; i < lines().size(); ++i) {
+        lines().set(i, removeSpaces(lines()[i]));
+        const Fields fields = splitCommaText(lines()[i]);
+        rows.push_back(toQuestRecord(fields));
+        if (fields.empty()) throw errors::indexOutOfRange(0);
+        const auto number = parseInteger(fields[kNumber]);
+        if (!number) throw errors::notInteger(fields[kNumber]);
+        maxQuestNo_ = std::max(maxQuestNo_, *number);
+    }
+    markLoaded();
+}
+
+std::optional<std::size_t> QuestTable::find(std::string_view number) {
+    if (number.size() != 4) return std::nullopt;
+    std::size_t index = 0;
+    if (lines().isSorted()) {
+        index = lines().lowerBound(number);
+    } else {
+        // A table read out of order: the binary search would be meaningless, so look line by line.
+        while (index < lines().size() && !hasQuestKey(lines()[index], number))
+            ++index;
+    }
+    if (index < lines().size() && hasQuestKey(lines()[index], number)) return index;
+    return std::nullopt;
+}
+
+void QuestTable::replaceField(std::size_t index, std::size_t field, std::string value) {
+    Fields fields = splitCommaText(lines()[index]);
+    if (field >= fields.size()) throw errors::indexOutOfRange(static_cast<long long>(field));
+    fields[field] = std::move(value);
+    lines().set(index, joinCommaText(fields));
+}
+
+void QuestTable::replaceLine(std::size_t index, const QuestRecord& record) {
+    lines().set(index, joinCommaText(toFields(record)));
+}
+
+std::string QuestTable::addQuest(QuestRecord record) {
+    ++maxQuestNo_;
+    record[kNumber] = formatQuestNumber(maxQuestNo_);
+    lines().append(joinCommaText(toFields(record)));
+    lines().sort();
+    return record[kNumber];
+}
+
+std::size_t QuestTable::deleteQuest(std::string_view number) {
+    std::size_t count = 0;
+    if (const auto index = find(number)) {
+        while (count < kMaxLinesPerQuest && *index + count < lines().size() &&
+               hasQuestKey(lines()[*index + count], number))
+            ++count;
+        lines().erase(*index, count);
+    }
+    lines().sort();
+    return count;
+}
+
+} // namespace korvane

@@ -1,0 +1,68 @@
+#pragma once
+// The quest table "クエスト.csv": one quest per line as comma text, nine fields. QuestList is held
+// as the cleaned lines; maxQuestNo is the highest number seen and is never lowered in a run.
+
+#include "CommaText.h"
+#include "StoredList.h"
+
+#include <array>
+#include <optional>
+
+namespace korvane {
+
+// Field positions, which are also the grid's column numbers.
+enum QuestField : int {
+    kNumber,
+    kNation,
+    kArea,
+    kName,
+    kPlace,
+    kCondition,
+    kOffered,
+    kCompleted,
+    kRepeatable
+};
+constexpr std::size_t kQuestFieldCount = 9;
+
+// One quest: the nine fields in table order, flags "1" or "0".
+using QuestRecord = std::array<std::string, kQuestFieldCount>;
+
+// The first nine fields; missing ones stay empty.
+QuestRecord toQuestRecord(const Fields& fields);
+Fields toFields(const QuestRecord& record);
+
+// maxQuestNo + 1 and such: at least four digits, zero-padded.
+std::string formatQuestNumber(int number);
+
+// Drops ASCII spaces and full-width spaces (0x81 0x40), stepping over whole characters.
+std::string removeSpaces(std::string_view line);
+
+class QuestTable : public StoredList {
+public:
+    using StoredList::StoredList;
+
+    // Reads and cleans every line, putting each line's record into rows, and computes maxQuestNo.
+    // A line whose first field is not an integer, or an empty line, stops the load with its error;
+    // rows then holds the lines up to that one and the table counts as not loaded.
+    void load(std::vector<QuestRecord>& rows);
+
+    int maxQuestNo() const { return maxQuestNo_; }
+
+    // The index of the quest's line: a confirmed hit only (its first four bytes are the number).
+    std::optional<std::size_t> find(std::string_view number);
+
+    // Field position is zero-based; throws the index error when the line has no such field.
+    void replaceField(std::size_t index, std::size_t field, std::string value);
+    void replaceLine(std::size_t index, const QuestRecord& record);
+
+    // Gives the record the number maxQuestNo + 1, raises maxQuestNo, appends and sorts.
+    std::string addQuest(QuestRecord record);
+
+    // Removes the quest's lines (at most 257) from its confirmed hit on, then sorts; the count removed.
+    std::size_t deleteQuest(std::string_view number);
+
+private:
+    int maxQuestNo_ = 0;
+};
+
+} // namespace korvane

@@ -1,0 +1,78 @@
+#include "store/Collation.h"
+#include "store/LineList.h"
+#include "support/Sjis.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::sj;
+
+class CollationInLocale : public testing::TestWithParam<const char*> {
+protected:
+    Collation collation{GetParam()};
+};
+
+TEST_P(CollationInLocale, OrdersStoredLinesByNumberThenIndex) {
+    EXPECT_TRUE(collation.less("0012000a", "0012001b"));
+    EXPECT_TRUE(collation.less("0012001b", "0013000"));
+    EXPECT_TRUE(collation.less("0012", "0012,abc"));
+    EXPECT_TRUE(collation.less("0012,abc", "0012000"));
+    EXPECT_TRUE(collation.less("0009" + sj("ジュノ"), "0010"));
+    EXPECT_FALSE(collation.less("0012", "0012"));
+}
+
+TEST_P(CollationInLocale, IgnoresCaseOnly) {
+    EXPECT_EQ(collation.compare("0001abc", "0001ABC"), 0);
+    EXPECT_EQ(collation.compare(sj("ＡＢ"), sj("ａｂ")), 0) << "full-width letters fold too";
+    EXPECT_NE(collation.compare("0001b", "0001a"), 0);
+    EXPECT_TRUE(collation.less("0001a", "0001B"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, CollationInLocale, testing::Values("", "ja_JP", "en_US", "de_DE"));
+
+TEST(Collation, LocaleComesFromTheEnvironment) {
+    ::setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    EXPECT_EQ(Collation::localeFromEnvironment(), "ja_JP");
+    ::setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(Collation::localeFromEnvironment(), "");
+    ::setenv("LC_ALL", "POSIX", 1);
+    EXPECT_EQ(Collation::localeFromEnvironment(), "");
+    ::unsetenv("LC_ALL");
+    ::setenv("LC_COLLATE", "de_DE@euro", 1);
+    EXPECT_EQ(Collation::localeFromEnvironment(), "de_DE");
+    ::unsetenv("LC_COLLATE");
+}
+
+TEST(LineList, SortIsStableAndMergesAppendedLines) {
+    Collation root("");
+    LineList list(root);
+    list.assign({"0003000c", "0001000a", "0002000b", "0001000A"});
+    EXPECT_FALSE(list.isSorted());
+    list.sort();
+    EXPECT_EQ(list.lines(), (LineList::Lines{"0001000a", "0001000A", "0002000b", "0003000c"}));
+    list.append("0002000B");
+    list.append("0000000z");
+    list.append("0002000b");
+    list.sort();
+    EXPECT_EQ(list.lines(), (LineList::Lines{"0000000z", "0001000a", "0001000A", "0002000b", "0002000B",
+                                             "0002000b", "0003000c"}));
+    EXPECT_EQ(list.lowerBound("0002"), 3u);
+    EXPECT_EQ(list.lowerBound("0004"), list.size());
+}
+
+TEST(LineList, ErasingKeepsOrderKnowledgeTrue) {
+    Collation root("");
+    LineList list(root);
+    list.assign({"1", "2", "3", "4", "5"});
+    list.sort();
+    list.erase(1, 2);
+    list.set(1, "0");
+    EXPECT_FALSE(list.isSorted());
+    list.sort();
+    EXPECT_EQ(list.lines(), (LineList::Lines{"0", "1", "5"}));
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,79 @@
+#include "store/LineFile.h"
+#include "store/Errors.h"
+#include "support/TempFiles.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace korvane {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+TEST(LineFile, EndsLinesAtCrLfLoneCrAndLoneLf) {
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitLines("\n\n"), (Lines{"", ""}));
+    EXPECT_EQ(splitLines("a\n\rb"), (Lines{"a", "", "b"}));
+    EXPECT_TRUE(splitLines("").empty());
+    EXPECT_EQ(splitLines(std::string("a\0b\r\n", 5)), (Lines{std::string("a\0b", 3)}));
+}
+
+class LineFileOnDisk : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("f.txt");
+};
+
+TEST_F(LineFileOnDisk, WritesCrLfAfterEveryLineAndReadsBack) {
+    writeLines(path, {"one", "", "three"});
+    EXPECT_EQ(readBytes(path), "one\r\n\r\nthree\r\n");
+    EXPECT_EQ(readLines(path), (Lines{"one", "", "three"}));
+    writeLines(path, {});
+    EXPECT_EQ(readBytes(path), "");
+}
+
+TEST_F(LineFileOnDisk, MissingFileCannotBeOpenedWithFullPathInMessage) {
+    try {
+        readLines(path);
+        FAIL() << "no error";
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
+    }
+    EXPECT_THROW(readLines(dir.path()), KorvaneError) << "a folder is no file";
+}
+
+TEST_F(LineFileOnDisk, KeepsPermissionsOfReplacedFile) {
+    writeBytes(path, "old\r\n");
+    ::chmod(QFile::encodeName(path).constData(), 0640);
+    writeLines(path, {"new"});
+    EXPECT_EQ(readBytes(path), "new\r\n");
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(LineFileOnDisk, ReadOnlyFileIsNeverReplaced) {
+    writeBytes(path, "old\r\n");
+    ::chmod(QFile::encodeName(path).constData(), 0444);
+    try {
+        writeLines(path, {"new"});
+        FAIL() << "a read-only file was written";
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(path));
+    }
+    EXPECT_EQ(readBytes(path), "old\r\n");
+    EXPECT_EQ(test::entries(dir.path()), QStringList{"f.txt"}) << "no temporary file left behind";
+}
+
+TEST_F(LineFileOnDisk, FolderInPlaceOfFileCannotBeCreated) {
+    QDir(dir.path()).mkdir("f.txt");
+    EXPECT_THROW(writeLines(path, {"x"}), KorvaneError);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,155 @@
+#include "store/QuestTable.h"
+#include "store/Errors.h"
+#include "store/LineFile.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::sj;
+using test::writeBytes;
+
+class QuestTableTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("quests.csv");
+    QuestTable table{path};
+    std::vector<QuestRecord> rows;
+
+    void loadLines(const std::vector<std::string>& lines) {
+        writeBytes(path, crlf(lines));
+        table.load(rows);
+    }
+    QString errorOf(const std::vector<std::string>& lines) {
+        try {
+            loadLines(lines);
+        } catch (const KorvaneError& e) {
+            return e.message();
+        }
+        return "<no error>";
+    }
+};
+
+TEST_F(QuestTableTest, LoadsRowsInFileOrderAndFindsHighestNumber) {
+    loadLines({"0003,A,,x,p,c,1,0,0", "0010,B,b,y,p,c,0,0,0", "0007,C,c,z,p,c,2,,1"});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0][kNumber], "0003");
+    EXPECT_EQ(rows[0][kArea], "") << "an empty area keeps its place";
+    EXPECT_EQ(rows[1][kNumber], "0010");
+    EXPECT_EQ(rows[2][kOffered], "2");
+    EXPECT_EQ(rows[2][kCompleted], "");
+    EXPECT_EQ(table.maxQuestNo(), 10);
+    EXPECT_TRUE(table.loaded());
+}
+
+TEST_F(QuestTableTest, EmptyFileGivesNoRowsAndFirstNumber0001) {
+    loadLines({});
+    EXPECT_TRUE(rows.empty());
+    EXPECT_EQ(table.maxQuestNo(), 0);
+    EXPECT_EQ(table.addQuest({}), "0001");
+    EXPECT_EQ(table.maxQuestNo(), 1);
+}
+
+TEST_F(QuestTableTest, RemovesAsciiAndFullWidthSpacesAndSavesCleaned) {
+    loadLines({sj("0001,ウィンダス,港,クエスト 名,場　所,条件,0,0,0")});
+    EXPECT_EQ(rows[0][kName], sj("クエスト名"));
+    EXPECT_EQ(rows[0][kPlace], sj("場所"));
+    table.save();
+    EXPECT_EQ(readBytes(path), crlf({sj("0001,ウィンダス,港,クエスト名,場所,条件,0,0,0")}));
+}
+
+TEST_F(QuestTableTest, SpaceRemovalStepsOverWholeCharacters) {
+    // 0x81 0x40 is a full-width space only where it starts a character: here 0x88 0x81 is one.
+    loadLines({"0001,\x88\x81\x40,x"});
+    EXPECT_EQ(rows[0][kNation], "\x88\x81\x40");
+}
+
+TEST_F(QuestTableTest, QuotedFieldsReadAndWriteBack) {
+    loadLines({"0001,\"A,B\",,n,p,c,0,0,0,"});
+    EXPECT_EQ(rows[0][kNation], "A,B");
+    EXPECT_EQ(rows[0][kRepeatable], "0") << "fields beyond the ninth are ignored";
+    table.replaceField(0, kOffered, "1");
+    EXPECT_EQ(table.lines()[0], "0001,\"A,B\",,n,p,c,1,0,0,") << "the tenth, empty field is kept";
+}
+
+TEST_F(QuestTableTest, LoadErrorsNameTheFieldOrIndex) {
+    EXPECT_EQ(errorOf({"0001,a", "abcd,b"}), QStringLiteral("'abcd' は整数ではありません"));
+    EXPECT_EQ(rows.size(), 2u) << "the rows up to the failing line stay";
+    EXPECT_FALSE(table.loaded());
+    EXPECT_EQ(errorOf({"0001,a", ""}), QStringLiteral("リストのインデックスが範囲を超えています (0)"));
+    EXPECT_EQ(errorOf({"12345678901,a"}), QStringLiteral("'12345678901' は整数ではありません"));
+    EXPECT_EQ(errorOf({"--1,a"}), QStringLiteral("'--1' は整数ではありません"));
+    EXPECT_EQ(errorOf({"0012,a", "-001,b"}), "<no error>");
+    EXPECT_EQ(table.maxQuestNo(), 12);
+    EXPECT_EQ(errorOf({"12345,a"}), "<no error>");
+    EXPECT_EQ(table.maxQuestNo(), 12345);
+}
+
+TEST_F(QuestTableTest, MissingFileIsNotLoadedAndNeverWritten) {
+    EXPECT_EQ(errorOf({}).isEmpty(), false);
+    QFile::remove(path);
+    try {
+        table.load(rows);
+        FAIL();
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
+    }
+    EXPECT_FALSE(table.loaded());
+    EXPECT_THROW(table.save(), KorvaneError);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(test::entries(dir.path()), QStringList{});
+}
+
+TEST_F(QuestTableTest, FindIsAConfirmedHitOnly) {
+    loadLines({"0001,a", "0003,b", "0005,c"});
+    EXPECT_EQ(table.find("0003"), 1u);
+    EXPECT_EQ(table.find("0002"), std::nullopt) << "the next line is no hit";
+    EXPECT_EQ(table.find("0009"), std::nullopt);
+    EXPECT_EQ(table.find("3"), std::nullopt);
+    EXPECT_EQ(table.find(""), std::nullopt);
+}
+
+TEST_F(QuestTableTest, FindWorksOnATableOutOfOrder) {
+    loadLines({"0003,a", "0010,b", "0007,c"});
+    EXPECT_EQ(table.find("0007"), 2u);
+    EXPECT_EQ(table.find("0003"), 0u);
+}
+
+TEST_F(QuestTableTest, ReplaceFieldKeepsOtherFieldsAndNamesMissingPosition) {
+    loadLines({"0001,N,A,q,p,c,0,0,0", "0002,N,A"});
+    table.replaceField(0, kOffered, "1");
+    EXPECT_EQ(table.lines()[0], "0001,N,A,q,p,c,1,0,0");
+    try {
+        table.replaceField(1, kCompleted, "1");
+        FAIL();
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("リストのインデックスが範囲を超えています (7)"));
+    }
+    EXPECT_EQ(table.lines()[1], "0002,N,A");
+}
+
+TEST_F(QuestTableTest, AddSortsDeleteNeverLowersMaxNumber) {
+    loadLines({"0003,a", "0001,b"});
+    const std::string added = table.addQuest({"", "N", "", "q", "p", "c", "1", "0", "0"});
+    EXPECT_EQ(added, "0004");
+    EXPECT_EQ(table.lines().lines(), (Lines{"0001,b", "0003,a", "0004,N,,q,p,c,1,0,0"}));
+    EXPECT_EQ(table.deleteQuest("0004"), 1u);
+    EXPECT_EQ(table.deleteQuest("0002"), 0u);
+    EXPECT_EQ(table.addQuest({}), "0005");
+    table.save();
+    EXPECT_EQ(readBytes(path), crlf({"0001,b", "0003,a", "0005,,,,,,,,"}));
+}
+
+TEST_F(QuestTableTest, DeleteRemovesDuplicateLinesOfTheNumber) {
+    loadLines({"0001,a", "0002,b", "0002,c", "0003,d"});
+    EXPECT_EQ(table.deleteQuest("0002"), 2u);
+    EXPECT_EQ(table.lines().lines(), (Lines{"0001,a", "0003,d"}));
+}
+
+} // namespace
+} // namespace korvane
