@@ -1,0 +1,33 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
+
+# Debian 12 packages the build, the tests and the program need.
+PACKAGES=(
+  g++ cmake ninja-build
+  qt6-base-dev libgl-dev
+  libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-ipafont-gothic
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_release() {
+  if [ ! -f "$BUILD/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+  fi
+  cmake --build "$BUILD"
+}

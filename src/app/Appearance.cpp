@@ -1,0 +1,20 @@
+#include "Appearance.h"
+
+#include "ErrorBox.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace korvane {
+
+void applyAppearance(QApplication& app) {
+    const QString family = QStringLiteral("ＭＳ Ｐゴシック");
+    QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                        QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP")});
+    QFont font(family);
+    font.setPixelSize(12);
+    app.setFont(font);
+    app.setApplicationName(kApplicationTitle);
+}
+
+} // namespace korvane

@@ -1,0 +1,19 @@
+#include "ErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace korvane {
+
+QString withFullStop(const QString& message) {
+    return message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.');
+}
+
+void showErrorBox(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, kApplicationTitle, withFullStop(message), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}
+
+} // namespace korvane

@@ -1,0 +1,133 @@
+#include "TForm1.h"
+
+#include "ErrorBox.h"
+#include "browser/Controls.h"
+#include "store/DataFiles.h"
+
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+const QStringList kColumnTitles{
+    QStringLiteral("No."),      QStringLiteral("国"),   QStringLiteral("地域"),
+    QStringLiteral("クエスト"), QStringLiteral("場所"), QStringLiteral("条件"),
+    QStringLiteral("Offer"),    QStringLiteral("comp"), QStringLiteral("繰り返し")};
+constexpr int kColumnWidths[kQuestFieldCount] = {30, 30, 50, 150, 150, 150, 0, 0, 0};
+} // namespace
+
+TForm1::TForm1(AppPaths paths, QWidget* parent)
+    : QMainWindow(parent), paths_(std::move(paths)),
+      QuestList(files::inFolder(paths_.dataFolder, files::kQuestTable)),
+      ContentStore(files::inFolder(paths_.dataFolder, files::kContent)),
+      RewardStore(files::inFolder(paths_.dataFolder, files::kReward)),
+      MemoStore(files::inFolder(paths_.dataFolder, files::kMemo)) {
+    buildWindow();
+    connectHandlers();
+    runHandler([this] { FormCreate(); });
+    // The panel is filled at once, so that no placeholder is ever seen, then every second.
+    runHandler([this] { Timer2Timer(); });
+    Timer2->start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildWindow() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Korvane Ver2.0.0"));
+    resize(818, 589);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    buildTopBar(central);
+    buildClockPanel(Panel1);
+    column->addWidget(Panel1);
+
+    Splitter2 = named(new QSplitter(Qt::Vertical, central), "Splitter2");
+    Splitter1 = named(new QSplitter(Qt::Horizontal, Splitter2), "Splitter1");
+    Splitter1->setHandleWidth(7);
+    Splitter1->setChildrenCollapsible(false);
+    StringGrid1 = named(new StringGrid(Splitter1), "StringGrid1", QStringLiteral("クエスト一覧"));
+    StringGrid1->setTitles(kColumnTitles);
+    for (int c = 0; c < static_cast<int>(kQuestFieldCount); ++c)
+        StringGrid1->setColWidth(c, kColumnWidths[c]);
+
+    Panel2 = named(new QWidget(Splitter1), "Panel2");
+    auto* detail = new QVBoxLayout(Panel2);
+    detail->setContentsMargins(0, 0, 0, 0);
+    detail->setSpacing(0);
+    buildViewPane(Panel2);
+    detail->addWidget(ScrollBox1);
+    buildEditPane(Panel2);
+    detail->addWidget(ScrollBox2);
+    buildTextPanes(Panel2, detail);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({367, 444});
+
+    buildWebPane(Splitter2);
+    Splitter2->setStretchFactor(0, 1);
+    Splitter2->setChildrenCollapsible(false);
+    column->addWidget(Splitter2, 1);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+}
+
+template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {
+    return [this, method](Args... args) { runHandler([&] { (this->*method)(args...); }); };
+}
+
+void TForm1::connectHandlers() {
+    connect(StringGrid1, &StringGrid::SelectCell, this, handler(&TForm1::StringGrid1SelectCell));
+    connect(StringGrid1, &StringGrid::MouseMove, this, handler(&TForm1::StringGrid1MouseMove));
+    connect(Memo2, &TextView::MouseMove, this, handler(&TForm1::Memo2MouseMove));
+    connect(Memo3, &TextView::MouseMove, this, handler(&TForm1::Memo3MouseMove));
+    connect(ComboBox1, &DropDown::Change, this, handler(&TForm1::ComboBox1Change));
+    connect(ComboBox2, &DropDown::Change, this, handler(&TForm1::ComboBox2Change));
+    connect(RadioGroup1, &RadioGroup::Click, this, handler(&TForm1::RadioGroup1Click));
+    connect(Button1, &QPushButton::clicked, this, handler(&TForm1::Button1Click));
+    connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
+    connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
+    connect(ComboBox3, &DropDown::Change, this, handler(&TForm1::ComboBox3Change));
+    connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
+}
+
+void TForm1::FormCreate() {
+    std::vector<QuestRecord> rows;
+    try {
+        QuestList.load(rows);
+    } catch (...) {
+        StringGrid1->setRows(std::move(rows)); // what loaded before the failure is shown
+        throw;
+    }
+    StringGrid1->setRows(std::move(rows));
+    ContentStore.load();
+    RewardStore.load();
+    MemoStore.load();
+    Label1->setText(kRedisplayMarker);
+    StringGrid1SelectCell(1, 1);
+}
+
+void TForm1::FormShow() {
+    StringGrid1->setFocus();
+}
+
+// Nothing is written at close: every edit has written its files already.
+void TForm1::FormClose() {}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace korvane

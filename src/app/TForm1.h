@@ -1,0 +1,90 @@
+#pragma once
+// The main window. It owns the quest data from its creation to its close and carries the logic in
+// its event handlers, each named after its control and event; each handler is a few lines of glue
+// over a unit of its layer.
+
+#include "browser/StringGrid.h"
+#include "browser/TextPanes.h"
+#include "browser/TopBar.h"
+#include "browser/ViewPane.h"
+#include "calendar/ClockPanel.h"
+#include "calendar/GameCalendar.h"
+#include "editing/EditPane.h"
+#include "store/QuestTable.h"
+#include "store/TextStore.h"
+#include "web/WebPane.h"
+
+#include <QMainWindow>
+#include <QSplitter>
+#include <QTimer>
+
+namespace korvane {
+
+struct AppPaths {
+    QString dataFolder;   // the executable's folder
+    QString settingsFile; // the executable's path with ".ini" added
+};
+
+class TForm1 : public QMainWindow,
+               private TopBarControls,
+               private ClockControls,
+               private ViewPaneControls,
+               private EditPaneControls,
+               private TextPaneControls,
+               private WebPaneControls {
+    Q_OBJECT
+public:
+    explicit TForm1(AppPaths paths, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void connectHandlers();
+    template <class... Args> auto handler(void (TForm1::*method)(Args...));
+
+    // Start-up and close
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    // Browsing
+    void StringGrid1SelectCell(int ACol, int ARow);
+    void StringGrid1MouseMove();
+    void Memo2MouseMove();
+    void Memo3MouseMove();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void RadioGroup1Click();
+    void RefillQuestGrid();
+    void Button1Click();
+    void Button6Click();
+    void Button10Click();
+    void runSearch(const QLineEdit* box, const QString& fileName);
+    void clearDetailView();
+
+    // The clock
+    void Timer2Timer();
+    void UpdateGameClock();
+
+    // The area list of the edit pane
+    void ComboBox3Change();
+
+    AppPaths paths_;
+    QuestTable QuestList;
+    TextStore ContentStore;
+    TextStore RewardStore;
+    TextStore MemoStore;
+
+    StringGrid* StringGrid1 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QTimer* Timer2 = nullptr;
+    CivilDateTime pcTime_;
+};
+
+} // namespace korvane

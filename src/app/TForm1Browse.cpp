@@ -1,0 +1,134 @@
+// The main window's browsing handlers: the detail view, the filters and the searches.
+
+#include "TForm1.h"
+
+#include "browser/AreaLists.h"
+#include "browser/QuestFilter.h"
+#include "browser/QuestSearch.h"
+#include "store/DataFiles.h"
+#include "store/LineFile.h"
+#include "store/UiText.h"
+
+namespace korvane {
+namespace {
+
+// Each look-up stands on its own: a failure leaves its view empty and the next one still runs.
+void showQuestText(const TextStore& store, const std::string& number, TextView* view) {
+    try {
+        view->setLines(store.readText(number));
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
+    if (ARow == StringGrid1->Row() && Label1->text() != kRedisplayMarker)
+        return; // the row is already on show
+    if (ARow < 1) {
+        clearDetailView(); // the title row is no quest
+        return;
+    }
+    const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
+    Label14->setText(toUi(cell(kNumber)));
+    Label1->setText(toUi(cell(kNation)));
+    Label2->setText(toUi(cell(kArea)));
+    Label3->setText(toUi(cell(kName)));
+    Label4->setText(toUi(cell(kPlace)));
+    Label5->setText(toUi(cell(kCondition)));
+    CheckBox1->setChecked(cell(kOffered) == "1");
+    CheckBox2->setChecked(cell(kCompleted) == "1");
+    CheckBox3->setChecked(cell(kRepeatable) == "1");
+    RichEdit1->clear();
+    Memo2->clear();
+    Memo3->clear();
+    const std::string number = cell(kNumber);
+    showQuestText(ContentStore, number, RichEdit1);
+    RichEdit1->scrollToFirstLine();
+    showQuestText(RewardStore, number, Memo2);
+    showQuestText(MemoStore, number, Memo3);
+    Button2->setVisible(false); // filling the memo counted as a change; there is nothing to save
+}
+
+void TForm1::clearDetailView() {
+    for (QLabel* label : {Label14, Label1, Label2, Label3, Label4, Label5})
+        label->clear();
+    for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
+        box->setChecked(false);
+    for (TextView* view : {RichEdit1, Memo2, Memo3})
+        view->clear();
+    Button2->setVisible(false);
+}
+
+void TForm1::StringGrid1MouseMove() {
+    StringGrid1->setFocus();
+}
+void TForm1::Memo2MouseMove() {
+    Memo2->setFocus();
+}
+void TForm1::Memo3MouseMove() {
+    Memo3->setFocus();
+}
+
+void TForm1::ComboBox1Change() {
+    fillFilterAreas(*ComboBox1, *ComboBox2);
+    RefillQuestGrid();
+}
+
+void TForm1::ComboBox2Change() {
+    RefillQuestGrid();
+}
+void TForm1::RadioGroup1Click() {
+    RefillQuestGrid();
+}
+
+void TForm1::RefillQuestGrid() {
+    // A filter is in force only for an item chosen from its list, never for typed text.
+    QuestFilter filter;
+    if (ComboBox1->ItemIndex() > 0) filter.nation = fromUi(ComboBox1->Text()).value_or(std::string());
+    if (ComboBox2->ItemIndex() > 0) filter.area = fromUi(ComboBox2->Text()).value_or(std::string());
+    filter.progress = static_cast<Progress>(RadioGroup1->ItemIndex());
+
+    FilterResult result = filterQuests(QuestList.lines(), filter);
+    const bool admittedNone = result.rows.empty();
+    StringGrid1->setRows(std::move(result.rows));
+    if (admittedNone) StringGrid1->setRowCount(2); // the titles and one empty row
+    if (result.error) throw *result.error;
+    StringGrid1->setColWidth(kNation, filter.nation ? 0 : 30);
+    StringGrid1->setColWidth(kArea, filter.area ? 0 : 50);
+    Label1->setText(kRedisplayMarker);
+    StringGrid1->setRow(1);
+    StringGrid1SelectCell(1, StringGrid1->Row());
+}
+
+void TForm1::Button1Click() {
+    runSearch(Edit1, files::kContent);
+}
+void TForm1::Button6Click() {
+    runSearch(Edit2, files::kReward);
+}
+void TForm1::Button10Click() {
+    runSearch(Edit6, files::kQuestTable);
+}
+
+void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
+    if (box->text().isEmpty()) return;
+    RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
+    const std::string content = readFile(files::inFolder(paths_.dataFolder, fileName));
+    // A text that code page 932 cannot hold occurs in no file.
+    const std::string text = fromUi(box->text()).value_or(std::string());
+    SearchResult result = searchQuests(content, text, QuestList);
+    StringGrid1->setRows(std::move(result.rows));
+    RichEdit1->clear();
+    RichEdit1->setFocus();
+    if (result.error) throw *result.error;
+    Label1->setText(kRedisplayMarker);
+    if (StringGrid1->RowCount() > 1) StringGrid1->setRow(1);
+    StringGrid1SelectCell(1, StringGrid1->Row());
+}
+
+void TForm1::ComboBox3Change() {
+    fillEditAreas(*ComboBox3, *ComboBox4);
+}
+
+} // namespace korvane

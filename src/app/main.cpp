@@ -1,0 +1,31 @@
+#include "app/Appearance.h"
+#include "app/TForm1.h"
+#include "app/TSPLASH.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    korvane::applyAppearance(app);
+
+    // The splash stands on the screen while the data loads.
+    QPointer<korvane::TSPLASH> splash = new korvane::TSPLASH;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    korvane::TForm1 form(
+        {QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath() + ".ini"});
+    form.showMaximized();
+
+    // The splash goes when the main window takes the activation; without a window manager to
+    // hand it over, shortly after the window is shown.
+    QObject::connect(&app, &QGuiApplication::focusWindowChanged, splash, [&splash](QWindow* window) {
+        if (splash && window && window != splash->windowHandle()) splash->FromDeactive();
+    });
+    QTimer::singleShot(1500, splash, &korvane::TSPLASH::FromDeactive);
+    return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#include "Controls.h"
+
+namespace korvane {
+
+QLabel* titleTile(const QString& caption, QWidget* parent) {
+    auto* tile = new QLabel(caption, parent);
+    tile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    tile->setLineWidth(1);
+    tile->setMargin(1);
+    return tile;
+}
+
+void fillBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setPixelFont(QWidget* widget, int pixels, bool bold, bool underline) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    widget->setFont(font);
+}
+
+} // namespace korvane

@@ -1,0 +1,39 @@
+#pragma once
+// Small helpers for building the window's controls: every control that carries behaviour or text
+// is named as the code names it (object name and accessible description) and gets an accessible
+// name a person would understand.
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace korvane {
+
+template <class W> W* named(W* widget, const char* name, const QString& accessibleName = {}) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleDescription(QString::fromLatin1(name));
+    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// Places a child at a fixed position, as the window's layout gives it.
+template <class W> W* placed(W* widget, int x, int y, int width = -1, int height = -1) {
+    if (width < 0 || height < 0) {
+        widget->adjustSize();
+        widget->move(x, y);
+    } else {
+        widget->setGeometry(x, y, width, height);
+    }
+    return widget;
+}
+
+// A sunken caption tile, such as the "国" in front of a field.
+QLabel* titleTile(const QString& caption, QWidget* parent);
+
+void fillBackground(QWidget* widget, const QColor& color);
+
+// Pixel heights: the window's fonts are given in pixels, not points.
+void setPixelFont(QWidget* widget, int pixels, bool bold = false, bool underline = false);
+
+} // namespace korvane

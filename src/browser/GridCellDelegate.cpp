@@ -1,0 +1,29 @@
+#include "GridCellDelegate.h"
+
+#include <QPainter>
+
+namespace korvane {
+
+void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (selected)
+        painter->fillRect(option.rect, option.palette.highlight());
+    else if (background.isValid())
+        painter->fillRect(option.rect, background.value<QBrush>());
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+    painter->drawText(option.rect.adjusted(2, 0, -1, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+}
+
+QSize GridCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return {option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 4,
+            option.fontMetrics.height()};
+}
+
+} // namespace korvane

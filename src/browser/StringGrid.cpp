@@ -1,0 +1,107 @@
+#include "StringGrid.h"
+
+#include "GridCellDelegate.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+namespace korvane {
+
+namespace {
+const std::string kNoCell;
+constexpr int kRowHeight = 15;
+} // namespace
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    setModel(model_);
+    setItemDelegate(new GridCellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setMouseTracking(true);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) { currentRowChanged(current); });
+}
+
+void StringGrid::currentRowChanged(const QModelIndex& current) {
+    if (quiet_) return;
+    const int row = current.isValid() ? current.row() + 1 : 0;
+    if (row == row_) return;
+    emit SelectCell(current.isValid() ? current.column() : 1, row);
+    row_ = row;
+}
+
+void StringGrid::restoreCurrentRow() {
+    // A reset forgets the current index; put it back without a selection event.
+    quiet_ = true;
+    row_ = std::min(row_, model_->rowCount());
+    if (row_ == 0 && model_->rowCount() > 0) row_ = 1;
+    if (row_ > 0)
+        selectionModel()->setCurrentIndex(model_->index(row_ - 1, std::max(currentIndex().column(), 1)),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        selectionModel()->clear();
+    quiet_ = false;
+}
+
+void StringGrid::setRowCount(int count) {
+    model_->resizeRows(static_cast<std::size_t>(std::max(count - 1, 0)));
+    restoreCurrentRow();
+}
+
+void StringGrid::setRows(std::vector<QuestRecord> rows) {
+    model_->setRows(std::move(rows));
+    restoreCurrentRow();
+}
+
+const std::string& StringGrid::Cells(int column, int row) const {
+    if (row < 1 || row > model_->rowCount() || column < 0 || column >= static_cast<int>(kQuestFieldCount))
+        return kNoCell;
+    return model_->row(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(column)];
+}
+
+void StringGrid::setCells(int column, int row, std::string value) {
+    model_->setCell(static_cast<std::size_t>(column), static_cast<std::size_t>(row - 1), std::move(value));
+}
+
+void StringGrid::setRow(int row) {
+    if (row == row_ || row < 0 || row > model_->rowCount()) return;
+    if (row == 0) {
+        emit SelectCell(1, 0);
+        row_ = 0;
+        quiet_ = true;
+        selectionModel()->clear();
+        quiet_ = false;
+        return;
+    }
+    const int column = std::max(currentIndex().column(), 1);
+    selectionModel()->setCurrentIndex(model_->index(row - 1, column),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(model_->index(row - 1, column));
+}
+
+int StringGrid::ColWidth(int column) const {
+    return isColumnHidden(column) ? 0 : columnWidth(column);
+}
+
+void StringGrid::setColWidth(int column, int width) {
+    // A width of 0 hides the column, as a string grid does.
+    setColumnHidden(column, width == 0);
+    if (width > 0) setColumnWidth(column, width);
+}
+
+bool StringGrid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::MouseMove) emit MouseMove();
+    return QTableView::viewportEvent(event);
+}
+
+} // namespace korvane

@@ -1,0 +1,61 @@
+#include "TextView.h"
+
+#include "store/UiText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace korvane {
+
+TextView::TextView(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setMouseTracking(true);
+}
+
+QStringList TextView::displayLines() const {
+    QStringList lines;
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        // Laying out a block on demand: the view lays out lazily only what it has shown.
+        layout->blockBoundingRect(block);
+        const QTextLayout* lineLayout = block.layout();
+        const int count = lineLayout ? lineLayout->lineCount() : 0;
+        if (count <= 1) {
+            lines << text;
+            continue;
+        }
+        for (int i = 0; i < count; ++i) {
+            const QTextLine line = lineLayout->lineAt(i);
+            lines << text.mid(line.textStart(), line.textLength());
+        }
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+void TextView::setLines(const std::vector<std::string>& cp932Lines) {
+    // Each line as a line of its own, break included, so that an empty last line survives.
+    QString text;
+    for (const std::string& line : cp932Lines) {
+        text += toUi(line);
+        text += QLatin1Char('\n');
+    }
+    setPlainText(text);
+}
+
+void TextView::scrollToFirstLine() {
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+}
+
+bool TextView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::MouseMove) emit MouseMove();
+    return QPlainTextEdit::viewportEvent(event);
+}
+
+} // namespace korvane

@@ -1,0 +1,53 @@
+#include "ViewPane.h"
+
+#include "Controls.h"
+
+namespace korvane {
+
+void addFieldTiles(QWidget* pane) {
+    placed(titleTile(QStringLiteral("国"), pane), 4, 4);
+    placed(titleTile(QStringLiteral("地域"), pane), 4, 23);
+    placed(titleTile(QStringLiteral("クエスト"), pane), 4, 47);
+    placed(titleTile(QStringLiteral("条件"), pane), 4, 66);
+    placed(titleTile(QStringLiteral("場所"), pane), 4, 87);
+}
+
+void ViewPaneControls::buildViewPane(QWidget* parent) {
+    ScrollBox1 = named(new QScrollArea(parent), "ScrollBox1");
+    ScrollBox1->setFixedHeight(118);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    auto* pane = new QWidget;
+    pane->setMinimumSize(520, 104);
+    fillBackground(pane, QColor(0xFF, 0xFF, 0xAC));
+    ScrollBox1->setWidget(pane);
+    ScrollBox1->setWidgetResizable(true);
+
+    addFieldTiles(pane);
+    Label1 = placed(named(new QLabel(kRedisplayMarker, pane), "Label1"), 34, 5, 138, 16);
+    Label2 = placed(named(new QLabel(QStringLiteral("Label2"), pane), "Label2"), 34, 24, 138, 16);
+    Label3 = placed(named(new QLabel(QStringLiteral("Label3"), pane), "Label3"), 52, 48, 460, 16);
+    Label5 = placed(named(new QLabel(QStringLiteral("Label5"), pane), "Label5"), 36, 67, 476, 16);
+    Label4 = placed(named(new QLabel(QStringLiteral("Label4"), pane), "Label4"), 36, 88, 476, 16);
+    Label14 = placed(named(new QLabel(QStringLiteral("Label14"), pane), "Label14"), 462, 6, 56, 18);
+    setPixelFont(Label3, 12, true);
+    QPalette blue = Label3->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label3->setPalette(blue);
+    setPixelFont(Label5, 12, false, true);
+    setPixelFont(Label4, 12, false, true);
+    setPixelFont(Label14, 14, true);
+
+    CheckBox1 = placed(named(new FlagBox(QStringLiteral("オファー"), pane), "CheckBox1"), 175, 0, 100, 15);
+    CheckBox2 =
+        placed(named(new FlagBox(QStringLiteral("コンプリート"), pane), "CheckBox2"), 175, 14, 100, 15);
+    CheckBox3 =
+        placed(named(new FlagBox(QStringLiteral("繰り返し可能"), pane), "CheckBox3"), 175, 28, 100, 15);
+
+    Button8 =
+        placed(named(new QPushButton(QStringLiteral("クエストの修正"), pane), "Button8"), 279, 4, 96, 24);
+    Button3 = placed(named(new QPushButton(QStringLiteral("クエスト削除"), pane), "Button3"), 378, 4, 80, 24);
+    Button2 = placed(named(new QPushButton(QStringLiteral("メモの修正"), pane), "Button2"), 279, 30, 96, 24);
+    Button2->hide();
+}
+
+} // namespace korvane

@@ -1,0 +1,126 @@
+#include "ClockPanel.h"
+
+#include "GameCalendar.h"
+#include "browser/Controls.h"
+
+#include <QPainter>
+
+namespace korvane {
+namespace {
+
+struct Tile {
+    const char* name;
+    QLabel* ClockControls::*member;
+    const char* caption;
+    int x, y;
+    QColor colour;
+};
+
+// Clockwise from the top; the days follow each other around the ring.
+const Tile kTiles[] = {
+    {"StaticText12", &ClockControls::StaticText12, "火", 43, 5, QColor(0xFF, 0x00, 0x00)},
+    {"StaticText13", &ClockControls::StaticText13, "土", 62, 23, QColor(0x80, 0x80, 0x00)},
+    {"StaticText14", &ClockControls::StaticText14, "水", 80, 41, QColor(0x00, 0xFF, 0xFF)},
+    {"StaticText15", &ClockControls::StaticText15, "風", 61, 59, QColor(0xFF, 0x00, 0xFF)},
+    {"StaticText16", &ClockControls::StaticText16, "氷", 42, 77, QColor(0xC0, 0xC0, 0xC0)},
+    {"StaticText17", &ClockControls::StaticText17, "雷", 23, 60, QColor(0x00, 0x80, 0x80)},
+    {"StaticText18", &ClockControls::StaticText18, "光", 5, 42, QColor(0xFF, 0xFF, 0x00)},
+    {"StaticText19", &ClockControls::StaticText19, "闇", 24, 24, QColor(0x80, 0x80, 0x80)},
+};
+
+QLabel* whiteLabel(const char* name, QWidget* parent, int x, int y, int pixels) {
+    auto* label = named(new QLabel(QString::fromLatin1(name), parent), name);
+    setPixelFont(label, pixels);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return placed(label, x, y, 144 - x, pixels + 2);
+}
+
+QFrame* blackPanel(const char* name, QWidget* parent, int x, int width, int height) {
+    auto* panel = named(new QFrame(parent), name);
+    panel->setGeometry(x, 0, width, height);
+    fillBackground(panel, Qt::black);
+    return panel;
+}
+
+} // namespace
+
+void ClockControls::buildClockPanel(QWidget* topBar) {
+    Panel6 = blackPanel("Panel6", topBar, 2, 148, 109);
+    Image2 = placed(named(new QLabel(Panel6), "Image2"), 0, 0, 148, 20);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
+    Label8 = whiteLabel("Label8", Panel6, 4, 21, 16);
+    Label9 = whiteLabel("Label9", Panel6, 4, 36, 16);
+    Label9->resize(78, Label9->height());
+    Label10 = whiteLabel("Label10", Panel6, 84, 36, 16);
+    Label15 = whiteLabel("Label15", Panel6, 4, 53, 16);
+    Label17 = whiteLabel("Label17", Panel6, 4, 70, 12);
+    Label16 = whiteLabel("Label16", Panel6, 4, 83, 12);
+
+    Panel7 = blackPanel("Panel7", topBar, 150, 104, 112);
+    for (const Tile& tile : kTiles) {
+        auto* label = named(new QLabel(QString::fromUtf8(tile.caption), Panel7), tile.name);
+        label->setGeometry(tile.x, tile.y, 20, 20);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setPixelFont(label, 16);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, tile.colour);
+        label->setPalette(palette);
+        fillBackground(label, Qt::black);
+        this->*tile.member = label;
+    }
+    Image1 = placed(named(new QLabel(Panel7), "Image1"), 43, 42, 20, 20);
+    for (std::size_t k = 0; k < ImageList1.size(); ++k)
+        ImageList1[k] = QPixmap(QStringLiteral(":/pictures/moon%1.png").arg(k, 2, 10, QLatin1Char('0')));
+    moonCanvas = QPixmap(20, 20);
+    moonCanvas.fill(Qt::black);
+
+    Label7 = placed(named(new QLabel(QStringLiteral("Label7"), topBar), "Label7"), 400, 7, 186, 14);
+    setPixelFont(Label7, 12);
+}
+
+QString pcTimerText(const CivilDateTime& t) {
+    QString text = QStringLiteral("PC timer:%1/%2/%3")
+                       .arg(t.year, 4, 10, QLatin1Char('0'))
+                       .arg(t.month, 2, 10, QLatin1Char('0'))
+                       .arg(t.day, 2, 10, QLatin1Char('0'));
+    if (t.hour != 0 || t.minute != 0 || t.second != 0)
+        text += QStringLiteral(" %1:%2:%3")
+                    .arg(t.hour)
+                    .arg(t.minute, 2, 10, QLatin1Char('0'))
+                    .arg(t.second, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+void ClockControls::showGameDay(const GameDay& day) {
+    Label8->setText(QStringLiteral("%1/%2/%3").arg(day.year).arg(day.month).arg(day.day));
+    Label9->setText(QStringLiteral("%1:%2:%3")
+                        .arg(day.hour)
+                        .arg(day.minute, 2, 10, QLatin1Char('0'))
+                        .arg(day.second, 2, 10, QLatin1Char('0')));
+
+    for (const Tile& tile : kTiles)
+        fillBackground(this->*tile.member, Qt::black);
+    fillBackground(dayTile(day.weekIndex), Qt::white);
+    Label10->setText(QString::fromUtf8(elementName(day.weekIndex)));
+
+    {
+        QPainter painter(&moonCanvas);
+        painter.drawPixmap(0, 0, ImageList1[6]);
+        painter.drawPixmap(0, 0, ImageList1[static_cast<std::size_t>(day.moonPhase)]);
+    }
+    Image1->setPixmap(moonCanvas);
+    Label15->setText(QString::fromUtf8(moonPhaseName(day.moonPhase)));
+
+    Label17->setText(QStringLiteral("コンクエスト集計まで%1日").arg(day.conquestDays));
+    Label16->setText(QString::fromUtf8(raceName(day.race)) + QString::fromUtf8(dungeonName(day.dungeon)));
+}
+
+QLabel* ClockControls::dayTile(int weekIndex) const {
+    // Week index 7 (火) is the tile at the top; the others follow clockwise from index 0.
+    return this->*kTiles[(weekIndex + 1) % 8].member;
+}
+
+} // namespace korvane

@@ -1,0 +1,28 @@
+#pragma once
+// The web pane across the bottom of the window: a tool bar with the address box, back, forward,
+// add-to-list and the address list, above the browser.
+
+#include "browser/DropDown.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace korvane {
+
+class Browser;
+
+struct WebPaneControls {
+    QWidget* Panel9 = nullptr;
+    QWidget* Panel10 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QToolButton* SpeedButton1 = nullptr; // back
+    QToolButton* SpeedButton2 = nullptr; // forward
+    QToolButton* SpeedButton3 = nullptr; // add to the address list
+    DropDown* ComboBox5 = nullptr;       // address list, pick only
+    Browser* WebBrowser1 = nullptr;
+
+    // The browser itself is made on first use: the pane is hidden at start.
+    void buildWebPane(QWidget* parent);
+};
+
+} // namespace korvane

@@ -1,0 +1,151 @@
+// Start-up on the real window: what loads, what the grid shows, and that nothing is written.
+
+#include "app/TForm1.h"
+#include "browser/StringGrid.h"
+#include "support/DataSet.h"
+#include "support/ModalAnswerer.h"
+#include "support/TestMain.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+
+DataSet threeQuests() {
+    return {Utf8Lines{"0003,ウィンダス,港,釣り人の賭け,港の釣り人,なし,1,0,1",
+                      "0010,ジュノ,ジュノ港,飛空艇の積み荷,荷役頭,ランク1以上,0,0,0",
+                      "0007,ジラート,,古代の石板,遺跡の番人,ランク4以上,1,1,0"},
+            Utf8Lines{"0003000朝の満ち潮を狙う", "0003001二行目"}, Utf8Lines{"0003000ギル200"},
+            Utf8Lines{"0010000メモ"}};
+}
+
+QString cellText(StringGrid* grid, int column, int row) {
+    return QString::fromStdString(grid->Cells(column, row));
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void allFilesPresentFillTheGridInFileOrder();
+    void missingMemoStoreShowsTheErrorAndTheWindowOpens();
+    void badTableLineShowsTheRowsBeforeIt();
+    void closingRightAfterStartWritesNothing();
+    void controlsCarryTheirNames();
+};
+
+void StartupTest::allFilesPresentFillTheGridInFileOrder() {
+    ModalAnswerer answerer;
+    const auto dir = threeQuests().write();
+    const auto form = openMainWindow(*dir);
+    QVERIFY(answerer.seen().isEmpty());
+
+    auto* grid = form->findChild<StringGrid*>("StringGrid1");
+    QVERIFY(grid);
+    QCOMPARE(grid->RowCount(), 4);
+    QCOMPARE(cellText(grid, 0, 1), "0003");
+    QCOMPARE(cellText(grid, 0, 2), "0010");
+    QCOMPARE(cellText(grid, 0, 3), "0007");
+    const QStringList titles{"No.", "国", "地域", "クエスト", "場所", "条件", "Offer", "comp", "繰り返し"};
+    const int widths[] = {30, 30, 50, 150, 150, 150, 0, 0, 0};
+    for (int c = 0; c < titles.size(); ++c) {
+        QCOMPARE(grid->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
+        QCOMPARE(grid->ColWidth(c), widths[c]);
+    }
+    QCOMPARE(grid->Row(), 1);
+    QCOMPARE(form->findChild<QLabel*>("Label14")->text(), "0003");
+    QCOMPARE(form->findChild<QLabel*>("Label1")->text(), "ウィンダス");
+    QCOMPARE(form->findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), "朝の満ち潮を狙う\n二行目\n");
+    QCOMPARE(form->windowTitle(), "Korvane Ver2.0.0");
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid));
+}
+
+void StartupTest::missingMemoStoreShowsTheErrorAndTheWindowOpens() {
+    ModalAnswerer answerer;
+    DataSet data = threeQuests();
+    data.memo.reset();
+    const auto dir = data.write();
+    const auto form = openMainWindow(*dir);
+
+    QCOMPARE(answerer.seen().size(), 1);
+    const SeenBox& box = answerer.seen().front();
+    QCOMPARE(box.text, QStringLiteral("ファイル %1 は開けません.").arg(memoPath(*dir)));
+    QCOMPARE(box.title, "Korvane");
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons, QStringList{"OK"});
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->findChild<StringGrid*>("StringGrid1")->RowCount(), 4);
+    QVERIFY(!QFile::exists(memoPath(*dir)));
+}
+
+void StartupTest::badTableLineShowsTheRowsBeforeIt() {
+    ModalAnswerer answerer;
+    DataSet data = threeQuests();
+    data.table = Utf8Lines{"0001,ウィンダス,港,a,b,c,0,0,0", "abcd,ジュノ,,x,y,z,0,0,0",
+                           "0003,マウラ,マウラ,q,p,c,0,0,0"};
+    const auto dir = data.write();
+    const auto before = snapshot(dir->path());
+    const auto form = openMainWindow(*dir);
+
+    QCOMPARE(answerer.texts(), QStringList{"'abcd' は整数ではありません."});
+    auto* grid = form->findChild<StringGrid*>("StringGrid1");
+    QCOMPARE(grid->RowCount(), 3);
+    QCOMPARE(cellText(grid, 0, 2), "abcd");
+    form->close();
+    QCOMPARE(snapshot(dir->path()), before);
+}
+
+void StartupTest::closingRightAfterStartWritesNothing() {
+    ModalAnswerer answerer;
+    DataSet data = threeQuests();
+    // A table line with spaces (cleaned in memory only) and stores out of order.
+    data.table->push_back("0011,マウラ,マウラ,風車 の 村,農夫,なし,0,0,0");
+    data.content = Utf8Lines{"0010000後", "0003000先"};
+    const auto dir = data.write();
+    // Bytes that are not code page 932, and a NEC code whose IBM twin is what Unicode maps back to.
+    writeBytes(rewardPath(*dir), "0003000\x80\xFD\r\n0010000\xED\x40\r\n");
+    const auto before = snapshot(dir->path());
+    {
+        const auto form = openMainWindow(*dir);
+        QVERIFY(answerer.seen().isEmpty());
+        form->close();
+    }
+    QCOMPARE(snapshot(dir->path()), before);
+}
+
+void StartupTest::controlsCarryTheirNames() {
+    ModalAnswerer answerer;
+    const auto dir = threeQuests().write();
+    const auto form = openMainWindow(*dir);
+    const char* names[] = {
+        "StringGrid1", "ComboBox1",  "ComboBox2",    "RadioGroup1",  "Button1",      "Edit1",
+        "Button6",     "Edit2",      "Button10",     "Edit6",        "Button5",      "Button11",
+        "ScrollBox1",  "Label1",     "Label2",       "Label3",       "Label4",       "Label5",
+        "Label14",     "CheckBox1",  "CheckBox2",    "CheckBox3",    "Button2",      "Button8",
+        "Button3",     "ScrollBox2", "ComboBox3",    "ComboBox4",    "Edit3",        "Edit4",
+        "Edit5",       "Label6",     "CheckBox4",    "CheckBox5",    "CheckBox6",    "Button4",
+        "Button9",     "Button7",    "RichEdit1",    "Memo2",        "Memo3",        "Panel4",
+        "Panel9",      "Edit7",      "SpeedButton1", "SpeedButton2", "SpeedButton3", "ComboBox5",
+        "Label7",      "Label8",     "Label9",       "Label10",      "Label15",      "Label16",
+        "Label17",     "Image1",     "Image2",       "StaticText12", "StaticText19"};
+    for (const char* name : names) {
+        auto* widget = form->findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
+        QCOMPARE(widget->accessibleDescription(), QString::fromLatin1(name));
+    }
+    // Fields without a caption of their own are named after their tile or button.
+    QCOMPARE(form->findChild<QWidget*>("Edit1")->accessibleName(), "内容検索");
+    QCOMPARE(form->findChild<QWidget*>("Edit3")->accessibleName(), "クエスト");
+    QCOMPARE(form->findChild<QWidget*>("Memo3")->accessibleName(), "メモ");
+    // Hidden at start: the edit pane, the web pane and the memo button.
+    QVERIFY(!form->findChild<QWidget*>("ScrollBox2")->isVisible());
+    QVERIFY(!form->findChild<QWidget*>("Panel9")->isVisible());
+    QVERIFY(!form->findChild<QWidget*>("Button2")->isVisible());
+}
+
+KORVANE_WIDGET_TEST_MAIN(StartupTest)
+#include "tst_startup.moc"
