@@ -31,7 +31,8 @@ QImage moon(int k) {
                 for (int sx = 0; sx < samples; ++sx) {
                     const double u = (x + (sx + 0.5) / samples - centre) / radius;
                     const double v = (y + (sy + 0.5) / samples - centre) / radius;
-                    if (u * u + v * v > 1.0) continue;
+                    if (u * u + v * v > 1.0)
+                        continue;
                     ++inDisc;
                     const double s = std::sqrt(1.0 - v * v);
                     const bool isLit = k == 6  ? false
@@ -39,7 +40,8 @@ QImage moon(int k) {
                                                : u >= -std::cos(phi) * s;
                     lit += isLit ? 1 : 0;
                 }
-            if (inDisc == 0) continue;
+            if (inDisc == 0)
+                continue;
             const int n = samples * samples;
             if (k == 6) {
                 QColor c = kDark;
@@ -164,7 +166,8 @@ QImage addPicture() {
 
 bool save(const QImage& image, const QString& folder, const QString& name, int quality = -1) {
     const QString path = folder + QLatin1Char('/') + name;
-    if (image.save(path, nullptr, quality)) return true;
+    if (image.save(path, nullptr, quality))
+        return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }

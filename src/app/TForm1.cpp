@@ -93,6 +93,7 @@ void TForm1::connectHandlers() {
     connect(Button1, &QPushButton::clicked, this, handler(&TForm1::Button1Click));
     connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
     connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
+    connect(Memo3, &TextView::textChanged, this, handler(&TForm1::Memo3Change));
     connect(ComboBox3, &DropDown::Change, this, handler(&TForm1::ComboBox3Change));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
 }

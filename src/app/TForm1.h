@@ -70,7 +70,8 @@ private:
     void Timer2Timer();
     void UpdateGameClock();
 
-    // The area list of the edit pane
+    // Editing
+    void Memo3Change();
     void ComboBox3Change();
 
     AppPaths paths_;

@@ -85,15 +85,19 @@ void TForm1::RadioGroup1Click() {
 void TForm1::RefillQuestGrid() {
     // A filter is in force only for an item chosen from its list, never for typed text.
     QuestFilter filter;
-    if (ComboBox1->ItemIndex() > 0) filter.nation = fromUi(ComboBox1->Text()).value_or(std::string());
-    if (ComboBox2->ItemIndex() > 0) filter.area = fromUi(ComboBox2->Text()).value_or(std::string());
+    if (ComboBox1->ItemIndex() > 0)
+        filter.nation = fromUi(ComboBox1->Text()).value_or(std::string());
+    if (ComboBox2->ItemIndex() > 0)
+        filter.area = fromUi(ComboBox2->Text()).value_or(std::string());
     filter.progress = static_cast<Progress>(RadioGroup1->ItemIndex());
 
     FilterResult result = filterQuests(QuestList.lines(), filter);
     const bool admittedNone = result.rows.empty();
     StringGrid1->setRows(std::move(result.rows));
-    if (admittedNone) StringGrid1->setRowCount(2); // the titles and one empty row
-    if (result.error) throw *result.error;
+    if (admittedNone)
+        StringGrid1->setRowCount(2); // the titles and one empty row
+    if (result.error)
+        throw *result.error;
     StringGrid1->setColWidth(kNation, filter.nation ? 0 : 30);
     StringGrid1->setColWidth(kArea, filter.area ? 0 : 50);
     Label1->setText(kRedisplayMarker);
@@ -112,7 +116,8 @@ void TForm1::Button10Click() {
 }
 
 void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
-    if (box->text().isEmpty()) return;
+    if (box->text().isEmpty())
+        return;
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
     const std::string content = readFile(files::inFolder(paths_.dataFolder, fileName));
     // A text that code page 932 cannot hold occurs in no file.
@@ -121,14 +126,12 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     StringGrid1->setRows(std::move(result.rows));
     RichEdit1->clear();
     RichEdit1->setFocus();
-    if (result.error) throw *result.error;
+    if (result.error)
+        throw *result.error;
     Label1->setText(kRedisplayMarker);
-    if (StringGrid1->RowCount() > 1) StringGrid1->setRow(1);
+    if (StringGrid1->RowCount() > 1)
+        StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
-}
-
-void TForm1::ComboBox3Change() {
-    fillEditAreas(*ComboBox3, *ComboBox4);
 }
 
 } // namespace korvane

@@ -40,7 +40,8 @@ void TSPLASH::FromDeactive() {
 
 void TSPLASH::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange) return;
+    if (event->type() != QEvent::ActivationChange)
+        return;
     if (isActiveWindow())
         wasActive_ = true;
     else if (wasActive_)

@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     // The splash goes when the main window takes the activation; without a window manager to
     // hand it over, shortly after the window is shown.
     QObject::connect(&app, &QGuiApplication::focusWindowChanged, splash, [&splash](QWindow* window) {
-        if (splash && window && window != splash->windowHandle()) splash->FromDeactive();
+        if (splash && window && window != splash->windowHandle())
+            splash->FromDeactive();
     });
     QTimer::singleShot(1500, splash, &korvane::TSPLASH::FromDeactive);
     return QApplication::exec();

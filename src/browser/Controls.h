@@ -13,7 +13,8 @@ namespace korvane {
 template <class W> W* named(W* widget, const char* name, const QString& accessibleName = {}) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setAccessibleDescription(QString::fromLatin1(name));
-    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
     return widget;
 }
 

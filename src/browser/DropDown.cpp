@@ -23,7 +23,8 @@ DropDown::DropDown(bool editable, QWidget* parent) : QComboBox(parent) {
 
 void DropDown::setItemIndex(int index) {
     itemIndex_ = index >= 0 && index < count() ? index : -1;
-    if (itemIndex_ >= 0) setCurrentIndex(itemIndex_);
+    if (itemIndex_ >= 0)
+        setCurrentIndex(itemIndex_);
 }
 
 void DropDown::setText(const QString& text) {

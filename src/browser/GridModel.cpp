@@ -18,7 +18,8 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!index.isValid())
+        return {};
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -49,7 +50,8 @@ void GridModel::setRows(std::vector<QuestRecord> rows) {
 }
 
 void GridModel::resizeRows(std::size_t count) {
-    if (count == rows_.size()) return;
+    if (count == rows_.size())
+        return;
     beginResetModel();
     rows_.resize(count);
     endResetModel();

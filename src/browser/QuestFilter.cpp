@@ -6,7 +6,8 @@ namespace korvane {
 namespace {
 
 const std::string& field(const Fields& fields, std::size_t index) {
-    if (index >= fields.size()) throw errors::indexOutOfRange(static_cast<long long>(index));
+    if (index >= fields.size())
+        throw errors::indexOutOfRange(static_cast<long long>(index));
     return fields[index];
 }
 
@@ -31,8 +32,10 @@ bool admitsProgress(const Fields& f, Progress progress) {
 }
 
 bool admits(const Fields& fields, const QuestFilter& filter) {
-    if (filter.nation && *filter.nation != field(fields, kNation)) return false;
-    if (filter.area && *filter.area != field(fields, kArea)) return false;
+    if (filter.nation && *filter.nation != field(fields, kNation))
+        return false;
+    if (filter.area && *filter.area != field(fields, kArea))
+        return false;
     return admitsProgress(fields, filter.progress);
 }
 
@@ -43,7 +46,8 @@ FilterResult filterQuests(const LineList& questList, const QuestFilter& filter) 
     try {
         for (const std::string& line : questList.lines()) {
             const Fields fields = splitCommaText(line);
-            if (admits(fields, filter)) result.rows.push_back(toQuestRecord(fields));
+            if (admits(fields, filter))
+                result.rows.push_back(toQuestRecord(fields));
         }
     } catch (const KorvaneError& error) {
         result.error = error;

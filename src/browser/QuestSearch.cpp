@@ -18,12 +18,14 @@ std::string_view firstChars(std::string_view line, int count) {
 
 SearchResult searchQuests(std::string_view content, std::string_view text, QuestTable& questList) {
     SearchResult result;
-    if (text.empty()) return result;
+    if (text.empty())
+        return result;
     long long lastTaken = -1;
     std::size_t pos = 0;
     while (pos < content.size()) {
         const std::size_t hit = content.find(text, pos);
-        if (hit == std::string_view::npos) break;
+        if (hit == std::string_view::npos)
+            break;
         const std::size_t lineStart = hit == 0 ? 0 : content.find_last_of("\r\n", hit - 1) + 1;
         const std::size_t lineEnd = std::min(content.find_first_of("\r\n", hit), content.size());
         const std::string_view line = content.substr(lineStart, lineEnd - lineStart);

@@ -27,7 +27,8 @@ void RadioGroup::setItemIndex(int index) {
     }
     // An exclusive group never lets its last button go; loosen it for a moment.
     buttons_->setExclusive(false);
-    if (QAbstractButton* checked = buttons_->checkedButton()) checked->setChecked(false);
+    if (QAbstractButton* checked = buttons_->checkedButton())
+        checked->setChecked(false);
     buttons_->setExclusive(true);
 }
 

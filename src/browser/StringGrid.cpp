@@ -33,9 +33,11 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
 }
 
 void StringGrid::currentRowChanged(const QModelIndex& current) {
-    if (quiet_) return;
+    if (quiet_)
+        return;
     const int row = current.isValid() ? current.row() + 1 : 0;
-    if (row == row_) return;
+    if (row == row_)
+        return;
     emit SelectCell(current.isValid() ? current.column() : 1, row);
     row_ = row;
 }
@@ -44,7 +46,8 @@ void StringGrid::restoreCurrentRow() {
     // A reset forgets the current index; put it back without a selection event.
     quiet_ = true;
     row_ = std::min(row_, model_->rowCount());
-    if (row_ == 0 && model_->rowCount() > 0) row_ = 1;
+    if (row_ == 0 && model_->rowCount() > 0)
+        row_ = 1;
     if (row_ > 0)
         selectionModel()->setCurrentIndex(model_->index(row_ - 1, std::max(currentIndex().column(), 1)),
                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -74,7 +77,8 @@ void StringGrid::setCells(int column, int row, std::string value) {
 }
 
 void StringGrid::setRow(int row) {
-    if (row == row_ || row < 0 || row > model_->rowCount()) return;
+    if (row == row_ || row < 0 || row > model_->rowCount())
+        return;
     if (row == 0) {
         emit SelectCell(1, 0);
         row_ = 0;
@@ -96,11 +100,13 @@ int StringGrid::ColWidth(int column) const {
 void StringGrid::setColWidth(int column, int width) {
     // A width of 0 hides the column, as a string grid does.
     setColumnHidden(column, width == 0);
-    if (width > 0) setColumnWidth(column, width);
+    if (width > 0)
+        setColumnWidth(column, width);
 }
 
 bool StringGrid::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::MouseMove) emit MouseMove();
+    if (event->type() == QEvent::MouseMove)
+        emit MouseMove();
     return QTableView::viewportEvent(event);
 }
 

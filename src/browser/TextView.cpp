@@ -34,7 +34,8 @@ QStringList TextView::displayLines() const {
             lines << text.mid(line.textStart(), line.textLength());
         }
     }
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
@@ -54,7 +55,8 @@ void TextView::scrollToFirstLine() {
 }
 
 bool TextView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::MouseMove) emit MouseMove();
+    if (event->type() == QEvent::MouseMove)
+        emit MouseMove();
     return QPlainTextEdit::viewportEvent(event);
 }
 

@@ -15,7 +15,8 @@ constexpr CivilDateTime kEpoch{2002, 5, 1, 0, 0, 0, 0};
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
     return q;
 }
 

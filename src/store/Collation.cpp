@@ -24,7 +24,8 @@ const UChar* folded(std::string_view bytes, std::vector<UChar>& buffer, int32_t&
     length = u_strFoldCase(buffer.data(), static_cast<int32_t>(buffer.size()),
                            reinterpret_cast<const UChar*>(wide.data()), static_cast<int32_t>(wide.size()),
                            U_FOLD_CASE_DEFAULT, &status);
-    if (U_FAILURE(status)) throw std::runtime_error("case folding failed");
+    if (U_FAILURE(status))
+        throw std::runtime_error("case folding failed");
     return buffer.data();
 }
 
@@ -33,7 +34,8 @@ const UChar* folded(std::string_view bytes, std::vector<UChar>& buffer, int32_t&
 Collation::Collation(const std::string& localeName) {
     UErrorCode status = U_ZERO_ERROR;
     collator_ = ucol_open(localeName.c_str(), &status);
-    if (U_FAILURE(status)) throw std::runtime_error("no collation for locale " + localeName);
+    if (U_FAILURE(status))
+        throw std::runtime_error("no collation for locale " + localeName);
     ucol_setStrength(collator_, UCOL_TERTIARY);
 }
 
@@ -44,10 +46,12 @@ Collation::~Collation() {
 std::string Collation::localeFromEnvironment() {
     for (const char* name : {"LC_ALL", "LC_COLLATE", "LANG"}) {
         const char* value = std::getenv(name);
-        if (!value || !*value) continue;
+        if (!value || !*value)
+            continue;
         std::string locale(value);
         locale = locale.substr(0, locale.find_first_of(".@"));
-        if (locale == "C" || locale == "POSIX") return {};
+        if (locale == "C" || locale == "POSIX")
+            return {};
         return locale;
     }
     return {};
@@ -65,8 +69,10 @@ int Collation::compare(std::string_view a, std::string_view b) const {
     std::size_t i = 0;
     while (i < n && a[i] == b[i] && isDigit(a[i]))
         ++i;
-    if (i < n && isDigit(a[i]) && isDigit(b[i])) return a[i] < b[i] ? -1 : 1;
-    if (a == b) return 0;
+    if (i < n && isDigit(a[i]) && isDigit(b[i]))
+        return a[i] < b[i] ? -1 : 1;
+    if (a == b)
+        return 0;
 
     thread_local std::vector<UChar> bufferA, bufferB;
     int32_t lengthA = 0, lengthB = 0;

@@ -50,7 +50,8 @@ std::string readPlain(std::string_view s, std::size_t& pos) {
 bool needsQuotes(std::string_view field) {
     for (std::size_t pos = 0; pos < field.size(); pos += sjis::charLength(field, pos)) {
         const char c = field[pos];
-        if (isBlank(c) || c == kQuote || c == kComma) return true;
+        if (isBlank(c) || c == kQuote || c == kComma)
+            return true;
     }
     return false;
 }
@@ -59,7 +60,8 @@ void appendQuoted(std::string& out, std::string_view field) {
     out += kQuote;
     for (std::size_t pos = 0; pos < field.size();) {
         const std::size_t len = sjis::charLength(field, pos);
-        if (len == 1 && field[pos] == kQuote) out += kQuote;
+        if (len == 1 && field[pos] == kQuote)
+            out += kQuote;
         out.append(field.substr(pos, len));
         pos += len;
     }
@@ -85,10 +87,12 @@ Fields splitCommaText(std::string_view line) {
 
 std::string joinCommaText(const Fields& fields) {
     // A lone empty field is written as "" so that it reads back as one field, not as none.
-    if (fields.size() == 1 && fields.front().empty()) return std::string(2, kQuote);
+    if (fields.size() == 1 && fields.front().empty())
+        return std::string(2, kQuote);
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += kComma;
+        if (i > 0)
+            out += kComma;
         if (needsQuotes(fields[i]))
             appendQuoted(out, fields[i]);
         else

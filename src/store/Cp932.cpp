@@ -55,7 +55,8 @@ std::u16string decode(std::string_view bytes) {
     char* dst = reinterpret_cast<char*>(out.data());
     std::size_t outLeft = out.size() * sizeof(char16_t);
     while (inLeft > 0) {
-        if (decoder().run(&in, &inLeft, &dst, &outLeft)) break;
+        if (decoder().run(&in, &inLeft, &dst, &outLeft))
+            break;
         // Invalid or truncated sequence: show a replacement character and go on behind the byte.
         *reinterpret_cast<char16_t*>(dst) = u'\uFFFD';
         dst += sizeof(char16_t);
@@ -75,18 +76,21 @@ std::optional<std::string> encode(std::u16string_view text, std::u16string* unma
     std::size_t outLeft = out.size();
     bool ok = true;
     while (inLeft > 0) {
-        if (encoder().run(&in, &inLeft, &dst, &outLeft)) break;
+        if (encoder().run(&in, &inLeft, &dst, &outLeft))
+            break;
         ok = false;
         const auto* bad = reinterpret_cast<const char16_t*>(in);
         const std::size_t units = isHighSurrogate(*bad) && inLeft >= 4 ? 2 : 1;
         if (unmappable) {
             const std::u16string_view ch(bad, units);
-            if (unmappable->find(ch) == std::u16string::npos) unmappable->append(ch);
+            if (unmappable->find(ch) == std::u16string::npos)
+                unmappable->append(ch);
         }
         in += units * sizeof(char16_t);
         inLeft -= units * sizeof(char16_t);
     }
-    if (!ok) return std::nullopt;
+    if (!ok)
+        return std::nullopt;
     out.resize(out.size() - outLeft);
     return out;
 }
@@ -100,11 +104,13 @@ std::string fromUtf8(std::string_view utf8) {
         std::size_t inLeft = utf8.size();
         char* dst = reinterpret_cast<char*>(wide.data());
         std::size_t outLeft = wide.size() * sizeof(char16_t);
-        if (!fromUtf8Conv.run(&in, &inLeft, &dst, &outLeft)) std::abort();
+        if (!fromUtf8Conv.run(&in, &inLeft, &dst, &outLeft))
+            std::abort();
         wide.resize(wide.size() - outLeft / sizeof(char16_t));
     }
     auto bytes = encode(wide);
-    if (!bytes) std::abort();
+    if (!bytes)
+        std::abort();
     return *bytes;
 }
 

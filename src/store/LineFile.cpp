@@ -17,7 +17,8 @@ namespace {
 bool markedReadOnly(const QString& path) {
     struct stat st {};
     const QByteArray native = QFile::encodeName(path);
-    if (::stat(native.constData(), &st) != 0) return false;
+    if (::stat(native.constData(), &st) != 0)
+        return false;
     return S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
@@ -42,7 +43,8 @@ Lines splitLines(std::string_view content) {
         while (end < n && content[end] != '\r' && content[end] != '\n')
             ++end;
         lines.emplace_back(content.substr(start, end - start));
-        if (end < n && content[end] == '\r' && end + 1 < n && content[end + 1] == '\n') ++end;
+        if (end < n && content[end] == '\r' && end + 1 < n && content[end + 1] == '\n')
+            ++end;
         start = end + 1;
     }
     return lines;
@@ -50,10 +52,12 @@ Lines splitLines(std::string_view content) {
 
 std::string readFile(const QString& path) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) throw errors::cannotOpen(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw errors::cannotOpen(path);
     std::string content(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)), '\0');
     const qint64 read = file.read(content.data(), static_cast<qint64>(content.size()));
-    if (read < 0 || file.error() != QFileDevice::NoError) throw errors::cannotOpen(path);
+    if (read < 0 || file.error() != QFileDevice::NoError)
+        throw errors::cannotOpen(path);
     content.resize(static_cast<std::size_t>(read));
     // A file that grew while it was read (or reports no size) is read to its end.
     const QByteArray rest = file.readAll();
@@ -79,9 +83,11 @@ std::string joinLines(const Lines& lines) {
 }
 
 void writeLines(const QString& path, const Lines& lines) {
-    if (markedReadOnly(path)) throw errors::cannotCreate(path);
+    if (markedReadOnly(path))
+        throw errors::cannotCreate(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw errors::cannotCreate(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw errors::cannotCreate(path);
     // Written in slices so that a large store is not held twice in memory.
     std::string buffer;
     constexpr std::size_t kSlice = 1 << 16;
@@ -96,11 +102,14 @@ void writeLines(const QString& path, const Lines& lines) {
             buffer.clear();
         }
     }
-    if (!buffer.empty()) file.write(buffer.data(), static_cast<qint64>(buffer.size()));
+    if (!buffer.empty())
+        file.write(buffer.data(), static_cast<qint64>(buffer.size()));
     // QSaveFile renames without syncing; without this a power cut could leave the new name
     // pointing at blocks that never reached the disk.
-    if (file.flush()) ::fdatasync(file.handle());
-    if (!file.commit()) throw errors::cannotCreate(path);
+    if (file.flush())
+        ::fdatasync(file.handle());
+    if (!file.commit())
+        throw errors::cannotCreate(path);
     syncFolderOf(path);
 }
 

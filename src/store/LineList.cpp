@@ -21,11 +21,13 @@ void LineList::set(std::size_t i, std::string line) {
 void LineList::erase(std::size_t first, std::size_t count) {
     const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(first);
     lines_.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
-    if (first < sortedPrefix_) sortedPrefix_ -= std::min(count, sortedPrefix_ - first);
+    if (first < sortedPrefix_)
+        sortedPrefix_ -= std::min(count, sortedPrefix_ - first);
 }
 
 bool LineList::isSorted() {
-    if (sortedPrefix_ == 0 && !lines_.empty()) sortedPrefix_ = 1;
+    if (sortedPrefix_ == 0 && !lines_.empty())
+        sortedPrefix_ = 1;
     while (sortedPrefix_ < lines_.size() &&
            !collation_->less(lines_[sortedPrefix_], lines_[sortedPrefix_ - 1]))
         ++sortedPrefix_;
@@ -33,7 +35,8 @@ bool LineList::isSorted() {
 }
 
 void LineList::sort() {
-    if (isSorted()) return;
+    if (isSorted())
+        return;
     const auto less = [this](const std::string& a, const std::string& b) { return collation_->less(a, b); };
     const auto mid = lines_.begin() + static_cast<std::ptrdiff_t>(sortedPrefix_);
     std::stable_sort(mid, lines_.end(), less);

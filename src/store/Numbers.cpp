@@ -7,12 +7,14 @@ namespace korvane {
 std::optional<int> parseInteger(std::string_view text) {
     const bool negative = !text.empty() && text[0] == '-';
     const std::size_t start = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    if (start == text.size()) return std::nullopt;
+    if (start == text.size())
+        return std::nullopt;
     unsigned long long value = 0; // unsigned, so that from_chars takes no second sign
     const char* last = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data() + start, last, value);
     const unsigned long long limit = negative ? 2147483648ULL : 2147483647ULL;
-    if (ec != std::errc() || ptr != last || value > limit) return std::nullopt;
+    if (ec != std::errc() || ptr != last || value > limit)
+        return std::nullopt;
     return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
 }
 

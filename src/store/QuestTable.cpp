@@ -36,7 +36,8 @@ std::string removeSpaces(std::string_view line) {
     for (std::size_t pos = 0; pos < line.size();) {
         const std::size_t len = sjis::charLength(line, pos);
         const std::string_view ch = line.substr(pos, len);
-        if (ch != " " && ch != "\x81\x40") out.append(ch);
+        if (ch != " " && ch != "\x81\x40")
+            out.append(ch);
         pos += len;
     }
     return out;
@@ -51,16 +52,19 @@ void QuestTable::load(std::vector<QuestRecord>& rows) {
         lines().set(i, removeSpaces(lines()[i]));
         const Fields fields = splitCommaText(lines()[i]);
         rows.push_back(toQuestRecord(fields));
-        if (fields.empty()) throw errors::indexOutOfRange(0);
+        if (fields.empty())
+            throw errors::indexOutOfRange(0);
         const auto number = parseInteger(fields[kNumber]);
-        if (!number) throw errors::notInteger(fields[kNumber]);
+        if (!number)
+            throw errors::notInteger(fields[kNumber]);
         maxQuestNo_ = std::max(maxQuestNo_, *number);
     }
     markLoaded();
 }
 
 std::optional<std::size_t> QuestTable::find(std::string_view number) {
-    if (number.size() != 4) return std::nullopt;
+    if (number.size() != 4)
+        return std::nullopt;
     std::size_t index = 0;
     if (lines().isSorted()) {
         index = lines().lowerBound(number);
@@ -69,13 +73,15 @@ std::optional<std::size_t> QuestTable::find(std::string_view number) {
         while (index < lines().size() && !hasQuestKey(lines()[index], number))
             ++index;
     }
-    if (index < lines().size() && hasQuestKey(lines()[index], number)) return index;
+    if (index < lines().size() && hasQuestKey(lines()[index], number))
+        return index;
     return std::nullopt;
 }
 
 void QuestTable::replaceField(std::size_t index, std::size_t field, std::string value) {
     Fields fields = splitCommaText(lines()[index]);
-    if (field >= fields.size()) throw errors::indexOutOfRange(static_cast<long long>(field));
+    if (field >= fields.size())
+        throw errors::indexOutOfRange(static_cast<long long>(field));
     fields[field] = std::move(value);
     lines().set(index, joinCommaText(fields));
 }

@@ -11,7 +11,8 @@ void StoredList::read() {
 }
 
 void StoredList::requireLoaded() const {
-    if (!loaded_) throw errors::notLoaded(path_);
+    if (!loaded_)
+        throw errors::notLoaded(path_);
 }
 
 void StoredList::save() const {

@@ -29,7 +29,8 @@ std::vector<std::string> TextStore::readText(std::string_view number) const {
     const std::size_t first = lines().lowerBound(number);
     for (std::size_t k = 0; k < kMaxTextLines && first + k < lines().size(); ++k) {
         const std::string& line = lines()[first + k];
-        if (!hasQuestKey(line, number)) break;
+        if (!hasQuestKey(line, number))
+            break;
         const std::string_view body =
             line.size() > kTextStart ? std::string_view(line).substr(kTextStart) : "";
         text.emplace_back(body.substr(0, sjis::prefixAtBoundary(body, kMaxShownBytes)));

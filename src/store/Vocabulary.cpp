@@ -56,7 +56,8 @@ const std::string& allAreas() {
 
 std::vector<std::string> areasOf(std::string_view nation) {
     for (const Nation& entry : table())
-        if (entry.name == nation) return entry.areas;
+        if (entry.name == nation)
+            return entry.areas;
     return {};
 }
 

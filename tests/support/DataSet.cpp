@@ -22,10 +22,14 @@ void writeUtf8Lines(const QString& path, const Utf8Lines& lines) {
 
 std::unique_ptr<QTemporaryDir> DataSet::write() const {
     auto dir = std::make_unique<QTemporaryDir>();
-    if (table) writeUtf8Lines(questTablePath(*dir), *table);
-    if (content) writeUtf8Lines(contentPath(*dir), *content);
-    if (reward) writeUtf8Lines(rewardPath(*dir), *reward);
-    if (memo) writeUtf8Lines(memoPath(*dir), *memo);
+    if (table)
+        writeUtf8Lines(questTablePath(*dir), *table);
+    if (content)
+        writeUtf8Lines(contentPath(*dir), *content);
+    if (reward)
+        writeUtf8Lines(rewardPath(*dir), *reward);
+    if (memo)
+        writeUtf8Lines(memoPath(*dir), *memo);
     return dir;
 }
 
@@ -57,7 +61,8 @@ std::unique_ptr<TForm1> openMainWindow(const QTemporaryDir& dir, const QString& 
         AppPaths{dir.path(), settingsFile.isEmpty() ? dir.filePath("korvane.ini") : settingsFile});
     form->resize(1100, 700);
     form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("main window not exposed");
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qWarning("main window not exposed");
     return form;
 }
 

@@ -20,16 +20,21 @@ QStringList ModalAnswerer::texts() const {
 
 void ModalAnswerer::poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
+    if (!box || !box->isVisible())
+        return;
     SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, {}, {}};
     QAbstractButton* answer = box->defaultButton();
     for (QAbstractButton* button : box->buttons()) {
         seen.buttons << button->text();
-        if (!answer_.isEmpty() && button->text() == answer_) answer = button;
+        if (!answer_.isEmpty() && button->text() == answer_)
+            answer = button;
     }
-    if (box->defaultButton()) seen.defaultButton = box->defaultButton()->text();
-    if (box->escapeButton()) seen.escapeButton = box->escapeButton()->text();
-    if (!answer && !box->buttons().isEmpty()) answer = box->buttons().first();
+    if (box->defaultButton())
+        seen.defaultButton = box->defaultButton()->text();
+    if (box->escapeButton())
+        seen.escapeButton = box->escapeButton()->text();
+    if (!answer && !box->buttons().isEmpty())
+        answer = box->buttons().first();
     seen_ << seen;
     answer->click();
 }

@@ -19,7 +19,8 @@ inline void writeBytes(const QString& path, const std::string& bytes) {
 
 inline std::string readBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
     const QByteArray all = file.readAll();
     return std::string(all.constData(), static_cast<std::size_t>(all.size()));
 }

@@ -8,7 +8,8 @@
 
 #define KORVANE_WIDGET_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char* argv[]) {                                                                       \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");         \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
         QApplication app(argc, argv);                                                                        \
         korvane::applyAppearance(app);                                                                       \
         TestClass test;                                                                                      \
