@@ -24,7 +24,18 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
       MemoStore(files::inFolder(paths_.dataFolder, files::kMemo)) {
     buildWindow();
     connectHandlers();
-    runHandler([this] { FormCreate(); });
+    bool created = false;
+    runHandler([&] {
+        FormCreate();
+        created = true;
+    });
+    if (!created) {
+        // The window opens with what loaded; its detail view shows that, never layout captions.
+        runHandler([this] {
+            Label1->setText(kRedisplayMarker);
+            StringGrid1SelectCell(1, StringGrid1->Row());
+        });
+    }
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
     Timer2->start();
@@ -93,8 +104,22 @@ void TForm1::connectHandlers() {
     connect(Button1, &QPushButton::clicked, this, handler(&TForm1::Button1Click));
     connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
     connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
+    // The edit pane's boxes run the view pane's actions, which read the view pane's boxes.
+    for (FlagBox* box : {CheckBox1, CheckBox4})
+        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox1MouseUp));
+    for (FlagBox* box : {CheckBox2, CheckBox5})
+        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox2MouseUp));
+    for (FlagBox* box : {CheckBox3, CheckBox6})
+        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox3MouseUp));
     connect(Memo3, &TextView::textChanged, this, handler(&TForm1::Memo3Change));
+    connect(Button2, &QPushButton::clicked, this, handler(&TForm1::Button2Click));
+    connect(Button5, &QPushButton::clicked, this, handler(&TForm1::Button5Click));
     connect(ComboBox3, &DropDown::Change, this, handler(&TForm1::ComboBox3Change));
+    connect(Button4, &QPushButton::clicked, this, handler(&TForm1::Button4Click));
+    connect(Button7, &QPushButton::clicked, this, handler(&TForm1::Button7Click));
+    connect(Button8, &QPushButton::clicked, this, handler(&TForm1::Button8Click));
+    connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
+    connect(Button3, &QPushButton::clicked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
 }
 

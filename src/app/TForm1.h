@@ -10,6 +10,7 @@
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
 #include "editing/EditPane.h"
+#include "editing/QuestEdits.h"
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
 #include "web/WebPane.h"
@@ -71,8 +72,26 @@ private:
     void UpdateGameClock();
 
     // Editing
+    void CheckBox1MouseUp();
+    void CheckBox2MouseUp();
+    void CheckBox3MouseUp();
+    void storeFlag(QuestField field, const std::string& value);
     void Memo3Change();
+    void Button2Click();
+    void Button5Click();
     void ComboBox3Change();
+    void Button4Click();
+    void Button7Click();
+    void CleanEditFields();
+    void Button8Click();
+    void Button9Click();
+    void Button3Click();
+    void openEditPane(bool forNewQuest);
+    void closeEditPane();
+    std::string questOnShow(const QString& refusal);
+    QuestRecord composeRecord(const std::string& number);
+    QuestTexts editorTexts();
+    QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
 
     AppPaths paths_;
     QuestTable QuestList;

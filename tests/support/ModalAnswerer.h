@@ -24,6 +24,7 @@ public:
     explicit ModalAnswerer(QString answer = {});
 
     void setAnswer(const QString& answer) { answer_ = answer; }
+    void clear() { seen_.clear(); }
     const QList<SeenBox>& seen() const { return seen_; }
     QStringList texts() const;
 

@@ -44,6 +44,10 @@ void typeInto(QWidget* field, const QString& text) {
         line->selectAll();
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(target))
         edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(target, Qt::Key_Delete);
+        return;
+    }
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(target, &event);
