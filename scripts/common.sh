@@ -7,7 +7,7 @@ BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
 # Debian 12 packages the build, the tests and the program need.
 PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-ipafont-gothic
 )

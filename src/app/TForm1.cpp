@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 #include "browser/Controls.h"
 #include "store/DataFiles.h"
+#include "web/KeyDown.h"
 
 #include <QVBoxLayout>
 
@@ -121,6 +122,12 @@ void TForm1::connectHandlers() {
     connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
     connect(Button3, &QPushButton::clicked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
+    connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
+    connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
+    connect(SpeedButton1, &QToolButton::clicked, this, handler(&TForm1::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, handler(&TForm1::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, handler(&TForm1::SpeedButton3Click));
+    connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
 }
 
 void TForm1::FormCreate() {

@@ -11,6 +11,7 @@
 #include "calendar/GameCalendar.h"
 #include "editing/EditPane.h"
 #include "editing/QuestEdits.h"
+#include "store/LineFile.h"
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
 #include "web/WebPane.h"
@@ -93,7 +94,17 @@ private:
     QuestTexts editorTexts();
     QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
 
+    // The web pane
+    void Button11Click();
+    void Edit7KeyDown(int Key);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void LoadUrlList();
+    void ComboBox5Change();
+
     AppPaths paths_;
+    Lines urlLines_; // the address list's lines, as ComboBox5 shows them
     QuestTable QuestList;
     TextStore ContentStore;
     TextStore RewardStore;

@@ -1,6 +1,7 @@
 #include "app/Appearance.h"
 #include "app/TForm1.h"
 #include "app/TSPLASH.h"
+#include "web/Browser.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <QWindow>
 
 int main(int argc, char* argv[]) {
+    korvane::prepareBrowserEngine();
     QApplication app(argc, argv);
     korvane::applyAppearance(app);
 

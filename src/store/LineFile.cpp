@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,35 +83,42 @@ std::string joinLines(const Lines& lines) {
     return out;
 }
 
-void writeLines(const QString& path, const Lines& lines) {
+bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill) {
     if (markedReadOnly(path))
-        throw errors::cannotCreate(path);
+        return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw errors::cannotCreate(path);
-    // Written in slices so that a large store is not held twice in memory.
-    std::string buffer;
-    constexpr std::size_t kSlice = 1 << 16;
-    buffer.reserve(kSlice + 512);
-    for (const auto& line : lines) {
-        buffer += line;
-        buffer += "\r\n";
-        if (buffer.size() >= kSlice) {
-            if (file.write(buffer.data(), static_cast<qint64>(buffer.size())) !=
-                static_cast<qint64>(buffer.size()))
-                break;
-            buffer.clear();
-        }
-    }
-    if (!buffer.empty())
-        file.write(buffer.data(), static_cast<qint64>(buffer.size()));
+    if (!file.open(QIODevice::WriteOnly) || !fill(file))
+        return false;
     // QSaveFile renames without syncing; without this a power cut could leave the new name
     // pointing at blocks that never reached the disk.
-    if (file.flush())
-        ::fdatasync(file.handle());
-    if (!file.commit())
-        throw errors::cannotCreate(path);
+    if (!file.flush() || (::fdatasync(file.handle()) != 0 && errno != EINVAL) || !file.commit())
+        return false;
     syncFolderOf(path);
+    return true;
+}
+
+void writeLines(const QString& path, const Lines& lines) {
+    const bool written = replaceFile(path, [&lines](QIODevice& out) {
+        // Written in slices so that a large store is not held twice in memory.
+        constexpr std::size_t kSlice = 1 << 16;
+        std::string buffer;
+        buffer.reserve(kSlice + 512);
+        const auto flush = [&] {
+            const auto size = static_cast<qint64>(buffer.size());
+            const bool ok = out.write(buffer.data(), size) == size;
+            buffer.clear();
+            return ok;
+        };
+        for (const auto& line : lines) {
+            buffer += line;
+            buffer += "\r\n";
+            if (buffer.size() >= kSlice && !flush())
+                return false;
+        }
+        return flush();
+    });
+    if (!written)
+        throw errors::cannotCreate(path);
 }
 
 } // namespace korvane

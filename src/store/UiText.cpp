@@ -2,6 +2,8 @@
 
 #include "Cp932.h"
 
+#include <QList>
+
 namespace korvane {
 
 QString toUi(std::string_view cp932) {
@@ -17,6 +19,16 @@ std::optional<std::string> fromUi(const QString& text, QString* unmappable) {
     if (unmappable)
         *unmappable = QString(reinterpret_cast<const QChar*>(bad.data()), static_cast<qsizetype>(bad.size()));
     return bytes;
+}
+
+std::string fromUiLossy(const QString& text) {
+    QString unmappable;
+    if (auto bytes = fromUi(text, &unmappable))
+        return *bytes;
+    QString shown = text;
+    for (const uint c : unmappable.toUcs4())
+        shown.replace(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1), QStringLiteral("?"));
+    return fromUi(shown).value_or(std::string());
 }
 
 } // namespace korvane

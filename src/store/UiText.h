@@ -14,4 +14,8 @@ QString toUi(std::string_view cp932);
 // unmappable (each once) when it is given.
 std::optional<std::string> fromUi(const QString& text, QString* unmappable = nullptr);
 
+// For text that is only shown again, such as a page title: characters that code page 932 cannot
+// hold become "?".
+std::string fromUiLossy(const QString& text);
+
 } // namespace korvane

@@ -48,4 +48,15 @@ void WebPaneControls::buildWebPane(QWidget* parent) {
     Panel9->hide();
 }
 
+Browser& WebPaneControls::ensureBrowser() {
+    if (!browser) {
+        browser = createBrowser(Panel9);
+        WebBrowser1 = browser.get();
+        auto* column = static_cast<QVBoxLayout*>(Panel9->layout());
+        delete column->takeAt(column->count() - 1); // the stretch that held the place
+        column->addWidget(WebBrowser1->widget(), 1);
+    }
+    return *WebBrowser1;
+}
+
 } // namespace korvane

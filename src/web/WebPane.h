@@ -2,14 +2,13 @@
 // The web pane across the bottom of the window: a tool bar with the address box, back, forward,
 // add-to-list and the address list, above the browser.
 
+#include "Browser.h"
 #include "browser/DropDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>
 
 namespace korvane {
-
-class Browser;
 
 struct WebPaneControls {
     QWidget* Panel9 = nullptr;
@@ -21,8 +20,10 @@ struct WebPaneControls {
     DropDown* ComboBox5 = nullptr;       // address list, pick only
     Browser* WebBrowser1 = nullptr;
 
-    // The browser itself is made on first use: the pane is hidden at start.
+    std::unique_ptr<Browser> browser; // made when the pane first opens; it is hidden at start
+
     void buildWebPane(QWidget* parent);
+    Browser& ensureBrowser();
 };
 
 } // namespace korvane

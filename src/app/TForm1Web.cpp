@@ -1,0 +1,93 @@
+// The main window's web pane handlers.
+
+#include "TForm1.h"
+
+#include "store/CommaText.h"
+#include "store/DataFiles.h"
+#include "store/Errors.h"
+#include "store/UiText.h"
+#include "web/ProfileFile.h"
+#include "web/UrlList.h"
+
+#include <QUrl>
+
+namespace korvane {
+namespace {
+
+const QString kHomeAddress = QStringLiteral("qrc:/web/home.html");
+constexpr std::string_view kSection = "Web";
+constexpr std::string_view kKey = "add";
+constexpr int kWebPaneHeight = 173;
+
+// An address as code page 932; one it cannot hold is kept in its percent-encoded form.
+std::string addressBytes(const QString& address) {
+    if (auto bytes = fromUi(address))
+        return *bytes;
+    return QUrl::fromUserInput(address).toString(QUrl::FullyEncoded).toStdString();
+}
+
+} // namespace
+
+void TForm1::Button11Click() {
+    if (!Panel9->isVisible()) {
+        Panel4->hide();
+        Panel9->show();
+        if (Splitter2->sizes().value(1) < kWebPaneHeight / 2) {
+            const int total = Splitter2->sizes().value(0) + Splitter2->sizes().value(1);
+            Splitter2->setSizes({total - kWebPaneHeight, kWebPaneHeight});
+        }
+        Button11->setText(QStringLiteral("Web閉じる"));
+        Edit7->setText(kHomeAddress);
+        ensureBrowser().Navigate(Edit7->text());
+        // The browser stays on the home address; Enter goes to the remembered one.
+        if (const auto remembered = readProfileString(paths_.settingsFile, kSection, kKey))
+            Edit7->setText(toUi(*remembered));
+        LoadUrlList();
+        return;
+    }
+    Panel9->hide();
+    Panel4->show();
+    Button11->setText(QStringLiteral("Web表示"));
+    Edit7->setText(WebBrowser1->LocationURL());
+    writeProfileString(paths_.settingsFile, kSection, kKey, addressBytes(Edit7->text()));
+}
+
+void TForm1::Edit7KeyDown(int Key) {
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+        WebBrowser1->Navigate(Edit7->text());
+}
+
+void TForm1::SpeedButton1Click() {
+    WebBrowser1->GoBack();
+}
+void TForm1::SpeedButton2Click() {
+    WebBrowser1->GoForward();
+}
+
+void TForm1::SpeedButton3Click() {
+    addToUrlList(files::inFolder(paths_.dataFolder, files::kUrlList),
+                 fromUiLossy(WebBrowser1->LocationName()), addressBytes(WebBrowser1->LocationURL()));
+    LoadUrlList();
+}
+
+void TForm1::LoadUrlList() {
+    Lines lines = readLines(files::inFolder(paths_.dataFolder, files::kUrlList));
+    QStringList entries;
+    for (const std::string& line : lines)
+        entries << toUi(line);
+    ComboBox5->setItems(entries);
+    urlLines_ = std::move(lines);
+}
+
+void TForm1::ComboBox5Change() {
+    const int picked = ComboBox5->ItemIndex();
+    if (picked < 0 || static_cast<std::size_t>(picked) >= urlLines_.size())
+        return;
+    const Fields fields = splitCommaText(urlLines_[static_cast<std::size_t>(picked)]);
+    if (fields.size() < 2)
+        throw errors::indexOutOfRange(1);
+    Edit7->setText(toUi(fields[1]));
+    WebBrowser1->Navigate(Edit7->text());
+}
+
+} // namespace korvane

@@ -1,0 +1,34 @@
+#pragma once
+// The web pane's browser, as the program sees it: five operations. Nothing else in the program
+// knows which engine stands behind them. Navigation never blocks: pages load by themselves.
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace korvane {
+
+class Browser {
+public:
+    virtual ~Browser() = default;
+
+    // Throws when the address cannot be understood; a page that fails to load is the browser's own.
+    virtual void Navigate(const QString& address) = 0;
+    // Without a page to go to, nothing happens.
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    // The title and address of the page on show, as the browser reports them at this moment.
+    virtual QString LocationName() const = 0;
+    virtual QString LocationURL() const = 0;
+
+    virtual QWidget* widget() = 0;
+};
+
+std::unique_ptr<Browser> createBrowser(QWidget* parent);
+
+// Before the application object exists: as root the engine's sandbox refuses to run, so only
+// then it is turned off, and that is said on standard error.
+void prepareBrowserEngine();
+
+} // namespace korvane

@@ -1,0 +1,54 @@
+#include "Browser.h"
+
+#include "store/Errors.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+#include <cstdio>
+#include <unistd.h>
+
+namespace korvane {
+namespace {
+
+class WebEngineBrowser : public Browser {
+public:
+    explicit WebEngineBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
+        view_->setObjectName(QStringLiteral("WebBrowser1"));
+        view_->setAccessibleDescription(QStringLiteral("WebBrowser1"));
+        view_->setAccessibleName(QStringLiteral("ブラウザ"));
+    }
+
+    void Navigate(const QString& address) override {
+        const QUrl url = QUrl::fromUserInput(address.trimmed());
+        if (!url.isValid())
+            throw KorvaneError(QStringLiteral("アドレス %1 を開けません").arg(address));
+        view_->setUrl(url);
+    }
+
+    void GoBack() override { view_->back(); }
+    void GoForward() override { view_->forward(); }
+    QString LocationName() const override { return view_->title(); }
+    QString LocationURL() const override { return view_->url().toString(); }
+    QWidget* widget() override { return view_; }
+
+private:
+    QWebEngineView* view_;
+};
+
+} // namespace
+
+std::unique_ptr<Browser> createBrowser(QWidget* parent) {
+    return std::make_unique<WebEngineBrowser>(parent);
+}
+
+void prepareBrowserEngine() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        std::fputs("korvane: running as root, so the web pane's browser runs without its sandbox\n", stderr);
+    }
+}
+
+} // namespace korvane
