@@ -17,6 +17,7 @@ void showQuestText(const TextStore& store, const std::string& number, TextView* 
     try {
         view->setLines(store.readText(number));
     } catch (const std::exception&) {
+        view->clear();
     }
 }
 
@@ -39,9 +40,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     CheckBox1->setChecked(cell(kOffered) == "1");
     CheckBox2->setChecked(cell(kCompleted) == "1");
     CheckBox3->setChecked(cell(kRepeatable) == "1");
-    RichEdit1->clear();
-    Memo2->clear();
-    Memo3->clear();
+    // Each view is emptied and refilled in one step.
     const std::string number = cell(kNumber);
     showQuestText(ContentStore, number, RichEdit1);
     RichEdit1->scrollToFirstLine();
@@ -123,7 +122,7 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     // A text that code page 932 cannot hold occurs in no file.
     const std::string text = fromUi(box->text()).value_or(std::string());
     SearchResult result = searchQuests(content, text, QuestList);
-    StringGrid1->setRows(std::move(result.rows));
+    StringGrid1->setLines(std::move(result.rows));
     RichEdit1->clear();
     RichEdit1->setFocus();
     if (result.error)

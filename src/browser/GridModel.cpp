@@ -23,7 +23,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return toUi(rows_[static_cast<std::size_t>(index.row())][column]);
+        return toUi(row(static_cast<std::size_t>(index.row()))[column]);
     case Qt::BackgroundRole:
         // Column 0 is a fixed column: drawn like the headers.
         return index.column() == kNumber ? QVariant(QApplication::palette().button()) : QVariant();
@@ -45,7 +45,19 @@ void GridModel::setTitles(const QStringList& titles) {
 
 void GridModel::setRows(std::vector<QuestRecord> rows) {
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_.clear();
+    rows_.reserve(rows.size());
+    for (QuestRecord& record : rows)
+        rows_.push_back({{}, std::make_unique<QuestRecord>(std::move(record))});
+    endResetModel();
+}
+
+void GridModel::setLines(std::vector<std::string> lines) {
+    beginResetModel();
+    rows_.clear();
+    rows_.reserve(lines.size());
+    for (std::string& line : lines)
+        rows_.push_back({std::move(line), nullptr});
     endResetModel();
 }
 
@@ -57,8 +69,16 @@ void GridModel::resizeRows(std::size_t count) {
     endResetModel();
 }
 
+const QuestRecord& GridModel::row(std::size_t i) const {
+    const Row& r = rows_[i];
+    if (!r.record)
+        r.record = std::make_unique<QuestRecord>(splitQuestRecord(r.line));
+    return *r.record;
+}
+
 void GridModel::setCell(std::size_t column, std::size_t row, std::string value) {
-    rows_[row][column] = std::move(value);
+    this->row(row); // split first, so that the record holds every cell
+    (*rows_[row].record)[column] = std::move(value);
     const QModelIndex changed = index(static_cast<int>(row), static_cast<int>(column));
     emit dataChanged(changed, changed);
 }

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <memory>
 
 namespace korvane {
 
@@ -21,12 +22,19 @@ public:
 
     void setTitles(const QStringList& titles);
     void setRows(std::vector<QuestRecord> rows);
+    // Rows given as quest table lines, split only when a cell is first read: a search that finds
+    // thousands of quests copies lines and splits the few on screen.
+    void setLines(std::vector<std::string> lines);
     void resizeRows(std::size_t count);
-    const QuestRecord& row(std::size_t i) const { return rows_[i]; }
+    const QuestRecord& row(std::size_t i) const;
     void setCell(std::size_t column, std::size_t row, std::string value);
 
 private:
-    std::vector<QuestRecord> rows_;
+    struct Row {
+        std::string line;
+        mutable std::unique_ptr<QuestRecord> record;
+    };
+    std::vector<Row> rows_;
     QStringList titles_;
 };
 

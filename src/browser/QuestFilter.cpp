@@ -45,9 +45,9 @@ FilterResult filterQuests(const LineList& questList, const QuestFilter& filter) 
     FilterResult result;
     try {
         for (const std::string& line : questList.lines()) {
-            const Fields fields = splitCommaText(line);
+            Fields fields = splitCommaText(line);
             if (admits(fields, filter))
-                result.rows.push_back(toQuestRecord(fields));
+                result.rows.push_back(toQuestRecord(std::move(fields)));
         }
     } catch (const KorvaneError& error) {
         result.error = error;

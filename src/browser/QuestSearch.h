@@ -10,7 +10,7 @@
 namespace korvane {
 
 struct SearchResult {
-    std::vector<QuestRecord> rows;
+    std::vector<std::string> rows; // the quest table lines of the quests found
     // A matching line whose key is not a number stops the scan; rows holds what came before.
     std::optional<KorvaneError> error;
 };

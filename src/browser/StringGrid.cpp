@@ -66,6 +66,11 @@ void StringGrid::setRows(std::vector<QuestRecord> rows) {
     restoreCurrentRow();
 }
 
+void StringGrid::setLines(std::vector<std::string> lines) {
+    model_->setLines(std::move(lines));
+    restoreCurrentRow();
+}
+
 const std::string& StringGrid::Cells(int column, int row) const {
     if (row < 1 || row > model_->rowCount() || column < 0 || column >= static_cast<int>(kQuestFieldCount))
         return kNoCell;

@@ -21,6 +21,8 @@ public:
 
     // Replaces every data row at once; the current row stays where it was when it still exists.
     void setRows(std::vector<QuestRecord> rows);
+    // The same, from quest table lines: each row holds the fields of its line.
+    void setLines(std::vector<std::string> lines);
 
     int Row() const { return row_; }
     void setRow(int row);

@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <unicode/ucol.h>
@@ -60,6 +61,13 @@ std::string Collation::localeFromEnvironment() {
 const Collation& Collation::user() {
     static const Collation instance(localeFromEnvironment());
     return instance;
+}
+
+bool Collation::lineBeforeKey(std::string_view line, std::string_view key) const {
+    const auto allDigits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), isDigit); };
+    if (!key.empty() && line.size() >= key.size() && allDigits(key) && allDigits(line.substr(0, key.size())))
+        return line.substr(0, key.size()) < key;
+    return less(line, key);
 }
 
 int Collation::compare(std::string_view a, std::string_view b) const {

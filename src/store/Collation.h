@@ -27,6 +27,11 @@ public:
     int compare(std::string_view a, std::string_view b) const;
     bool less(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
 
+    // less(line, key), for the look-ups: when key is all digits and line begins with as many
+    // digits, those digits alone decide, as they would in the collation (a line that begins with
+    // the key is never less than it).
+    bool lineBeforeKey(std::string_view line, std::string_view key) const;
+
 private:
     UCollator* collator_;
 };

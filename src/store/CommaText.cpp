@@ -70,18 +70,22 @@ void appendQuoted(std::string& out, std::string_view field) {
 
 } // namespace
 
-Fields splitCommaText(std::string_view line) {
-    Fields fields;
+void forEachField(std::string_view line, const std::function<void(std::string&&)>& take) {
     std::size_t pos = skipBlanks(line, 0);
     while (pos < line.size()) {
-        fields.push_back(line[pos] == kQuote ? readQuoted(line, pos) : readPlain(line, pos));
+        take(line[pos] == kQuote ? readQuoted(line, pos) : readPlain(line, pos));
         pos = skipBlanks(line, pos);
         if (pos < line.size() && line[pos] == kComma) {
             if (pos + 1 == line.size())
-                fields.emplace_back(); // a comma at the very end gives a last, empty field
+                take(std::string()); // a comma at the very end gives a last, empty field
             pos = skipBlanks(line, pos + 1);
         }
     }
+}
+
+Fields splitCommaText(std::string_view line) {
+    Fields fields;
+    forEachField(line, [&fields](std::string&& field) { fields.push_back(std::move(field)); });
     return fields;
 }
 

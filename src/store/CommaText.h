@@ -3,6 +3,7 @@
 // Fields are joined with ","; a field holding a byte of 0x20 or below, a double quote or a comma is
 // enclosed in double quotes with inner quotes doubled. On reading, an unquoted space also ends a field.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@ namespace korvane {
 using Fields = std::vector<std::string>;
 
 Fields splitCommaText(std::string_view line);
+// The same split, handing each field over as it is read.
+void forEachField(std::string_view line, const std::function<void(std::string&&)>& take);
 std::string joinCommaText(const Fields& fields);
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #include "LineList.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace korvane {
 
@@ -34,12 +35,57 @@ bool LineList::isSorted() {
     return sortedPrefix_ >= lines_.size();
 }
 
+namespace {
+
+// A line's first seven bytes as a number, when they are all digits: a quest number and a line
+// index. Two lines whose numbers differ are in that order in every collation, so a sort compares
+// numbers and only asks the collation about lines with equal or no numbers.
+struct Keyed {
+    std::uint32_t number;
+    bool hasNumber;
+    std::string* line;
+};
+
+Keyed keyed(std::string& line) {
+    constexpr std::size_t kDigits = 7;
+    if (line.size() < kDigits)
+        return {0, false, &line};
+    std::uint32_t number = 0;
+    for (std::size_t i = 0; i < kDigits; ++i) {
+        const char c = line[i];
+        if (c < '0' || c > '9')
+            return {0, false, &line};
+        number = number * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return {number, true, &line};
+}
+
+} // namespace
+
+// Stable: sorting the keys, then moving each line once into its place.
+void LineList::stableSortRange(std::size_t first) {
+    std::vector<Keyed> keys;
+    keys.reserve(lines_.size() - first);
+    for (std::size_t i = first; i < lines_.size(); ++i)
+        keys.push_back(keyed(lines_[i]));
+    std::stable_sort(keys.begin(), keys.end(), [this](const Keyed& a, const Keyed& b) {
+        if (a.hasNumber && b.hasNumber && a.number != b.number)
+            return a.number < b.number;
+        return collation_->less(*a.line, *b.line);
+    });
+    Lines sorted;
+    sorted.reserve(keys.size());
+    for (const Keyed& key : keys)
+        sorted.push_back(std::move(*key.line));
+    std::move(sorted.begin(), sorted.end(), lines_.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
 void LineList::sort() {
     if (isSorted())
         return;
     const auto less = [this](const std::string& a, const std::string& b) { return collation_->less(a, b); };
     const auto mid = lines_.begin() + static_cast<std::ptrdiff_t>(sortedPrefix_);
-    std::stable_sort(mid, lines_.end(), less);
+    stableSortRange(sortedPrefix_);
     // Lines of the sorted part that are not greater than the smallest newcomer stay where they are.
     std::inplace_merge(std::upper_bound(lines_.begin(), mid, *mid, less), mid, lines_.end(), less);
     sortedPrefix_ = lines_.size();
@@ -48,7 +94,7 @@ void LineList::sort() {
 std::size_t LineList::lowerBound(std::string_view key) const {
     const auto it = std::lower_bound(
         lines_.begin(), lines_.end(), key,
-        [this](const std::string& line, std::string_view k) { return collation_->less(line, k); });
+        [this](const std::string& line, std::string_view k) { return collation_->lineBeforeKey(line, k); });
     return static_cast<std::size_t>(it - lines_.begin());
 }
 

@@ -37,6 +37,8 @@ public:
     const Collation& collation() const { return *collation_; }
 
 private:
+    void stableSortRange(std::size_t first);
+
     const Collation* collation_;
     Lines lines_;
     std::size_t sortedPrefix_ = 0; // lines_[0, sortedPrefix_) are known to be in order

@@ -13,10 +13,20 @@ constexpr std::size_t kMaxLinesPerQuest = 257;
 
 } // namespace
 
-QuestRecord toQuestRecord(const Fields& fields) {
+QuestRecord toQuestRecord(Fields fields) {
     QuestRecord record;
     for (std::size_t i = 0; i < record.size() && i < fields.size(); ++i)
-        record[i] = fields[i];
+        record[i] = std::move(fields[i]);
+    return record;
+}
+
+QuestRecord splitQuestRecord(std::string_view line) {
+    QuestRecord record;
+    std::size_t next = 0;
+    forEachField(line, [&](std::string&& field) {
+        if (next < record.size())
+            record[next++] = std::move(field);
+    });
     return record;
 }
 
@@ -50,13 +60,15 @@ void QuestTable::load(std::vector<QuestRecord>& rows) {
     rows.reserve(lines().size());
     for (std::size_t i = 0; i < lines().size(); ++i) {
         lines().set(i, removeSpaces(lines()[i]));
-        const Fields fields = splitCommaText(lines()[i]);
-        rows.push_back(toQuestRecord(fields));
-        if (fields.empty())
+        Fields fields = splitCommaText(lines()[i]);
+        const bool noFields = fields.empty();
+        rows.push_back(toQuestRecord(std::move(fields)));
+        if (noFields)
             throw errors::indexOutOfRange(0);
-        const auto number = parseInteger(fields[kNumber]);
+        const std::string_view first = rows.back()[kNumber];
+        const auto number = parseInteger(first);
         if (!number)
-            throw errors::notInteger(fields[kNumber]);
+            throw errors::notInteger(first);
         maxQuestNo_ = std::max(maxQuestNo_, *number);
     }
     markLoaded();

@@ -28,7 +28,9 @@ constexpr std::size_t kQuestFieldCount = 9;
 using QuestRecord = std::array<std::string, kQuestFieldCount>;
 
 // The first nine fields; missing ones stay empty.
-QuestRecord toQuestRecord(const Fields& fields);
+QuestRecord toQuestRecord(Fields fields);
+// A line's first nine fields, split straight into a record.
+QuestRecord splitQuestRecord(std::string_view line);
 Fields toFields(const QuestRecord& record);
 
 // maxQuestNo + 1 and such: at least four digits, zero-padded.

@@ -1,0 +1,377 @@
+// Every action at full size, end to end as its handler does it, beside its floor.
+//   korvane_bench            the full-size run: medians, ratio to floor, peak memory
+//   korvane_bench --smoke    a quick run on a small set, to keep the benchmark working
+// Google Benchmark's own flags may follow.
+
+#include "DataGenerator.h"
+#include "Floors.h"
+#include "app/Appearance.h"
+#include "app/TForm1.h"
+#include "browser/DropDown.h"
+#include "browser/FlagBox.h"
+#include "browser/RadioGroup.h"
+#include "browser/StringGrid.h"
+#include "browser/TextView.h"
+#include "store/DataFiles.h"
+#include "store/UiText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+using namespace korvane;
+
+namespace {
+
+struct Config {
+    int quests = 9999;
+    int repetitions = 15;
+    int editRepetitions = 15;
+};
+Config config;
+
+QTemporaryDir* root = nullptr;
+QString fullSet, messySet, sampleSet, addSet;
+std::size_t fullBytes = 0;
+std::unique_ptr<TForm1> form, addForm;
+std::map<std::string, double> medians; // milliseconds
+std::map<std::string, long> peakKiB;
+
+QString inSet(const QString& set, const QString& name) {
+    return files::inFolder(set, name);
+}
+
+template <class W> W* control(TForm1& window, const char* name) {
+    return window.findChild<W*>(QString::fromLatin1(name));
+}
+
+// Confirmation boxes are answered "はい" the moment they show; an error box is reported.
+class YesToEveryBox : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (event->type() != QEvent::Show || !box)
+            return false;
+        if (box->icon() == QMessageBox::Critical)
+            std::fprintf(stderr, "error box: %s\n", qPrintable(box->text()));
+        QAbstractButton* answer = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+        QMetaObject::invokeMethod(answer, "click", Qt::QueuedConnection);
+        return false;
+    }
+};
+
+// Every quest listed and the first one on show, as after start-up.
+void listAll(TForm1& window) {
+    auto* progress = control<RadioGroup>(window, "RadioGroup1");
+    if (progress->ItemIndex() != 4 || control<QLabel>(window, "Label14")->text().isEmpty())
+        progress->button(4)->click();
+}
+
+std::unique_ptr<TForm1> openForm(const QString& set) {
+    auto window = std::make_unique<TForm1>(AppPaths{set, set + "/korvane.ini"});
+    window->resize(1200, 800);
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// --- start-up: a child process per run, from process start to the first quest shown --------------
+
+long runStartupChild(const QString& set) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--startup-child", set});
+    child.waitForFinished(60000);
+    return child.readAllStandardOutput().trimmed().toLong();
+}
+
+void Startup(benchmark::State& state, const QString* set, const char* name) {
+    long peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, runStartupChild(*set));
+    peakKiB[name] = peak;
+}
+
+int startupChild(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyAppearance(app);
+    const QString set = QString::fromLocal8Bit(argv[2]);
+    TForm1 window(AppPaths{set, set + "/korvane.ini"});
+    window.show();
+    QApplication::processEvents(); // painted, with the first quest on show
+    // VmHWM, not ru_maxrss: the latter keeps the parent's size across exec.
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            std::printf("%s\n", line.mid(6).trimmed().split(' ').value(0).constData());
+    return 0;
+}
+
+// --- browsing ----------------------------------------------------------------------------------------
+
+void SelectRow(benchmark::State& state) {
+    listAll(*form);
+    auto* grid = control<StringGrid>(*form, "StringGrid1");
+    static int row = 1; // each repetition moves on from where the last one left the grid
+    for (auto _ : state) {
+        row = (row * 7919) % (grid->RowCount() - 1) + 1;
+        grid->setRow(row);
+    }
+}
+
+void FilterRefill(benchmark::State& state) {
+    auto* progress = control<RadioGroup>(*form, "RadioGroup1");
+    int option = 0;
+    for (auto _ : state) {
+        option = (option + 1) % 6;
+        progress->button(option)->click();
+    }
+    progress->button(4)->click();
+}
+
+void Search(benchmark::State& state, const char* button, const char* box, std::string utf8) {
+    control<QLineEdit>(*form, box)->setText(QString::fromStdString(utf8));
+    auto* run = control<QPushButton>(*form, button);
+    for (auto _ : state)
+        run->click();
+    state.counters["found"] = control<StringGrid>(*form, "StringGrid1")->RowCount() - 1;
+}
+
+void ScanFloor(benchmark::State& state, QString file, std::string utf8) {
+    const std::string text = fromUi(QString::fromStdString(utf8)).value();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::scanFloor(inSet(fullSet, file), text));
+}
+
+// --- edits -------------------------------------------------------------------------------------------
+
+void TickFlag(benchmark::State& state) {
+    listAll(*form);
+    auto* box = control<FlagBox>(*form, "CheckBox3");
+    for (auto _ : state) {
+        box->click();
+        emit box->MouseUp();
+    }
+}
+
+void SaveMemo(benchmark::State& state) {
+    listAll(*form);
+    auto* memo = control<TextView>(*form, "Memo3");
+    auto* save = control<QPushButton>(*form, "Button2");
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo->setPlainText(QStringLiteral("メモ %1\n二行目\n三行目\n四行目\n五行目").arg(++round));
+        state.ResumeTiming();
+        save->click();
+    }
+}
+
+QString lines(int count, const QString& word) {
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << QStringLiteral("%1 の %2 行目、ギルと薬草を集める").arg(word).arg(i);
+    return out.join('\n');
+}
+
+void AddQuest(benchmark::State& state) {
+    listAll(*addForm);
+    for (auto _ : state) {
+        state.PauseTiming();
+        control<QPushButton>(*addForm, "Button5")->click();
+        control<QLineEdit>(*addForm, "Edit3")->setText(QStringLiteral("新しいクエスト"));
+        control<TextView>(*addForm, "RichEdit1")->setPlainText(lines(20, QStringLiteral("内容")));
+        control<TextView>(*addForm, "Memo2")->setPlainText(lines(3, QStringLiteral("報酬")));
+        control<TextView>(*addForm, "Memo3")->setPlainText(lines(5, QStringLiteral("メモ")));
+        state.ResumeTiming();
+        control<QPushButton>(*addForm, "Button4")->click();
+    }
+}
+
+void ModifyQuest(benchmark::State& state) {
+    listAll(*form);
+    auto* grid = control<StringGrid>(*form, "StringGrid1");
+    int row = 100;
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid->setRow(row += 37);
+        control<QPushButton>(*form, "Button8")->click();
+        control<TextView>(*form, "RichEdit1")->setPlainText(lines(20, QStringLiteral("修正")));
+        state.ResumeTiming();
+        control<QPushButton>(*form, "Button9")->click();
+    }
+}
+
+void DeleteQuest(benchmark::State& state) {
+    listAll(*form);
+    auto* grid = control<StringGrid>(*form, "StringGrid1");
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid->setRow(grid->RowCount() / 2);
+        state.ResumeTiming();
+        control<QPushButton>(*form, "Button3")->click();
+    }
+}
+
+void RewriteFloor(benchmark::State& state, std::vector<QString> names) {
+    std::vector<QString> paths;
+    for (const QString& name : names)
+        paths.push_back(inSet(fullSet, name));
+    for (auto _ : state)
+        bench::rewriteFloor(paths);
+}
+
+// --- the table ---------------------------------------------------------------------------------------
+
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single)
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+};
+
+void printTable() {
+    const auto ms = [](const std::string& name) { return medians.count(name) ? medians[name] : 0.0; };
+    std::printf("\n| Action | median ms | floor ms | ratio to floor |\n|---|---:|---:|---:|\n");
+    const auto row = [&](const char* label, const std::string& action, const std::string& floor) {
+        if (floor.empty())
+            std::printf("| %s | %.1f | | |\n", label, ms(action));
+        else
+            std::printf("| %s | %.1f | %.1f | %.2f |\n", label, ms(action), ms(floor),
+                        ms(floor) > 0 ? ms(action) / ms(floor) : 0.0);
+    };
+    row("start-up, stores in order", "startup/ordered", "");
+    row("start-up, messy stores", "startup/messy", "");
+    row("select a row", "browse/select_row", "");
+    row("filter refill", "browse/filter_refill", "");
+    row("content search, frequent", "search/content_frequent", "floor/content_frequent");
+    row("content search, rare", "search/content_rare", "floor/content_rare");
+    row("reward search, frequent", "search/reward_frequent", "floor/reward_frequent");
+    row("reward search, rare", "search/reward_rare", "floor/reward_rare");
+    row("quest search, frequent", "search/quest_frequent", "floor/quest_frequent");
+    row("quest search, rare", "search/quest_rare", "floor/quest_rare");
+    row("tick a flag", "edit/tick_flag", "floor/table");
+    row("save a memo", "edit/save_memo", "floor/memo");
+    row("add a quest", "edit/add_quest", "floor/all_four");
+    row("modify a quest", "edit/modify_quest", "floor/all_four");
+    row("delete a quest", "edit/delete_quest", "floor/all_four");
+    const double full = peakKiB["startup/ordered"] / 1024.0, sample = peakKiB["startup/sample"] / 1024.0;
+    std::printf("\nPeak memory: %.1f MiB with the full set, %.1f MiB with the sample set; "
+                "%.1f MiB more for %.1f MiB of data files (%.2f times).\n",
+                full, sample, full - sample, fullBytes / 1048576.0,
+                (full - sample) / (fullBytes / 1048576.0));
+}
+
+void prepareSets() {
+    root = new QTemporaryDir;
+    fullSet = root->filePath("full");
+    messySet = root->filePath("messy");
+    addSet = root->filePath("add");
+    sampleSet = root->filePath("sample");
+    for (const QString& folder : {fullSet, messySet, addSet, sampleSet})
+        QDir().mkpath(folder);
+    fullBytes = datagen::writeDataSet(fullSet, {config.quests, 1, false}).bytes;
+    datagen::writeDataSet(messySet, {config.quests, 1, true});
+    datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 2, 1, false});
+    const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
+    for (const QString& name : sample.entryList(QDir::Files))
+        QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
+}
+
+void registerAll() {
+    const auto reps = [](benchmark::internal::Benchmark* b, int repetitions) {
+        b->Iterations(1)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    };
+    reps(benchmark::RegisterBenchmark("startup/ordered", Startup, &fullSet, "startup/ordered"), 5);
+    reps(benchmark::RegisterBenchmark("startup/messy", Startup, &messySet, "startup/messy"), 5);
+    reps(benchmark::RegisterBenchmark("startup/sample", Startup, &sampleSet, "startup/sample"), 3);
+    reps(benchmark::RegisterBenchmark("browse/select_row", SelectRow), config.repetitions);
+    reps(benchmark::RegisterBenchmark("browse/filter_refill", FilterRefill), config.repetitions);
+    const struct {
+        const char *name, *button, *box;
+        QString file;
+        std::string text;
+    } searches[] = {
+        {"content_frequent", "Button1", "Edit1", files::kContent, "の"},
+        {"content_rare", "Button1", "Edit1", files::kContent, "【稀】"},
+        {"reward_frequent", "Button6", "Edit2", files::kReward, "ギル"},
+        {"reward_rare", "Button6", "Edit2", files::kReward, "【稀】"},
+        {"quest_frequent", "Button10", "Edit6", files::kQuestTable, "ウィンダス"},
+        {"quest_rare", "Button10", "Edit6", files::kQuestTable, "9876,"},
+    };
+    for (const auto& s : searches) {
+        reps(benchmark::RegisterBenchmark((std::string("search/") + s.name).c_str(), Search, s.button, s.box,
+                                          s.text),
+             config.repetitions);
+        reps(
+            benchmark::RegisterBenchmark((std::string("floor/") + s.name).c_str(), ScanFloor, s.file, s.text),
+            config.repetitions);
+    }
+    reps(benchmark::RegisterBenchmark("edit/tick_flag", TickFlag), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("floor/table", RewriteFloor, std::vector<QString>{files::kQuestTable}),
+         config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/save_memo", SaveMemo), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("floor/memo", RewriteFloor, std::vector<QString>{files::kMemo}),
+         config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/add_quest", AddQuest), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/modify_quest", ModifyQuest), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/delete_quest", DeleteQuest), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark(
+             "floor/all_four", RewriteFloor,
+             std::vector<QString>{files::kQuestTable, files::kContent, files::kReward, files::kMemo}),
+         config.editRepetitions);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 3 && std::strcmp(argv[1], "--startup-child") == 0)
+        return startupChild(argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    if (argc >= 2 && std::strcmp(argv[1], "--smoke") == 0) {
+        config = {300, 1, 1};
+        args.erase(args.begin() + 1);
+    }
+    if (const int repetitions = qEnvironmentVariableIntValue("KORVANE_BENCH_REPETITIONS"); repetitions > 0)
+        config.repetitions = config.editRepetitions = repetitions; // for profiling one action at length
+    int count = static_cast<int>(args.size());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(count, args.data());
+    applyAppearance(app);
+    benchmark::Initialize(&count, args.data());
+
+    prepareSets();
+    YesToEveryBox answerer;
+    app.installEventFilter(&answerer);
+    form = openForm(fullSet);
+    addForm = openForm(addSet);
+    registerAll();
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printTable();
+    form.reset();
+    addForm.reset();
+    delete root;
+    return 0;
+}
