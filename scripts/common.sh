@@ -1,5 +1,4 @@
-# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
-# Sourced, not run.
+# Shared by the scripts: install what is missing, then configure and build. Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
@@ -9,6 +8,7 @@ PACKAGES=(
   g++ cmake ninja-build
   qt6-base-dev qt6-webengine-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth fonts-ipafont-gothic
 )
 
@@ -25,9 +25,17 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_release() {
-  if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+# configure_and_build <build folder> [cmake options...]
+configure_and_build() {
+  local dir="$1"
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
   fi
-  cmake --build "$BUILD"
+  cmake --build "$dir"
+  mkdir -p -m 700 "$dir/xdg-runtime"
+}
+
+build_release() {
+  configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release
 }

@@ -104,7 +104,12 @@ std::optional<std::string> readProfileString(const QString& path, std::string_vi
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
-    const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return profileString(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), section,
+                         key);
+}
+
+std::optional<std::string> profileString(std::string_view content, std::string_view section,
+                                         std::string_view key) {
     const auto lines = rawLines(content);
     const Place place = find(lines, section, key);
     if (!place.key)

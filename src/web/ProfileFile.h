@@ -20,7 +20,9 @@ std::optional<std::string> readProfileString(const QString& path, std::string_vi
 void writeProfileString(const QString& path, std::string_view section, std::string_view key,
                         std::string_view value);
 
-// The whole file after the write, for the writer and its tests.
+// The same two, over a file's content.
+std::optional<std::string> profileString(std::string_view content, std::string_view section,
+                                         std::string_view key);
 std::string withProfileString(std::string_view content, std::string_view section, std::string_view key,
                               std::string_view value);
 

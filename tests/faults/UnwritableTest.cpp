@@ -1,0 +1,136 @@
+// A file that cannot be written: the edit stops with "ファイル %s を作成できません", the file
+// keeps its content byte for byte, and once the obstacle is gone the next edit goes through.
+
+#include "EditSequence.h"
+#include "store/Errors.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <csignal>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace korvane::test {
+namespace {
+
+class Unwritable : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = dir.filePath("data");
+        QDir().mkpath(folder);
+        writeBytes(table(), crlf({sj("0001,ウィンダス,港,a,p,c,0,0,0")}));
+        writeBytes(dataFiles(folder)[1], "");
+        writeBytes(dataFiles(folder)[2], "");
+        writeBytes(memo(), crlf({sj("0001000古いメモ")}));
+    }
+    QString table() const { return dataFiles(folder)[0]; }
+    QString memo() const { return dataFiles(folder)[3]; }
+
+    // Saving the memo fails with the message and leaves the file as it was.
+    static void expectRefused(LoadedData& data, const QString& path) {
+        const std::string before = readBytes(path);
+        try {
+            data.memo.replaceText("0001", {sj("新しいメモ")});
+            ADD_FAILURE() << "the save went through";
+        } catch (const KorvaneError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(path));
+        }
+        EXPECT_EQ(readBytes(path), before);
+    }
+    static void expectSaved(LoadedData& data, const QString& path) {
+        data.memo.replaceText("0001", {sj("新しいメモ")});
+        EXPECT_EQ(readBytes(path), crlf({sj("0001000新しいメモ")}));
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+};
+
+TEST_F(Unwritable, ReadOnlyFile) {
+    LoadedData data(folder);
+    ::chmod(QFile::encodeName(memo()).constData(), 0444);
+    expectRefused(data, memo());
+    ::chmod(QFile::encodeName(memo()).constData(), 0644);
+    expectSaved(data, memo());
+}
+
+TEST_F(Unwritable, ImmutableFileWhereTheFileSystemHasIt) {
+    const QByteArray path = QFile::encodeName(memo());
+    if (::geteuid() != 0 || std::system(("chattr +i '" + path + "' 2>/dev/null").constData()) != 0)
+        GTEST_SKIP() << "no immutable attribute here; the read-only file case stands for it";
+    LoadedData data(folder);
+    expectRefused(data, memo());
+    std::system(("chattr -i '" + path + "'").constData());
+    expectSaved(data, memo());
+}
+
+TEST_F(Unwritable, FolderInPlaceOfTheFile) {
+    LoadedData data(folder);
+    QFile::remove(memo());
+    QDir().mkdir(memo());
+    try {
+        data.memo.replaceText("0001", {"x"});
+        ADD_FAILURE();
+    } catch (const KorvaneError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(memo()));
+    }
+    EXPECT_TRUE(QFileInfo(memo()).isDir());
+    QDir().rmdir(memo());
+    expectSaved(data, memo());
+}
+
+// Run in a child: what the child checks is reported through its exit status.
+int inChild(const std::function<void()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        ::_exit(testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+TEST_F(Unwritable, FullFileSystem) {
+    // A file size limit makes writes fail as a full disk does (EFBIG in place of ENOSPC).
+    EXPECT_EQ(inChild([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  LoadedData data(folder);
+                  rlimit limit{};
+                  ::getrlimit(RLIMIT_FSIZE, &limit);
+                  const rlimit tiny{8, limit.rlim_max};
+                  ::setrlimit(RLIMIT_FSIZE, &tiny);
+                  expectRefused(data, memo());
+                  ::setrlimit(RLIMIT_FSIZE, &limit);
+                  expectSaved(data, memo());
+              }),
+              0);
+    EXPECT_EQ(test::entries(folder).size(), 4u) << "no temporary file is left behind";
+}
+
+TEST_F(Unwritable, ReadOnlyFolder) {
+    // Root writes through a folder's mode bits, so as root the child runs as nobody.
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    for (const QString& path : dataFiles(folder))
+        ::chmod(QFile::encodeName(path).constData(), 0666);
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    EXPECT_EQ(inChild([&] {
+                  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                      ::_exit(98);
+                  LoadedData data(folder);
+                  expectRefused(data, memo());
+                  EXPECT_EQ(test::entries(folder).size(), 4u);
+              }),
+              0);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    LoadedData data(folder);
+    expectSaved(data, memo());
+}
+
+} // namespace
+} // namespace korvane::test
