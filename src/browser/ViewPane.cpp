@@ -12,6 +12,16 @@ void addFieldTiles(QWidget* pane) {
     placed(titleTile(QStringLiteral("場所"), pane), 4, 87);
 }
 
+std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names) {
+    const QString captions[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
+                                QStringLiteral("繰り返し可能")};
+    const int tops[] = {0, 14, 27};
+    std::array<FlagBox*, 3> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = placed(named(new FlagBox(captions[i], pane), names[i]), 175, tops[i], 100, 15);
+    return boxes;
+}
+
 void ViewPaneControls::buildViewPane(QWidget* parent) {
     ScrollBox1 = named(new QScrollArea(parent), "ScrollBox1");
     ScrollBox1->setFixedHeight(118);
@@ -37,11 +47,10 @@ void ViewPaneControls::buildViewPane(QWidget* parent) {
     setPixelFont(Label4, 12, false, true);
     setPixelFont(Label14, 14, true);
 
-    CheckBox1 = placed(named(new FlagBox(QStringLiteral("オファー"), pane), "CheckBox1"), 175, 0, 100, 15);
-    CheckBox2 =
-        placed(named(new FlagBox(QStringLiteral("コンプリート"), pane), "CheckBox2"), 175, 14, 100, 15);
-    CheckBox3 =
-        placed(named(new FlagBox(QStringLiteral("繰り返し可能"), pane), "CheckBox3"), 175, 28, 100, 15);
+    const auto boxes = addFlagBoxes(pane, {"CheckBox1", "CheckBox2", "CheckBox3"});
+    CheckBox1 = boxes[0];
+    CheckBox2 = boxes[1];
+    CheckBox3 = boxes[2];
 
     Button8 =
         placed(named(new QPushButton(QStringLiteral("クエストの修正"), pane), "Button8"), 279, 4, 96, 24);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <array>
 
 namespace korvane {
 
@@ -32,5 +33,8 @@ struct ViewPaneControls {
 
 // The five caption tiles shared by the view pane and the edit pane, at their fixed places.
 void addFieldTiles(QWidget* pane);
+
+// The three progress boxes, "オファー", "コンプリート", "繰り返し可能", at the same place in both panes.
+std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names);
 
 } // namespace korvane

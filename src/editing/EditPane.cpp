@@ -30,11 +30,10 @@ void EditPaneControls::buildEditPane(QWidget* parent) {
     Edit5 = placed(named(new QLineEdit(pane), "Edit5", QStringLiteral("条件")), 50, 65, 300, 20);
     Edit4 = placed(named(new QLineEdit(pane), "Edit4", QStringLiteral("場所")), 50, 86, 300, 20);
 
-    CheckBox4 = placed(named(new FlagBox(QStringLiteral("オファー"), pane), "CheckBox4"), 175, 0, 100, 15);
-    CheckBox5 =
-        placed(named(new FlagBox(QStringLiteral("コンプリート"), pane), "CheckBox5"), 175, 14, 100, 15);
-    CheckBox6 =
-        placed(named(new FlagBox(QStringLiteral("繰り返し可能"), pane), "CheckBox6"), 175, 27, 100, 15);
+    const auto boxes = addFlagBoxes(pane, {"CheckBox4", "CheckBox5", "CheckBox6"});
+    CheckBox4 = boxes[0];
+    CheckBox5 = boxes[1];
+    CheckBox6 = boxes[2];
 
     Button4 = placed(named(new QPushButton(QStringLiteral("追加"), pane), "Button4"), 279, 5, 50, 25);
     Button9 = placed(named(new QPushButton(QStringLiteral("修正"), pane), "Button9"), 333, 5, 50, 25);

@@ -50,7 +50,7 @@ std::string Collation::localeFromEnvironment() {
         if (!value || !*value)
             continue;
         std::string locale(value);
-        locale = locale.substr(0, locale.find_first_of(".@"));
+        locale.resize(std::min(locale.size(), locale.find_first_of(".@")));
         if (locale == "C" || locale == "POSIX")
             return {};
         return locale;

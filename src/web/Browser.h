@@ -11,6 +11,9 @@ namespace korvane {
 
 class Browser {
 public:
+    Browser() = default;
+    Browser(const Browser&) = delete;
+    Browser& operator=(const Browser&) = delete;
     virtual ~Browser() = default;
 
     // Throws when the address cannot be understood; a page that fails to load is the browser's own.
