@@ -1,10 +1,7 @@
 // The filters: nation and area boxes, the progress options, and the refill they run.
 
-#include "app/TForm1.h"
-#include "support/DataSet.h"
-#include "support/ModalAnswerer.h"
+#include "support/Fixture.h"
 #include "support/TestMain.h"
-#include "support/Ui.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -33,16 +30,14 @@ class FiltersTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        dir = data.write();
-        form = openMainWindow(*dir);
-        grid = child<StringGrid>(*form, "StringGrid1");
-        nation = child<DropDown>(*form, "ComboBox1");
-        area = child<DropDown>(*form, "ComboBox2");
-        progress = child<RadioGroup>(*form, "RadioGroup1");
+        f.open(data);
+        grid = f.grid();
+        nation = f.dropDown("ComboBox1");
+        area = f.dropDown("ComboBox2");
+        progress = f.get<RadioGroup>("RadioGroup1");
     }
     void cleanup() {
-        form.reset();
-        dir.reset();
+        f.close();
         data = quests();
     }
     void startsWithEveryQuestAndBothColumns();
@@ -56,10 +51,8 @@ private slots:
     void shortLineStopsWithItsFieldPosition();
 
 private:
-    ModalAnswerer answerer;
+    Fixture f;
     DataSet data = quests();
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TForm1> form;
     StringGrid* grid = nullptr;
     DropDown *nation = nullptr, *area = nullptr;
     RadioGroup* progress = nullptr;
@@ -96,7 +89,7 @@ void FiltersTest::progressOptions() {
     click(progress->button(option));
     QCOMPARE(listedNumbers(grid), listed);
     QCOMPARE(grid->Row(), 1);
-    QCOMPARE(detailView(*form).number, listed.front());
+    QCOMPARE(f.detail().number, listed.front());
 }
 
 void FiltersTest::nationThenAreaNarrowAndHideColumns() {
@@ -130,9 +123,9 @@ void FiltersTest::nationLists() {
     QCOMPARE(listedNumbers(grid), QStringList{"0005"});
 
     // The edit pane's area box: no "全地域", the first area shown, nothing for a nation without areas.
-    click(child<QPushButton>(*form, "Button5"));
-    auto* editNation = child<DropDown>(*form, "ComboBox3");
-    auto* editArea = child<DropDown>(*form, "ComboBox4");
+    click(f.button("Button5"));
+    auto* editNation = f.dropDown("ComboBox3");
+    auto* editArea = f.dropDown("ComboBox4");
     choose(editNation, "ジュノ");
     QCOMPARE(editArea->count(), 4);
     QCOMPARE(editArea->Text(), "ル・ルデの庭");
@@ -160,7 +153,7 @@ void FiltersTest::noQuestAdmittedLeavesOneEmptyRow() {
     QCOMPARE(grid->RowCount(), 2);
     QCOMPARE(cell(grid, 0, 1), "");
     QCOMPARE(grid->Row(), 1);
-    const DetailView view = detailView(*form);
+    const DetailView view = f.detail();
     QCOMPARE(view.number, "");
     QCOMPARE(view.nation, "");
     QCOMPARE(view.content, "");
@@ -170,12 +163,12 @@ void FiltersTest::noQuestAdmittedLeavesOneEmptyRow() {
 void FiltersTest::refillWithRowOneCurrentRedraws() {
     QCOMPARE(grid->Row(), 1);
     choose(nation, "ジュノ");
-    QCOMPARE(detailView(*form).number, "0003");
-    QCOMPARE(detailView(*form).nation, "ジュノ");
+    QCOMPARE(f.detail().number, "0003");
+    QCOMPARE(f.detail().nation, "ジュノ");
     clickRow(grid, 1);
     choose(nation, "ジラート");
-    QCOMPARE(detailView(*form).number, "0005");
-    QCOMPARE(child<QLabel>(*form, "Label1")->text(), "ジラート");
+    QCOMPARE(f.detail().number, "0005");
+    QCOMPARE(f.label("Label1"), "ジラート");
 }
 
 void FiltersTest::shortLineStopsWithItsFieldPosition() {
@@ -185,13 +178,13 @@ void FiltersTest::shortLineStopsWithItsFieldPosition() {
     init();
     QCOMPARE(listedNumbers(grid), (QStringList{"0001", "0002", "0003"})); // under All nothing is tested
     click(progress->button(NotOffered));
-    QCOMPARE(answerer.texts().last(), "リストのインデックスが範囲を超えています (6).");
+    QCOMPARE(f.answerer.texts().last(), "リストのインデックスが範囲を超えています (6).");
     QCOMPARE(listedNumbers(grid), QStringList{"0001"}); // rows and row count agree
     click(progress->button(All));
     choose(nation, "ウィンダス");
     QCOMPARE(listedNumbers(grid), (QStringList{"0001", "0002", "0003"}));
     choose(area, "港");
-    QCOMPARE(answerer.texts().last(), "リストのインデックスが範囲を超えています (2).");
+    QCOMPARE(f.answerer.texts().last(), "リストのインデックスが範囲を超えています (2).");
     QCOMPARE(listedNumbers(grid), QStringList{"0001"});
 }
 

@@ -1,11 +1,8 @@
 // The three searches: what they find, in what order, and what they leave behind.
 
-#include "app/TForm1.h"
-#include "support/DataSet.h"
-#include "support/ModalAnswerer.h"
+#include "support/Fixture.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
-#include "support/Ui.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,13 +38,11 @@ class SearchesTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        dir = data.write();
-        form = openMainWindow(*dir);
-        grid = child<StringGrid>(*form, "StringGrid1");
+        f.open(data);
+        grid = f.grid();
     }
     void cleanup() {
-        form.reset();
-        dir.reset();
+        f.close();
         data = quests();
     }
     void findsEachQuestOnceInNumberOrder_data();
@@ -63,14 +58,12 @@ private slots:
 
 private:
     void search(const char* button, const char* box, const QString& text) {
-        typeInto(child<QLineEdit>(*form, box), text);
-        click(child<QPushButton>(*form, button));
+        typeInto(f.get<QLineEdit>(box), text);
+        click(f.get<QPushButton>(button));
     }
 
-    ModalAnswerer answerer;
+    Fixture f;
     DataSet data = quests();
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TForm1> form;
     StringGrid* grid = nullptr;
 };
 
@@ -116,34 +109,34 @@ void SearchesTest::findsEachQuestOnceInNumberOrder() {
     QFETCH(QStringList, found);
     search(qPrintable(button), qPrintable(box), text);
     QCOMPARE(listedNumbers(grid), found);
-    QCOMPARE(child<RadioGroup>(*form, "RadioGroup1")->ItemIndex(), -1);
+    QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), -1);
     if (!found.isEmpty()) {
         QCOMPARE(grid->Row(), 1);
-        QCOMPARE(detailView(*form).number, found.front());
+        QCOMPARE(f.detail().number, found.front());
     }
 }
 
 void SearchesTest::emptySearchChangesNothing() {
     clickRow(grid, 3);
-    click(child<QPushButton>(*form, "Button1"));
+    click(f.get<QPushButton>("Button1"));
     QCOMPARE(listedNumbers(grid).size(), 5);
     QCOMPARE(grid->Row(), 3);
-    QCOMPARE(child<RadioGroup>(*form, "RadioGroup1")->ItemIndex(), 4);
-    QCOMPARE(detailView(*form).number, "0003");
+    QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), 4);
+    QCOMPARE(f.detail().number, "0003");
 }
 
 void SearchesTest::leavesFiltersAndColumnsAndFocusInContent() {
-    choose(child<DropDown>(*form, "ComboBox1"), "ウィンダス");
+    choose(f.get<DropDown>("ComboBox1"), "ウィンダス");
     QCOMPARE(grid->ColWidth(1), 0);
     search("Button1", "Edit1", "猫");
     QCOMPARE(listedNumbers(grid), (QStringList{"0001", "0002"}));
-    QCOMPARE(child<DropDown>(*form, "ComboBox1")->Text(), "ウィンダス");
+    QCOMPARE(f.get<DropDown>("ComboBox1")->Text(), "ウィンダス");
     QCOMPARE(grid->ColWidth(1), 0); // stays hidden although 0002 is of another nation
-    QVERIFY(child<TextView>(*form, "RichEdit1")->hasFocus());
-    QCOMPARE(child<TextView>(*form, "RichEdit1")->toPlainText(), "猫と猫の話\n");
-    QCOMPARE(child<TextView>(*form, "RichEdit1")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QVERIFY(f.get<TextView>("RichEdit1")->hasFocus());
+    QCOMPARE(f.get<TextView>("RichEdit1")->toPlainText(), "猫と猫の話\n");
+    QCOMPARE(f.get<TextView>("RichEdit1")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     // No progress option now: choosing an area lists nothing until one is picked.
-    choose(child<DropDown>(*form, "ComboBox2"), "港");
+    choose(f.get<DropDown>("ComboBox2"), "港");
     QCOMPARE(grid->RowCount(), 2);
     QCOMPARE(cell(grid, 0, 1), "");
 }
@@ -152,7 +145,7 @@ void SearchesTest::nothingFoundLeavesTitlesOnlyAndAClearView() {
     search("Button1", "Edit1", "存在しない言葉");
     QCOMPARE(grid->RowCount(), 1);
     QCOMPARE(grid->Row(), 0);
-    const DetailView view = detailView(*form);
+    const DetailView view = f.detail();
     QCOMPARE(view.number, "");
     QCOMPARE(view.nation, ""); // not the column title
     QCOMPARE(view.content, "");
@@ -160,47 +153,47 @@ void SearchesTest::nothingFoundLeavesTitlesOnlyAndAClearView() {
 }
 
 void SearchesTest::readsTheFileAsSavedNotAsLoaded() {
-    writeBytes(contentPath(*dir), crlf({sj("0003000今日は猫の日")}));
+    writeBytes(f.content(), crlf({sj("0003000今日は猫の日")}));
     search("Button1", "Edit1", "猫");
     QCOMPARE(listedNumbers(grid), QStringList{"0003"});
     // A key without a line in the table adds no row.
-    writeBytes(contentPath(*dir), crlf({sj("0009000猫")}));
+    writeBytes(f.content(), crlf({sj("0009000猫")}));
     search("Button1", "Edit1", "猫");
     QCOMPARE(grid->RowCount(), 1);
 }
 
 void SearchesTest::questsBehindAHigherNumberArePassedOver() {
-    writeBytes(contentPath(*dir), crlf({sj("0004000犬"), sj("0002000犬"), sj("0005000犬")}));
+    writeBytes(f.content(), crlf({sj("0004000犬"), sj("0002000犬"), sj("0005000犬")}));
     search("Button1", "Edit1", "犬");
     QCOMPARE(listedNumbers(grid), (QStringList{"0004", "0005"}));
 }
 
 void SearchesTest::growsTheGrid() {
-    choose(child<DropDown>(*form, "ComboBox1"), "マウラ");
+    choose(f.get<DropDown>("ComboBox1"), "マウラ");
     QCOMPARE(grid->RowCount(), 2);
     search("Button10", "Edit6", "0");
     QCOMPARE(listedNumbers(grid), (QStringList{"0001", "0002", "0003", "0004", "0005"}));
 }
 
 void SearchesTest::enterInASearchBoxStartsNothing() {
-    auto* box = child<QLineEdit>(*form, "Edit1");
+    auto* box = f.get<QLineEdit>("Edit1");
     typeInto(box, "猫");
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(listedNumbers(grid).size(), 5);
-    QCOMPARE(child<RadioGroup>(*form, "RadioGroup1")->ItemIndex(), 4);
+    QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), 4);
 }
 
 void SearchesTest::errorsLeaveTheWindowConsistent() {
-    QFile::remove(rewardPath(*dir));
+    QFile::remove(f.reward());
     search("Button6", "Edit2", "ギル");
-    QCOMPARE(answerer.texts().last(), QStringLiteral("ファイル %1 は開けません.").arg(rewardPath(*dir)));
+    QCOMPARE(f.answerer.texts().last(), QStringLiteral("ファイル %1 は開けません.").arg(f.reward()));
     QCOMPARE(listedNumbers(grid).size(), 5);
 
-    writeBytes(contentPath(*dir), crlf({sj("0001000猫"), sj("ab,c000猫"), sj("0003000猫")}));
+    writeBytes(f.content(), crlf({sj("0001000猫"), sj("ab,c000猫"), sj("0003000猫")}));
     search("Button1", "Edit1", "猫");
-    QCOMPARE(answerer.texts().last(), "'ab,c' は整数ではありません.");
+    QCOMPARE(f.answerer.texts().last(), "'ab,c' は整数ではありません.");
     QCOMPARE(listedNumbers(grid), QStringList{"0001"});
-    QCOMPARE(child<TextView>(*form, "RichEdit1")->toPlainText(), "");
+    QCOMPARE(f.get<TextView>("RichEdit1")->toPlainText(), "");
 }
 
 KORVANE_WIDGET_TEST_MAIN(SearchesTest)
