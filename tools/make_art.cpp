@@ -11,6 +11,7 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -115,33 +116,16 @@ QImage banner() {
     return image;
 }
 
-QImage arrow(bool left) {
+// The back arrow; forward is its mirror image.
+QImage backArrow() {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    if (left) {
-        path.moveTo(2, 8);
-        path.lineTo(9, 2);
-        path.lineTo(9, 5.5);
-        path.lineTo(14, 5.5);
-        path.lineTo(14, 10.5);
-        path.lineTo(9, 10.5);
-        path.lineTo(9, 14);
-    } else {
-        path.moveTo(14, 8);
-        path.lineTo(7, 2);
-        path.lineTo(7, 5.5);
-        path.lineTo(2, 5.5);
-        path.lineTo(2, 10.5);
-        path.lineTo(7, 10.5);
-        path.lineTo(7, 14);
-    }
-    path.closeSubpath();
+    const QPointF outline[] = {{2, 8}, {9, 2}, {9, 5.5}, {14, 5.5}, {14, 10.5}, {9, 10.5}, {9, 14}};
     p.setPen(QPen(QColor(0x1E, 0x4E, 0x8C), 1));
     p.setBrush(QColor(0x5A, 0x9B, 0xE0));
-    p.drawPath(path);
+    p.drawPolygon(outline, static_cast<int>(std::size(outline)));
     return image;
 }
 
@@ -186,8 +170,8 @@ int main(int argc, char* argv[]) {
               save(banner(), folder, QStringLiteral("banner.jpg"), 92);
     for (int k = 0; k < 12; ++k)
         ok = ok && save(moon(k), folder, QStringLiteral("moon%1.png").arg(k, 2, 10, QLatin1Char('0')));
-    ok = ok && save(arrow(true), folder, QStringLiteral("back.png")) &&
-         save(arrow(false), folder, QStringLiteral("forward.png")) &&
+    ok = ok && save(backArrow(), folder, QStringLiteral("back.png")) &&
+         save(backArrow().mirrored(true, false), folder, QStringLiteral("forward.png")) &&
          save(addPicture(), folder, QStringLiteral("add.png"));
     return ok ? 0 : 1;
 }
