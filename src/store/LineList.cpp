@@ -91,10 +91,19 @@ void LineList::sort() {
     sortedPrefix_ = lines_.size();
 }
 
-std::size_t LineList::lowerBound(std::string_view key) const {
-    const auto it = std::lower_bound(
-        lines_.begin(), lines_.end(), key,
-        [this](const std::string& line, std::string_view k) { return collation_->lineBeforeKey(line, k); });
+std::size_t LineList::lowerBound(std::string_view key, std::size_t from) const {
+    const auto before = [this](const std::string& line, std::string_view k) {
+        return collation_->lineBeforeKey(line, k);
+    };
+    // Galloping: widen the range from `from` until it holds the bound, then search inside it.
+    std::size_t low = std::min(from, lines_.size());
+    std::size_t step = 1;
+    while (low + step < lines_.size() && before(lines_[low + step - 1], key)) {
+        low += step;
+        step *= 2;
+    }
+    const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(std::min(low + step, lines_.size()));
+    const auto it = std::lower_bound(lines_.begin() + static_cast<std::ptrdiff_t>(low), end, key, before);
     return static_cast<std::size_t>(it - lines_.begin());
 }
 

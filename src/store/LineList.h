@@ -31,8 +31,9 @@ public:
     void sort();
     bool isSorted();
 
-    // Index of the first line not less than key; meaningful only on a sorted list.
-    std::size_t lowerBound(std::string_view key) const;
+    // Index of the first line not less than key; meaningful only on a sorted list. Lines before
+    // from must be known to be less than key: ascending look-ups then cost a step, not a search.
+    std::size_t lowerBound(std::string_view key, std::size_t from = 0) const;
 
     const Collation& collation() const { return *collation_; }
 

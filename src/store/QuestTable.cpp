@@ -74,12 +74,12 @@ void QuestTable::load(std::vector<QuestRecord>& rows) {
     markLoaded();
 }
 
-std::optional<std::size_t> QuestTable::find(std::string_view number) {
+std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) {
     if (number.size() != 4)
         return std::nullopt;
     std::size_t index = 0;
     if (lines().isSorted()) {
-        index = lines().lowerBound(number);
+        index = lines().lowerBound(number, from);
     } else {
         // A table read out of order: the binary search would be meaningless, so look line by line.
         while (index < lines().size() && !hasQuestKey(lines()[index], number))

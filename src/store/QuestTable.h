@@ -51,7 +51,8 @@ public:
     int maxQuestNo() const { return maxQuestNo_; }
 
     // The index of the quest's line: a confirmed hit only (its first four bytes are the number).
-    std::optional<std::size_t> find(std::string_view number);
+    // from: an index no later than that line, for look-ups of ascending numbers.
+    std::optional<std::size_t> find(std::string_view number, std::size_t from = 0);
 
     // Field position is zero-based; throws the index error when the line has no such field.
     void replaceField(std::size_t index, std::size_t field, std::string value);

@@ -2,6 +2,8 @@
 #include "store/LineList.h"
 #include "support/Sjis.h"
 
+#include <QString>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace korvane {
@@ -60,6 +62,27 @@ TEST(LineList, SortIsStableAndMergesAppendedLines) {
                                              "0002000b", "0003000c"}));
     EXPECT_EQ(list.lowerBound("0002"), 3u);
     EXPECT_EQ(list.lowerBound("0004"), list.size());
+}
+
+TEST(LineList, LookUpFromAnEarlierBoundFindsWhatAFullSearchFinds) {
+    // Quest lines with gaps and repeated numbers, as a table and its text stores hold them.
+    Collation root("");
+    LineList list(root);
+    LineList::Lines lines;
+    for (int number = 1; number < 400; number += 1 + number % 5)
+        for (int copy = 0; copy <= number % 3; ++copy)
+            lines.push_back(QString::asprintf("%04d,%d", number, copy).toStdString());
+    list.assign(lines);
+    ASSERT_TRUE(list.isSorted());
+    for (int number = 0; number <= 401; ++number) {
+        const std::string key = QString::asprintf("%04d", number).toStdString();
+        const auto bound = std::lower_bound(
+            lines.begin(), lines.end(), key,
+            [](const std::string& line, const std::string& k) { return line.compare(0, 4, k) < 0; });
+        const auto expected = static_cast<std::size_t>(bound - lines.begin());
+        for (std::size_t from : {std::size_t{0}, expected / 3, expected / 2, expected})
+            ASSERT_EQ(list.lowerBound(key, from), expected) << key << " from " << from;
+    }
 }
 
 TEST(LineList, ErasingKeepsOrderKnowledgeTrue) {

@@ -1,0 +1,61 @@
+#include "browser/QuestSearch.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::sj;
+
+class QuestSearchTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QuestTable table{dir.filePath("quests.csv")};
+
+    void SetUp() override {
+        test::writeBytes(dir.filePath("quests.csv"), crlf({"0001,A,a,x,p,c,0,0,0", "0002,B,b,y,p,c,0,0,0",
+                                                           "0003,C,c,z,p,c,0,0,0", "1234,D,d,w,p,c,0,0,0"}));
+        std::vector<QuestRecord> rows;
+        table.load(rows);
+    }
+    std::vector<std::string> numbersFound(const std::string& file, const std::string& text) {
+        std::vector<std::string> numbers;
+        for (const std::string& row : searchQuests(file, text, table).rows)
+            numbers.push_back(row.substr(0, 4));
+        return numbers;
+    }
+};
+
+TEST_F(QuestSearchTest, EveryKindOfLineBreakEndsALine) {
+    using Numbers = std::vector<std::string>;
+    EXPECT_EQ(numbersFound(sj("0001,000,猫\r0002,000,猫\n0003,000,猫"), sj("猫")),
+              (Numbers{"0001", "0002", "0003"}));
+    EXPECT_EQ(numbersFound(sj("0001,000,猫\r\n0002,000,犬\r\n0003,000,猫\r\n"), sj("猫")),
+              (Numbers{"0001", "0003"}));
+    // Found at the very start of the file and of a line after a lone CR.
+    EXPECT_EQ(numbersFound("0002,000,x\r0003,000,y", "000"), (Numbers{"0002", "0003"}));
+}
+
+TEST_F(QuestSearchTest, AShortLineDoesNotHideTheLinesAfterIt) {
+    // "12" holds the text and names quest 12, which has no line; "1234,..." begins with the same
+    // bytes but names quest 1234, which is above 12 and is found.
+    EXPECT_EQ(numbersFound("12\r\n1234,000,12\r\n", "12"), std::vector<std::string>{"1234"});
+    // A line that begins like the key but has another key stops the search with its error.
+    const SearchResult result = searchQuests("12\r\n12x4,000,12\r\n", "12", table);
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(result.error->message(), QString::fromUtf8("'12x4' は整数ではありません"));
+}
+
+TEST_F(QuestSearchTest, ManyLinesOfOneQuestGiveItOnce) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 300; ++i)
+        lines.push_back("0002," + std::to_string(100 + i) + sj(",猫と猫"));
+    lines.push_back(sj("0003,000,猫"));
+    EXPECT_EQ(numbersFound(crlf(lines), sj("猫")), (std::vector<std::string>{"0002", "0003"}));
+}
+
+} // namespace
+} // namespace korvane
