@@ -41,13 +41,6 @@ std::size_t nextLineStart(std::string_view s, std::size_t lineEnd) {
     return crLf ? lineEnd + 2 : lineEnd + 1;
 }
 
-bool allDigits(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
-
 std::size_t find(std::string_view s, std::string_view text, std::size_t from) {
     const void* hit = ::memmem(s.data() + from, s.size() - from, text.data(), text.size());
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - s.data()) : std::string_view::npos;

@@ -1,6 +1,7 @@
 #include "Collation.h"
 
 #include "Cp932.h"
+#include "Numbers.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,10 +12,6 @@
 
 namespace korvane {
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Case is ignored by folding first; the tertiary strength then still tells kana from kana of the
 // other type and full width from half width, as the locale's own case-insensitive compare does.
@@ -64,7 +61,6 @@ const Collation& Collation::user() {
 }
 
 bool Collation::lineBeforeKey(std::string_view line, std::string_view key) const {
-    const auto allDigits = [](std::string_view s) { return std::all_of(s.begin(), s.end(), isDigit); };
     if (!key.empty() && line.size() >= key.size() && allDigits(key) && allDigits(line.substr(0, key.size())))
         return line.substr(0, key.size()) < key;
     return less(line, key);
