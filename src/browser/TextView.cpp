@@ -14,6 +14,9 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent) {
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setMouseTracking(true);
+    // The application font has a pixel size, so the device's resolution changes nothing; without a
+    // device Qt stops asking the widget tree for it at every run of one script while laying out.
+    document()->documentLayout()->setPaintDevice(nullptr);
 }
 
 QStringList TextView::displayLines() const {
