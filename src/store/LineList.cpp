@@ -1,5 +1,7 @@
 #include "LineList.h"
 
+#include "Numbers.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -53,7 +55,7 @@ Keyed keyed(std::string& line) {
     std::uint32_t number = 0;
     for (std::size_t i = 0; i < kDigits; ++i) {
         const char c = line[i];
-        if (c < '0' || c > '9')
+        if (!isDigit(c))
             return {0, false, &line};
         number = number * 10 + static_cast<std::uint32_t>(c - '0');
     }
