@@ -23,8 +23,4 @@ std::size_t prefixAtBoundary(std::string_view s, std::size_t limit);
 // Whether offset starts a character, counting from the start of s.
 bool startsAtBoundary(std::string_view s, std::size_t offset);
 
-// First occurrence of needle in s at or after from that begins on a character boundary;
-// from must itself be a boundary. npos when there is none.
-std::size_t findAtBoundary(std::string_view s, std::string_view needle, std::size_t from = 0);
-
 } // namespace korvane::sjis

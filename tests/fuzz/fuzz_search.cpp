@@ -20,6 +20,14 @@ std::string_view firstFourChars(std::string_view line) {
     return line.substr(0, end);
 }
 
+// Whether the line holds the text beginning on a character boundary, walking every character.
+bool holdsAtBoundary(std::string_view line, std::string_view text) {
+    for (std::size_t pos = 0; pos < line.size(); pos += sjis::charLength(line, pos))
+        if (line.substr(pos, text.size()) == text)
+            return true;
+    return false;
+}
+
 // Line by line: a line holding the text at a character boundary names its quest by its first
 // four characters; a quest is taken when its number is above every number taken before.
 SearchResult readingLineByLine(std::string_view content, std::string_view text, QuestTable& table) {
@@ -30,7 +38,7 @@ SearchResult readingLineByLine(std::string_view content, std::string_view text, 
         const std::size_t end = std::min(content.find_first_of("\r\n", start), content.size());
         const std::string_view line = content.substr(start, end - start);
         start = end + 1;
-        if (sjis::findAtBoundary(line, text) == std::string_view::npos)
+        if (!holdsAtBoundary(line, text))
             continue;
         const std::string_view key = firstFourChars(line);
         const auto number = parseInteger(key);
