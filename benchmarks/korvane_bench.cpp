@@ -7,13 +7,13 @@
 #include "Floors.h"
 #include "app/Appearance.h"
 #include "app/TForm1.h"
-#include "browser/DropDown.h"
-#include "browser/FlagBox.h"
-#include "browser/RadioGroup.h"
 #include "browser/StringGrid.h"
 #include "browser/TextView.h"
 #include "store/DataFiles.h"
 #include "store/UiText.h"
+#include "widgets/DropDown.h"
+#include "widgets/FlagBox.h"
+#include "widgets/RadioGroup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -272,11 +272,12 @@ void printTable() {
     row("add a quest", "edit/add_quest", "floor/all_four");
     row("modify a quest", "edit/modify_quest", "floor/all_four");
     row("delete a quest", "edit/delete_quest", "floor/all_four");
-    const double full = peakKiB["startup/ordered"] / 1024.0, sample = peakKiB["startup/sample"] / 1024.0;
+    const double full = static_cast<double>(peakKiB["startup/ordered"]) / 1024.0;
+    const double sample = static_cast<double>(peakKiB["startup/sample"]) / 1024.0;
+    const double data = static_cast<double>(fullBytes) / 1048576.0;
     std::printf("\nPeak memory: %.1f MiB with the full set, %.1f MiB with the sample set; "
                 "%.1f MiB more for %.1f MiB of data files (%.2f times).\n",
-                full, sample, full - sample, fullBytes / 1048576.0,
-                (full - sample) / (fullBytes / 1048576.0));
+                full, sample, full - sample, data, (full - sample) / data);
 }
 
 void prepareSets() {

@@ -25,17 +25,16 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build <build folder> [cmake options...]
+# configure_and_build <build folder> [cmake options...]: configuring again is quick, and it takes
+# options that changed since the folder was first made.
 configure_and_build() {
   local dir="$1"
   shift
-  if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
-  fi
+  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" > /dev/null
   cmake --build "$dir"
   mkdir -p -m 700 "$dir/xdg-runtime"
 }
 
 build_release() {
-  configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release
+  configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
 }

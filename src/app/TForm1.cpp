@@ -1,9 +1,9 @@
 #include "TForm1.h"
 
 #include "ErrorBox.h"
-#include "browser/Controls.h"
 #include "store/DataFiles.h"
 #include "web/KeyDown.h"
+#include "widgets/Controls.h"
 
 #include <QVBoxLayout>
 

@@ -76,7 +76,7 @@ private:
     void CheckBox1MouseUp();
     void CheckBox2MouseUp();
     void CheckBox3MouseUp();
-    void storeFlag(QuestField field, const std::string& value);
+    void storeFlag(QuestField field, FlagBox* box);
     void Memo3Change();
     void Button2Click();
     void Button5Click();
@@ -89,7 +89,7 @@ private:
     void Button3Click();
     void openEditPane(bool forNewQuest);
     void closeEditPane();
-    std::string questOnShow(const QString& refusal);
+    std::string numberOnShow() const;
     QuestRecord composeRecord(const std::string& number);
     QuestTexts editorTexts();
     QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }

@@ -2,6 +2,8 @@
 
 #include "TForm1.h"
 
+#include "calendar/ClockTexts.h"
+
 #include <QDateTime>
 
 namespace korvane {

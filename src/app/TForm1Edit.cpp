@@ -4,6 +4,7 @@
 
 #include "browser/AreaLists.h"
 #include "editing/ConfirmBox.h"
+#include "editing/FlagRules.h"
 #include "store/Errors.h"
 #include "store/UiText.h"
 
@@ -17,36 +18,36 @@ const char* flagOf(const QCheckBox* box) {
 } // namespace
 
 void TForm1::CheckBox1MouseUp() {
-    storeFlag(kOffered, flagOf(CheckBox1));
+    storeFlag(kOffered, CheckBox1);
 }
 
 void TForm1::CheckBox2MouseUp() {
-    // A quest can be marked completed only while it is marked offered.
-    if (CheckBox2->isChecked() && !CheckBox1->isChecked()) {
-        CheckBox2->setChecked(false);
-        storeFlag(kCompleted, StringGrid1->Cells(kCompleted, StringGrid1->Row()));
-        return;
-    }
-    storeFlag(kCompleted, flagOf(CheckBox2));
+    storeFlag(kCompleted, CheckBox2);
 }
 
 void TForm1::CheckBox3MouseUp() {
-    storeFlag(kRepeatable, flagOf(CheckBox3));
+    storeFlag(kRepeatable, CheckBox3);
 }
 
-void TForm1::storeFlag(QuestField field, const std::string& value) {
+void TForm1::storeFlag(QuestField field, FlagBox* box) {
     const int row = StringGrid1->Row();
-    const auto index = QuestList.find(StringGrid1->Cells(kNumber, row));
-    FlagBox* box = field == kOffered ? CheckBox1 : field == kCompleted ? CheckBox2 : CheckBox3;
-    if (!index || !QuestList.loaded()) {
-        // No quest of the table in this row, or a table that did not load: nothing changes.
-        box->setChecked(StringGrid1->Cells(field, row) == "1");
-        QuestList.requireLoaded();
-        return;
+    const FlagClick click =
+        flagClick(field, box->isChecked(), CheckBox1->isChecked(), StringGrid1->Cells(field, row));
+    if (click.clearBox)
+        box->setChecked(false);
+    try {
+        if (!korvane::storeFlag(QuestList, StringGrid1->Cells(kNumber, row), field, click.value)) {
+            box->setChecked(StringGrid1->Cells(field, row) == "1"); // no quest of the table in this row
+            return;
+        }
+    } catch (const KorvaneError&) {
+        if (QuestList.loaded())
+            StringGrid1->setCells(field, row, click.value); // the grid keeps the change
+        else
+            box->setChecked(StringGrid1->Cells(field, row) == "1");
+        throw;
     }
-    StringGrid1->setCells(field, row, value);
-    QuestList.replaceField(*index, field, value);
-    QuestList.save();
+    StringGrid1->setCells(field, row, click.value);
     StringGrid1->setFocus();
 }
 
@@ -55,18 +56,11 @@ void TForm1::Memo3Change() {
 }
 
 void TForm1::Button2Click() {
-    const std::string number = questOnShow(QStringLiteral("メモを保存するクエストが表示されていません"));
-    const std::vector<std::string> memo = encodeTextLines(Memo3->displayLines(), QStringLiteral("メモ"));
-    MemoStore.replaceText(number, memo);
+    saveMemo(questData(), numberOnShow(), Memo3->displayLines());
 }
 
-// The number of the quest the view pane shows. Texts are never written under a number the table
-// does not hold: such lines would be neither shown nor removed.
-std::string TForm1::questOnShow(const QString& refusal) {
-    std::string number = fromUi(Label14->text()).value_or(std::string());
-    if (!QuestList.find(number))
-        throw KorvaneError(refusal);
-    return number;
+std::string TForm1::numberOnShow() const {
+    return fromUi(Label14->text()).value_or(std::string());
 }
 
 void TForm1::Button5Click() {
@@ -85,9 +79,7 @@ void TForm1::ComboBox3Change() {
 
 void TForm1::Button4Click() {
     CleanEditFields();
-    if (QuestList.maxQuestNo() >= 9999)
-        throw KorvaneError(
-            QStringLiteral("クエスト番号が 9999 に達しているため、新しいクエストは追加できません"));
+    nextQuestNumber(QuestList);
     // Everything typed is checked before any file is written.
     QuestRecord record = composeRecord({});
     const QuestTexts texts = editorTexts();
@@ -123,16 +115,16 @@ void TForm1::Button8Click() {
 void TForm1::Button9Click() {
     if (!confirm(modifyQuestion(Label1->text(), Label2->text(), Label3->text()), this))
         return;
-    const std::string textNumber = questOnShow(QStringLiteral("修正するクエストが表示されていません"));
+    const std::string textNumber = numberOnShow();
+    requireKnownQuest(QuestList, textNumber, QStringLiteral("修正するクエストが表示されていません"));
     const std::string number = fromUi(Label6->text()).value_or(std::string());
-    const auto index = QuestList.find(number);
-    if (!index)
-        throw KorvaneError(
-            QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(Label6->text()));
+    const std::size_t index = requireKnownQuest(
+        QuestList, number,
+        QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(Label6->text()));
     CleanEditFields();
     const QuestRecord record = composeRecord(number);
     const QuestTexts texts = editorTexts();
-    modifyQuest(questData(), *index, record, textNumber, texts);
+    modifyQuest(questData(), index, record, textNumber, texts);
 
     closeEditPane();
     const int row = StringGrid1->Row();
@@ -144,7 +136,8 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button3Click() {
-    const std::string number = questOnShow(QStringLiteral("削除するクエストが表示されていません"));
+    const std::string number = numberOnShow();
+    requireKnownQuest(QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
     if (!confirm(deleteQuestion(Label1->text(), Label2->text(), Label3->text()), this))
         return;
     deleteQuest(questData(), number);

@@ -1,6 +1,6 @@
 #include "TSPLASH.h"
 
-#include "browser/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -5,7 +5,7 @@
 //   edit pane (ComboBox3 -> ComboBox4): the nation's areas only; shows the first area, or nothing.
 // Both read the nation box's current text, chosen or typed.
 
-#include "DropDown.h"
+#include "widgets/DropDown.h"
 
 namespace korvane {
 

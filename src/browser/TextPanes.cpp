@@ -1,6 +1,6 @@
 #include "TextPanes.h"
 
-#include "Controls.h"
+#include "widgets/Controls.h"
 
 #include <QBoxLayout>
 

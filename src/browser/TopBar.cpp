@@ -1,8 +1,8 @@
 #include "TopBar.h"
 
-#include "Controls.h"
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
+#include "widgets/Controls.h"
 
 namespace korvane {
 namespace {

@@ -2,8 +2,8 @@
 // The top bar: the filters, the buttons that open the edit and web panes, and the three searches.
 // The clock panel at its left is the calendar's.
 
-#include "DropDown.h"
-#include "RadioGroup.h"
+#include "widgets/DropDown.h"
+#include "widgets/RadioGroup.h"
 
 #include <QFrame>
 #include <QLineEdit>

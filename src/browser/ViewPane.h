@@ -2,12 +2,11 @@
 // The view pane of the detail view: the quest on show, its progress boxes and the buttons that
 // act on it.
 
-#include "FlagBox.h"
+#include "widgets/FlagBox.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <array>
 
 namespace korvane {
 
@@ -30,11 +29,5 @@ struct ViewPaneControls {
 
     void buildViewPane(QWidget* parent);
 };
-
-// The five caption tiles shared by the view pane and the edit pane, at their fixed places.
-void addFieldTiles(QWidget* pane);
-
-// The three progress boxes, "オファー", "コンプリート", "繰り返し可能", at the same place in both panes.
-std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names);
 
 } // namespace korvane

@@ -1,7 +1,7 @@
 #include "ClockPanel.h"
 
-#include "GameCalendar.h"
-#include "browser/Controls.h"
+#include "ClockTexts.h"
+#include "widgets/Controls.h"
 
 #include <QPainter>
 
@@ -81,30 +81,15 @@ void ClockControls::buildClockPanel(QWidget* topBar) {
     setPixelFont(Label7, 12);
 }
 
-QString pcTimerText(const CivilDateTime& t) {
-    QString text = QStringLiteral("PC timer:%1/%2/%3")
-                       .arg(t.year, 4, 10, QLatin1Char('0'))
-                       .arg(t.month, 2, 10, QLatin1Char('0'))
-                       .arg(t.day, 2, 10, QLatin1Char('0'));
-    if (t.hour != 0 || t.minute != 0 || t.second != 0)
-        text += QStringLiteral(" %1:%2:%3")
-                    .arg(t.hour)
-                    .arg(t.minute, 2, 10, QLatin1Char('0'))
-                    .arg(t.second, 2, 10, QLatin1Char('0'));
-    return text;
-}
-
 void ClockControls::showGameDay(const GameDay& day) {
-    Label8->setText(QStringLiteral("%1/%2/%3").arg(day.year).arg(day.month).arg(day.day));
-    Label9->setText(QStringLiteral("%1:%2:%3")
-                        .arg(day.hour)
-                        .arg(day.minute, 2, 10, QLatin1Char('0'))
-                        .arg(day.second, 2, 10, QLatin1Char('0')));
+    const GameDayTexts texts = gameDayTexts(day);
+    Label8->setText(texts.date);
+    Label9->setText(texts.time);
 
     for (const Tile& tile : kTiles)
         fillBackground(this->*tile.member, Qt::black);
     fillBackground(dayTile(day.weekIndex), Qt::white);
-    Label10->setText(QString::fromUtf8(elementName(day.weekIndex)));
+    Label10->setText(texts.element);
 
     {
         QPainter painter(&moonCanvas);
@@ -112,10 +97,9 @@ void ClockControls::showGameDay(const GameDay& day) {
         painter.drawPixmap(0, 0, ImageList1[static_cast<std::size_t>(day.moonPhase)]);
     }
     Image1->setPixmap(moonCanvas);
-    Label15->setText(QString::fromUtf8(moonPhaseName(day.moonPhase)));
-
-    Label17->setText(QStringLiteral("コンクエスト集計まで%1日").arg(day.conquestDays));
-    Label16->setText(QString::fromUtf8(raceName(day.race)) + QString::fromUtf8(dungeonName(day.dungeon)));
+    Label15->setText(texts.moonPhase);
+    Label17->setText(texts.conquest);
+    Label16->setText(texts.rotation);
 }
 
 QLabel* ClockControls::dayTile(int weekIndex) const {

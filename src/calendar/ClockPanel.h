@@ -10,11 +10,6 @@
 namespace korvane {
 
 struct GameDay;
-struct CivilDateTime;
-
-// "PC timer:" with the date and, unless it is exactly midnight to the second, the time:
-// PC timer:2002/05/01 0:57:36.
-QString pcTimerText(const CivilDateTime& t);
 
 struct ClockControls {
     QFrame* Panel6 = nullptr;

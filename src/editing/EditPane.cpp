@@ -1,9 +1,9 @@
 #include "EditPane.h"
 
-#include "browser/Controls.h"
-#include "browser/ViewPane.h"
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
+#include "widgets/Controls.h"
+#include "widgets/FieldTiles.h"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The edit pane: takes the view pane's place while a quest is entered or modified.
 
-#include "browser/DropDown.h"
-#include "browser/FlagBox.h"
+#include "widgets/DropDown.h"
+#include "widgets/FlagBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -22,6 +22,26 @@ void removeAndSave(TextStore& store, std::string_view number) {
 
 } // namespace
 
+std::string nextQuestNumber(const QuestTable& table) {
+    if (table.maxQuestNo() >= kMaxQuestNumber)
+        throw KorvaneError(
+            QStringLiteral("クエスト番号が %1 に達しているため、新しいクエストは追加できません")
+                .arg(kMaxQuestNumber));
+    return formatQuestNumber(table.maxQuestNo() + 1);
+}
+
+std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal) {
+    const auto index = table.find(number);
+    if (!index)
+        throw KorvaneError(refusal);
+    return *index;
+}
+
+void saveMemo(QuestData data, std::string_view number, const QStringList& lines) {
+    requireKnownQuest(data.table, number, QStringLiteral("メモを保存するクエストが表示されていません"));
+    data.memo.replaceText(number, encodeTextLines(lines, QStringLiteral("メモ")));
+}
+
 std::string addQuest(QuestData data, QuestRecord record, const QuestTexts& texts) {
     requireLoaded({&data.table});
     if (!texts.content.empty())

@@ -21,6 +21,20 @@ struct QuestTexts {
     std::vector<std::string> content, reward, memo;
 };
 
+// The highest quest number a table can hold: four digits.
+constexpr int kMaxQuestNumber = 9999;
+
+// The number the next new quest takes; refused when it would pass 9999.
+std::string nextQuestNumber(const QuestTable& table);
+
+// The table line of the quest; refused with the given message when the table holds no quest of
+// that number. Texts are never written under a number the table does not hold: such lines would
+// be neither shown nor removed.
+std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal);
+
+// Replaces the memo of the quest on show with the lines of the memo view.
+void saveMemo(QuestData data, std::string_view number, const QStringList& lines);
+
 // Appends the quest under the next number and each text that has lines; the number given.
 std::string addQuest(QuestData data, QuestRecord record, const QuestTexts& texts);
 

@@ -1,6 +1,6 @@
 #include "WebPane.h"
 
-#include "browser/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

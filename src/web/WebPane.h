@@ -3,7 +3,7 @@
 // add-to-list and the address list, above the browser.
 
 #include "Browser.h"
-#include "browser/DropDown.h"
+#include "widgets/DropDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>

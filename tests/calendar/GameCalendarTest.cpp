@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedValues,
                                                 "下弦の月",
                                                 125,
                                                 "タル♂オルデール鍾乳洞"}),
-                         [](const testing::TestParamInfo<Worked>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Worked>& test) {
+                             return std::string(test.param.name);
                          });
 
 // A PC time in May 2002 that lands on game day b at game midnight: a game day is 57:36 of real time.

@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "calendar/ClockPanel.h"
+#include "calendar/ClockTexts.h"
 #include "calendar/GameCalendar.h"
 #include "support/DataSet.h"
 #include "support/ModalAnswerer.h"

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"\x81\x2C"
                    "b",
                    "c"}}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SplitCase>& test) { return std::string(test.param.name); });
 
 struct JoinCase {
     const char* name;
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"controlQuoted", {"a\tb"}, "\"a\tb\""}, JoinCase{"loneEmptyFieldStaysAField", {""}, "\"\""},
         JoinCase{"secondByteNotQuoted", {"\x81\x22", "x"}, "\x81\x22,x"},
         JoinCase{"japaneseUnquoted", sjAll({"ウィンダス", "石の区"}), sj("ウィンダス,石の区")}),
-    [](const testing::TestParamInfo<JoinCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<JoinCase>& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace korvane

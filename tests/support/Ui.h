@@ -2,10 +2,10 @@
 // Acting on the real window as a user does: clicking rows and buttons, choosing list items,
 // typing text (Japanese through the input method), and reading back what the window shows.
 
-#include "browser/DropDown.h"
-#include "browser/RadioGroup.h"
 #include "browser/StringGrid.h"
 #include "browser/TextView.h"
+#include "widgets/DropDown.h"
+#include "widgets/RadioGroup.h"
 
 #include <QLabel>
 #include <QWidget>

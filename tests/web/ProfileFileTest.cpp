@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"addsTheSectionAtTheEnd", "[Other]\nq=1", "[Other]\nq=1\r\n[Web]\r\nadd=http://b/\r\n"},
         WriteCase{"keyWithoutLineEndAtTheEnd", "[Web]\nadd=old", "[Web]\nadd=http://b/"},
         WriteCase{"commentedKeyIsNoKey", "[Web]\n;add=old\n", "[Web]\n;add=old\nadd=http://b/\r\n"}),
-    [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<WriteCase>& test) { return std::string(test.param.name); });
 
 class ProfileFileOnDisk : public testing::Test {
 protected:

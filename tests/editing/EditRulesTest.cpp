@@ -1,0 +1,202 @@
+// The editing rules without a window: the progress flags, the memo, the numbers of new quests and
+// the guard that keeps texts under numbers the table holds.
+
+#include "editing/FlagRules.h"
+#include "editing/QuestEdits.h"
+#include "store/Errors.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::sj;
+using test::writeBytes;
+
+TEST(FlagRules, WhatAClickStores) {
+    struct Case {
+        QuestField flag;
+        bool ticked, offeredTicked;
+        std::string stored;
+        std::string value;
+        bool clearBox;
+    };
+    const Case cases[] = {
+        {kOffered, true, true, "0", "1", false},
+        {kOffered, false, false, "1", "0", false},
+        {kRepeatable, true, false, "0", "1", false},
+        {kCompleted, true, true, "0", "1", false},
+        {kCompleted, false, true, "1", "0", false},
+        {kCompleted, false, false, "1", "0", false}, // clearing offered never clears completed
+        {kCompleted, true, false, "0", "0", true},   // completed needs offered
+        {kCompleted, true, false, "2", "2", true},   // refused: the flag stays as stored
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "flag " << c.flag << " ticked " << c.ticked << " offered "
+                                        << c.offeredTicked << " stored " << c.stored);
+        const FlagClick click = flagClick(c.flag, c.ticked, c.offeredTicked, c.stored);
+        EXPECT_EQ(click.value, c.value);
+        EXPECT_EQ(click.clearBox, c.clearBox);
+    }
+}
+
+class QuestFiles : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QuestTable table{dir.filePath("table.csv")};
+    TextStore content{dir.filePath("content.txt")}, reward{dir.filePath("reward.txt")},
+        memo{dir.filePath("memo.txt")};
+    QuestData data() { return {table, content, reward, memo}; }
+
+    void load(const std::vector<std::string>& tableLines, const std::vector<std::string>& memoLines = {}) {
+        writeBytes(table.path(), crlf(tableLines));
+        for (TextStore* store : {&content, &reward})
+            writeBytes(store->path(), "");
+        writeBytes(memo.path(), crlf(memoLines));
+        std::vector<QuestRecord> rows;
+        try {
+            table.load(rows);
+        } catch (const KorvaneError&) {
+            // a table that stops loading is what some cases test
+        }
+        content.load();
+        reward.load();
+        memo.load();
+    }
+};
+
+TEST_F(QuestFiles, StoringAFlag) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> table;
+        std::string number;
+        QuestField flag;
+        std::string value;
+        bool stored;
+        std::string fileAfter; // empty: the file keeps its bytes
+        QString error;
+    };
+    const std::vector<std::string> three{"0001,N,A,a,p,c,0,0,0", "0002,N,A,b,p,c,1,1,0",
+                                         "0003,N,A,c,p,c,1,0,1"};
+    const Case cases[] = {
+        {"offered ticked",
+         three,
+         "0001",
+         kOffered,
+         "1",
+         true,
+         crlf({"0001,N,A,a,p,c,1,0,0", three[1], three[2]}),
+         {}},
+        {"repeatable cleared",
+         three,
+         "0003",
+         kRepeatable,
+         "0",
+         true,
+         crlf({three[0], three[1], "0003,N,A,c,p,c,1,0,0"}),
+         {}},
+        {"no such quest", three, "0009", kOffered, "1", false, {}, {}},
+        {"an empty row", three, "", kOffered, "1", false, {}, {}},
+        {"a line too short for the flag",
+         {"0001,N,A"},
+         "0001",
+         kCompleted,
+         "1",
+         false,
+         {},
+         QStringLiteral("リストのインデックスが範囲を超えています (7)")},
+        {"a table that did not load",
+         {"0001,N,A,a,p,c,0,0,0", "x,broken"},
+         "0001",
+         kOffered,
+         "1",
+         false,
+         {},
+         QStringLiteral("起動時に読み込めなかった")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        load(c.table);
+        const std::string before = readBytes(table.path());
+        bool stored = false;
+        QString error;
+        try {
+            stored = storeFlag(table, c.number, c.flag, c.value);
+        } catch (const KorvaneError& e) {
+            error = e.message();
+        }
+        EXPECT_EQ(stored, c.stored);
+        EXPECT_EQ(readBytes(table.path()), c.fileAfter.empty() ? before : c.fileAfter);
+        if (c.error.isEmpty())
+            EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        else
+            EXPECT_TRUE(error.contains(c.error)) << error.toStdString();
+    }
+}
+
+TEST_F(QuestFiles, NumbersOfNewQuestsAndQuestsOnShow) {
+    struct Case {
+        std::vector<std::string> table;
+        std::string next; // empty: refused
+    };
+    const Case cases[] = {
+        {{}, "0001"},
+        {{"0003,N", "0010,N", "0007,N"}, "0011"},
+        {{"9998,N"}, "9999"},
+        {{"9999,N"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.table.empty() ? std::string("empty") : c.table.front());
+        load(c.table);
+        if (c.next.empty())
+            EXPECT_THROW(nextQuestNumber(table), KorvaneError);
+        else
+            EXPECT_EQ(nextQuestNumber(table), c.next);
+    }
+
+    load({"0003,N", "0010,N", "0007,N"});
+    EXPECT_EQ(requireKnownQuest(table, "0007", QStringLiteral("x")), 2u);
+    for (const std::string number : {"0004", "", "7", "0007,"}) {
+        SCOPED_TRACE(number);
+        EXPECT_THROW(requireKnownQuest(table, number, QStringLiteral("x")), KorvaneError);
+    }
+}
+
+TEST_F(QuestFiles, SavingAMemo) {
+    struct Case {
+        const char* what;
+        std::string number;
+        QStringList lines;
+        std::vector<std::string> memoAfter; // empty with refused: the file keeps its bytes
+        bool refused;
+    };
+    const Case cases[] = {
+        {"replaces the quest's lines in sorted place",
+         "0012",
+         {"a", "", "c"},
+         {"0011000x", "0012000a", "0012001", "0012002c", "0013000z"},
+         false},
+        {"an emptied memo leaves the file", "0012", {}, {"0011000x", "0013000z"}, false},
+        {"a quest the table does not hold", "0014", {"a"}, {}, true},
+        {"characters code page 932 cannot hold", "0012", {QStringLiteral("😀")}, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        load({"0011,N", "0012,N", "0013,N"}, {"0011000x", "0012000old", "0012001old", "0013000z"});
+        const std::string before = readBytes(memo.path());
+        if (c.refused) {
+            EXPECT_THROW(saveMemo(data(), c.number, c.lines), KorvaneError);
+            EXPECT_EQ(readBytes(memo.path()), before);
+        } else {
+            saveMemo(data(), c.number, c.lines);
+            EXPECT_EQ(readBytes(memo.path()), crlf(c.memoAfter));
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane
