@@ -13,6 +13,7 @@ void showErrorBox(const QString& message) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, withFullStop(message), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorBox"));
+    box.setTextFormat(Qt::PlainText); // messages carry paths and quest fields: text, never markup
     box.exec();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <exception>
+#include <utility>
 
 namespace korvane {
 
@@ -15,15 +16,23 @@ inline const QString kApplicationTitle = QStringLiteral("Korvane");
 QString withFullStop(const QString& message);
 void showErrorBox(const QString& message);
 
-// Runs one event handler; whatever it raises ends it and is shown.
-template <class F> void runHandler(F&& handler) {
+// Runs one event handler; whatever it raises ends it and is shown. A data file changed by another
+// program goes to onFileChanged, which offers to read the files again.
+template <class F, class G> void runHandler(F&& handler, G&& onFileChanged) {
     try {
         handler();
+    } catch (const FileChangedError& error) {
+        onFileChanged(error);
     } catch (const KorvaneError& error) {
         showErrorBox(error.message());
     } catch (const std::exception& error) {
         showErrorBox(QString::fromLocal8Bit(error.what()));
     }
+}
+
+template <class F> void runHandler(F&& handler) {
+    runHandler(std::forward<F>(handler),
+               [](const FileChangedError& error) { showErrorBox(error.message()); });
 }
 
 } // namespace korvane

@@ -91,7 +91,10 @@ void TForm1::buildWindow() {
 }
 
 template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {
-    return [this, method](Args... args) { runHandler([&] { (this->*method)(args...); }); };
+    return [this, method](Args... args) {
+        runHandler([&] { (this->*method)(args...); },
+                   [this](const FileChangedError& error) { offerReload({error.path()}, true); });
+    };
 }
 
 void TForm1::connectHandlers() {
@@ -131,19 +134,12 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    std::vector<QuestRecord> rows;
-    try {
-        QuestList.load(rows);
-    } catch (...) {
-        StringGrid1->setRows(std::move(rows)); // what loaded before the failure is shown
-        throw;
-    }
-    StringGrid1->setRows(std::move(rows));
-    ContentStore.load();
-    RewardStore.load();
-    MemoStore.load();
+    const QStringList missing = loadData();
     Label1->setText(kRedisplayMarker);
     StringGrid1SelectCell(1, 1);
+    // A file that is not there starts empty; the first edit that needs it creates it.
+    if (!missing.isEmpty())
+        throw errors::missing(missing);
 }
 
 void TForm1::FormShow() {

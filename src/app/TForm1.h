@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QSplitter>
 #include <QTimer>
+#include <array>
 
 namespace korvane {
 
@@ -42,6 +43,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
@@ -52,6 +54,14 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
+
+    // The data files: read whole, checked for changes by other programs, read again on request
+    QStringList loadData();
+    void reloadData();
+    void offerReload(const QStringList& changed, bool editRefused);
+    void checkOutsideChanges();
+    std::array<StoredList*, 4> dataLists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
+    bool hasUnsavedInput() const;
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
@@ -66,6 +76,7 @@ private:
     void Button6Click();
     void Button10Click();
     void runSearch(const QLineEdit* box, const QString& fileName);
+    void showQuest(const std::string& number);
     void clearDetailView();
 
     // The clock
@@ -89,9 +100,11 @@ private:
     void Button3Click();
     void openEditPane(bool forNewQuest);
     void closeEditPane();
+    void showAfterModification(int row);
     std::string numberOnShow() const;
     QuestRecord composeRecord(const std::string& number);
-    QuestTexts editorTexts();
+    QuestTexts newQuestTexts();
+    QuestTexts changedTexts();
     QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
 
     // The web pane
@@ -109,6 +122,11 @@ private:
     TextStore ContentStore;
     TextStore RewardStore;
     TextStore MemoStore;
+
+    std::vector<FileStamp> declinedReload_; // the files as they were when a reload was declined
+    bool checkQueued_ = false;
+    const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
+    QString lastSearchFile_;
 
     StringGrid* StringGrid1 = nullptr;
     QSplitter* Splitter1 = nullptr;

@@ -12,13 +12,8 @@
 namespace korvane {
 namespace {
 
-// Each look-up stands on its own: a failure leaves its view empty and the next one still runs.
 void showQuestText(const TextStore& store, const std::string& number, TextView* view) {
-    try {
-        view->setLines(store.readText(number));
-    } catch (const std::exception&) {
-        view->clear();
-    }
+    view->setLines(store.readText(number));
 }
 
 } // namespace
@@ -90,6 +85,7 @@ void TForm1::RefillQuestGrid() {
         filter.area = fromUi(ComboBox2->Text()).value_or(std::string());
     filter.progress = static_cast<Progress>(RadioGroup1->ItemIndex());
 
+    lastSearchBox_ = nullptr;
     FilterResult result = filterQuests(QuestList.lines(), filter);
     const bool admittedNone = result.rows.empty();
     StringGrid1->setRows(std::move(result.rows));
@@ -118,6 +114,8 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     if (box->text().isEmpty())
         return;
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
+    lastSearchBox_ = box;
+    lastSearchFile_ = fileName;
     const std::string content = readFile(files::inFolder(paths_.dataFolder, fileName));
     // A text that code page 932 cannot hold occurs in no file.
     const std::string text = fromUi(box->text()).value_or(std::string());
@@ -131,6 +129,17 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     if (StringGrid1->RowCount() > 1)
         StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
+}
+
+// Puts the quest's row on show, when the grid lists it.
+void TForm1::showQuest(const std::string& number) {
+    for (int row = 1; row < StringGrid1->RowCount(); ++row)
+        if (StringGrid1->Cells(kNumber, row) == number) {
+            Label1->setText(kRedisplayMarker);
+            StringGrid1->setRow(row);
+            StringGrid1SelectCell(1, row);
+            return;
+        }
 }
 
 } // namespace korvane

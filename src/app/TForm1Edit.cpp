@@ -6,6 +6,7 @@
 #include "editing/ConfirmBox.h"
 #include "editing/FlagRules.h"
 #include "store/Errors.h"
+#include "store/QuestTable.h"
 #include "store/UiText.h"
 
 namespace korvane {
@@ -31,23 +32,22 @@ void TForm1::CheckBox3MouseUp() {
 
 void TForm1::storeFlag(QuestField field, FlagBox* box) {
     const int row = StringGrid1->Row();
-    const FlagClick click =
-        flagClick(field, box->isChecked(), CheckBox1->isChecked(), StringGrid1->Cells(field, row));
-    if (click.clearBox)
-        box->setChecked(false);
+    const std::string stored = StringGrid1->Cells(field, row);
+    const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored);
+    // Whatever happens, the box ends showing what the file holds.
+    bool done = false;
     try {
-        if (!korvane::storeFlag(QuestList, StringGrid1->Cells(kNumber, row), field, click.value)) {
-            box->setChecked(StringGrid1->Cells(field, row) == "1"); // no quest of the table in this row
-            return;
-        }
-    } catch (const KorvaneError&) {
-        if (QuestList.loaded())
-            StringGrid1->setCells(field, row, click.value); // the grid keeps the change
-        else
-            box->setChecked(StringGrid1->Cells(field, row) == "1");
+        done = korvane::storeFlag(QuestList, StringGrid1->Cells(kNumber, row), field, click.value);
+    } catch (...) {
+        box->setChecked(stored == "1");
         throw;
     }
+    if (!done) {
+        box->setChecked(stored == "1"); // no quest of the table in this row
+        return;
+    }
     StringGrid1->setCells(field, row, click.value);
+    box->setChecked(click.value == "1");
     StringGrid1->setFocus();
 }
 
@@ -64,8 +64,9 @@ std::string TForm1::numberOnShow() const {
 }
 
 void TForm1::Button5Click() {
+    const std::string number = nextQuestNumber(questData()); // a full table opens no pane
     openEditPane(true);
-    Label6->setText(QString::fromStdString(formatQuestNumber(QuestList.maxQuestNo() + 1)));
+    Label6->setText(toUi(number));
     widenEditFields();
     for (QLineEdit* field : {Edit3, Edit4, Edit5})
         field->clear();
@@ -79,14 +80,21 @@ void TForm1::ComboBox3Change() {
 
 void TForm1::Button4Click() {
     CleanEditFields();
-    nextQuestNumber(QuestList);
     // Everything typed is checked before any file is written.
     QuestRecord record = composeRecord({});
-    const QuestTexts texts = editorTexts();
-    addQuest(questData(), std::move(record), texts);
-    closeEditPane();
-    Label1->setText(kRedisplayMarker);
-    RefillQuestGrid();
+    const QuestTexts texts = newQuestTexts();
+    const auto showStored = [this] {
+        closeEditPane();
+        Label1->setText(kRedisplayMarker);
+        RefillQuestGrid();
+    };
+    try {
+        addQuest(questData(), std::move(record), texts);
+    } catch (const PartlySavedError&) {
+        showStored(); // the table holds the quest now: the window shows it as stored
+        throw;
+    }
+    showStored();
 }
 
 void TForm1::Button7Click() {
@@ -110,6 +118,13 @@ void TForm1::Button8Click() {
     Edit3->setText(Label3->text());
     Edit4->setText(Label4->text());
     Edit5->setText(Label5->text());
+    // The quest keeps its progress unless the user changes it in the pane.
+    if (const auto index = QuestList.find(numberOnShow())) {
+        const QuestRecord stored = splitQuestRecord(QuestList.lines()[*index]);
+        CheckBox4->setChecked(stored[kOffered] == "1");
+        CheckBox5->setChecked(stored[kCompleted] == "1");
+        CheckBox6->setChecked(stored[kRepeatable] == "1");
+    }
 }
 
 void TForm1::Button9Click() {
@@ -123,11 +138,19 @@ void TForm1::Button9Click() {
         QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(Label6->text()));
     CleanEditFields();
     const QuestRecord record = composeRecord(number);
-    const QuestTexts texts = editorTexts();
-    modifyQuest(questData(), index, record, textNumber, texts);
-
-    closeEditPane();
+    const QuestTexts texts = changedTexts();
     const int row = StringGrid1->Row();
+    try {
+        modifyQuest(questData(), index, record, textNumber, texts);
+    } catch (const PartlySavedError&) {
+        showAfterModification(row);
+        throw;
+    }
+    showAfterModification(row);
+}
+
+void TForm1::showAfterModification(int row) {
+    closeEditPane();
     RefillQuestGrid();
     Label1->setText(kRedisplayMarker);
     // When the quest left the filter and was the last row, the row before it is taken.
@@ -140,7 +163,12 @@ void TForm1::Button3Click() {
     requireKnownQuest(QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
     if (!confirm(deleteQuestion(Label1->text(), Label2->text(), Label3->text()), this))
         return;
-    deleteQuest(questData(), number);
+    try {
+        deleteQuest(questData(), number);
+    } catch (const PartlySavedError&) {
+        RefillQuestGrid(); // the table no longer holds the quest
+        throw;
+    }
     RefillQuestGrid();
 }
 
@@ -168,10 +196,22 @@ QuestRecord TForm1::composeRecord(const std::string& number) {
             flagOf(CheckBox6)};
 }
 
-QuestTexts TForm1::editorTexts() {
+QuestTexts TForm1::newQuestTexts() {
     return {encodeTextLines(RichEdit1->displayLines(), QStringLiteral("内容")),
             encodeTextLines(Memo2->displayLines(), QStringLiteral("報酬")),
             encodeTextLines(Memo3->displayLines(), QStringLiteral("メモ"))};
+}
+
+// A text the user did not touch since it was shown keeps its stored lines exactly as they are.
+QuestTexts TForm1::changedTexts() {
+    const auto changed = [](const TextView* view,
+                            const QString& what) -> std::optional<std::vector<std::string>> {
+        if (!view->changedByUser())
+            return std::nullopt;
+        return encodeTextLines(view->displayLines(), what);
+    };
+    return {changed(RichEdit1, QStringLiteral("内容")), changed(Memo2, QStringLiteral("報酬")),
+            changed(Memo3, QStringLiteral("メモ"))};
 }
 
 } // namespace korvane

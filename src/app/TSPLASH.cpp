@@ -22,13 +22,13 @@ TSPLASH::TSPLASH() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint
     panel->setLineWidth(3);
     fillBackground(panel, Qt::white);
 
-    auto* picture = new QLabel(panel);
+    auto* picture = textLabel({}, panel);
     picture->setGeometry(8, 8, 198, 200);
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.jpg")));
 
     // Transparent labels over the picture.
-    placed(named(new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.0.0"), panel), "Label1"), 10, 12);
-    placed(named(new QLabel(QStringLiteral("© Korvane 開発チーム"), panel), "Label2"), 9, 198);
+    placed(named(textLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.0.0"), panel), "Label1"), 10, 12);
+    placed(named(textLabel(QStringLiteral("© Korvane 開発チーム"), panel), "Label2"), 9, 198);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -1,4 +1,5 @@
 #include "app/Appearance.h"
+#include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TSPLASH.h"
 #include "web/Browser.h"
@@ -12,6 +13,11 @@ int main(int argc, char* argv[]) {
     korvane::prepareBrowserEngine();
     QApplication app(argc, argv);
     korvane::applyAppearance(app);
+    const korvane::AppPaths paths{QCoreApplication::applicationDirPath(),
+                                  QCoreApplication::applicationFilePath() + ".ini"};
+    const auto claim = korvane::claimDataFolder(paths.dataFolder);
+    if (!claim)
+        return 1;
 
     // The splash stands on the screen while the data loads.
     QPointer<korvane::TSPLASH> splash = new korvane::TSPLASH;
@@ -19,8 +25,7 @@ int main(int argc, char* argv[]) {
     splash->repaint();
     QApplication::processEvents();
 
-    korvane::TForm1 form(
-        {QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath() + ".ini"});
+    korvane::TForm1 form(paths);
     form.showMaximized();
 
     // The splash goes when the main window takes the activation; without a window manager to

@@ -16,7 +16,7 @@ QWidget* stripped(TextView* view, const QString& caption, const QColor& color, Q
     QString downwards;
     for (const QChar c : caption)
         downwards += QString(c) + QLatin1Char('\n');
-    auto* strip = new QLabel(QStringLiteral("\n") + downwards.trimmed(), panel);
+    auto* strip = textLabel(QStringLiteral("\n") + downwards.trimmed(), panel);
     strip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     strip->setFixedWidth(18);
     fillBackground(strip, color);

@@ -45,11 +45,24 @@ QStringList TextView::displayLines() const {
 void TextView::setLines(const std::vector<std::string>& cp932Lines) {
     // Each line as a line of its own, break included, so that an empty last line survives.
     QString text;
+    qsizetype longest = 0;
     for (const std::string& line : cp932Lines) {
-        text += toUi(line);
+        const QString shown = toUi(line);
+        longest = std::max(longest, shown.size());
+        text += shown;
         text += QLatin1Char('\n');
     }
+    // Wrapping at word boundaries looks ahead to the next boundary for every display line, which
+    // takes minutes on a hand-made line of a megabyte without one; such a line wraps anywhere.
+    constexpr qsizetype kLongLine = 4096;
+    setWordWrapMode(longest > kLongLine ? QTextOption::WrapAnywhere
+                                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
     setPlainText(text);
+    document()->setModified(false);
+}
+
+bool TextView::changedByUser() const {
+    return document()->isModified();
 }
 
 void TextView::scrollToFirstLine() {

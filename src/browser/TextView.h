@@ -17,7 +17,9 @@ public:
     // without text has none.
     QStringList displayLines() const;
 
+    // Shows the lines, each whole; the view then counts as unchanged by the user.
     void setLines(const std::vector<std::string>& cp932Lines);
+    bool changedByUser() const;
     void scrollToFirstLine();
 
 signals:

@@ -16,12 +16,12 @@ void ViewPaneControls::buildViewPane(QWidget* parent) {
     ScrollBox1->setWidgetResizable(true);
 
     addFieldTiles(pane);
-    Label1 = placed(named(new QLabel(kRedisplayMarker, pane), "Label1"), 34, 5, 138, 16);
-    Label2 = placed(named(new QLabel(QStringLiteral("Label2"), pane), "Label2"), 34, 24, 138, 16);
-    Label3 = placed(named(new QLabel(QStringLiteral("Label3"), pane), "Label3"), 52, 48, 460, 16);
-    Label5 = placed(named(new QLabel(QStringLiteral("Label5"), pane), "Label5"), 36, 67, 476, 16);
-    Label4 = placed(named(new QLabel(QStringLiteral("Label4"), pane), "Label4"), 36, 88, 476, 16);
-    Label14 = placed(named(new QLabel(QStringLiteral("Label14"), pane), "Label14"), 462, 6, 56, 18);
+    Label1 = placed(named(textLabel(kRedisplayMarker, pane), "Label1"), 34, 5, 138, 16);
+    Label2 = placed(named(textLabel(QStringLiteral("Label2"), pane), "Label2"), 34, 24, 138, 16);
+    Label3 = placed(named(textLabel(QStringLiteral("Label3"), pane), "Label3"), 52, 48, 460, 16);
+    Label5 = placed(named(textLabel(QStringLiteral("Label5"), pane), "Label5"), 36, 67, 476, 16);
+    Label4 = placed(named(textLabel(QStringLiteral("Label4"), pane), "Label4"), 36, 88, 476, 16);
+    Label14 = placed(named(textLabel(QStringLiteral("Label14"), pane), "Label14"), 462, 6, 56, 18);
     setPixelFont(Label3, 12, true);
     QPalette blue = Label3->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);

@@ -29,7 +29,7 @@ const Tile kTiles[] = {
 };
 
 QLabel* whiteLabel(const char* name, QWidget* parent, int x, int y, int pixels) {
-    auto* label = named(new QLabel(QString::fromLatin1(name), parent), name);
+    auto* label = named(textLabel(QString::fromLatin1(name), parent), name);
     setPixelFont(label, pixels);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
@@ -48,7 +48,7 @@ QFrame* blackPanel(const char* name, QWidget* parent, int x, int width, int heig
 
 void ClockControls::buildClockPanel(QWidget* topBar) {
     Panel6 = blackPanel("Panel6", topBar, 2, 148, 109);
-    Image2 = placed(named(new QLabel(Panel6), "Image2"), 0, 0, 148, 20);
+    Image2 = placed(named(textLabel({}, Panel6), "Image2"), 0, 0, 148, 20);
     Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
     Label8 = whiteLabel("Label8", Panel6, 4, 21, 16);
     Label9 = whiteLabel("Label9", Panel6, 4, 36, 16);
@@ -60,7 +60,7 @@ void ClockControls::buildClockPanel(QWidget* topBar) {
 
     Panel7 = blackPanel("Panel7", topBar, 150, 104, 112);
     for (const Tile& tile : kTiles) {
-        auto* label = named(new QLabel(QString::fromUtf8(tile.caption), Panel7), tile.name);
+        auto* label = named(textLabel(QString::fromUtf8(tile.caption), Panel7), tile.name);
         label->setGeometry(tile.x, tile.y, 20, 20);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -71,13 +71,13 @@ void ClockControls::buildClockPanel(QWidget* topBar) {
         fillBackground(label, Qt::black);
         this->*tile.member = label;
     }
-    Image1 = placed(named(new QLabel(Panel7), "Image1"), 43, 42, 20, 20);
+    Image1 = placed(named(textLabel({}, Panel7), "Image1"), 43, 42, 20, 20);
     for (std::size_t k = 0; k < ImageList1.size(); ++k)
         ImageList1[k] = QPixmap(QStringLiteral(":/pictures/moon%1.png").arg(k, 2, 10, QLatin1Char('0')));
     moonCanvas = QPixmap(20, 20);
     moonCanvas.fill(Qt::black);
 
-    Label7 = placed(named(new QLabel(QStringLiteral("Label7"), topBar), "Label7"), 400, 7, 186, 14);
+    Label7 = placed(named(textLabel(QStringLiteral("Label7"), topBar), "Label7"), 400, 7, 186, 14);
     setPixelFont(Label7, 12);
 }
 

@@ -38,7 +38,7 @@ void EditPaneControls::buildEditPane(QWidget* parent) {
     Button4 = placed(named(new QPushButton(QStringLiteral("追加"), pane), "Button4"), 279, 5, 50, 25);
     Button9 = placed(named(new QPushButton(QStringLiteral("修正"), pane), "Button9"), 333, 5, 50, 25);
     Button7 = placed(named(new QPushButton(QStringLiteral("取消"), pane), "Button7"), 386, 5, 50, 25);
-    Label6 = placed(named(new QLabel(QStringLiteral("Label6"), pane), "Label6"), 282, 31, 60, 14);
+    Label6 = placed(named(textLabel(QStringLiteral("Label6"), pane), "Label6"), 282, 31, 60, 14);
     setPixelFont(Label6, 12, true);
 
     // Keyboard order: 追加, nation, area, quest name, condition, place, 取消, 修正, the three boxes.

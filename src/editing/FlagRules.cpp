@@ -9,12 +9,12 @@ FlagClick flagClick(QuestField flag, bool ticked, bool offeredTicked, const std:
 }
 
 bool storeFlag(QuestTable& table, std::string_view number, QuestField flag, const std::string& value) {
-    table.requireLoaded();
+    table.requireWritable();
     const auto index = table.find(number);
     if (!index)
         return false;
-    table.replaceField(*index, static_cast<std::size_t>(flag), value);
-    table.save();
+    std::vector<ListChange> changes{table.fieldChange(*index, static_cast<std::size_t>(flag), value)};
+    commit(changes);
     return true;
 }
 

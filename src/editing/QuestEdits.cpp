@@ -1,33 +1,35 @@
 #include "QuestEdits.h"
 
 #include "store/Errors.h"
+#include "store/SjisChars.h"
 #include "store/UiText.h"
 
 namespace korvane {
 namespace {
 
-void appendIfAny(TextStore& store, std::string_view number, const std::vector<std::string>& text) {
-    if (text.empty())
-        return; // an editor without lines leaves its store and its file untouched
-    store.appendText(number, text);
-    store.lines().sort();
-    store.save();
+void addText(std::vector<ListChange>& changes, TextStore& store, std::string_view number,
+             const std::optional<std::vector<std::string>>& text) {
+    if (text && !text->empty())
+        changes.push_back(store.textChange(number, *text));
 }
 
-void removeAndSave(TextStore& store, std::string_view number) {
-    store.removeText(number);
-    store.lines().sort();
-    store.save();
+// The store's file is written all the same: with nothing to change it is rewritten as it stands.
+void replaceText(std::vector<ListChange>& changes, TextStore& store, std::string_view number,
+                 const std::optional<std::vector<std::string>>& text) {
+    changes.push_back(text ? store.textChange(number, *text) : ListChange{&store, 0, 0, {}, true});
 }
 
 } // namespace
 
-std::string nextQuestNumber(const QuestTable& table) {
-    if (table.maxQuestNo() >= kMaxQuestNumber)
-        throw KorvaneError(
-            QStringLiteral("クエスト番号が %1 に達しているため、新しいクエストは追加できません")
-                .arg(kMaxQuestNumber));
-    return formatQuestNumber(table.maxQuestNo() + 1);
+std::string nextQuestNumber(const QuestData& data) {
+    for (int n = data.table.maxQuestNo() + 1; n <= kMaxQuestNumber; ++n) {
+        const std::string number = formatQuestNumber(n);
+        if (!data.table.find(number) && !data.content.holds(number) && !data.reward.holds(number) &&
+            !data.memo.holds(number))
+            return number;
+    }
+    throw KorvaneError(QStringLiteral("クエスト番号が %1 に達しているため、新しいクエストは追加できません")
+                           .arg(kMaxQuestNumber));
 }
 
 std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal) {
@@ -37,44 +39,44 @@ std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const 
     return *index;
 }
 
-void saveMemo(QuestData data, std::string_view number, const QStringList& lines) {
+void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines) {
     requireKnownQuest(data.table, number, QStringLiteral("メモを保存するクエストが表示されていません"));
-    data.memo.replaceText(number, encodeTextLines(lines, QStringLiteral("メモ")));
+    std::vector<ListChange> changes{
+        data.memo.textChange(number, encodeTextLines(lines, QStringLiteral("メモ")))};
+    commit(changes);
 }
 
-std::string addQuest(QuestData data, QuestRecord record, const QuestTexts& texts) {
-    requireLoaded({&data.table});
-    if (!texts.content.empty())
-        data.content.requireLoaded();
-    if (!texts.reward.empty())
-        data.reward.requireLoaded();
-    if (!texts.memo.empty())
-        data.memo.requireLoaded();
-    const std::string number = data.table.addQuest(std::move(record));
-    data.table.save();
-    appendIfAny(data.content, number, texts.content);
-    appendIfAny(data.reward, number, texts.reward);
-    appendIfAny(data.memo, number, texts.memo);
+std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts) {
+    const std::string number = nextQuestNumber(data);
+    record[kNumber] = number;
+    std::vector<ListChange> changes{data.table.addChange(record)};
+    addText(changes, data.content, number, texts.content);
+    addText(changes, data.reward, number, texts.reward);
+    addText(changes, data.memo, number, texts.memo);
+    try {
+        commit(changes);
+    } catch (const PartlySavedError&) {
+        data.table.raiseMaxQuestNo(std::stoi(number)); // the table holds the quest
+        throw;
+    }
+    data.table.raiseMaxQuestNo(std::stoi(number));
     return number;
 }
 
-void modifyQuest(QuestData data, std::size_t tableIndex, const QuestRecord& record,
+void modifyQuest(const QuestData& data, std::size_t tableIndex, const QuestRecord& record,
                  std::string_view textNumber, const QuestTexts& texts) {
-    requireLoaded({&data.table, &data.content, &data.reward, &data.memo});
-    data.table.replaceLine(tableIndex, record);
-    data.table.save();
-    data.content.replaceText(textNumber, texts.content);
-    data.reward.replaceText(textNumber, texts.reward);
-    data.memo.replaceText(textNumber, texts.memo);
+    std::vector<ListChange> changes{data.table.lineChange(tableIndex, record)};
+    replaceText(changes, data.content, textNumber, texts.content);
+    replaceText(changes, data.reward, textNumber, texts.reward);
+    replaceText(changes, data.memo, textNumber, texts.memo);
+    commit(changes);
 }
 
-void deleteQuest(QuestData data, std::string_view number) {
-    requireLoaded({&data.table, &data.content, &data.reward, &data.memo});
-    data.table.deleteQuest(number);
-    data.table.save();
-    removeAndSave(data.content, number);
-    removeAndSave(data.reward, number);
-    removeAndSave(data.memo, number);
+void deleteQuest(const QuestData& data, std::string_view number) {
+    std::vector<ListChange> changes{data.table.deleteChange(number)};
+    for (TextStore* store : {&data.content, &data.reward, &data.memo})
+        changes.push_back(store->textChange(number, {}));
+    commit(changes);
 }
 
 QString cleanField(const QString& text) {
@@ -99,15 +101,22 @@ std::string encodeTyped(const QString& text, const QString& what) {
 }
 
 std::vector<std::string> encodeTextLines(const QStringList& lines, const QString& what) {
-    if (lines.size() > static_cast<qsizetype>(kMaxTextLines))
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        const std::string bytes = encodeTyped(line, what);
+        std::string_view rest = bytes;
+        do {
+            const std::size_t take = sjis::prefixAtBoundary(rest, kMaxLineBytes);
+            out.emplace_back(rest.substr(0, take));
+            rest.remove_prefix(take);
+        } while (!rest.empty());
+    }
+    if (out.size() > kMaxTextLines)
         throw KorvaneError(QStringLiteral("「%1」は %2 行までしか保存できません（%3 行あります）")
                                .arg(what)
                                .arg(kMaxTextLines)
-                               .arg(lines.size()));
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines)
-        out.push_back(encodeTyped(line, what));
+                               .arg(out.size()));
     return out;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The edits of the quest data, in the order every edit writes: quest table, content, reward,
-// memo. Each refuses, before writing anything, to write a list that did not load. A failed save
-// stops the edit there; what was done before stays done.
+// The edits of the quest data. Each writes its files in the order quest table, content, reward,
+// memo, and changes a list in memory only once its file is written (see ListChange): refused
+// before anything is written when a list did not load or its file changed outside Korvane; when a
+// write fails part-way, what was written before stays written, in the files and in memory alike.
 
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace korvane {
 
@@ -17,33 +19,37 @@ struct QuestData {
     TextStore& memo;
 };
 
+// A quest's three texts as the editors hold them, as stored lines. Nothing: for a new quest, no
+// text; for a modification, the editor was not changed and the stored text stays as it is.
 struct QuestTexts {
-    std::vector<std::string> content, reward, memo;
+    std::optional<std::vector<std::string>> content, reward, memo;
 };
 
 // The highest quest number a table can hold: four digits.
 constexpr int kMaxQuestNumber = 9999;
 
-// The number the next new quest takes; refused when it would pass 9999.
-std::string nextQuestNumber(const QuestTable& table);
+// The number the next new quest takes: the lowest above maxQuestNo under which no file holds a
+// line, so that a new quest never inherits text left behind. Refused past 9999.
+std::string nextQuestNumber(const QuestData& data);
 
 // The table line of the quest; refused with the given message when the table holds no quest of
-// that number. Texts are never written under a number the table does not hold: such lines would
-// be neither shown nor removed.
+// that number. Texts are never written under a number the table does not hold.
 std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal);
 
-// Replaces the memo of the quest on show with the lines of the memo view.
-void saveMemo(QuestData data, std::string_view number, const QStringList& lines);
+// Replaces every memo line of the quest on show with the lines of the memo view.
+void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines);
 
-// Appends the quest under the next number and each text that has lines; the number given.
-std::string addQuest(QuestData data, QuestRecord record, const QuestTexts& texts);
+// Stores the quest under the next number with each text that has lines; the number given.
+std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts);
 
-// Rewrites the table line in place and replaces the texts of textNumber (normally the same quest).
-void modifyQuest(QuestData data, std::size_t tableIndex, const QuestRecord& record,
+// Rewrites the table line in place and replaces every line of the texts of textNumber (normally
+// the same quest); each store's file is written, also when its text stays.
+void modifyQuest(const QuestData& data, std::size_t tableIndex, const QuestRecord& record,
                  std::string_view textNumber, const QuestTexts& texts);
 
-// Removes the quest's lines from the table and from the three stores; every file is saved.
-void deleteQuest(QuestData data, std::string_view number);
+// Removes the quest's line from the table and all its lines from the three stores; every file is
+// written.
+void deleteQuest(const QuestData& data, std::string_view number);
 
 // A one-line field as it is stored: "," becomes "､", ASCII and full-width spaces are dropped.
 QString cleanField(const QString& text);
@@ -52,7 +58,9 @@ QString cleanField(const QString& text);
 // code page 932 cannot hold.
 std::string encodeTyped(const QString& text, const QString& what);
 
-// Lines of a text as an editor reports them, refused when there are more than a quest can keep.
+// The lines of a text as an editor reports them, as stored lines: a line of more than 255 bytes
+// goes on over as many stored lines as it needs, split between characters. Refused when that makes
+// more lines than a quest can keep (257).
 std::vector<std::string> encodeTextLines(const QStringList& lines, const QString& what);
 
 QString modifyQuestion(const QString& nation, const QString& area, const QString& name);

@@ -3,11 +3,38 @@
 #include "UiText.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace korvane {
 
 KorvaneError::KorvaneError(const QString& message)
     : std::runtime_error(message.toStdString()), message_(message) {}
+
+namespace {
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+QString namesOf(const QStringList& paths) {
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    return names.join(QStringLiteral("、"));
+}
+} // namespace
+
+FileChangedError::FileChangedError(const QString& path)
+    : KorvaneError(
+          QStringLiteral(
+              "ファイル %1 は Korvane の外で変更されています。この編集はどのファイルにも保存していません")
+              .arg(shown(path))),
+      path_(path) {}
+
+PartlySavedError::PartlySavedError(const KorvaneError& cause, const QStringList& saved,
+                                   const QStringList& unsaved)
+    : KorvaneError(cause.message() +
+                   QStringLiteral("\nこの編集は %1 に保存しましたが、%2 には保存していません")
+                       .arg(namesOf(saved), namesOf(unsaved))),
+      saved_(saved) {}
 
 namespace errors {
 
@@ -29,6 +56,13 @@ KorvaneError indexOutOfRange(long long index) {
 
 KorvaneError cannotWrite(const QString& path) {
     return KorvaneError(QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+}
+
+KorvaneError missing(const QStringList& paths) {
+    QStringList lines;
+    for (const QString& path : paths)
+        lines << cannotOpen(path).message();
+    return KorvaneError(lines.join(QLatin1Char('\n')));
 }
 
 KorvaneError notLoaded(const QString& path) {

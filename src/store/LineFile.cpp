@@ -1,5 +1,6 @@
 #include "LineFile.h"
 
+#include "Backups.h"
 #include "Errors.h"
 
 #include <QFile>
@@ -15,12 +16,36 @@ namespace {
 
 // QFileInfo::isWritable() asks access(), which says yes to root whatever the mode bits are.
 // A file that the user marked read-only stays untouched, whoever runs the program.
-bool markedReadOnly(const QString& path) {
-    struct stat st {};
-    const QByteArray native = QFile::encodeName(path);
-    if (::stat(native.constData(), &st) != 0)
-        return false;
+bool markedReadOnly(const struct stat& st) {
     return S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The new file belongs to whoever owned the old one, with its mode: a save made as root leaves a
+// user's file the user's. fchown may drop the set-id bits, so the mode comes after it.
+bool keepOwnerAndMode(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// A file made anew in a folder of another user, by root, goes to the folder's owner.
+bool giveToFolderOwner(int fd, const QString& path) {
+    struct stat folder {};
+    if (::geteuid() != 0 ||
+        ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) != 0)
+        return true;
+    return folder.st_uid == 0 || ::fchown(fd, folder.st_uid, folder.st_gid) == 0;
+}
+
+// A modification time just before now: a change by another program after this write then always
+// gets a later time than this file, however coarse the clock that stamps files.
+void stampSafelyPast(int fd) {
+    const std::int64_t past = FileStamp::safelyPastNanoseconds();
+    const timespec times[2] = {{0, UTIME_OMIT}, {past / 1'000'000'000, past % 1'000'000'000}};
+    ::futimens(fd, times);
 }
 
 // Makes the rename itself durable.
@@ -51,10 +76,9 @@ Lines splitLines(std::string_view content) {
     return lines;
 }
 
-std::string readFile(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw errors::cannotOpen(path);
+namespace {
+
+std::string readOpenFile(QFile& file, const QString& path) {
     std::string content(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)), '\0');
     const qint64 read = file.read(content.data(), static_cast<qint64>(content.size()));
     if (read < 0 || file.error() != QFileDevice::NoError)
@@ -66,8 +90,36 @@ std::string readFile(const QString& path) {
     return content;
 }
 
-Lines readLines(const QString& path) {
-    return splitLines(readFile(path));
+bool sameState(const struct stat& a, const struct stat& b) {
+    return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+std::string readFile(const QString& path, FileStamp* stamp) {
+    for (int attempt = 1;; ++attempt) {
+        QFile file(path);
+        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+            throw errors::cannotOpen(path);
+        struct stat before {};
+        ::fstat(file.handle(), &before);
+        std::string content = readOpenFile(file, path);
+        if (!stamp)
+            return content;
+        struct stat after {};
+        ::fstat(file.handle(), &after);
+        // Another program wrote while this one read: read again; the third reading stands, and its
+        // stamp (with the hash of what was read) will not match the file once it settles.
+        if (sameState(before, after) || attempt == 3) {
+            *stamp = FileStamp::of(after, path, &content);
+            return content;
+        }
+    }
+}
+
+Lines readLines(const QString& path, FileStamp* stamp) {
+    return splitLines(readFile(path, stamp));
 }
 
 std::string joinLines(const Lines& lines) {
@@ -83,42 +135,59 @@ std::string joinLines(const Lines& lines) {
     return out;
 }
 
-bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill) {
-    if (markedReadOnly(path))
+bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
+                 const WriteOptions& options) {
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && markedReadOnly(old))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !fill(file))
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!(replacing ? keepOwnerAndMode(file.handle(), old) : giveToFolderOwner(file.handle(), path)) ||
+        !fill(file))
         return false;
     // QSaveFile renames without syncing; without this a power cut could leave the new name
     // pointing at blocks that never reached the disk.
-    if (!file.flush() || (::fdatasync(file.handle()) != 0 && errno != EINVAL) || !file.commit())
+    if (!file.flush() || (::fdatasync(file.handle()) != 0 && errno != EINVAL))
+        return false;
+    stampSafelyPast(file.handle());
+    if (replacing && options.keepBackup)
+        keepBackup(path);
+    if (!file.commit())
         return false;
     syncFolderOf(path);
     return true;
 }
 
-void writeLines(const QString& path, const Lines& lines) {
-    const bool written = replaceFile(path, [&lines](QIODevice& out) {
-        // Written in slices so that a large store is not held twice in memory.
-        constexpr std::size_t kSlice = 1 << 16;
-        std::string buffer;
-        buffer.reserve(kSlice + 512);
-        const auto flush = [&] {
-            const auto size = static_cast<qint64>(buffer.size());
-            const bool ok = out.write(buffer.data(), size) == size;
-            buffer.clear();
-            return ok;
-        };
-        for (const auto& line : lines) {
-            buffer += line;
-            buffer += "\r\n";
-            if (buffer.size() >= kSlice && !flush())
-                return false;
-        }
-        return flush();
-    });
+FileStamp writeLines(const QString& path, std::initializer_list<std::span<const std::string>> pieces,
+                     const WriteOptions& options) {
+    const bool written = replaceFile(
+        path,
+        [&pieces](QIODevice& out) {
+            // Written in slices so that a large store is not held twice in memory.
+            constexpr std::size_t kSlice = 1 << 16;
+            std::string buffer;
+            buffer.reserve(kSlice + 512);
+            const auto flush = [&] {
+                const auto size = static_cast<qint64>(buffer.size());
+                const bool ok = out.write(buffer.data(), size) == size;
+                buffer.clear();
+                return ok;
+            };
+            for (const auto& piece : pieces)
+                for (const auto& line : piece) {
+                    buffer += line;
+                    buffer += "\r\n";
+                    if (buffer.size() >= kSlice && !flush())
+                        return false;
+                }
+            return flush();
+        },
+        options);
     if (!written)
         throw errors::cannotCreate(path);
+    return FileStamp::take(path);
 }
 
 } // namespace korvane

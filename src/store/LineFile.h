@@ -3,9 +3,13 @@
 // LF; writing puts CR LF after every line and replaces the file atomically, so that at every moment
 // it holds either its old or its new content.
 
+#include "FileStamp.h"
+
 #include <QIODevice>
 #include <QString>
 #include <functional>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,17 +17,29 @@ namespace korvane {
 
 using Lines = std::vector<std::string>;
 
-// Throws "ファイル %s は開けません" when the file cannot be read.
-Lines readLines(const QString& path);
-std::string readFile(const QString& path);
+// Throws "ファイル %s は開けません" when the file cannot be read. stamp, when given, receives what
+// the file held as it was read (read again when another program was writing it meanwhile).
+std::string readFile(const QString& path, FileStamp* stamp = nullptr);
+Lines readLines(const QString& path, FileStamp* stamp = nullptr);
+
+struct WriteOptions {
+    bool keepBackup = false; // the old version goes to the backup folder first
+};
 
 // Throws "ファイル %s を作成できません" when the file cannot be written; the file then keeps its
-// previous content. A file without any write permission is never replaced, even for root.
-void writeLines(const QString& path, const Lines& lines);
+// previous content. A file without any write permission is never replaced, even for root. The
+// lines are the pieces one after the other; the stamp of the new file is returned.
+FileStamp writeLines(const QString& path, std::initializer_list<std::span<const std::string>> pieces,
+                     const WriteOptions& options = {});
+inline FileStamp writeLines(const QString& path, const Lines& lines, const WriteOptions& options = {}) {
+    return writeLines(path, {std::span<const std::string>(lines)}, options);
+}
 
-// The one atomic writer: fills a temporary file in the same folder, syncs it and renames it over
-// path. False, with the file untouched, when any step fails or the file is marked read-only.
-bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill);
+// The one atomic writer: fills a temporary file in the same folder, gives it the owner, group and
+// mode of the file it replaces, syncs it and renames it over path. False, with the file untouched,
+// when any step fails, when the file is marked read-only, or when the owner cannot be kept.
+bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
+                 const WriteOptions& options = {});
 
 // The bytes writeLines would write.
 std::string joinLines(const Lines& lines);

@@ -28,6 +28,20 @@ void LineList::erase(std::size_t first, std::size_t count) {
         sortedPrefix_ -= std::min(count, sortedPrefix_ - first);
 }
 
+void LineList::replace(std::size_t first, std::size_t count, Lines insert, bool keepsOrder) {
+    const bool wasSorted = sortedPrefix_ >= lines_.size();
+    const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(first);
+    const std::size_t common = std::min(count, insert.size());
+    std::move(insert.begin(), insert.begin() + static_cast<std::ptrdiff_t>(common), at);
+    if (count > common)
+        lines_.erase(at + static_cast<std::ptrdiff_t>(common), at + static_cast<std::ptrdiff_t>(count));
+    else
+        lines_.insert(at + static_cast<std::ptrdiff_t>(common),
+                      std::make_move_iterator(insert.begin() + static_cast<std::ptrdiff_t>(common)),
+                      std::make_move_iterator(insert.end()));
+    sortedPrefix_ = keepsOrder && wasSorted ? lines_.size() : std::min(sortedPrefix_, first);
+}
+
 bool LineList::isSorted() {
     if (sortedPrefix_ == 0 && !lines_.empty())
         sortedPrefix_ = 1;
@@ -91,6 +105,13 @@ void LineList::sort() {
     // Lines of the sorted part that are not greater than the smallest newcomer stay where they are.
     std::inplace_merge(std::upper_bound(lines_.begin(), mid, *mid, less), mid, lines_.end(), less);
     sortedPrefix_ = lines_.size();
+}
+
+std::size_t LineList::upperBound(std::string_view line) const {
+    const auto it =
+        std::upper_bound(lines_.begin(), lines_.end(), line,
+                         [this](std::string_view l, const std::string& r) { return collation_->less(l, r); });
+    return static_cast<std::size_t>(it - lines_.begin());
 }
 
 std::size_t LineList::lowerBound(std::string_view key, std::size_t from) const {

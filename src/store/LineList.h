@@ -11,10 +11,10 @@
 
 namespace korvane {
 
+using Lines = std::vector<std::string>;
+
 class LineList {
 public:
-    using Lines = std::vector<std::string>;
-
     explicit LineList(const Collation& collation = Collation::user()) : collation_(&collation) {}
 
     const Lines& lines() const { return lines_; }
@@ -23,9 +23,13 @@ public:
     const std::string& operator[](std::size_t i) const { return lines_[i]; }
 
     void assign(Lines lines);
+    Lines release() && { return std::move(lines_); }
     void append(std::string line);
     void set(std::size_t i, std::string line);
     void erase(std::size_t first, std::size_t count);
+    // Lines [first, first + count) give way to insert. keepsOrder: insert is in order and fits
+    // there, so a sorted list stays sorted.
+    void replace(std::size_t first, std::size_t count, Lines insert, bool keepsOrder);
 
     // Stable: equal lines keep their order.
     void sort();
@@ -34,6 +38,8 @@ public:
     // Index of the first line not less than key; meaningful only on a sorted list. Lines before
     // from must be known to be less than key: ascending look-ups then cost a step, not a search.
     std::size_t lowerBound(std::string_view key, std::size_t from = 0) const;
+    // Index of the first line greater than line, where a stable sort would put it; sorted lists only.
+    std::size_t upperBound(std::string_view line) const;
 
     const Collation& collation() const { return *collation_; }
 

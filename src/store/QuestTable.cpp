@@ -53,13 +53,17 @@ std::string removeSpaces(std::string_view line) {
     return out;
 }
 
-void QuestTable::load(std::vector<QuestRecord>& rows) {
+bool QuestTable::load(std::vector<QuestRecord>& rows) {
     maxQuestNo_ = 0;
-    read();
+    const bool existed = read();
     rows.clear();
     rows.reserve(lines().size());
     for (std::size_t i = 0; i < lines().size(); ++i) {
-        lines().set(i, removeSpaces(lines()[i]));
+        std::string cleaned = removeSpaces(lines()[i]);
+        if (cleaned.size() != lines()[i].size()) {
+            lines().set(i, std::move(cleaned));
+            markFileDiffers();
+        }
         Fields fields = splitCommaText(lines()[i]);
         const bool noFields = fields.empty();
         rows.push_back(toQuestRecord(std::move(fields)));
@@ -72,6 +76,7 @@ void QuestTable::load(std::vector<QuestRecord>& rows) {
         maxQuestNo_ = std::max(maxQuestNo_, *number);
     }
     markLoaded();
+    return existed;
 }
 
 std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) {
@@ -90,36 +95,51 @@ std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t
     return std::nullopt;
 }
 
-void QuestTable::replaceField(std::size_t index, std::size_t field, std::string value) {
+ListChange QuestTable::fieldChange(std::size_t index, std::size_t field, const std::string& value) {
     Fields fields = splitCommaText(lines()[index]);
     if (field >= fields.size())
         throw errors::indexOutOfRange(static_cast<long long>(field));
-    fields[field] = std::move(value);
-    lines().set(index, joinCommaText(fields));
+    fields[field] = value;
+    return {this, index, 1, {joinCommaText(fields)}, false};
 }
 
-void QuestTable::replaceLine(std::size_t index, const QuestRecord& record) {
-    lines().set(index, joinCommaText(toFields(record)));
+ListChange QuestTable::lineChange(std::size_t index, const QuestRecord& record) {
+    return {this, index, 1, {joinCommaText(toFields(record))}, false};
 }
 
-std::string QuestTable::addQuest(QuestRecord record) {
-    ++maxQuestNo_;
-    record[kNumber] = formatQuestNumber(maxQuestNo_);
-    lines().append(joinCommaText(toFields(record)));
-    lines().sort();
-    return record[kNumber];
+ListChange QuestTable::sortedWhole(std::size_t first, std::size_t count, Lines insert) {
+    LineList whole(lines().collation());
+    Lines all;
+    all.reserve(lines().size() - count + insert.size());
+    all.insert(all.end(), lines().lines().begin(),
+               lines().lines().begin() + static_cast<std::ptrdiff_t>(first));
+    std::move(insert.begin(), insert.end(), std::back_inserter(all));
+    all.insert(all.end(), lines().lines().begin() + static_cast<std::ptrdiff_t>(first + count),
+               lines().lines().end());
+    whole.assign(std::move(all));
+    whole.sort();
+    return {this, 0, lines().size(), std::move(whole).release(), true};
 }
 
-std::size_t QuestTable::deleteQuest(std::string_view number) {
-    std::size_t count = 0;
+ListChange QuestTable::addChange(const QuestRecord& record) {
+    std::string line = joinCommaText(toFields(record));
+    if (!lines().isSorted())
+        return sortedWhole(lines().size(), 0, {std::move(line)});
+    const std::size_t at = lines().upperBound(line);
+    return {this, at, 0, {std::move(line)}, true};
+}
+
+ListChange QuestTable::deleteChange(std::string_view number) {
+    std::size_t first = 0, count = 0;
     if (const auto index = find(number)) {
-        while (count < kMaxLinesPerQuest && *index + count < lines().size() &&
-               hasQuestKey(lines()[*index + count], number))
+        first = *index;
+        while (count < kMaxLinesPerQuest && first + count < lines().size() &&
+               hasQuestKey(lines()[first + count], number))
             ++count;
-        lines().erase(*index, count);
     }
-    lines().sort();
-    return count;
+    if (!lines().isSorted())
+        return sortedWhole(first, count, {});
+    return {this, first, count, {}, true};
 }
 
 } // namespace korvane

@@ -3,7 +3,7 @@
 // as the cleaned lines; maxQuestNo is the highest number seen and is never lowered in a run.
 
 #include "CommaText.h"
-#include "StoredList.h"
+#include "ListChange.h"
 
 #include <array>
 #include <optional>
@@ -45,26 +45,32 @@ public:
 
     // Reads and cleans every line, putting each line's record into rows, and computes maxQuestNo.
     // A line whose first field is not an integer, or an empty line, stops the load with its error;
-    // rows then holds the lines up to that one and the table counts as not loaded.
-    void load(std::vector<QuestRecord>& rows);
+    // rows then holds the lines up to that one and the table counts as not loaded. False when the
+    // file does not exist (the table is then empty).
+    bool load(std::vector<QuestRecord>& rows);
 
     int maxQuestNo() const { return maxQuestNo_; }
+    // maxQuestNo is raised when a quest is added and never lowered in a run.
+    void raiseMaxQuestNo(int number) { maxQuestNo_ = std::max(maxQuestNo_, number); }
 
     // The index of the quest's line: a confirmed hit only (its first four bytes are the number).
     // from: an index no later than that line, for look-ups of ascending numbers.
     std::optional<std::size_t> find(std::string_view number, std::size_t from = 0);
 
-    // Field position is zero-based; throws the index error when the line has no such field.
-    void replaceField(std::size_t index, std::size_t field, std::string value);
-    void replaceLine(std::size_t index, const QuestRecord& record);
-
-    // Gives the record the number maxQuestNo + 1, raises maxQuestNo, appends and sorts.
-    std::string addQuest(QuestRecord record);
-
-    // Removes the quest's lines (at most 257) from its confirmed hit on, then sorts; the count removed.
-    std::size_t deleteQuest(std::string_view number);
+    // The changes the edits make, planned without touching the table (see ListChange).
+    // One field of a line; throws the index error when the line has no such field (zero-based).
+    ListChange fieldChange(std::size_t index, std::size_t field, const std::string& value);
+    // A whole line in place; the table is not sorted again.
+    ListChange lineChange(std::size_t index, const QuestRecord& record);
+    // A new line, the table sorted after it.
+    ListChange addChange(const QuestRecord& record);
+    // The quest's lines (at most 257) from its confirmed hit on, the table sorted after.
+    ListChange deleteChange(std::string_view number);
 
 private:
+    // The whole table changed as given, then sorted: for a table still in its file's order.
+    ListChange sortedWhole(std::size_t first, std::size_t count, Lines insert);
+
     int maxQuestNo_ = 0;
 };
 

@@ -1,7 +1,10 @@
 #pragma once
-// A line list bound to its file. It remembers whether the file loaded: a list that did not load is
-// never written back over its file, since every save rewrites the whole file from the list.
+// A line list bound to its file. It remembers whether the file loaded, since every save rewrites
+// the whole file from the list and a list that did not load must never be written back; and it
+// remembers what the file held when this copy last read or wrote it, so that a change made by
+// another program is never written over.
 
+#include "FileStamp.h"
 #include "LineList.h"
 
 #include <QString>
@@ -19,23 +22,34 @@ public:
     LineList& lines() { return lines_; }
     const LineList& lines() const { return lines_; }
 
-    // Reads the file whole; throws "ファイル %s は開けません". The list counts as loaded only when
-    // the caller confirms with markLoaded(), after whatever checks its format needs.
-    void read();
+    // Reads the file whole. A file that does not exist reads as an empty list, which the first
+    // edit that needs it creates: false then. Throws "ファイル %s は開けません" when the file
+    // exists and cannot be read. The list counts as loaded only when the caller confirms with
+    // markLoaded(), after whatever checks its format needs.
+    bool read();
     void markLoaded() { loaded_ = true; }
+    // The loader changed the lines as read (cleaned or sorted them): the file differs from the list.
+    void markFileDiffers() { fileIsList_ = false; }
 
-    // Throws before anything is written when the list did not load.
-    void requireLoaded() const;
-    void save() const;
+    // Whether the file on disk is still what this list last read or wrote.
+    bool unchangedOnDisk() const { return stamp_.matches(path_); }
+
+    // Refuses, before anything is written, a list that did not load or whose file another program
+    // changed.
+    void requireWritable() const;
+
+    // Writes the file whole with lines [first, first + count) given way to insert, keeping a
+    // backup of the old file unless the new one holds the same lines; the list itself is not
+    // touched. Throws "ファイル %s を作成できません".
+    void write(std::size_t first, std::size_t count, const Lines& insert);
 
 private:
     QString path_;
     LineList lines_;
+    FileStamp stamp_;
     bool loaded_ = false;
+    bool fileIsList_ = false; // the file holds exactly the list's lines
 };
-
-// Refuses, before any file is touched, an action that would write a list that did not load.
-void requireLoaded(std::initializer_list<const StoredList*> lists);
 
 // The first four bytes of a line: a quest's key in every file.
 bool hasQuestKey(std::string_view line, std::string_view number);

@@ -1,7 +1,5 @@
 #include "TextStore.h"
 
-#include "SjisChars.h"
-
 #include <cstdio>
 
 namespace korvane {
@@ -18,46 +16,46 @@ std::string storedLine(std::string_view number, std::size_t index, std::string_v
     return line;
 }
 
-void TextStore::load() {
-    read();
-    lines().sort();
+bool TextStore::load() {
+    const bool existed = read();
+    if (!lines().isSorted()) {
+        lines().sort();
+        markFileDiffers();
+    }
     markLoaded();
+    return existed;
+}
+
+std::pair<std::size_t, std::size_t> TextStore::range(std::string_view number) const {
+    const std::size_t first = lines().lowerBound(number);
+    std::size_t count = 0;
+    while (first + count < lines().size() && hasQuestKey(lines()[first + count], number))
+        ++count;
+    return {first, count};
 }
 
 std::vector<std::string> TextStore::readText(std::string_view number) const {
+    const auto [first, count] = range(number);
     std::vector<std::string> text;
-    const std::size_t first = lines().lowerBound(number);
-    for (std::size_t k = 0; k < kMaxTextLines && first + k < lines().size(); ++k) {
-        const std::string& line = lines()[first + k];
-        if (!hasQuestKey(line, number))
-            break;
-        const std::string_view body =
-            line.size() > kTextStart ? std::string_view(line).substr(kTextStart) : "";
-        text.emplace_back(body.substr(0, sjis::prefixAtBoundary(body, kMaxShownBytes)));
+    text.reserve(count);
+    for (std::size_t k = first; k < first + count; ++k) {
+        const std::string& line = lines()[k];
+        text.emplace_back(line.size() > kTextStart ? std::string_view(line).substr(kTextStart) : "");
     }
     return text;
 }
 
-std::size_t TextStore::removeText(std::string_view number) {
-    const std::size_t first = lines().lowerBound(number);
-    std::size_t count = 0;
-    while (count < kMaxTextLines && first + count < lines().size() &&
-           hasQuestKey(lines()[first + count], number))
-        ++count;
-    lines().erase(first, count);
-    return count;
+bool TextStore::holds(std::string_view number) const {
+    return range(number).second > 0;
 }
 
-void TextStore::appendText(std::string_view number, const std::vector<std::string>& text) {
+ListChange TextStore::textChange(std::string_view number, const std::vector<std::string>& text) {
+    const auto [first, count] = range(number);
+    ListChange change{this, first, count, {}, true};
+    change.insert.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
-        lines().append(storedLine(number, i, text[i]));
-}
-
-void TextStore::replaceText(std::string_view number, const std::vector<std::string>& text) {
-    removeText(number);
-    appendText(number, text);
-    lines().sort();
-    save();
+        change.insert.push_back(storedLine(number, i, text[i]));
+    return change;
 }
 
 } // namespace korvane

@@ -3,35 +3,35 @@
 // quest number (four digits), the line index (three digits from 000) and the line's text, with
 // nothing between. Kept sorted, so a quest's lines stand together in index order.
 
-#include "StoredList.h"
+#include "ListChange.h"
 
 #include <string>
 #include <vector>
 
 namespace korvane {
 
-constexpr std::size_t kMaxTextLines = 257;  // indices 000 to 256
-constexpr std::size_t kMaxShownBytes = 255; // of a line's text
+constexpr std::size_t kMaxTextLines = 257; // indices 000 to 256: the most lines the program writes
+constexpr std::size_t kMaxLineBytes = 255; // of a line's text, as the program writes it
 
 class TextStore : public StoredList {
 public:
     using StoredList::StoredList;
 
-    // Reads and sorts.
-    void load();
+    // Reads and sorts; false when the file does not exist (the store is then empty).
+    bool load();
 
-    // The quest's lines as shown: at most 257, each at most 255 bytes, cut before a character
-    // that would be split.
+    // Every stored line of the quest, whole: what is shown is what a save writes back.
     std::vector<std::string> readText(std::string_view number) const;
 
-    // Removes at most 257 lines of the quest; the count removed.
-    std::size_t removeText(std::string_view number);
+    // Whether any line of the store belongs to the quest.
+    bool holds(std::string_view number) const;
 
-    // Appends the lines as the quest's text, numbered from 000; no sort.
-    void appendText(std::string_view number, const std::vector<std::string>& text);
+    // All of the quest's lines give way to text, numbered from 000, in their sorted place.
+    ListChange textChange(std::string_view number, const std::vector<std::string>& text);
 
-    // Remove, append, sort, save.
-    void replaceText(std::string_view number, const std::vector<std::string>& text);
+private:
+    // The quest's lines: [first, first + count).
+    std::pair<std::size_t, std::size_t> range(std::string_view number) const;
 };
 
 // "0012" + "003" + text.

@@ -2,8 +2,15 @@
 
 namespace korvane {
 
+QLabel* textLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
 QLabel* titleTile(const QString& caption, QWidget* parent) {
-    auto* tile = new QLabel(caption, parent);
+    auto* tile = textLabel(caption, parent);
     tile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     tile->setLineWidth(1);
     tile->setMargin(1);

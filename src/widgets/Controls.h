@@ -29,6 +29,10 @@ template <class W> W* placed(W* widget, int x, int y, int width = -1, int height
     return widget;
 }
 
+// A label that shows its text as it stands: never as markup, so that a quest field or a path that
+// looks like HTML is shown, not rendered, and nothing is ever loaded because a text names it.
+QLabel* textLabel(const QString& text, QWidget* parent);
+
 // A sunken caption tile, such as the "国" in front of a field.
 QLabel* titleTile(const QString& caption, QWidget* parent);
 

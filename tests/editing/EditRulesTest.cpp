@@ -153,9 +153,9 @@ TEST_F(QuestFiles, NumbersOfNewQuestsAndQuestsOnShow) {
         SCOPED_TRACE(c.table.empty() ? std::string("empty") : c.table.front());
         load(c.table);
         if (c.next.empty())
-            EXPECT_THROW(nextQuestNumber(table), KorvaneError);
+            EXPECT_THROW(nextQuestNumber(data()), KorvaneError);
         else
-            EXPECT_EQ(nextQuestNumber(table), c.next);
+            EXPECT_EQ(nextQuestNumber(data()), c.next);
     }
 
     load({"0003,N", "0010,N", "0007,N"});

@@ -1,5 +1,6 @@
 // Memo editing: "メモの修正" appears on typing and saves the memo view's lines.
 
+#include "store/DataFiles.h"
 #include "support/Fixture.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
@@ -39,6 +40,7 @@ private slots:
     void refusesCharactersCodePage932CannotHold();
     void keepsCodePage932CharactersByteExact();
     void memoStoreThatDidNotLoadIsNotWritten();
+    void missingMemoFileIsCreatedByTheFirstSave();
 
 private:
     void typeMemo(const QString& text) { typeInto(f.text("Memo3"), text); }
@@ -137,6 +139,7 @@ void MemoTest::keepsCodePage932CharactersByteExact() {
 void MemoTest::memoStoreThatDidNotLoadIsNotWritten() {
     DataSet data = quests();
     data.memo.reset();
+    data.unreadable << files::kMemo;
     f.open(data);
     QCOMPARE(f.answerer.texts().size(), 1);
     clickRow(f.grid(), 2);
@@ -144,7 +147,23 @@ void MemoTest::memoStoreThatDidNotLoadIsNotWritten() {
     click(f.button("Button2"));
     QCOMPARE(f.answerer.texts().size(), 2);
     QVERIFY(f.answerer.texts().last().contains(f.memo()));
-    QVERIFY(!QFile::exists(f.memo()));
+    QVERIFY(QFileInfo(f.memo()).isDir());
+    // Refused means not kept anywhere: shown again, the quest has the memo it had.
+    clickRow(f.grid(), 1);
+    clickRow(f.grid(), 2);
+    QCOMPARE(f.detail().memo, "");
+}
+
+void MemoTest::missingMemoFileIsCreatedByTheFirstSave() {
+    DataSet data = quests();
+    data.memo.reset();
+    f.open(data);
+    QCOMPARE(f.answerer.texts(), QStringList{QStringLiteral("ファイル %1 は開けません.").arg(f.memo())});
+    clickRow(f.grid(), 2);
+    typeMemo("新しいメモ");
+    click(f.button("Button2"));
+    QCOMPARE(f.answerer.texts().size(), 1);
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0012000新しいメモ"});
 }
 
 KORVANE_WIDGET_TEST_MAIN(MemoTest)

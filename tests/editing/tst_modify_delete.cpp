@@ -1,5 +1,6 @@
 // Modification and deletion: the confirmation, what is rewritten, and what is never touched.
 
+#include "store/DataFiles.h"
 #include "support/Fixture.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
@@ -96,11 +97,21 @@ void ModifyDeleteTest::changingTheNameRewritesOnlyThatLineInPlace() {
 }
 
 void ModifyDeleteTest::paneBoxesAreStoredAsLeft() {
-    openModification(1); // stored offered and completed; the pane's boxes are unticked
-    QVERIFY(!f.box("CheckBox4")->isChecked());
+    // The pane opens with the quest's own progress, so a rename never changes it.
+    openModification(1); // stored offered and completed
+    QVERIFY(f.box("CheckBox4")->isChecked());
+    QVERIFY(f.box("CheckBox5")->isChecked());
+    QVERIFY(!f.box("CheckBox6")->isChecked());
     f.answerer.setAnswer(kYes);
+    typeInto(f.field("Edit3"), "新しい名前");
     click(f.button("Button9"));
-    QCOMPARE(readUtf8Lines(f.table())[0], "0011,ウィンダス,石の区,X,老婦人,なし,0,0,0");
+    QCOMPARE(readUtf8Lines(f.table())[0], "0011,ウィンダス,石の区,新しい名前,老婦人,なし,1,1,0");
+    openModification(3); // stored repeatable only
+    QVERIFY(!f.box("CheckBox4")->isChecked());
+    QVERIFY(f.box("CheckBox6")->isChecked());
+    click(f.box("CheckBox6"));
+    click(f.button("Button9"));
+    QCOMPARE(readUtf8Lines(f.table())[2], "0013,ジラート,谷底,石板,番人,ランク4,0,0,0");
 }
 
 void ModifyDeleteTest::areaWithoutListIsShownAsStored() {
@@ -132,7 +143,7 @@ void ModifyDeleteTest::leavingTheFilterReturnsToTheSameRow() {
     QCOMPARE(listedNumbers(f.grid()), QStringList{"0012"});
     QCOMPARE(f.grid()->Row(), 1);
     QCOMPARE(f.detail().number, "0012"); // row R now holds the next quest
-    QCOMPARE(readUtf8Lines(f.table())[0], "0011,マウラ,マウラ,X,老婦人,なし,0,0,0");
+    QCOMPARE(readUtf8Lines(f.table())[0], "0011,マウラ,マウラ,X,老婦人,なし,1,1,0");
 }
 
 void ModifyDeleteTest::modificationOfAQuestNotInTheTableIsRefused() {
@@ -198,7 +209,8 @@ void ModifyDeleteTest::deletionWithoutAQuestOnShowIsRefused() {
 
 void ModifyDeleteTest::editsRefuseWhenAStoreDidNotLoad() {
     DataSet data = quests();
-    data.reward.reset(); // start-up stops there: the reward and memo stores do not load
+    data.reward.reset();
+    data.unreadable << files::kReward; // start-up stops there: the reward and memo stores do not load
     f.open(data);
     QCOMPARE(f.answerer.texts().size(), 1);
     const auto before = snapshot(f.dir->path());
@@ -218,7 +230,7 @@ void ModifyDeleteTest::editsRefuseWhenAStoreDidNotLoad() {
     click(f.button("Button4"));
     QVERIFY(f.answerer.texts().last().contains(f.reward()));
     QCOMPARE(snapshot(f.dir->path()), before);
-    QVERIFY(!QFile::exists(f.reward()));
+    QVERIFY(QFileInfo(f.reward()).isDir());
 }
 
 KORVANE_WIDGET_TEST_MAIN(ModifyDeleteTest)

@@ -1,5 +1,6 @@
 #include "EditSequence.h"
 
+#include "editing/FlagRules.h"
 #include "store/DataFiles.h"
 
 namespace korvane::test {
@@ -26,17 +27,16 @@ void runEdits(LoadedData& d, int steps, const std::function<void(int)>& done) {
         const std::string some = formatQuestNumber(1 + (step * 7) % std::max(d.table.maxQuestNo(), 1));
         switch (step % 4) {
         case 0: // tick: the offered flag of some quest that is still there
-            if (const auto index = d.table.find(some)) {
-                d.table.replaceField(*index, kOffered, step % 8 == 0 ? "1" : "0");
-                d.table.save();
-            }
+            storeFlag(d.table, some, kOffered, step % 8 == 0 ? "1" : "0");
             break;
         case 1: // memo
-            d.memo.replaceText(some, {"memo " + std::to_string(step), "second line"});
+            if (d.table.find(some))
+                saveMemo(d.data(), some,
+                         {QStringLiteral("memo %1").arg(step), QStringLiteral("second line")});
             break;
         case 2: // a new quest with its three texts
             addQuest(d.data(), {"", "N", "A", "name" + std::to_string(step), "p", "c", "0", "0", "0"},
-                     {{"c1", "c2", "c3"}, {"r1"}, {"m1", "m2"}});
+                     {Lines{"c1", "c2", "c3"}, Lines{"r1"}, Lines{"m1", "m2"}});
             break;
         default: // delete a quest
             if (d.table.find(some))

@@ -31,19 +31,24 @@ protected:
     QString table() const { return dataFiles(folder)[0]; }
     QString memo() const { return dataFiles(folder)[3]; }
 
-    // Saving the memo fails with the message and leaves the file as it was.
+    static void saveNewMemo(LoadedData& data) {
+        saveMemo(data.data(), "0001", {QStringLiteral("新しいメモ")});
+    }
+
+    // Saving the memo fails with the message and leaves the file and the list as they were.
     static void expectRefused(LoadedData& data, const QString& path) {
         const std::string before = readBytes(path);
         try {
-            data.memo.replaceText("0001", {sj("新しいメモ")});
+            saveNewMemo(data);
             ADD_FAILURE() << "the save went through";
         } catch (const KorvaneError& e) {
             EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(path));
         }
         EXPECT_EQ(readBytes(path), before);
+        EXPECT_EQ(data.memo.readText("0001"), (Lines{sj("古いメモ")}));
     }
     static void expectSaved(LoadedData& data, const QString& path) {
-        data.memo.replaceText("0001", {sj("新しいメモ")});
+        saveNewMemo(data);
         EXPECT_EQ(readBytes(path), crlf({sj("0001000新しいメモ")}));
     }
 
@@ -70,18 +75,13 @@ TEST_F(Unwritable, ImmutableFileWhereTheFileSystemHasIt) {
 }
 
 TEST_F(Unwritable, FolderInPlaceOfTheFile) {
+    // Another program put it there: an outside change, never written over.
     LoadedData data(folder);
     QFile::remove(memo());
     QDir().mkdir(memo());
-    try {
-        data.memo.replaceText("0001", {"x"});
-        ADD_FAILURE();
-    } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(memo()));
-    }
+    EXPECT_THROW(saveNewMemo(data), FileChangedError);
     EXPECT_TRUE(QFileInfo(memo()).isDir());
-    QDir().rmdir(memo());
-    expectSaved(data, memo());
+    EXPECT_EQ(data.memo.readText("0001"), (Lines{sj("古いメモ")}));
 }
 
 // Run in a child: what the child checks is reported through its exit status.
@@ -110,7 +110,9 @@ TEST_F(Unwritable, FullFileSystem) {
                   expectSaved(data, memo());
               }),
               0);
-    EXPECT_EQ(test::entries(folder).size(), 4u) << "no temporary file is left behind";
+    EXPECT_EQ(test::entries(folder), (QStringList{"backup"} + test::entries(folder).mid(1)))
+        << "no temporary file is left behind";
+    EXPECT_EQ(test::entries(folder).size(), 5u);
 }
 
 TEST_F(Unwritable, ReadOnlyFolder) {

@@ -53,13 +53,13 @@ TEST(LineList, SortIsStableAndMergesAppendedLines) {
     list.assign({"0003000c", "0001000a", "0002000b", "0001000A"});
     EXPECT_FALSE(list.isSorted());
     list.sort();
-    EXPECT_EQ(list.lines(), (LineList::Lines{"0001000a", "0001000A", "0002000b", "0003000c"}));
+    EXPECT_EQ(list.lines(), (Lines{"0001000a", "0001000A", "0002000b", "0003000c"}));
     list.append("0002000B");
     list.append("0000000z");
     list.append("0002000b");
     list.sort();
-    EXPECT_EQ(list.lines(), (LineList::Lines{"0000000z", "0001000a", "0001000A", "0002000b", "0002000B",
-                                             "0002000b", "0003000c"}));
+    EXPECT_EQ(list.lines(),
+              (Lines{"0000000z", "0001000a", "0001000A", "0002000b", "0002000B", "0002000b", "0003000c"}));
     EXPECT_EQ(list.lowerBound("0002"), 3u);
     EXPECT_EQ(list.lowerBound("0004"), list.size());
 }
@@ -68,7 +68,7 @@ TEST(LineList, LookUpFromAnEarlierBoundFindsWhatAFullSearchFinds) {
     // Quest lines with gaps and repeated numbers, as a table and its text stores hold them.
     Collation root("");
     LineList list(root);
-    LineList::Lines lines;
+    Lines lines;
     for (int number = 1; number < 400; number += 1 + number % 5)
         for (int copy = 0; copy <= number % 3; ++copy)
             lines.push_back(QString::asprintf("%04d,%d", number, copy).toStdString());
@@ -94,7 +94,7 @@ TEST(LineList, ErasingKeepsOrderKnowledgeTrue) {
     list.set(1, "0");
     EXPECT_FALSE(list.isSorted());
     list.sort();
-    EXPECT_EQ(list.lines(), (LineList::Lines{"0", "1", "5"}));
+    EXPECT_EQ(list.lines(), (Lines{"0", "1", "5"}));
 }
 
 } // namespace

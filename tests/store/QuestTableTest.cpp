@@ -1,14 +1,17 @@
 #include "store/QuestTable.h"
 #include "store/Errors.h"
 #include "store/LineFile.h"
+#include "support/Commit.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
 
+using test::commitOne;
 using test::crlf;
 using test::readBytes;
 using test::sj;
@@ -47,19 +50,17 @@ TEST_F(QuestTableTest, LoadsRowsInFileOrderAndFindsHighestNumber) {
     EXPECT_TRUE(table.loaded());
 }
 
-TEST_F(QuestTableTest, EmptyFileGivesNoRowsAndFirstNumber0001) {
+TEST_F(QuestTableTest, EmptyFileGivesNoRowsAndMaxNumber0) {
     loadLines({});
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ(table.maxQuestNo(), 0);
-    EXPECT_EQ(table.addQuest({}), "0001");
-    EXPECT_EQ(table.maxQuestNo(), 1);
 }
 
 TEST_F(QuestTableTest, RemovesAsciiAndFullWidthSpacesAndSavesCleaned) {
     loadLines({sj("0001,ウィンダス,港,クエスト 名,場　所,条件,0,0,0")});
     EXPECT_EQ(rows[0][kName], sj("クエスト名"));
     EXPECT_EQ(rows[0][kPlace], sj("場所"));
-    table.save();
+    commitOne({&table, 0, 0, {}, true});
     EXPECT_EQ(readBytes(path), crlf({sj("0001,ウィンダス,港,クエスト名,場所,条件,0,0,0")}));
 }
 
@@ -73,7 +74,7 @@ TEST_F(QuestTableTest, QuotedFieldsReadAndWriteBack) {
     loadLines({"0001,\"A,B\",,n,p,c,0,0,0,"});
     EXPECT_EQ(rows[0][kNation], "A,B");
     EXPECT_EQ(rows[0][kRepeatable], "0") << "fields beyond the ninth are ignored";
-    table.replaceField(0, kOffered, "1");
+    commitOne(table.fieldChange(0, kOffered, "1"));
     EXPECT_EQ(table.lines()[0], "0001,\"A,B\",,n,p,c,1,0,0,") << "the tenth, empty field is kept";
 }
 
@@ -90,9 +91,17 @@ TEST_F(QuestTableTest, LoadErrorsNameTheFieldOrIndex) {
     EXPECT_EQ(table.maxQuestNo(), 12345);
 }
 
-TEST_F(QuestTableTest, MissingFileIsNotLoadedAndNeverWritten) {
-    EXPECT_EQ(errorOf({}).isEmpty(), false);
-    QFile::remove(path);
+TEST_F(QuestTableTest, MissingFileIsAnEmptyTableTheFirstEditCreates) {
+    EXPECT_FALSE(table.load(rows));
+    EXPECT_TRUE(table.loaded());
+    EXPECT_TRUE(rows.empty());
+    EXPECT_FALSE(QFile::exists(path)) << "reading creates nothing";
+    commitOne(table.addChange({"0001", "N"}));
+    EXPECT_EQ(readBytes(path), crlf({"0001,N,,,,,,,"}));
+}
+
+TEST_F(QuestTableTest, UnreadableFileIsNotLoadedAndNeverWritten) {
+    QDir().mkdir(path); // a folder where the file should be
     try {
         table.load(rows);
         FAIL();
@@ -100,9 +109,9 @@ TEST_F(QuestTableTest, MissingFileIsNotLoadedAndNeverWritten) {
         EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
     }
     EXPECT_FALSE(table.loaded());
-    EXPECT_THROW(table.save(), KorvaneError);
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(test::entries(dir.path()), QStringList{});
+    EXPECT_THROW(commitOne({&table, 0, 0, {"0001,x"}, true}), KorvaneError);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(test::entries(dir.path()), QStringList{QFileInfo(path).fileName()});
 }
 
 TEST_F(QuestTableTest, FindIsAConfirmedHitOnly) {
@@ -122,10 +131,10 @@ TEST_F(QuestTableTest, FindWorksOnATableOutOfOrder) {
 
 TEST_F(QuestTableTest, ReplaceFieldKeepsOtherFieldsAndNamesMissingPosition) {
     loadLines({"0001,N,A,q,p,c,0,0,0", "0002,N,A"});
-    table.replaceField(0, kOffered, "1");
+    commitOne(table.fieldChange(0, kOffered, "1"));
     EXPECT_EQ(table.lines()[0], "0001,N,A,q,p,c,1,0,0");
     try {
-        table.replaceField(1, kCompleted, "1");
+        table.fieldChange(1, kCompleted, "1");
         FAIL();
     } catch (const KorvaneError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("リストのインデックスが範囲を超えています (7)"));
@@ -133,21 +142,20 @@ TEST_F(QuestTableTest, ReplaceFieldKeepsOtherFieldsAndNamesMissingPosition) {
     EXPECT_EQ(table.lines()[1], "0002,N,A");
 }
 
-TEST_F(QuestTableTest, AddSortsDeleteNeverLowersMaxNumber) {
+TEST_F(QuestTableTest, AddAndDeleteSortTheTable) {
     loadLines({"0003,a", "0001,b"});
-    const std::string added = table.addQuest({"", "N", "", "q", "p", "c", "1", "0", "0"});
-    EXPECT_EQ(added, "0004");
+    commitOne(table.addChange({"0004", "N", "", "q", "p", "c", "1", "0", "0"}));
     EXPECT_EQ(table.lines().lines(), (Lines{"0001,b", "0003,a", "0004,N,,q,p,c,1,0,0"}));
-    EXPECT_EQ(table.deleteQuest("0004"), 1u);
-    EXPECT_EQ(table.deleteQuest("0002"), 0u);
-    EXPECT_EQ(table.addQuest({}), "0005");
-    table.save();
-    EXPECT_EQ(readBytes(path), crlf({"0001,b", "0003,a", "0005,,,,,,,,"}));
+    commitOne(table.addChange({"0002", "M"}));
+    commitOne(table.deleteChange("0004"));
+    commitOne(table.deleteChange("0009"));
+    EXPECT_EQ(readBytes(path), crlf({"0001,b", "0002,M,,,,,,,", "0003,a"}));
+    EXPECT_EQ(table.maxQuestNo(), 3) << "only the editing layer raises it, and nothing lowers it";
 }
 
 TEST_F(QuestTableTest, DeleteRemovesDuplicateLinesOfTheNumber) {
     loadLines({"0001,a", "0002,b", "0002,c", "0003,d"});
-    EXPECT_EQ(table.deleteQuest("0002"), 2u);
+    commitOne(table.deleteChange("0002"));
     EXPECT_EQ(table.lines().lines(), (Lines{"0001,a", "0003,d"}));
 }
 

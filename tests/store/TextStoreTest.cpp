@@ -2,14 +2,17 @@
 #include "store/Errors.h"
 #include "store/LineFile.h"
 #include "store/Vocabulary.h"
+#include "support/Commit.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
 
+using test::commitOne;
 using test::crlf;
 using test::readBytes;
 using test::sj;
@@ -38,20 +41,15 @@ TEST_F(TextStoreTest, SortsAtLoadAndReadsAQuestsLines) {
         << "load writes nothing";
 }
 
-TEST_F(TextStoreTest, ShowsAtMost257LinesOf255Bytes) {
+TEST_F(TextStoreTest, ShowsEveryLineWhole) {
+    // What is shown is what a save writes back: no line and no byte of one is left out.
     std::vector<std::string> lines;
     for (int i = 0; i < 300; ++i)
         lines.push_back(storedLine("0001", static_cast<std::size_t>(i), "x"));
     lines.push_back("0002000" + std::string(300, 'y'));
     loadLines(lines);
-    EXPECT_EQ(store.readText("0001").size(), 257u);
-    EXPECT_EQ(store.readText("0002"), (Lines{std::string(255, 'y')}));
-}
-
-TEST_F(TextStoreTest, CutFallsBeforeASplitCharacter) {
-    const std::string kanji = sj("漢");
-    loadLines({"0001000" + std::string(254, 'a') + kanji});
-    EXPECT_EQ(store.readText("0001"), (Lines{std::string(254, 'a')}));
+    EXPECT_EQ(store.readText("0001").size(), 300u);
+    EXPECT_EQ(store.readText("0002"), (Lines{std::string(300, 'y')}));
 }
 
 TEST_F(TextStoreTest, ShortAndEmptyLinesShowEmpty) {
@@ -61,36 +59,43 @@ TEST_F(TextStoreTest, ShortAndEmptyLinesShowEmpty) {
 
 TEST_F(TextStoreTest, ReplaceWritesIndexedLinesInSortedPlace) {
     loadLines({"0011000x", "0012000old", "0012001old", "0012002old", "0012003old", "0013000y"});
-    store.replaceText("0012", {"a", "", "b"});
+    commitOne(store.textChange("0012", {"a", "", "b"}));
     EXPECT_EQ(readBytes(path), crlf({"0011000x", "0012000a", "0012001", "0012002b", "0013000y"}));
-    store.replaceText("0012", {"a", "", "b"});
+    commitOne(store.textChange("0012", {"a", "", "b"}));
     EXPECT_EQ(readBytes(path), crlf({"0011000x", "0012000a", "0012001", "0012002b", "0013000y"}))
         << "twice = once";
-    store.replaceText("0012", {});
+    commitOne(store.textChange("0012", {}));
     EXPECT_EQ(readBytes(path), crlf({"0011000x", "0013000y"})) << "an emptied text leaves the file too";
 }
 
-TEST_F(TextStoreTest, RemoveStopsAt257LinesAndAtOtherQuests) {
+TEST_F(TextStoreTest, RemovalTakesEveryLineOfTheQuestAndNoOther) {
     std::vector<std::string> lines{"0001000keep"};
-    for (int i = 0; i < 260; ++i)
+    for (int i = 0; i < 300; ++i)
         lines.push_back(storedLine("0002", static_cast<std::size_t>(i), "x"));
+    lines.push_back("0002" + std::string("abc")); // a hand-made line of the quest
     lines.push_back("0003000keep");
     loadLines(lines);
-    EXPECT_EQ(store.removeText("0002"), 257u);
-    EXPECT_EQ(store.lines()[0], "0001000keep");
-    EXPECT_EQ(store.lines().size(), 1u + 3u + 1u);
-    EXPECT_EQ(store.lines().lines().back(), "0003000keep");
+    commitOne(store.textChange("0002", {}));
+    EXPECT_EQ(readBytes(path), crlf({"0001000keep", "0003000keep"}));
+    EXPECT_FALSE(store.holds("0002"));
 }
 
-TEST_F(TextStoreTest, StoreThatDidNotLoadIsNeverWritten) {
-    EXPECT_THROW(store.load(), KorvaneError);
+TEST_F(TextStoreTest, MissingFileIsEmptyUnreadableOneIsNeverWritten) {
+    EXPECT_FALSE(store.load());
+    EXPECT_TRUE(store.loaded());
+    commitOne(store.textChange("0001", {"a"}));
+    EXPECT_EQ(readBytes(path), crlf({"0001000a"})) << "the first edit creates the file";
+
+    TextStore folder(dir.filePath("folder.txt"));
+    QDir().mkdir(folder.path());
+    EXPECT_THROW(folder.load(), KorvaneError);
     try {
-        store.replaceText("0001", {"a"});
+        commitOne(folder.textChange("0001", {"a"}));
         FAIL() << "an unloaded store was written";
     } catch (const KorvaneError& e) {
-        EXPECT_TRUE(e.message().contains(path));
+        EXPECT_TRUE(e.message().contains(folder.path()));
     }
-    EXPECT_EQ(test::entries(dir.path()), QStringList{});
+    EXPECT_TRUE(QFileInfo(folder.path()).isDir());
 }
 
 TEST(Vocabulary, AreasFollowTheTableByExactName) {

@@ -30,6 +30,8 @@ std::unique_ptr<QTemporaryDir> DataSet::write() const {
         writeUtf8Lines(rewardPath(*dir), *reward);
     if (memo)
         writeUtf8Lines(memoPath(*dir), *memo);
+    for (const QString& name : unreadable)
+        QDir(dir->path()).mkdir(name);
     return dir;
 }
 

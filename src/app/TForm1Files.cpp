@@ -1,0 +1,111 @@
+// The main window's hold on its data files: reading them, and reading them again when another
+// program changed them. Korvane never writes over such a change; it offers to read the files anew.
+
+#include "TForm1.h"
+
+#include "ErrorBox.h"
+#include "editing/ConfirmBox.h"
+#include "store/Errors.h"
+#include "store/UiText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+
+namespace korvane {
+
+// Reads the four files into the lists and the table into the grid; the files that do not exist.
+QStringList TForm1::loadData() {
+    QStringList missing;
+    std::vector<QuestRecord> rows;
+    try {
+        if (!QuestList.load(rows))
+            missing << QuestList.path();
+    } catch (...) {
+        StringGrid1->setRows(std::move(rows)); // what loaded before the failure is shown
+        throw;
+    }
+    StringGrid1->setRows(std::move(rows));
+    for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
+        if (!store->load())
+            missing << store->path();
+    declinedReload_.clear();
+    return missing;
+}
+
+bool TForm1::hasUnsavedInput() const {
+    return ScrollBox2->isVisible() || Button2->isVisible();
+}
+
+void TForm1::offerReload(const QStringList& changed, bool editRefused) {
+    QStringList lines;
+    for (const QString& path : changed)
+        lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
+                     .arg(QDir::toNativeSeparators(path));
+    if (editRefused)
+        lines << QStringLiteral("この編集はどのファイルにも保存していません。");
+    lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
+    if (hasUnsavedInput())
+        lines << QStringLiteral("（保存していない入力は失われます）");
+    if (confirm(lines.join(QLatin1Char('\n')), this)) {
+        reloadData();
+        return;
+    }
+    declinedReload_.clear();
+    for (StoredList* list : dataLists())
+        declinedReload_.push_back(FileStamp::take(list->path()));
+}
+
+// Reads every file again and redraws the window under the same filters, on the same quest when it
+// is still there.
+void TForm1::reloadData() {
+    const std::string shown = fromUi(Label14->text()).value_or(std::string());
+    closeEditPane();
+    QStringList missing;
+    try {
+        missing = loadData();
+    } catch (...) {
+        Label1->setText(kRedisplayMarker);
+        StringGrid1SelectCell(1, StringGrid1->Row());
+        throw;
+    }
+    if (lastSearchBox_ && RadioGroup1->ItemIndex() < 0)
+        runSearch(lastSearchBox_, lastSearchFile_);
+    else
+        RefillQuestGrid();
+    showQuest(shown);
+    if (!missing.isEmpty())
+        throw errors::missing(missing);
+}
+
+void TForm1::checkOutsideChanges() {
+    checkQueued_ = false;
+    QStringList changed;
+    std::vector<FileStamp> now;
+    for (StoredList* list : dataLists()) {
+        now.push_back(FileStamp::take(list->path()));
+        if (!list->unchangedOnDisk())
+            changed << list->path();
+    }
+    // Asked once for each state of the files: a declined reload is not offered again until the
+    // files change once more.
+    if (changed.isEmpty() || now == declinedReload_)
+        return;
+    runHandler([&] { offerReload(changed, false); });
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Looked at once the activation has settled, never while a box of this window is open.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !checkQueued_) {
+        checkQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (QApplication::activeModalWidget())
+                checkQueued_ = false;
+            else
+                checkOutsideChanges();
+        });
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,50 @@
+#pragma once
+// What a data file held when this copy last read or wrote it, enough to tell reliably whether
+// another program changed it since: the file's identity (device and inode), its size and its
+// modification time to the nanosecond. A write in the same clock tick as the stamp could leave
+// all of these alike, so a stamp taken while the modification time is that recent also keeps a
+// hash of the content, and the check then reads the file.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+struct stat;
+
+namespace korvane {
+
+class FileStamp {
+public:
+    // The file did not exist.
+    static FileStamp absent() { return FileStamp(); }
+
+    // The file as stat() describes it after its content was read or written; content is what it
+    // holds, for the hash a recent modification time needs (read again from path when not given).
+    static FileStamp of(const struct stat& st, const QString& path, const std::string* content = nullptr);
+
+    // Stamps the file at path now; absent when it does not exist.
+    static FileStamp take(const QString& path, const std::string* content = nullptr);
+
+    bool exists() const { return exists_; }
+
+    // Whether the file at path is still what this stamp describes. A file that vanished, appeared,
+    // or cannot be read when its content has to be compared counts as changed.
+    bool matches(const QString& path) const;
+
+    bool operator==(const FileStamp&) const = default;
+
+    // A moment safely before any later write's time stamp: the one writer gives the files it
+    // writes this modification time, so that a change after it never looks like its own write.
+    static std::int64_t safelyPastNanoseconds();
+
+private:
+    bool sameIdentity(const struct stat& st) const;
+
+    bool exists_ = false;
+    std::uint64_t device_ = 0, inode_ = 0;
+    std::int64_t size_ = 0, modifiedNs_ = 0;
+    std::optional<std::size_t> hash_; // only when the modification time was too recent to tell
+};
+
+} // namespace korvane

@@ -1,0 +1,28 @@
+#include "ListChange.h"
+
+#include "Errors.h"
+
+namespace korvane {
+
+void commit(std::vector<ListChange>& changes) {
+    for (const ListChange& change : changes)
+        change.list->requireWritable();
+    QStringList saved;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        ListChange& change = changes[i];
+        try {
+            change.list->write(change.first, change.count, change.insert);
+        } catch (const KorvaneError& error) {
+            if (saved.isEmpty())
+                throw;
+            QStringList unsaved;
+            for (std::size_t j = i; j < changes.size(); ++j)
+                unsaved << changes[j].list->path();
+            throw PartlySavedError(error, saved, unsaved);
+        }
+        change.list->lines().replace(change.first, change.count, std::move(change.insert), change.keepsOrder);
+        saved << change.list->path();
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,27 @@
+#pragma once
+// An edit's change to a stored list, planned without touching the list, and the commit that writes
+// the changed files and only then takes each change into memory: an edit that cannot be written
+// leaves every list as its file is.
+
+#include "StoredList.h"
+
+#include <vector>
+
+namespace korvane {
+
+// Lines [first, first + count) of the list give way to insert.
+struct ListChange {
+    StoredList* list = nullptr;
+    std::size_t first = 0, count = 0;
+    Lines insert;
+    bool keepsOrder = false; // insert is in order and fits in its place: a sorted list stays sorted
+};
+
+// Writes the changed lists' files whole, one after the other in the order given, and takes each
+// change into its list once its file is written. Before anything is written it refuses when a list
+// did not load or its file changed since this copy last read or wrote it (FileChangedError). When
+// a write fails, the lists and files before it hold the change and the rest do not; the error then
+// names both (PartlySavedError), unless nothing was saved at all.
+void commit(std::vector<ListChange>& changes);
+
+} // namespace korvane
