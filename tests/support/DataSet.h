@@ -19,7 +19,7 @@ using Utf8Lines = std::vector<std::string>;
 
 struct DataSet {
     std::optional<Utf8Lines> table, content, reward, memo; // nothing: the file is not written
-    QStringList unreadable; // names of data files made as folders: there, but not readable
+    QStringList unreadable = {}; // names of data files made as folders: there, but not readable
 
     // A folder with these files; the folder lives as long as the returned object.
     std::unique_ptr<QTemporaryDir> write() const;
