@@ -1,21 +1,21 @@
 #include "UrlList.h"
 
 #include "store/CommaText.h"
-#include "store/Errors.h"
 #include "store/LineList.h"
+
+#include <QFileInfo>
 
 namespace korvane {
 
 void addToUrlList(const QString& path, const std::string& title, const std::string& address) {
     LineList list;
-    try {
+    // Only a list that does not exist yet starts empty; one that exists and cannot be read is
+    // never replaced, so the add is refused with the read error.
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         list.assign(readLines(path));
-    } catch (const KorvaneError&) {
-        // No list yet: the first addition creates it, without a message.
-    }
     list.append(joinCommaText({title, address}));
     list.sort();
-    writeLines(path, list.lines());
+    writeLines(path, list.lines(), {.keepBackup = true});
 }
 
 } // namespace korvane

@@ -8,7 +8,8 @@
 
 namespace korvane {
 
-// Appends the page and saves the sorted list; a list file that cannot be read starts empty.
+// Appends the page and saves the sorted list. A list file that does not exist starts empty; one
+// that exists and cannot be read is never replaced: the add is refused with "ファイル %s は開けません".
 void addToUrlList(const QString& path, const std::string& title, const std::string& address);
 
 } // namespace korvane

@@ -7,7 +7,9 @@
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -53,6 +55,8 @@ protected:
     QuestData data() { return {table, content, reward, memo}; }
 
     void load(const std::vector<std::string>& tableLines, const std::vector<std::string>& memoLines = {}) {
+        for (StoredList* list : std::initializer_list<StoredList*>{&table, &content, &reward, &memo})
+            ::chmod(QFile::encodeName(list->path()).constData(), 0644);
         writeBytes(table.path(), crlf(tableLines));
         for (TextStore* store : {&content, &reward})
             writeBytes(store->path(), "");
@@ -140,18 +144,21 @@ TEST_F(QuestFiles, StoringAFlag) {
 
 TEST_F(QuestFiles, NumbersOfNewQuestsAndQuestsOnShow) {
     struct Case {
-        std::vector<std::string> table;
+        std::vector<std::string> table, memo;
         std::string next; // empty: refused
     };
+    const std::vector<std::string> stale{"0004000stale", "0005000stale", "9998000x", "9999000y"};
     const Case cases[] = {
-        {{}, "0001"},
-        {{"0003,N", "0010,N", "0007,N"}, "0011"},
-        {{"9998,N"}, "9999"},
-        {{"9999,N"}, ""},
+        {{}, {}, "0001"},
+        {{"0003,N", "0010,N", "0007,N"}, {}, "0011"},
+        {{"9998,N"}, {}, "9999"},
+        {{"9999,N"}, {}, ""},
+        {{"0003,N"}, stale, "0006"}, // texts left under 0004 and 0005 are never inherited
+        {{"9997,N"}, stale, ""},     // ... nor when that leaves no number
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.table.empty() ? std::string("empty") : c.table.front());
-        load(c.table);
+        load(c.table, c.memo);
         if (c.next.empty())
             EXPECT_THROW(nextQuestNumber(data()), KorvaneError);
         else
@@ -164,6 +171,74 @@ TEST_F(QuestFiles, NumbersOfNewQuestsAndQuestsOnShow) {
         SCOPED_TRACE(number);
         EXPECT_THROW(requireKnownQuest(table, number, QStringLiteral("x")), KorvaneError);
     }
+}
+
+TEST(TextLines, WrittenAt255BytesAndNeverCut) {
+    struct Case {
+        const char* what;
+        QStringList lines;
+        std::vector<std::size_t> storedSizes; // empty: refused
+    };
+    const QString a255(255, QLatin1Char('a'));
+    QStringList many(257, QStringLiteral("x"));
+    QStringList tooMany(256, QStringLiteral("x"));
+    tooMany << QString(300, QLatin1Char('a'));
+    const Case cases[] = {
+        {"an empty line", {QString()}, {0}},
+        {"255 bytes", {a255}, {255}},
+        {"256 bytes", {a255 + QLatin1Char('a')}, {255, 1}},
+        {"600 bytes", {QString(600, QLatin1Char('b'))}, {255, 255, 90}},
+        {"140 あ, as a full-HD memo line holds", {QString(140, QChar(0x3042))}, {254, 26}},
+        {"a kanji across the 255th byte", {QString(254, QLatin1Char('a')) + QStringLiteral("漢")}, {254, 2}},
+        {"257 lines", many, std::vector<std::size_t>(257, 1)},
+        {"258 lines once split", tooMany, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.storedSizes.empty()) {
+            EXPECT_THROW(encodeTextLines(c.lines, QStringLiteral("メモ")), KorvaneError);
+            continue;
+        }
+        const std::vector<std::string> stored = encodeTextLines(c.lines, QStringLiteral("メモ"));
+        std::vector<std::size_t> sizes;
+        std::string joined, expected;
+        for (const std::string& line : stored) {
+            sizes.push_back(line.size());
+            joined += line;
+        }
+        for (const QString& line : c.lines)
+            expected += encodeTyped(line, QString());
+        EXPECT_EQ(sizes, c.storedSizes);
+        EXPECT_EQ(joined, expected) << "no byte is lost";
+    }
+}
+
+TEST_F(QuestFiles, EditsTakeEveryLineOfAQuest) {
+    std::vector<std::string> memoLines{"0001000keep"};
+    for (int i = 0; i < 300; ++i)
+        memoLines.push_back(storedLine("0002", static_cast<std::size_t>(i), "line"));
+    memoLines.push_back("0003000keep");
+    load({"0001,N", "0002,N", "0003,N"}, memoLines);
+    modifyQuest(data(), 1, {"0002", "M"}, "0002", {Lines{}, Lines{}, Lines{"one"}});
+    EXPECT_EQ(readBytes(memo.path()), crlf({"0001000keep", "0002000one", "0003000keep"}));
+    deleteQuest(data(), "0002");
+    EXPECT_EQ(readBytes(memo.path()), crlf({"0001000keep", "0003000keep"}));
+    EXPECT_EQ(readBytes(table.path()), crlf({"0001,N", "0003,N"}));
+}
+
+TEST_F(QuestFiles, AFailedEditLeavesMemoryAsTheFilesAre) {
+    load({"0001,N"}, {"0001000memo"});
+    ::chmod(QFile::encodeName(reward.path()).constData(), 0444); // the third file cannot be written
+    try {
+        addQuest(data(), {"", "N"}, {Lines{"c"}, Lines{"r"}, Lines{"m"}});
+        FAIL() << "the reward was written";
+    } catch (const PartlySavedError& e) {
+        EXPECT_EQ(e.saved(), (QStringList{table.path(), content.path()}));
+    }
+    for (StoredList* list : std::initializer_list<StoredList*>{&table, &content, &reward, &memo})
+        EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path())) << list->path().toStdString();
+    EXPECT_EQ(table.maxQuestNo(), 2) << "the table holds the quest";
+    EXPECT_EQ(nextQuestNumber(data()), "0003");
 }
 
 TEST_F(QuestFiles, SavingAMemo) {

@@ -95,7 +95,8 @@ TEST(Crash, EveryKillLeavesEachFileAsOneOfItsVersions) {
             ++filesChecked;
         }
         // A temporary file left by the kill is never one of the names a start reads.
-        const QStringList names = entries(work);
+        QStringList names = entries(work);
+        names.removeAll(QStringLiteral("backup"));
         leftovers += static_cast<int>(names.size()) - 4;
         for (const QString& path : paths)
             ASSERT_TRUE(names.contains(QFileInfo(path).fileName()));

@@ -22,11 +22,12 @@ void ModalAnswerer::poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;
-    SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, {}, {}};
+    SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, box->textFormat(), {}, {}};
+    const QString wanted = queued_.isEmpty() ? answer_ : queued_.takeFirst();
     QAbstractButton* answer = box->defaultButton();
     for (QAbstractButton* button : box->buttons()) {
         seen.buttons << button->text();
-        if (!answer_.isEmpty() && button->text() == answer_)
+        if (!wanted.isEmpty() && button->text() == wanted)
             answer = button;
     }
     if (box->defaultButton())

@@ -14,6 +14,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
     QString defaultButton;
     QString escapeButton;
 };
@@ -24,7 +25,12 @@ public:
     explicit ModalAnswerer(QString answer = {});
 
     void setAnswer(const QString& answer) { answer_ = answer; }
-    void clear() { seen_.clear(); }
+    // The next boxes get these answers, one each, before the standing answer applies again.
+    void setAnswers(const QStringList& answers) { queued_ = answers; }
+    void clear() {
+        seen_.clear();
+        queued_.clear();
+    }
     const QList<SeenBox>& seen() const { return seen_; }
     QStringList texts() const;
 
@@ -32,6 +38,7 @@ private:
     void poll();
 
     QString answer_;
+    QStringList queued_;
     QList<SeenBox> seen_;
     QTimer timer_;
 };

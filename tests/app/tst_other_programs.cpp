@@ -1,0 +1,242 @@
+// Other programs on the same files: a second copy, an outside change before an edit or while the
+// window was away, hostile markup in the data, and a new user who has no files yet.
+
+#include "app/Startup.h"
+#include "store/DataFiles.h"
+#include "support/Fixture.h"
+#include "support/Sjis.h"
+#include "support/TestMain.h"
+
+#include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+
+const char* kYes = "はい(&Y)";
+const char* kNo = "いいえ(&N)";
+
+DataSet quests() {
+    return {
+        Utf8Lines{"0001,ウィンダス,港,釣り,釣り人,なし,0,0,0", "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0"},
+        Utf8Lines{"0001000釣りの内容"}, Utf8Lines{"0001000ギル"}, Utf8Lines{"0001000メモ"}};
+}
+
+// A sync tool brings a new version of a file: written beside it, renamed over it.
+void changeOutside(const QString& path, const Utf8Lines& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += sj(line) + "\r\n";
+    writeBytes(path + ".sync", bytes);
+    QFile::remove(path);
+    QFile::rename(path + ".sync", path);
+}
+
+} // namespace
+
+class OtherProgramsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { f.close(); }
+    void secondCopyIsRefused();
+    void outsideChangeBeforeAnEdit_data();
+    void outsideChangeBeforeAnEdit();
+    void outsideChangeIsOfferedWhenTheWindowComesBack();
+    void markupInTheDataIsShownAsText();
+    void startingFromNothing();
+
+private:
+    Fixture f;
+};
+
+void OtherProgramsTest::secondCopyIsRefused() {
+    f.open(quests());
+    const FolderLock first = lockDataFolder(f.dir->path());
+    QVERIFY(first.lock);
+    const auto before = snapshot(f.dir->path());
+    QVERIFY(!claimDataFolder(f.dir->path()));
+    QCOMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.texts().first().contains(f.dir->path()));
+    QCOMPARE(snapshot(f.dir->path()), before);
+}
+
+void OtherProgramsTest::outsideChangeBeforeAnEdit_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("file");
+    // The changed file is the edit's last one where it writes several: nothing at all is written.
+    QTest::newRow("flag") << "flag" << files::kQuestTable;
+    QTest::newRow("memo") << "memo" << files::kMemo;
+    QTest::newRow("add") << "add" << files::kContent;
+    QTest::newRow("modify") << "modify" << files::kMemo;
+    QTest::newRow("delete") << "delete" << files::kReward;
+}
+
+void OtherProgramsTest::outsideChangeBeforeAnEdit() {
+    QFETCH(QString, edit);
+    QFETCH(QString, file);
+    f.open(quests());
+    const DetailView shown = f.detail();
+    const QStringList listed = listedNumbers(f.grid());
+    const QString path = files::inFolder(f.dir->path(), file);
+    const Utf8Lines theirs =
+        file == files::kQuestTable
+            ? Utf8Lines{"0001,ウィンダス,港,釣り,釣り人,なし,0,0,0", "0099,マウラ,マウラ,外,外,外,0,0,0"}
+            : Utf8Lines{"0001000外の変更"};
+    changeOutside(path, theirs);
+    const auto before = snapshot(f.dir->path());
+
+    const auto run = [&] {
+        if (edit == "flag") {
+            click(f.box("CheckBox1"));
+        } else if (edit == "memo") {
+            typeInto(f.text("Memo3"), "私のメモ");
+            click(f.button("Button2"));
+        } else if (edit == "add") {
+            click(f.button("Button5"));
+            typeInto(f.field("Edit3"), "新しい");
+            typeInto(f.text("RichEdit1"), "新しい内容");
+            click(f.button("Button4"));
+        } else if (edit == "modify") {
+            click(f.button("Button8"));
+            typeInto(f.field("Edit3"), "改名");
+            click(f.button("Button9"));
+        } else {
+            click(f.button("Button3"));
+        }
+    };
+    const bool asks = edit == "modify" || edit == "delete";
+    f.answerer.setAnswers(asks ? QStringList{kYes, kNo} : QStringList{kNo});
+    run();
+    const SeenBox offer = f.answerer.seen().last();
+    QVERIFY2(offer.text.contains(path), qPrintable(offer.text));
+    QCOMPARE(offer.buttons, (QStringList{kYes, kNo}));
+    QCOMPARE(snapshot(f.dir->path()), before); // nothing of the edit is written anywhere
+    QCOMPARE(listedNumbers(f.grid()), listed);
+    QCOMPARE(f.box("CheckBox1")->isChecked(), shown.offered);
+    if (edit == "add" || edit == "modify")
+        QVERIFY(f.get<QWidget>("ScrollBox2")->isVisible()); // what was typed is still there
+    else
+        QCOMPARE(f.detail().number, shown.number);
+
+    // Taking the offer reads the files again: the window shows the other program's version.
+    f.answerer.setAnswers(asks ? QStringList{kYes, kYes} : QStringList{kYes});
+    run();
+    QCOMPARE(snapshot(f.dir->path()), before);
+    QVERIFY(!f.get<QWidget>("ScrollBox2")->isVisible());
+    if (file == files::kQuestTable) {
+        QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0099"}));
+    } else {
+        QCOMPARE(f.detail().number, "0001"); // the quest on show stays on show
+        const QString text = file == files::kContent  ? f.detail().content
+                             : file == files::kReward ? f.detail().reward
+                                                      : f.detail().memo;
+        QCOMPARE(text, "外の変更\n");
+    }
+    // ... and the next edit goes through.
+    f.answerer.setAnswers({kYes});
+    click(f.box("CheckBox3"));
+    QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,釣り,釣り人,なし,0,0,1");
+}
+
+void OtherProgramsTest::outsideChangeIsOfferedWhenTheWindowComesBack() {
+    f.open(quests());
+    const auto comeBack = [&] {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.close();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    };
+    const auto before = snapshot(f.dir->path());
+    comeBack();
+    QTest::qWait(50);
+    QVERIFY(f.answerer.seen().isEmpty()); // nothing changed: nothing asked
+
+    changeOutside(f.table(), {"0007,マウラ,マウラ,外,外,外,0,0,0"});
+    f.answerer.setAnswer(kNo);
+    comeBack();
+    QTRY_COMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.texts().first().contains(f.table()));
+    comeBack();
+    QTest::qWait(50);
+    QCOMPARE(f.answerer.seen().size(), 1); // declined: not asked again for the same change
+    QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0002"}));
+
+    changeOutside(f.table(), {"0008,マウラ,マウラ,外,外,外,0,0,0"});
+    f.answerer.setAnswer(kYes);
+    comeBack();
+    QTRY_COMPARE(listedNumbers(f.grid()), QStringList{"0008"});
+    QCOMPARE(f.answerer.seen().size(), 2);
+    QCOMPARE(snapshot(f.dir->path()).size(), before.size()); // reading wrote nothing
+}
+
+void OtherProgramsTest::markupInTheDataIsShownAsText() {
+    QTemporaryDir root;
+    const QString folder = root.filePath("<b>data</b>"); // a folder name that looks like markup
+    QDir().mkpath(folder);
+    const QString pipe = root.filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // A tab survives the table's space cleaning inside a quoted field: a picture tag that works.
+    const QString picture = QStringLiteral("<img\tsrc=%1>").arg(pipe);
+    writeBytes(files::inFolder(folder, files::kQuestTable),
+               crlf({sj("0001,<h1>国</h1>,港,\"") + QFile::encodeName(picture).toStdString() +
+                     sj("\",<b>場</b>,<i>x</i>,0,0,0")}));
+    writeBytes(files::inFolder(folder, files::kContent), crlf({"<img src=" + pipe.toStdString() + ">"}));
+    writeBytes(files::inFolder(folder, files::kReward), "");
+    ModalAnswerer& answerer = f.answerer;
+    answerer.clear();
+    TForm1 form(AppPaths{folder, QDir(folder).filePath("korvane.ini")});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // The memo file is missing: the error box names the folder as it is.
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().first().format, Qt::PlainText);
+    QVERIFY(answerer.texts().first().contains(folder));
+    const DetailView shown = detailView(form);
+    QCOMPARE(shown.nation, "<h1>国</h1>");
+    QCOMPARE(shown.name, picture);
+    QCOMPARE(shown.place, "<b>場</b>");
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+
+    answerer.setAnswer(kNo);
+    click(child<QPushButton>(form, "Button3"));
+    QCOMPARE(answerer.seen().last().text,
+             QStringLiteral("<h1>国</h1>~港【%1】削除しても良いですか").arg(picture));
+    QCOMPARE(answerer.seen().last().format, Qt::PlainText);
+    typeInto(child<QLineEdit>(form, "Edit1"), "src");
+    click(child<QPushButton>(form, "Button1")); // the content line's key is no number
+    QCOMPARE(answerer.seen().last().text, "'<img' は整数ではありません.");
+    QCOMPARE(answerer.seen().last().format, Qt::PlainText);
+    // Nothing ever opened the pipe: opening it for writing finds no reader.
+    const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+    QCOMPARE(fd, -1);
+    QCOMPARE(errno, ENXIO);
+}
+
+void OtherProgramsTest::startingFromNothing() {
+    f.open({});
+    QCOMPARE(f.answerer.seen().size(), 1); // the missing files are named, as at any start
+    for (const QString& path : {f.table(), f.content(), f.reward(), f.memo()})
+        QVERIFY(f.answerer.texts().first().contains(path));
+    click(f.button("Button5"));
+    QCOMPARE(f.label("Label6"), "0001");
+    typeInto(f.field("Edit3"), "最初のクエスト");
+    typeInto(f.text("Memo3"), "最初のメモ");
+    click(f.button("Button4"));
+    QCOMPARE(f.answerer.seen().size(), 1); // no refusal
+    QCOMPARE(readUtf8Lines(f.table()), Utf8Lines{"0001,,,最初のクエスト,,,0,0,0"});
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0001000最初のメモ"});
+    QVERIFY(!QFile::exists(f.content())); // no content typed: not made
+    QCOMPARE(listedNumbers(f.grid()), QStringList{"0001"});
+}
+
+KORVANE_WIDGET_TEST_MAIN(OtherProgramsTest)
+#include "tst_other_programs.moc"

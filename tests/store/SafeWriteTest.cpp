@@ -1,0 +1,229 @@
+// What keeps a user's files safe when other programs touch them: telling their changes apart from
+// this copy's own writes, the owner a save keeps, the backups, and one copy per data folder.
+
+#include "store/Backups.h"
+#include "store/Errors.h"
+#include "store/FolderLock.h"
+#include "store/LineFile.h"
+#include "store/TextStore.h"
+#include "support/Commit.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace korvane {
+namespace {
+
+using test::commitOne;
+using test::crlf;
+using test::readBytes;
+using test::writeBytes;
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// What another program does to a file after this copy read it.
+void rewriteInPlace(const QString& path, const std::string& bytes) {
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_TRUNC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+}
+
+TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> meanwhile;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"nothing happened", [](const QString&) {}, true},
+        {"the same size rewritten in place at once",
+         [](const QString& p) { rewriteInPlace(p, "0001,b\r\n"); }, false},
+        {"replaced by another file",
+         [](const QString& p) {
+             writeBytes(p + ".new", "0001,a\r\n");
+             ::rename(native(p + ".new").constData(), native(p).constData());
+         },
+         false},
+        {"the same size at the same time, as a coarse clock stamps it",
+         [](const QString& p) {
+             struct stat before {};
+             ::stat(native(p).constData(), &before);
+             rewriteInPlace(p, "0001,b\r\n");
+             const timespec same[2] = {before.st_atim, before.st_mtim};
+             ::utimensat(AT_FDCWD, native(p).constData(), same, 0);
+         },
+         false},
+        {"only its time changed",
+         [](const QString& p) { ::utimensat(AT_FDCWD, native(p).constData(), nullptr, 0); }, false},
+        {"deleted", [](const QString& p) { QFile::remove(p); }, false},
+        {"a folder in its place",
+         [](const QString& p) {
+             QFile::remove(p);
+             QDir().mkdir(p);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("t.csv");
+        writeBytes(path, "0001,a\r\n");
+        FileStamp stamp;
+        readFile(path, &stamp); // read just after the write: in the same clock tick, as the racy case
+        c.meanwhile(path);
+        EXPECT_EQ(stamp.matches(path), c.matches);
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing.csv");
+    const FileStamp absent = FileStamp::take(path);
+    EXPECT_TRUE(absent.matches(path)) << "still not there";
+    writeBytes(path, "");
+    EXPECT_FALSE(absent.matches(path)) << "made by another program";
+}
+
+TEST(FileStamp, OwnWritesMatchBackToBack) {
+    QTemporaryDir dir;
+    TextStore store(dir.filePath("m.txt"));
+    writeBytes(store.path(), "");
+    store.load();
+    for (int i = 0; i < 20; ++i) { // back to back, as fast as edits can come
+        commitOne(store.textChange("0001", {std::to_string(i)}));
+        ASSERT_TRUE(store.unchangedOnDisk()) << "edit " << i;
+    }
+    rewriteInPlace(store.path(), "0001000x\r\n"); // same size, straight after
+    EXPECT_FALSE(store.unchangedOnDisk());
+    EXPECT_THROW(commitOne(store.textChange("0001", {"lost"})), FileChangedError);
+    EXPECT_EQ(readBytes(store.path()), "0001000x\r\n") << "an outside change is never written over";
+    EXPECT_EQ(store.readText("0001"), (Lines{"19"})) << "nor is memory changed";
+}
+
+class Backups : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    TextStore store{dir.filePath("クエストメモ.txt")};
+    void SetUp() override {
+        writeBytes(store.path(), "");
+        store.load();
+    }
+};
+
+TEST_F(Backups, KeepTheLastFiveVersionsOldestFirst) {
+    for (int i = 1; i <= 8; ++i)
+        commitOne(store.textChange("0001", {std::to_string(i)}));
+    const QStringList kept = backupsOf(store.path());
+    ASSERT_EQ(kept.size(), kBackupsKept);
+    for (int k = 0; k < kBackupsKept; ++k) // versions 3 to 7: each the file as it was before a save
+        EXPECT_EQ(readBytes(kept[k]), crlf({"0001000" + std::to_string(k + 3)}));
+    EXPECT_TRUE(QFileInfo(kept.last()).fileName().startsWith(QStringLiteral("クエストメモ_")));
+    EXPECT_TRUE(kept.last().endsWith(QStringLiteral(".txt")));
+    commitOne(store.textChange("0001", {"8"}));
+    EXPECT_EQ(backupsOf(store.path()), kept) << "the same lines again keep no backup";
+}
+
+TEST_F(Backups, AFailedBackupNeverStopsTheSave) {
+    writeBytes(dir.filePath(kBackupFolder), "a file where the folder should be");
+    testing::internal::CaptureStderr();
+    commitOne(store.textChange("0001", {"a"}));
+    commitOne(store.textChange("0001", {"b"}));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(readBytes(store.path()), crlf({"0001000b"}));
+    EXPECT_NE(said.find("no backup"), std::string::npos);
+    EXPECT_EQ(said.find("no backup"), said.rfind("no backup")) << "said once";
+}
+
+// Runs body in a child process; its exit status reports whether its checks held.
+int inChild(const std::function<bool()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body() ? 0 : 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+TEST(Owners, AReplacedFileKeepsItsOwnerGroupAndMode) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user takes root";
+    QTemporaryDir dir;
+    TextStore store(dir.filePath("m.txt"));
+    writeBytes(store.path(), "0001000old\r\n");
+    ASSERT_EQ(::chown(native(store.path()).constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(native(store.path()).constData(), 0640), 0);
+    store.load();
+    commitOne(store.textChange("0001", {"new"}));
+    struct stat st {};
+    ::stat(native(store.path()).constData(), &st);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(readBytes(store.path()), "0001000new\r\n");
+
+    // A user who may write the file but cannot give it back to its owner is refused.
+    ::chmod(native(dir.path()).constData(), 0777);
+    ASSERT_EQ(::chown(native(store.path()).constData(), 0, 0), 0);
+    ::chmod(native(store.path()).constData(), 0666);
+    EXPECT_EQ(inChild([&] {
+                  if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                      return false;
+                  TextStore theirs(store.path());
+                  theirs.load();
+                  try {
+                      commitOne(theirs.textChange("0001", {"theirs"}));
+                      return false;
+                  } catch (const KorvaneError& e) {
+                      return e.message() == QStringLiteral("ファイル %1 を作成できません").arg(store.path());
+                  }
+              }),
+              0);
+    EXPECT_EQ(readBytes(store.path()), "0001000new\r\n");
+    ::stat(native(store.path()).constData(), &st);
+    EXPECT_EQ(st.st_uid, 0u);
+}
+
+TEST(FolderLock, OneCopyPerFolderAndAKilledCopyNeverBlocks) {
+    QTemporaryDir dir;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const FolderLock lock = lockDataFolder(dir.path());
+        const char took = lock.lock ? 'y' : 'n';
+        static_cast<void>(::write(ready[1], &took, 1));
+        ::pause();
+        ::_exit(0);
+    }
+    char took = 0;
+    ASSERT_EQ(::read(ready[0], &took, 1), 1);
+    ASSERT_EQ(took, 'y');
+
+    const FolderLock second = lockDataFolder(dir.path());
+    EXPECT_TRUE(second.inUse);
+    EXPECT_FALSE(second.lock);
+    // However long the first copy has been open.
+    const QString lockFile = QDir(dir.path()).filePath(kLockFileName);
+    const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ::utimensat(AT_FDCWD, native(lockFile).constData(), hourAgo, 0);
+    EXPECT_TRUE(lockDataFolder(dir.path()).inUse);
+
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    const FolderLock after = lockDataFolder(dir.path());
+    EXPECT_TRUE(after.lock) << "the killed copy's lock is taken over";
+    EXPECT_FALSE(after.inUse);
+}
+
+} // namespace
+} // namespace korvane
