@@ -58,11 +58,11 @@ void TextView::setLines(const std::vector<std::string>& cp932Lines) {
     setWordWrapMode(longest > kLongLine ? QTextOption::WrapAnywhere
                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
     setPlainText(text);
-    document()->setModified(false);
+    shown_ = std::move(text);
 }
 
 bool TextView::changedByUser() const {
-    return document()->isModified();
+    return toPlainText() != shown_;
 }
 
 void TextView::scrollToFirstLine() {

@@ -17,7 +17,7 @@ public:
     // without text has none.
     QStringList displayLines() const;
 
-    // Shows the lines, each whole; the view then counts as unchanged by the user.
+    // Shows the lines, each whole; the view then counts as unchanged until its text differs.
     void setLines(const std::vector<std::string>& cp932Lines);
     bool changedByUser() const;
     void scrollToFirstLine();
@@ -27,6 +27,9 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+
+private:
+    QString shown_; // the text setLines put in
 };
 
 } // namespace korvane
