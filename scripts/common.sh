@@ -3,18 +3,23 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
 
-# Debian 12 packages the build, the tests and the program need.
-PACKAGES=(
+# Debian 12 packages the program needs to be built and run (Xvfb for a machine without a display).
+PROGRAM_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-webengine-dev libgl-dev
-  libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-webengine-dev libgl-dev libicu-dev
+  fonts-ipafont-gothic xvfb xauth
+)
+# ... and what the tests, the benchmark and the fuzz targets need besides.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth fonts-ipafont-gothic
+  desktop-file-utils
 )
 
+# install_missing_packages <package...>
 install_missing_packages() {
   local missing=()
-  for package in "${PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -36,5 +41,11 @@ configure_and_build() {
 }
 
 build_release() {
-  configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKORVANE_TESTS=ON "$@"
+}
+
+# The program alone: no tests, no benchmark, no tools.
+build_program() {
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVANE_TESTS=OFF > /dev/null
+  cmake --build "$BUILD" --target korvane
 }

@@ -1,6 +1,7 @@
-// Draws the program's own pictures: the splash and banner JPEGs, the twelve moon phases and the
-// web pane's button pictures. Run once; the results are committed under resources/pictures.
-//   make_art <folder>
+// Draws the program's own pictures: the splash and banner JPEGs, the twelve moon phases, the web
+// pane's button pictures and the program's icon in the sizes of the desktop's icon theme. Run
+// once; the results are committed under resources/pictures and resources/icons.
+//   make_art <pictures folder> <icons folder>
 
 #include <QFont>
 #include <QGuiApplication>
@@ -148,6 +149,56 @@ QImage addPicture() {
     return image;
 }
 
+// The program's icon: a checklist page with two quests ticked, under the game's crescent moon, on
+// the night blue of the clock panel. Small sizes keep the page, one tick and the moon.
+QImage icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    const bool detailed = size >= 48;
+
+    QLinearGradient night(0, 0, 0, 256);
+    night.setColorAt(0, QColor(0x24, 0x33, 0x5E));
+    night.setColorAt(1, QColor(0x10, 0x16, 0x2E));
+    p.setPen(Qt::NoPen);
+    p.setBrush(night);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+
+    QPainterPath crescent;
+    crescent.addEllipse(QPointF(190, 66), 36, 36);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(208, 52), 32, 32);
+    p.setBrush(kLit);
+    p.drawPath(crescent.subtracted(bite));
+
+    const QRectF page(40, 70, 146, 160);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(page.translated(6, 6), 14, 14);
+    p.setBrush(QColor(0xFF, 0xF7, 0xE2));
+    p.drawRoundedRect(page, 14, 14);
+
+    const QColor ink(0x8A, 0x93, 0xA8), tick(0x2E, 0xA8, 0x4C);
+    const int rows = detailed ? 3 : 2;
+    const double step = detailed ? 44 : 62, box = detailed ? 26 : 38, top = detailed ? 94 : 96;
+    for (int i = 0; i < rows; ++i) {
+        const QRectF square(58, top + i * step, box, box);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, detailed ? 6 : 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawRoundedRect(square, 5, 5);
+        p.drawLine(QPointF(square.right() + 16, square.center().y()), QPointF(168, square.center().y()));
+        if (i < rows - 1) {
+            p.setPen(QPen(tick, detailed ? 10 : 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPointF mark[] = {square.topLeft() + QPointF(box * 0.15, box * 0.5),
+                                    square.topLeft() + QPointF(box * 0.42, box * 0.85),
+                                    square.topLeft() + QPointF(box * 1.05, box * 0.05)};
+            p.drawPolyline(mark, 3);
+        }
+    }
+    return image;
+}
+
 bool save(const QImage& image, const QString& folder, const QString& name, int quality = -1) {
     const QString path = folder + QLatin1Char('/') + name;
     if (image.save(path, nullptr, quality))
@@ -161,11 +212,11 @@ bool save(const QImage& image, const QString& folder, const QString& name, int q
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_art <folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_art <pictures folder> <icons folder>\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[1]), icons = QString::fromLocal8Bit(argv[2]);
     bool ok = save(splash(), folder, QStringLiteral("splash.jpg"), 92) &&
               save(banner(), folder, QStringLiteral("banner.jpg"), 92);
     for (int k = 0; k < 12; ++k)
@@ -173,5 +224,7 @@ int main(int argc, char* argv[]) {
     ok = ok && save(backArrow(), folder, QStringLiteral("back.png")) &&
          save(backArrow().mirrored(true, false), folder, QStringLiteral("forward.png")) &&
          save(addPicture(), folder, QStringLiteral("add.png"));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = ok && save(icon(size), icons, QStringLiteral("korvane-%1.png").arg(size));
     return ok ? 0 : 1;
 }

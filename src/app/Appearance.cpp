@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace korvane {
 
@@ -18,6 +19,11 @@ void applyAppearance(QApplication& app) {
     font.setStyleStrategy(QFont::PreferNoShaping);
     app.setFont(font);
     app.setApplicationName(kApplicationTitle);
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/korvane-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace korvane

@@ -6,6 +6,8 @@ namespace korvane {
 
 // The window font: "ＭＳ Ｐゴシック" 12 pixels high, asked for by that name with a metric-compatible
 // Japanese face behind it, so that Japanese never shows as empty boxes.
+// Also the program's icon, on every window, and the desktop entry it belongs to ("korvane"), so
+// that the desktop groups its windows under the launcher.
 void applyAppearance(QApplication& app);
 
 } // namespace korvane

@@ -5,9 +5,13 @@
 #include "web/KeyDown.h"
 #include "widgets/Controls.h"
 
+#include <QLoggingCategory>
 #include <QVBoxLayout>
 
 namespace korvane {
+
+// Silent unless asked for (QT_LOGGING_RULES="korvane.startup.info=true"): what a start loaded.
+Q_LOGGING_CATEGORY(startupLog, "korvane.startup", QtWarningMsg)
 
 namespace {
 const QStringList kColumnTitles{
@@ -37,6 +41,8 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
             StringGrid1SelectCell(1, StringGrid1->Row());
         });
     }
+    qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
+           qUtf8Printable(paths_.dataFolder), qUtf8Printable(Label14->text()));
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
     Timer2->start();

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The install into a temporary home: the layout, the desktop entry, a start of the installed
+# program through its launcher, and a second install that keeps the data and replaces the program.
+#   install_test.sh <build folder> <source folder>
+set -euo pipefail
+build="$1"
+source_dir="$2"
+home=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME="$home"
+unset XDG_DATA_HOME
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+"$source_dir/scripts/install" "$build"
+app="$home/.local/share/korvane"
+[ -x "$app/korvane" ] || fail "no program in $app"
+for name in クエスト.csv クエスト内容.txt クエスト報酬.txt クエストメモ.txt URLLIST.txt; do
+  cmp -s "$source_dir/data/sample/$name" "$app/$name" || fail "sample file $name not in $app"
+done
+[ "$(readlink "$home/.local/bin/korvane")" = "$app/korvane" ] || fail "launcher does not point at the program"
+entry="$home/.local/share/applications/korvane.desktop"
+desktop-file-validate "$entry" || fail "desktop entry does not validate"
+grep -qx "Exec=$app/korvane" "$entry" || fail "desktop entry runs something else"
+grep -q "^Name\[ja\]=" "$entry" && grep -q "^Comment\[ja\]=" "$entry" || fail "no Japanese name or comment"
+for size in 16 24 32 48 64 128 256; do
+  [ -s "$home/.local/share/icons/hicolor/${size}x${size}/apps/korvane.png" ] || fail "no ${size}px icon"
+done
+
+# Started through the launcher, the program finds its data beside its real path.
+export XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="korvane.startup.info=true"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+(cd / && exec "$home/.local/bin/korvane") > "$home/log" 2>&1 &
+pid=$!
+for _ in $(seq 300); do
+  grep -q "quests from" "$home/log" && break
+  sleep 0.1
+done
+grep -q "40 quests from $app, quest 0001 on show" "$home/log" || { cat "$home/log"; fail "sample quests not shown"; }
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# Upgrading keeps a changed data file byte for byte and replaces the program.
+printf '0001001my own memo\r\n' >> "$app/クエストメモ.txt"
+cp "$app/クエストメモ.txt" "$home/memo-before"
+printf 'an older program' > "$app/korvane"
+"$source_dir/scripts/install" "$build"
+cmp -s "$home/memo-before" "$app/クエストメモ.txt" || fail "the upgrade changed the data"
+cmp -s "$build/korvane" "$app/korvane" || fail "the upgrade did not replace the program"
+echo "install test passed"
