@@ -18,7 +18,6 @@ const QStringList kColumnTitles{
     QStringLiteral("No."),      QStringLiteral("国"),   QStringLiteral("地域"),
     QStringLiteral("クエスト"), QStringLiteral("場所"), QStringLiteral("条件"),
     QStringLiteral("Offer"),    QStringLiteral("comp"), QStringLiteral("繰り返し")};
-constexpr int kColumnWidths[kQuestFieldCount] = {30, 30, 50, 150, 150, 150, 0, 0, 0};
 } // namespace
 
 TForm1::TForm1(AppPaths paths, QWidget* parent)
@@ -41,6 +40,7 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
             StringGrid1SelectCell(1, StringGrid1->Row());
         });
     }
+    runHandler([this] { restoreWindowState(); });
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
            qUtf8Printable(paths_.dataFolder), qUtf8Printable(Label14->text()));
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
@@ -48,7 +48,12 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
     Timer2->start();
 }
 
-TForm1::~TForm1() = default;
+// Its data goes before its controls: a control that signals while it is taken down (an editable
+// combo box reports its text when it loses the focus) must reach no handler by then.
+TForm1::~TForm1() {
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void TForm1::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
@@ -71,8 +76,7 @@ void TForm1::buildWindow() {
     Splitter1->setChildrenCollapsible(false);
     StringGrid1 = named(new StringGrid(Splitter1), "StringGrid1", QStringLiteral("クエスト一覧"));
     StringGrid1->setTitles(kColumnTitles);
-    for (int c = 0; c < static_cast<int>(kQuestFieldCount); ++c)
-        StringGrid1->setColWidth(c, kColumnWidths[c]);
+    StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");
     auto* detail = new QVBoxLayout(Panel2);
@@ -84,6 +88,7 @@ void TForm1::buildWindow() {
     detail->addWidget(ScrollBox2);
     buildTextPanes(Panel2, detail);
     Splitter1->setStretchFactor(1, 1);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { gridWidthChosen_ = true; });
     Splitter1->setSizes({367, 444});
 
     buildWebPane(Splitter2);
@@ -91,16 +96,17 @@ void TForm1::buildWindow() {
     Splitter2->setChildrenCollapsible(false);
     column->addWidget(Splitter2, 1);
 
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    setStatusBar(StatusBar1);
+    Label18 = named(textLabel(QString(), StatusBar1), "Label18", QStringLiteral("件数"));
+    StatusBar1->addWidget(Label18, 1);
+    Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
+    Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
+    StatusBar1->addPermanentWidget(Button12);
+
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
-}
-
-template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {
-    return [this, method](Args... args) {
-        runHandler([&] { (this->*method)(args...); },
-                   [this](const FileChangedError& error) { offerReload({error.path()}, true); });
-    };
 }
 
 void TForm1::connectHandlers() {
@@ -137,6 +143,8 @@ void TForm1::connectHandlers() {
     connect(SpeedButton2, &QToolButton::clicked, this, handler(&TForm1::SpeedButton2Click));
     connect(SpeedButton3, &QToolButton::clicked, this, handler(&TForm1::SpeedButton3Click));
     connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
+    connect(Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
+    setUpKeys();
 }
 
 void TForm1::FormCreate() {
@@ -157,10 +165,17 @@ void TForm1::FormClose() {}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    fitGridToWindow();
     FormShow();
 }
 
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fitGridToWindow();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+    runHandler([this] { saveWindowState(); }); // settings only: the data files are never written at close
     FormClose();
     QMainWindow::closeEvent(event);
 }

@@ -3,6 +3,8 @@
 // its event handlers, each named after its control and event; each handler is a few lines of glue
 // over a unit of its layer.
 
+#include "ErrorBox.h"
+#include "WindowState.h"
 #include "browser/StringGrid.h"
 #include "browser/TextPanes.h"
 #include "browser/TopBar.h"
@@ -18,6 +20,7 @@
 
 #include <QMainWindow>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <array>
 
@@ -40,8 +43,12 @@ public:
     explicit TForm1(AppPaths paths, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // Shows the window as it was left: maximised, or at its remembered place and size.
+    void showAsRemembered();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -77,6 +84,18 @@ private:
     void Button10Click();
     void runSearch(const QLineEdit* box, const QString& fileName);
     void showQuest(const std::string& number);
+
+    // What the window says of progress: the status bar, the overview
+    void updateStatusBar();
+    void Button12Click();
+    void applyOverviewFilter(const QByteArray& nation, const QByteArray& area);
+    void fitGridColumns(const std::vector<QuestRecord>& rows);
+
+    // Keys, and what the window remembers between runs
+    void setUpKeys();
+    void restoreWindowState();
+    void fitGridToWindow();
+    void saveWindowState();
     void clearDetailView();
 
     // The clock
@@ -125,15 +144,31 @@ private:
 
     std::vector<FileStamp> declinedReload_; // the files as they were when a reload was declined
     bool checkQueued_ = false;
+    bool gridWidthChosen_ = false;             // by dragging the handle, in this run or the last one
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
     QString lastSearchFile_;
 
+    std::optional<WindowState> remembered_;
+    int webHeight_ = 0; // the web pane's height, kept from one opening to the next
+
     StringGrid* StringGrid1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* Label18 = nullptr;       // counts of the rows on show
+    QPushButton* Button12 = nullptr; // 進捗
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;
     QWidget* Panel2 = nullptr;
     QTimer* Timer2 = nullptr;
     CivilDateTime pcTime_;
 };
+
+// Each handler runs through the one error path; a data file changed by another program offers a
+// reload instead of an error box.
+template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {
+    return [this, method](Args... args) {
+        runHandler([&] { (this->*method)(args...); },
+                   [this](const FileChangedError& error) { offerReload({error.path()}, true); });
+    };
+}
 
 } // namespace korvane

@@ -93,8 +93,9 @@ void TForm1::RefillQuestGrid() {
         StringGrid1->setRowCount(2); // the titles and one empty row
     if (result.error)
         throw *result.error;
-    StringGrid1->setColWidth(kNation, filter.nation ? 0 : 30);
-    StringGrid1->setColWidth(kArea, filter.area ? 0 : 50);
+    StringGrid1->showColumn(kNation, !filter.nation);
+    StringGrid1->showColumn(kArea, !filter.area);
+    updateStatusBar();
     Label1->setText(kRedisplayMarker);
     StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
@@ -121,6 +122,7 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     const std::string text = fromUi(box->text()).value_or(std::string());
     SearchResult result = searchQuests(content, text, QuestList);
     StringGrid1->setLines(std::move(result.rows));
+    updateStatusBar();
     RichEdit1->clear();
     RichEdit1->setFocus();
     if (result.error)

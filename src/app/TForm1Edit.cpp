@@ -48,6 +48,7 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
     }
     StringGrid1->setCells(field, row, click.value);
     box->setChecked(click.value == "1");
+    updateStatusBar();
     StringGrid1->setFocus();
 }
 

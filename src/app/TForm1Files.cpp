@@ -25,7 +25,9 @@ QStringList TForm1::loadData() {
         StringGrid1->setRows(std::move(rows)); // what loaded before the failure is shown
         throw;
     }
+    fitGridColumns(rows);
     StringGrid1->setRows(std::move(rows));
+    updateStatusBar();
     for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
         if (!store->load())
             missing << store->path();

@@ -32,10 +32,10 @@ void TForm1::Button11Click() {
     if (!Panel9->isVisible()) {
         Panel4->hide();
         Panel9->show();
-        if (Splitter2->sizes().value(1) < kWebPaneHeight / 2) {
-            const int total = Splitter2->sizes().value(0) + Splitter2->sizes().value(1);
-            Splitter2->setSizes({total - kWebPaneHeight, kWebPaneHeight});
-        }
+        // The height the user left it at, in this run or the last one.
+        const int height = webHeight_ > 0 ? webHeight_ : kWebPaneHeight;
+        const int total = Splitter2->sizes().value(0) + Splitter2->sizes().value(1);
+        Splitter2->setSizes({std::max(total - height, 1), height});
         Button11->setText(QStringLiteral("Web閉じる"));
         Edit7->setText(kHomeAddress);
         ensureBrowser().Navigate(Edit7->text());
@@ -45,6 +45,7 @@ void TForm1::Button11Click() {
         LoadUrlList();
         return;
     }
+    webHeight_ = Splitter2->sizes().value(1);
     Panel9->hide();
     Panel4->show();
     Button11->setText(QStringLiteral("Web表示"));

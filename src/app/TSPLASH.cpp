@@ -27,7 +27,12 @@ TSPLASH::TSPLASH() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.jpg")));
 
     // Transparent labels over the picture.
-    placed(named(textLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.0.0"), panel), "Label1"), 10, 12);
+    // The version stands on the picture's night sky: light text, as the notice's dark text stands
+    // on its sand.
+    QLabel* version = placed(named(textLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.0.0"), panel), "Label1"), 10, 12);
+    QPalette light = version->palette();
+    light.setColor(QPalette::WindowText, QColor(0xFF, 0xF4, 0xD0));
+    version->setPalette(light);
     placed(named(textLabel(QStringLiteral("© Korvane 開発チーム"), panel), "Label2"), 9, 198);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,8 +1,16 @@
 #include "GridCellDelegate.h"
 
+#include "GridModel.h"
+
 #include <QPainter>
 
 namespace korvane {
+namespace {
+
+// A quieter grey for completed quests that still reads well on white (contrast above 5:1).
+const QColor kCompletedText(0x66, 0x66, 0x66);
+
+} // namespace
 
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
@@ -14,7 +22,10 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->fillRect(option.rect, background.value<QBrush>());
     painter->save();
     painter->setClipRect(option.rect);
-    painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+    const bool completed = index.data(GridModel::CompletedRole).toBool();
+    painter->setPen(selected    ? option.palette.highlightedText().color()
+                    : completed ? kCompletedText
+                                : option.palette.text().color());
     painter->drawText(option.rect.adjusted(2, 0, -1, 0),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());

@@ -21,9 +21,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const auto column = static_cast<std::size_t>(index.column());
+    const QuestRecord& record = row(static_cast<std::size_t>(index.row()));
     switch (role) {
     case Qt::DisplayRole:
-        return toUi(row(static_cast<std::size_t>(index.row()))[column]);
+        // A set flag shows as a tick, so that progress reads at a glance (and not by colour alone).
+        if (column >= kOffered && record[column] == "1")
+            return QStringLiteral("✓");
+        return toUi(record[column]);
+    case CompletedRole:
+        return record[kCompleted] == "1";
     case Qt::BackgroundRole:
         // Column 0 is a fixed column: drawn like the headers.
         return index.column() == kNumber ? QVariant(QApplication::palette().button()) : QVariant();

@@ -13,6 +13,9 @@ namespace korvane {
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // Whether the row's quest is completed: drawn quieter, its "comp" cell ticked.
+    static constexpr int CompletedRole = Qt::UserRole;
+
     explicit GridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

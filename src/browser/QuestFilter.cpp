@@ -11,20 +11,21 @@ const std::string& field(const Fields& fields, std::size_t index) {
     return fields[index];
 }
 
-bool admitsProgress(const Fields& f, Progress progress) {
+// The one table of what each progress option admits; field(i) gives the quest's field i.
+template <class Field> bool admitsBy(const Field& field, Progress progress) {
     switch (progress) {
     case Progress::NotOffered:
-        return field(f, kOffered) == "0" && field(f, kCompleted) == "0";
+        return field(kOffered) == "0" && field(kCompleted) == "0";
     case Progress::Offered:
-        return field(f, kOffered) == "1" && field(f, kCompleted) == "0";
+        return field(kOffered) == "1" && field(kCompleted) == "0";
     case Progress::NotCompleted:
-        return field(f, kCompleted) == "0";
+        return field(kCompleted) == "0";
     case Progress::Completed:
-        return field(f, kCompleted) == "1";
+        return field(kCompleted) == "1";
     case Progress::All:
         return true;
     case Progress::Repeatable:
-        return field(f, kRepeatable) == "1";
+        return field(kRepeatable) == "1";
     case Progress::None:
         break;
     }
@@ -36,10 +37,15 @@ bool admits(const Fields& fields, const QuestFilter& filter) {
         return false;
     if (filter.area && *filter.area != field(fields, kArea))
         return false;
-    return admitsProgress(fields, filter.progress);
+    return admitsBy([&fields](std::size_t i) -> const std::string& { return field(fields, i); },
+                    filter.progress);
 }
 
 } // namespace
+
+bool admitsProgress(const QuestRecord& record, Progress progress) {
+    return admitsBy([&record](std::size_t i) -> const std::string& { return record[i]; }, progress);
+}
 
 FilterResult filterQuests(const LineList& questList, const QuestFilter& filter) {
     FilterResult result;

@@ -26,4 +26,7 @@ struct FilterResult {
 
 FilterResult filterQuests(const LineList& questList, const QuestFilter& filter);
 
+// Whether the progress option admits the quest; a missing flag counts as empty.
+bool admitsProgress(const QuestRecord& record, Progress progress);
+
 } // namespace korvane

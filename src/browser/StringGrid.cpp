@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace korvane {
 
@@ -20,6 +22,9 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setMouseTracking(true);
+    // Tab and Shift+Tab move the focus on to the next control, not from cell to cell: walking
+    // the cells would walk the rows and change the quest on show.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -28,6 +33,10 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new GridMod
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!sizing_ && width > 0)
+            userWidths_[static_cast<std::size_t>(column)] = width;
+    });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) { currentRowChanged(current); });
 }
@@ -104,9 +113,49 @@ int StringGrid::ColWidth(int column) const {
 
 void StringGrid::setColWidth(int column, int width) {
     // A width of 0 hides the column, as a string grid does.
+    sizing_ = true;
     setColumnHidden(column, width == 0);
     if (width > 0)
         setColumnWidth(column, width);
+    sizing_ = false;
+}
+
+void StringGrid::fitColumns(const std::array<QStringList, kQuestFieldCount>& samples,
+                            const std::array<int, kQuestFieldCount>& given) {
+    const QFontMetrics cells(font()), titles(horizontalHeader()->font());
+    const int headerMargin =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 4;
+    for (std::size_t c = 0; c < kQuestFieldCount; ++c) {
+        int width = std::max(
+            given[c],
+            titles.horizontalAdvance(
+                model_->headerData(static_cast<int>(c), Qt::Horizontal, Qt::DisplayRole).toString()) +
+                headerMargin);
+        for (const QString& sample : samples[c])
+            width = std::max(width, cells.horizontalAdvance(sample) + 6); // the cell's text sits 2 px in
+        fitted_[c] = width;
+        if (!isColumnHidden(static_cast<int>(c)))
+            showColumn(static_cast<int>(c), true);
+    }
+}
+
+void StringGrid::showColumn(int column, bool shown) {
+    const auto c = static_cast<std::size_t>(column);
+    setColWidth(column, shown ? (userWidths_[c] > 0 ? userWidths_[c] : fitted_[c]) : 0);
+}
+
+void StringGrid::setUserWidths(const std::array<int, kQuestFieldCount>& widths) {
+    userWidths_ = widths;
+    for (int c = 0; c < static_cast<int>(kQuestFieldCount); ++c)
+        if (!isColumnHidden(c))
+            showColumn(c, true);
+}
+
+int StringGrid::wholeWidth() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < static_cast<int>(kQuestFieldCount); ++c)
+        width += isColumnHidden(c) ? 0 : columnWidth(c);
+    return width;
 }
 
 bool StringGrid::viewportEvent(QEvent* event) {

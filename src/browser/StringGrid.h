@@ -6,6 +6,7 @@
 #include "GridModel.h"
 
 #include <QTableView>
+#include <array>
 
 namespace korvane {
 
@@ -17,6 +18,8 @@ public:
     int RowCount() const { return model_->rowCount() + 1; }
     void setRowCount(int count);
     const std::string& Cells(int column, int row) const;
+    // Every cell of a data row (1 to RowCount() - 1).
+    const QuestRecord& Record(int row) const { return model_->row(static_cast<std::size_t>(row - 1)); }
     void setCells(int column, int row, std::string value);
 
     // Replaces every data row at once; the current row stays where it was when it still exists.
@@ -30,6 +33,19 @@ public:
     int ColWidth(int column) const;
     void setColWidth(int column, int width);
     void setTitles(const QStringList& titles) { model_->setTitles(titles); }
+
+    // Each column is at least as wide as the given width and as its title and every sample text
+    // need in the grid's font; a column the user widened or narrowed keeps the user's width.
+    void fitColumns(const std::array<QStringList, kQuestFieldCount>& samples,
+                    const std::array<int, kQuestFieldCount>& given);
+    // Shows a column at its width, or hides it.
+    void showColumn(int column, bool shown);
+    int fittedWidth(int column) const { return fitted_[static_cast<std::size_t>(column)]; }
+    // The widths the user set by dragging (0: never set), to be remembered.
+    const std::array<int, kQuestFieldCount>& userWidths() const { return userWidths_; }
+    void setUserWidths(const std::array<int, kQuestFieldCount>& widths);
+    // The width that shows every column whole.
+    int wholeWidth() const;
 
 signals:
     void SelectCell(int column, int row);
@@ -45,6 +61,9 @@ private:
     GridModel* model_;
     int row_ = 0;
     bool quiet_ = false;
+    bool sizing_ = false; // the program, not the user, is resizing columns
+    std::array<int, kQuestFieldCount> fitted_{};
+    std::array<int, kQuestFieldCount> userWidths_{};
 };
 
 } // namespace korvane

@@ -155,6 +155,11 @@ std::string withProfileString(std::string_view content, std::string_view section
 
 void writeProfileString(const QString& path, std::string_view section, std::string_view key,
                         std::string_view value) {
+    writeProfileStrings(path, section, {{std::string(key), std::string(value)}});
+}
+
+void writeProfileStrings(const QString& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values) {
     std::string content;
     QFile file(path);
     if (file.exists()) {
@@ -163,7 +168,9 @@ void writeProfileString(const QString& path, std::string_view section, std::stri
         const QByteArray bytes = file.readAll();
         content.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
-    const std::string updated = withProfileString(content, section, key, value);
+    std::string updated = content;
+    for (const auto& [key, value] : values)
+        updated = withProfileString(updated, section, key, value);
     const bool written = replaceFile(path, [&updated](QIODevice& out) {
         return out.write(updated.data(), static_cast<qint64>(updated.size())) ==
                static_cast<qint64>(updated.size());

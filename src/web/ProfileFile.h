@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -19,6 +21,10 @@ std::optional<std::string> readProfileString(const QString& path, std::string_vi
 // Throws "%s に書き込めません" when the file cannot be written; it then keeps its content.
 void writeProfileString(const QString& path, std::string_view section, std::string_view key,
                         std::string_view value);
+
+// Several keys of one section in one write.
+void writeProfileStrings(const QString& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values);
 
 // The same two, over a file's content.
 std::optional<std::string> profileString(std::string_view content, std::string_view section,

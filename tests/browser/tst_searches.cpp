@@ -53,7 +53,7 @@ private slots:
     void readsTheFileAsSavedNotAsLoaded();
     void questsBehindAHigherNumberArePassedOver();
     void growsTheGrid();
-    void enterInASearchBoxStartsNothing();
+    void enterInASearchBoxRunsItsSearch();
     void errorsLeaveTheWindowConsistent();
 
 private:
@@ -175,12 +175,21 @@ void SearchesTest::growsTheGrid() {
     QCOMPARE(listedNumbers(grid), (QStringList{"0001", "0002", "0003", "0004", "0005"}));
 }
 
-void SearchesTest::enterInASearchBoxStartsNothing() {
-    auto* box = f.get<QLineEdit>("Edit1");
-    typeInto(box, "猫");
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(listedNumbers(grid).size(), 5);
-    QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), 4);
+void SearchesTest::enterInASearchBoxRunsItsSearch() {
+    // Enter in each search box runs its search, as its button does.
+    const char* searches[][3] = {
+        {"Button1", "Edit1", "猫"}, {"Button6", "Edit2", "ギル"}, {"Button10", "Edit6", "ジュノ"}};
+    auto* progress = f.get<RadioGroup>("RadioGroup1");
+    for (const auto& [button, box, text] : searches) {
+        search(button, box, QString::fromUtf8(text));
+        const QStringList found = listedNumbers(grid);
+        QVERIFY(found.size() < 5);
+        click(progress->button(4)); // every quest again
+        QCOMPARE(listedNumbers(grid).size(), 5);
+        QTest::keyClick(f.get<QLineEdit>(box), Qt::Key_Return);
+        QCOMPARE(listedNumbers(grid), found);
+        QCOMPARE(progress->ItemIndex(), -1);
+    }
 }
 
 void SearchesTest::errorsLeaveTheWindowConsistent() {

@@ -58,6 +58,12 @@ std::vector<std::pair<QString, std::string>> snapshot(const QString& folder) {
     return out;
 }
 
+std::vector<std::pair<QString, std::string>> dataSnapshot(const QString& folder) {
+    auto out = snapshot(folder);
+    std::erase_if(out, [](const auto& entry) { return entry.first == QStringLiteral("korvane.ini"); });
+    return out;
+}
+
 std::unique_ptr<TForm1> openMainWindow(const QTemporaryDir& dir, const QString& settingsFile) {
     auto form = std::make_unique<TForm1>(
         AppPaths{dir.path(), settingsFile.isEmpty() ? dir.filePath("korvane.ini") : settingsFile});

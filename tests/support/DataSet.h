@@ -33,6 +33,8 @@ QString urlListPath(const QTemporaryDir& dir);
 
 // Every file of the folder with its bytes, to prove that nothing changed.
 std::vector<std::pair<QString, std::string>> snapshot(const QString& folder);
+// The same without the settings file, which closing the window writes.
+std::vector<std::pair<QString, std::string>> dataSnapshot(const QString& folder);
 
 // The main window over the folder, shown and laid out.
 std::unique_ptr<TForm1> openMainWindow(const QTemporaryDir& dir, const QString& settingsFile = {});

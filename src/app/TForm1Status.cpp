@@ -1,0 +1,77 @@
+// What the main window says of progress: the counts in the status bar and the overview "進捗".
+
+#include "TForm1.h"
+
+#include "browser/AreaLists.h"
+#include "browser/ProgressCounts.h"
+#include "browser/ProgressDialog.h"
+#include "store/UiText.h"
+#include "store/Vocabulary.h"
+
+#include <set>
+
+namespace korvane {
+
+// The rows on show as counted by the progress options; after a search, also what it found.
+void TForm1::updateStatusBar() {
+    ProgressCounts counts;
+    for (int row = 1; row < StringGrid1->RowCount(); ++row)
+        if (!StringGrid1->Cells(kNumber, row).empty())
+            counts.add(StringGrid1->Record(row));
+    QString text = countsText(counts);
+    if (lastSearchBox_) {
+        const QPushButton* button = lastSearchBox_ == Edit1   ? Button1
+                                    : lastSearchBox_ == Edit2 ? Button6
+                                                              : Button10;
+        text =
+            searchText(button->text(), lastSearchBox_->text(), counts.quests) + QStringLiteral("　　") + text;
+    }
+    Label18->setText(text);
+}
+
+void TForm1::Button12Click() {
+    ProgressDialog dialog(progressOverview(QuestList.lines()), this);
+    connect(&dialog, &ProgressDialog::FilterChosen, this,
+            [this](const QByteArray& nation, const QByteArray& area) { applyOverviewFilter(nation, area); });
+    dialog.exec();
+}
+
+// As if the nation and then the area were chosen from their lists; after a search, with every
+// progress option's quests, since no option is chosen then.
+void TForm1::applyOverviewFilter(const QByteArray& nation, const QByteArray& area) {
+    const int nationItem = nation.isEmpty() ? 0 : ComboBox1->findText(toUi(nation.toStdString()));
+    if (nationItem < 0)
+        return; // a nation typed into the table, not one of the list: no filter can hold it
+    ComboBox1->setItemIndex(nationItem);
+    fillFilterAreas(*ComboBox1, *ComboBox2);
+    if (!area.isEmpty())
+        ComboBox2->setItemIndex(ComboBox2->findText(toUi(area.toStdString())));
+    if (RadioGroup1->ItemIndex() < 0)
+        RadioGroup1->setItemIndex(4);
+    RefillQuestGrid();
+}
+
+// Each column fits "0000", the longest nation and area of the list and of the table, and its title.
+void TForm1::fitGridColumns(const std::vector<QuestRecord>& rows) {
+    std::set<std::string> nations, areas;
+    for (const std::string& nation : vocabulary::nations()) {
+        nations.insert(nation);
+        for (const std::string& area : vocabulary::areasOf(nation))
+            areas.insert(area);
+    }
+    for (const QuestRecord& row : rows) {
+        nations.insert(row[kNation]);
+        areas.insert(row[kArea]);
+    }
+    std::array<QStringList, kQuestFieldCount> samples;
+    samples[kNumber] << QStringLiteral("0000");
+    for (const std::string& nation : nations)
+        samples[kNation] << toUi(nation);
+    for (const std::string& area : areas)
+        samples[kArea] << toUi(area);
+    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        samples[flag] << QStringLiteral("✓");
+    StringGrid1->fitColumns(samples, {30, 30, 50, 150, 150, 150, 0, 0, 0});
+}
+
+} // namespace korvane

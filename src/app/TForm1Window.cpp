@@ -1,0 +1,106 @@
+// The main window's keys, and what it remembers between runs.
+
+#include "TForm1.h"
+
+#include "ErrorBox.h"
+#include "browser/AreaLists.h"
+#include "store/UiText.h"
+
+#include <QShortcut>
+
+namespace korvane {
+
+void TForm1::setUpKeys() {
+    connect(Edit1, &QLineEdit::returnPressed, this, handler(&TForm1::Button1Click));
+    connect(Edit2, &QLineEdit::returnPressed, this, handler(&TForm1::Button6Click));
+    connect(Edit6, &QLineEdit::returnPressed, this, handler(&TForm1::Button10Click));
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        Edit1->setFocus(Qt::ShortcutFocusReason);
+        Edit1->selectAll();
+    });
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] {
+        if (Button2->isVisible())
+            handler (&TForm1::Button2Click)();
+    });
+    auto* cancel = new QShortcut(QKeySequence::Cancel, ScrollBox2);
+    cancel->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(cancel, &QShortcut::activated, this, handler(&TForm1::Button7Click));
+
+    Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
+    Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));
+    Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索（検索欄で Enter）"));
+    Button2->setToolTip(QStringLiteral("メモを保存します（Ctrl+S）"));
+    Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
+}
+
+// The columns, the grid's width, the web pane's height and the filter as the user left them. A
+// filter that no longer fits the data (a nation or area no quest has any more) falls back to all.
+void TForm1::restoreWindowState() {
+    remembered_ = readWindowState(paths_.settingsFile);
+    if (!remembered_)
+        return;
+    StringGrid1->setUserWidths(remembered_->columnWidths);
+    if (remembered_->gridWidth > 0) {
+        Splitter1->setSizes({remembered_->gridWidth, std::max(width() - remembered_->gridWidth, 1)});
+        gridWidthChosen_ = true;
+    }
+    webHeight_ = remembered_->webHeight;
+
+    const auto holds = [this](QuestField field, const std::string& value) {
+        for (const std::string& line : QuestList.lines().lines())
+            if (splitQuestRecord(line)[field] == value)
+                return true;
+        return false;
+    };
+    const int nation = remembered_->nation.empty() ? 0 : ComboBox1->findText(toUi(remembered_->nation));
+    if (nation > 0 && holds(kNation, remembered_->nation)) {
+        ComboBox1->setItemIndex(nation);
+        fillFilterAreas(*ComboBox1, *ComboBox2);
+        const int area = remembered_->area.empty() ? 0 : ComboBox2->findText(toUi(remembered_->area));
+        if (area > 0 && holds(kArea, remembered_->area))
+            ComboBox2->setItemIndex(area);
+    }
+    const int progress = remembered_->progress;
+    RadioGroup1->setItemIndex(progress >= 0 && progress <= 5 ? progress : 4);
+    if (ComboBox1->ItemIndex() > 0 || progress != 4)
+        RefillQuestGrid();
+}
+
+// Until the user drags the handle, the grid shows its columns whole when the window leaves the
+// detail view room enough (a maximised window gets its size only after it is shown).
+void TForm1::fitGridToWindow() {
+    if (gridWidthChosen_)
+        return;
+    const int total = Splitter1->sizes().value(0) + Splitter1->sizes().value(1);
+    const int grid = std::clamp(StringGrid1->wholeWidth(), StringGrid1->minimumWidth(),
+                                std::max(StringGrid1->minimumWidth(), total - 640));
+    Splitter1->setSizes({grid, std::max(total - grid, 1)});
+}
+
+void TForm1::showAsRemembered() {
+    if (remembered_ && !remembered_->maximized) {
+        setGeometry(remembered_->geometry);
+        show();
+    } else {
+        if (remembered_)
+            setGeometry(remembered_->geometry); // where it goes when restored
+        showMaximized();
+    }
+}
+
+void TForm1::saveWindowState() {
+    WindowState state;
+    state.geometry = normalGeometry().isValid() ? normalGeometry() : geometry();
+    state.maximized = isMaximized();
+    state.columnWidths = StringGrid1->userWidths();
+    state.gridWidth = Splitter1->sizes().value(0);
+    state.webHeight = Panel9->isVisible() ? Splitter2->sizes().value(1) : webHeight_;
+    if (ComboBox1->ItemIndex() > 0)
+        state.nation = fromUi(ComboBox1->Text()).value_or(std::string());
+    if (ComboBox2->ItemIndex() > 0)
+        state.area = fromUi(ComboBox2->Text()).value_or(std::string());
+    state.progress = RadioGroup1->ItemIndex() < 0 ? 4 : RadioGroup1->ItemIndex();
+    writeWindowState(paths_.settingsFile, state);
+}
+
+} // namespace korvane

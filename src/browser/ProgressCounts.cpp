@@ -1,0 +1,70 @@
+#include "ProgressCounts.h"
+
+#include "store/Vocabulary.h"
+
+#include <algorithm>
+
+namespace korvane {
+namespace {
+
+// The place of name in the fixed list, or past its end in the order first met.
+template <class Item> Item& entryFor(std::vector<Item>& items, std::string_view name, auto nameOf) {
+    const auto it = std::find_if(items.begin(), items.end(), [&](Item& i) { return nameOf(i) == name; });
+    if (it != items.end())
+        return *it;
+    items.push_back({});
+    nameOf(items.back()) = std::string(name);
+    return items.back();
+}
+
+} // namespace
+
+void ProgressCounts::add(const QuestRecord& record) {
+    ++quests;
+    offered += admitsProgress(record, Progress::Offered) ? 1 : 0;
+    completed += admitsProgress(record, Progress::Completed) ? 1 : 0;
+    notCompleted += admitsProgress(record, Progress::NotCompleted) ? 1 : 0;
+}
+
+int ProgressCounts::percentDone() const {
+    return quests == 0 ? 0 : completed * 100 / quests;
+}
+
+QString countsText(const ProgressCounts& counts) {
+    return QStringLiteral("表示 %1 件　オファー %2　完了 %3　未完了 %4")
+        .arg(counts.quests)
+        .arg(counts.offered)
+        .arg(counts.completed)
+        .arg(counts.notCompleted);
+}
+
+QString searchText(const QString& search, const QString& text, int found) {
+    const QString what = QStringLiteral("%1「%2」").arg(search, text);
+    return found == 0 ? what + QStringLiteral(" 見つかりません") : what + QStringLiteral(" %1 件").arg(found);
+}
+
+ProgressOverview progressOverview(const LineList& questList) {
+    ProgressOverview overview;
+    for (const std::string& nation : vocabulary::nations()) {
+        NationProgress entry{nation, {}, {}};
+        for (const std::string& area : vocabulary::areasOf(nation))
+            entry.areas.push_back({area, {}});
+        overview.nations.push_back(std::move(entry));
+    }
+    const auto nationName = [](NationProgress& n) -> std::string& { return n.nation; };
+    const auto areaName = [](AreaProgress& a) -> std::string& { return a.area; };
+    for (const std::string& line : questList.lines()) {
+        const QuestRecord record = splitQuestRecord(line);
+        NationProgress& nation = entryFor(overview.nations, record[kNation], nationName);
+        entryFor(nation.areas, record[kArea], areaName).counts.add(record);
+        nation.counts.add(record);
+        overview.total.add(record);
+    }
+    // What the table does not use is left out: an overview of one's own quests.
+    for (NationProgress& nation : overview.nations)
+        std::erase_if(nation.areas, [](const AreaProgress& a) { return a.counts.quests == 0; });
+    std::erase_if(overview.nations, [](const NationProgress& n) { return n.counts.quests == 0; });
+    return overview;
+}
+
+} // namespace korvane

@@ -1,0 +1,189 @@
+// What the player sees of progress and can do by key: the status bar's counts, the overview, the
+// keys, columns that fit, and a window that remembers how it was left.
+
+#include "browser/ProgressDialog.h"
+#include "support/Fixture.h"
+#include "support/Sjis.h"
+#include "support/TestMain.h"
+#include "web/ProfileFile.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+
+DataSet quests() {
+    return {Utf8Lines{"0001,ウィンダス,港,a,p,c,1,1,0", "0002,ウィンダス,石の区,b,p,c,1,0,0",
+                      "0003,ジュノ,ジュノ港,c,p,c,0,0,0", "0004,ジュノ,ジュノ港,d,p,c,1,1,1",
+                      "0005,ジュノ,ル・ルデの庭,e,p,c,0,0,0", "0006,バストゥーク,商業区,f,p,c,1,0,0"},
+            Utf8Lines{"0003000猫の話", "0005000猫"}, Utf8Lines{}, Utf8Lines{}};
+}
+
+// Runs act on the modal dialog the next click opens.
+void onNextDialog(const std::function<void(ProgressDialog*)>& act) {
+    QTimer::singleShot(0, [act] {
+        QTRY_VERIFY(qobject_cast<ProgressDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        act(dialog);
+    });
+}
+
+} // namespace
+
+class PlayersViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { f.open(quests()); }
+    void cleanup() { f.close(); }
+    void countsFollowFiltersSearchesAndEdits();
+    void overviewCountsAndFiltersByDoubleClick();
+    void tabLeavesTheGridAndKeysReachTheButtons();
+    void columnsFitTheirContent();
+    void windowRemembersHowItWasLeft();
+
+private:
+    QString status() const { return f.label("Label18"); }
+    Fixture f;
+};
+
+void PlayersViewTest::countsFollowFiltersSearchesAndEdits() {
+    QCOMPARE(status(), "表示 6 件　オファー 2　完了 2　未完了 4");
+    choose(f.dropDown("ComboBox1"), "ジュノ");
+    QCOMPARE(status(), "表示 3 件　オファー 0　完了 1　未完了 2");
+    typeInto(f.field("Edit1"), "猫");
+    click(f.button("Button1"));
+    QCOMPARE(status(), "内容検索「猫」 2 件　　表示 2 件　オファー 0　完了 0　未完了 2");
+    typeInto(f.field("Edit1"), "犬");
+    click(f.button("Button1"));
+    QCOMPARE(status(), "内容検索「犬」 見つかりません　　表示 0 件　オファー 0　完了 0　未完了 0");
+
+    click(f.get<RadioGroup>("RadioGroup1")->button(4)); // every Jeuno quest again
+    clickRow(f.grid(), 1);                              // 0003
+    click(f.box("CheckBox1"));
+    QCOMPARE(status(), "表示 3 件　オファー 1　完了 1　未完了 2");
+    click(f.box("CheckBox2"));
+    QCOMPARE(status(), "表示 3 件　オファー 0　完了 2　未完了 1");
+    click(f.button("Button5"));
+    choose(f.dropDown("ComboBox3"), "ジュノ");
+    click(f.button("Button4"));
+    QCOMPARE(status(), "表示 4 件　オファー 0　完了 2　未完了 2");
+    f.answerer.setAnswer(QStringLiteral("はい(&Y)"));
+    click(f.button("Button3"));
+    QCOMPARE(status(), "表示 3 件　オファー 0　完了 1　未完了 2");
+}
+
+void PlayersViewTest::overviewCountsAndFiltersByDoubleClick() {
+    QStringList rows;
+    onNextDialog([&](ProgressDialog* dialog) {
+        QTreeWidget* tree = dialog->tree();
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* nation = tree->topLevelItem(i);
+            rows << QStringList{nation->text(0), nation->text(1), nation->text(2), nation->text(3)}.join(' ');
+            for (int k = 0; k < nation->childCount(); ++k)
+                rows << "  " + QStringList{nation->child(k)->text(0), nation->child(k)->text(1),
+                                           nation->child(k)->text(2), nation->child(k)->text(3)}
+                                   .join(' ');
+        }
+        QTreeWidgetItem* harbour = tree->topLevelItem(2)->child(1);
+        tree->scrollToItem(harbour);
+        QTRY_VERIFY(tree->visualItemRect(harbour).isValid()); // laid out
+        const QPoint at = tree->visualItemRect(harbour).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at); // the press a double-click follows
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    });
+    click(f.button("Button12"));
+    // Nations and areas in the order of their lists; quests, completed, left.
+    QCOMPARE(rows, (QStringList{"ウィンダス 2 1 1", "  石の区 1 0 1", "  港 1 1 0", "バストゥーク 1 0 1",
+                                "  商業区 1 0 1", "ジュノ 3 1 2", "  ル・ルデの庭 1 0 1", "  ジュノ港 2 1 1",
+                                "合計 6 2 4"}));
+    QVERIFY(!QApplication::activeModalWidget()); // a double-click closes it
+    QCOMPARE(f.dropDown("ComboBox1")->Text(), "ジュノ");
+    QCOMPARE(f.dropDown("ComboBox2")->Text(), "ジュノ港");
+    QCOMPARE(listedNumbers(f.grid()), (QStringList{"0003", "0004"}));
+}
+
+void PlayersViewTest::tabLeavesTheGridAndKeysReachTheButtons() {
+    clickRow(f.grid(), 2);
+    f.grid()->setFocus();
+    QTest::keyClick(f.grid(), Qt::Key_Tab);
+    QVERIFY(!f.grid()->hasFocus());
+    QCOMPARE(f.detail().number, "0002"); // moving the focus never changes the quest on show
+    f.grid()->setFocus();
+    QTest::keyClick(f.grid(), Qt::Key_Backtab);
+    QVERIFY(!f.grid()->hasFocus());
+    QCOMPARE(f.detail().number, "0002");
+
+    QTest::keyClick(f.form.get(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(f.field("Edit1")->hasFocus());
+
+    typeInto(f.text("Memo3"), "キーで保存");
+    QTest::keyClick(f.text("Memo3"), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0002000キーで保存"});
+
+    click(f.button("Button5"));
+    f.field("Edit3")->setFocus();
+    QTest::keyClick(f.field("Edit3"), Qt::Key_Escape);
+    QVERIFY(!f.get<QWidget>("ScrollBox2")->isVisible());
+
+    for (const auto& [button, key] : {std::pair{"Button1", "Enter"},
+                                      {"Button6", "Enter"},
+                                      {"Button10", "Enter"},
+                                      {"Button2", "Ctrl+S"},
+                                      {"Button7", "Esc"}})
+        QVERIFY2(f.button(button)->toolTip().contains(key), button);
+}
+
+void PlayersViewTest::columnsFitTheirContent() {
+    const StringGrid* grid = f.grid();
+    const QFontMetrics metrics(grid->font());
+    QVERIFY(grid->ColWidth(kNumber) >= metrics.horizontalAdvance("0000") + 4);
+    QVERIFY(grid->ColWidth(kNation) >= metrics.horizontalAdvance("バストゥーク") + 4);
+    QVERIFY(grid->ColWidth(kArea) >= metrics.horizontalAdvance("ル・ルデの庭") + 4);
+    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        QVERIFY(grid->ColWidth(flag) > 0);
+    choose(f.dropDown("ComboBox1"), "ジュノ");
+    QCOMPARE(grid->ColWidth(kNation), 0); // a column the filter hides stays hidden
+    QCOMPARE(grid->model()->data(grid->model()->index(1, kCompleted)).toString(), "✓");
+}
+
+void PlayersViewTest::windowRemembersHowItWasLeft() {
+    const QString settings = f.dir->filePath("korvane.ini");
+    f.form.reset();
+    writeBytes(settings, "; mine\r\n[Web]\r\nadd=https://example.com/\r\n");
+    f.reopen();
+    choose(f.dropDown("ComboBox1"), "ジュノ");
+    choose(f.dropDown("ComboBox2"), "ジュノ港");
+    click(f.get<RadioGroup>("RadioGroup1")->button(3));
+    f.grid()->horizontalHeader()->resizeSection(kName, 210); // as a drag of the column's edge
+    f.get<QSplitter>("Splitter1")->setSizes({600, 400});
+    f.form->close();
+    const std::string written = readBytes(settings);
+    QVERIFY(written.starts_with("; mine\r\n[Web]\r\nadd=https://example.com/\r\n[Window]\r\n"));
+    QCOMPARE(profileString(written, "Web", "add"), "https://example.com/");
+
+    f.reopen();
+    QCOMPARE(f.dropDown("ComboBox1")->Text(), "ジュノ");
+    QCOMPARE(f.dropDown("ComboBox2")->Text(), "ジュノ港");
+    QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), 3);
+    QCOMPARE(listedNumbers(f.grid()), QStringList{"0004"});
+    QCOMPARE(f.grid()->ColWidth(kName), 210);
+    QCOMPARE(f.get<QSplitter>("Splitter1")->sizes().value(0), 600);
+
+    // A remembered filter that no longer fits the data falls back to every quest.
+    f.form.reset();
+    writeBytes(f.table(), crlf({sj("0001,ウィンダス,港,a,p,c,1,1,0")}));
+    f.reopen();
+    QCOMPARE(f.dropDown("ComboBox1")->Text(), "全国");
+    QCOMPARE(listedNumbers(f.grid()), QStringList{"0001"});
+}
+
+KORVANE_WIDGET_TEST_MAIN(PlayersViewTest)
+#include "tst_players_view.moc"
