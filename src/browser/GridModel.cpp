@@ -24,9 +24,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const QuestRecord& record = row(static_cast<std::size_t>(index.row()));
     switch (role) {
     case Qt::DisplayRole:
-        // A set flag shows as a tick, so that progress reads at a glance (and not by colour alone).
-        if (column >= kOffered && record[column] == "1")
-            return QStringLiteral("✓");
+        // A set flag shows as a tick and a clear one as nothing, so that progress reads at a
+        // glance (and not by colour alone); any other value shows as it stands.
+        if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
+            return record[column] == "1" ? QStringLiteral("✓") : QString();
         return toUi(record[column]);
     case CompletedRole:
         return record[kCompleted] == "1";

@@ -3,7 +3,6 @@
 #include "store/UiText.h"
 #include "widgets/Controls.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -16,21 +15,28 @@ namespace {
 enum Column { kNameColumn, kQuestsColumn, kDoneColumn, kLeftColumn, kBarColumn };
 constexpr int kNationRole = Qt::UserRole, kAreaRole = Qt::UserRole + 1, kPercentRole = Qt::UserRole + 2;
 
-// The share done as a bar with its percentage written on it: the number, not only the colour.
+// The share done as a bar with its percentage beside it: the number, not the colour alone.
 class BarDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionProgressBar bar;
-        bar.rect = option.rect.adjusted(2, 2, -2, -2);
-        bar.minimum = 0;
-        bar.maximum = 100;
-        bar.progress = index.data(kPercentRole).toInt();
-        bar.text = QStringLiteral("%1%").arg(bar.progress);
-        bar.textVisible = true;
-        bar.state = QStyle::State_Enabled | QStyle::State_Horizontal;
-        QApplication::style()->drawControl(QStyle::CE_ProgressBar, &bar, painter);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const int percent = index.data(kPercentRole).toInt();
+        const QString text = QStringLiteral("%1%").arg(percent);
+        const int textWidth = option.fontMetrics.horizontalAdvance(QStringLiteral("100%")) + 6;
+        const QRect bar = option.rect.adjusted(3, 3, -textWidth - 3, -3);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QColor(0xB8, 0xC2, 0xCC));
+        painter->setBrush(QColor(0xEE, 0xF1, 0xF4));
+        painter->drawRoundedRect(bar, 3, 3);
+        if (percent > 0) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(QColor(0x3C, 0x9A, 0x5A));
+            painter->drawRoundedRect(QRect(bar.topLeft(), QSize(bar.width() * percent / 100, bar.height())), 3, 3);
+        }
+        painter->setPen(option.palette.text().color());
+        painter->drawText(option.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, text);
+        painter->restore();
     }
 };
 
@@ -76,7 +82,9 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     tree_->addTopLevelItem(total);
     tree_->expandAll();
     tree_->header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
-    tree_->header()->resizeSection(kBarColumn, 160);
+    for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
+        tree_->header()->resizeSection(column, 64);
+    tree_->header()->setStretchLastSection(true);
 
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         emit FilterChosen(item->data(kNameColumn, kNationRole).toByteArray(),
@@ -85,7 +93,7 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     });
     auto* column = new QVBoxLayout(this);
     column->addWidget(tree_);
-    resize(560, 480);
+    resize(620, 560);
 }
 
 } // namespace korvane
