@@ -19,7 +19,8 @@ constexpr int kNationRole = Qt::UserRole, kAreaRole = Qt::UserRole + 1, kPercent
 class BarDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const int percent = index.data(kPercentRole).toInt();
         const QString text = QStringLiteral("%1%").arg(percent);
         const int textWidth = option.fontMetrics.horizontalAdvance(QStringLiteral("100%")) + 6;
@@ -32,7 +33,8 @@ public:
         if (percent > 0) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(QColor(0x3C, 0x9A, 0x5A));
-            painter->drawRoundedRect(QRect(bar.topLeft(), QSize(bar.width() * percent / 100, bar.height())), 3, 3);
+            painter->drawRoundedRect(QRect(bar.topLeft(), QSize(bar.width() * percent / 100, bar.height())),
+                                     3, 3);
         }
         painter->setPen(option.palette.text().color());
         painter->drawText(option.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, text);

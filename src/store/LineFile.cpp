@@ -160,7 +160,7 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fil
     return true;
 }
 
-FileStamp writeLines(const QString& path, std::initializer_list<std::span<const std::string>> pieces,
+FileStamp writeLines(const QString& path, const std::vector<std::span<const std::string>>& pieces,
                      const WriteOptions& options) {
     const bool written = replaceFile(
         path,

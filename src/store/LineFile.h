@@ -8,7 +8,6 @@
 #include <QIODevice>
 #include <QString>
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,10 +28,10 @@ struct WriteOptions {
 // Throws "ファイル %s を作成できません" when the file cannot be written; the file then keeps its
 // previous content. A file without any write permission is never replaced, even for root. The
 // lines are the pieces one after the other; the stamp of the new file is returned.
-FileStamp writeLines(const QString& path, std::initializer_list<std::span<const std::string>> pieces,
+FileStamp writeLines(const QString& path, const std::vector<std::span<const std::string>>& pieces,
                      const WriteOptions& options = {});
 inline FileStamp writeLines(const QString& path, const Lines& lines, const WriteOptions& options = {}) {
-    return writeLines(path, {std::span<const std::string>(lines)}, options);
+    return writeLines(path, std::vector<std::span<const std::string>>{lines}, options);
 }
 
 // The one atomic writer: fills a temporary file in the same folder, gives it the owner, group and

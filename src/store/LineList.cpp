@@ -1,5 +1,6 @@
 #include "LineList.h"
 
+#include "ListChange.h"
 #include "Numbers.h"
 
 #include <algorithm>
@@ -28,18 +29,34 @@ void LineList::erase(std::size_t first, std::size_t count) {
         sortedPrefix_ -= std::min(count, sortedPrefix_ - first);
 }
 
-void LineList::replace(std::size_t first, std::size_t count, Lines insert, bool keepsOrder) {
+void LineList::replace(std::vector<LineRange> ranges, bool keepsOrder) {
     const bool wasSorted = sortedPrefix_ >= lines_.size();
-    const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(first);
-    const std::size_t common = std::min(count, insert.size());
-    std::move(insert.begin(), insert.begin() + static_cast<std::ptrdiff_t>(common), at);
-    if (count > common)
-        lines_.erase(at + static_cast<std::ptrdiff_t>(common), at + static_cast<std::ptrdiff_t>(count));
-    else
-        lines_.insert(at + static_cast<std::ptrdiff_t>(common),
-                      std::make_move_iterator(insert.begin() + static_cast<std::ptrdiff_t>(common)),
-                      std::make_move_iterator(insert.end()));
-    sortedPrefix_ = keepsOrder && wasSorted ? lines_.size() : std::min(sortedPrefix_, first);
+    std::size_t firstChanged = lines_.size();
+    if (ranges.size() == 1 && ranges.front().count == ranges.front().insert.size()) {
+        // A line for a line, as a flag or a modification: in place.
+        LineRange& range = ranges.front();
+        std::move(range.insert.begin(), range.insert.end(),
+                  lines_.begin() + static_cast<std::ptrdiff_t>(range.first));
+        firstChanged = range.first;
+    } else {
+        Lines result;
+        std::size_t added = 0;
+        for (const LineRange& range : ranges)
+            added += range.insert.size() - std::min(range.insert.size(), range.count);
+        result.reserve(lines_.size() + added);
+        std::size_t done = 0;
+        for (LineRange& range : ranges) {
+            firstChanged = std::min(firstChanged, range.first);
+            std::move(lines_.begin() + static_cast<std::ptrdiff_t>(done),
+                      lines_.begin() + static_cast<std::ptrdiff_t>(range.first), std::back_inserter(result));
+            std::move(range.insert.begin(), range.insert.end(), std::back_inserter(result));
+            done = range.first + range.count;
+        }
+        std::move(lines_.begin() + static_cast<std::ptrdiff_t>(done), lines_.end(),
+                  std::back_inserter(result));
+        lines_ = std::move(result);
+    }
+    sortedPrefix_ = keepsOrder && wasSorted ? lines_.size() : std::min(sortedPrefix_, firstChanged);
 }
 
 bool LineList::isSorted() {

@@ -12,6 +12,7 @@
 namespace korvane {
 
 using Lines = std::vector<std::string>;
+struct LineRange;
 
 class LineList {
 public:
@@ -27,9 +28,9 @@ public:
     void append(std::string line);
     void set(std::size_t i, std::string line);
     void erase(std::size_t first, std::size_t count);
-    // Lines [first, first + count) give way to insert. keepsOrder: insert is in order and fits
-    // there, so a sorted list stays sorted.
-    void replace(std::size_t first, std::size_t count, Lines insert, bool keepsOrder);
+    // Each range's lines give way to its insert, in one pass over the list. keepsOrder: each
+    // insert is in order and fits in its place, so a sorted list stays sorted.
+    void replace(std::vector<LineRange> ranges, bool keepsOrder);
 
     // Stable: equal lines keep their order.
     void sort();

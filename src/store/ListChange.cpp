@@ -11,7 +11,7 @@ void commit(std::vector<ListChange>& changes) {
     for (std::size_t i = 0; i < changes.size(); ++i) {
         ListChange& change = changes[i];
         try {
-            change.list->write(change.first, change.count, change.insert);
+            change.list->write(change.ranges);
         } catch (const KorvaneError& error) {
             if (saved.isEmpty())
                 throw;
@@ -20,7 +20,7 @@ void commit(std::vector<ListChange>& changes) {
                 unsaved << changes[j].list->path();
             throw PartlySavedError(error, saved, unsaved);
         }
-        change.list->lines().replace(change.first, change.count, std::move(change.insert), change.keepsOrder);
+        change.list->lines().replace(std::move(change.ranges), change.keepsOrder);
         saved << change.list->path();
     }
 }

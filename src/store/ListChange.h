@@ -10,11 +10,20 @@
 namespace korvane {
 
 // Lines [first, first + count) of the list give way to insert.
-struct ListChange {
-    StoredList* list = nullptr;
+struct LineRange {
     std::size_t first = 0, count = 0;
     Lines insert;
-    bool keepsOrder = false; // insert is in order and fits in its place: a sorted list stays sorted
+};
+
+// One or more ranges of a list, in ascending order and apart from each other.
+struct ListChange {
+    ListChange() = default;
+    ListChange(StoredList* list_, std::size_t first, std::size_t count, Lines insert, bool keepsOrder_)
+        : list(list_), ranges{{first, count, std::move(insert)}}, keepsOrder(keepsOrder_) {}
+
+    StoredList* list = nullptr;
+    std::vector<LineRange> ranges;
+    bool keepsOrder = false; // each insert is in order and fits in its place: a sorted list stays sorted
 };
 
 // Writes the changed lists' files whole, one after the other in the order given, and takes each

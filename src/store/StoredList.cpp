@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "LineFile.h"
+#include "ListChange.h"
 
 #include <QFile>
 #include <algorithm>
@@ -31,15 +32,23 @@ void StoredList::requireWritable() const {
         throw FileChangedError(path_);
 }
 
-void StoredList::write(std::size_t first, std::size_t count, const Lines& insert) {
+void StoredList::write(const std::vector<LineRange>& ranges) {
     const std::span<const std::string> all(lines_.lines());
-    const auto replaced = all.subspan(first, count);
+    std::vector<std::span<const std::string>> pieces;
+    pieces.reserve(2 * ranges.size() + 1);
     // Rewriting the same lines (a flag stored unchanged, a store an edit did not touch) keeps no
     // backup: five copies of one version would push the older versions out.
-    const bool same =
-        fileIsList_ && std::equal(replaced.begin(), replaced.end(), insert.begin(), insert.end());
-    stamp_ =
-        writeLines(path_, {all.subspan(0, first), insert, all.subspan(first + count)}, {.keepBackup = !same});
+    bool same = fileIsList_;
+    std::size_t done = 0;
+    for (const LineRange& range : ranges) {
+        const auto replaced = all.subspan(range.first, range.count);
+        same = same && std::equal(replaced.begin(), replaced.end(), range.insert.begin(), range.insert.end());
+        pieces.push_back(all.subspan(done, range.first - done));
+        pieces.push_back(range.insert);
+        done = range.first + range.count;
+    }
+    pieces.push_back(all.subspan(done));
+    stamp_ = writeLines(path_, pieces, {.keepBackup = !same});
     fileIsList_ = true;
 }
 

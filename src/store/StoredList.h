@@ -12,6 +12,8 @@
 
 namespace korvane {
 
+struct LineRange;
+
 class StoredList {
 public:
     explicit StoredList(QString path, const Collation& collation = Collation::user())
@@ -38,10 +40,10 @@ public:
     // changed.
     void requireWritable() const;
 
-    // Writes the file whole with lines [first, first + count) given way to insert, keeping a
-    // backup of the old file unless the new one holds the same lines; the list itself is not
-    // touched. Throws "ファイル %s を作成できません".
-    void write(std::size_t first, std::size_t count, const Lines& insert);
+    // Writes the file whole with each range's lines given way to its insert, keeping a backup of
+    // the old file unless the new one holds the same lines; the list itself is not touched.
+    // Throws "ファイル %s を作成できません".
+    void write(const std::vector<LineRange>& ranges);
 
 private:
     QString path_;

@@ -51,11 +51,11 @@ bool TextStore::holds(std::string_view number) const {
 
 ListChange TextStore::textChange(std::string_view number, const std::vector<std::string>& text) {
     const auto [first, count] = range(number);
-    ListChange change{this, first, count, {}, true};
-    change.insert.reserve(text.size());
+    Lines insert;
+    insert.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
-        change.insert.push_back(storedLine(number, i, text[i]));
-    return change;
+        insert.push_back(storedLine(number, i, text[i]));
+    return {this, first, count, std::move(insert), true};
 }
 
 } // namespace korvane

@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 stored.push_back(candidate.size() > 7 ? candidate.substr(7) : std::string());
         FUZZ_REQUIRE(text == stored);
         const ListChange change = store.textChange(number, text);
-        FUZZ_REQUIRE(change.count == text.size());
+        FUZZ_REQUIRE(change.ranges.size() == 1 && change.ranges[0].count == text.size());
         for (std::size_t i = 0; i < text.size(); ++i)
-            FUZZ_REQUIRE(change.insert[i].compare(7, std::string::npos, text[i]) == 0);
+            FUZZ_REQUIRE(change.ranges[0].insert[i].compare(7, std::string::npos, text[i]) == 0);
         break; // one look-up per input keeps the run fast
     }
     return 0;

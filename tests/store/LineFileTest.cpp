@@ -32,7 +32,7 @@ TEST_F(LineFileOnDisk, WritesCrLfAfterEveryLineAndReadsBack) {
     writeLines(path, {"one", "", "three"});
     EXPECT_EQ(readBytes(path), "one\r\n\r\nthree\r\n");
     EXPECT_EQ(readLines(path), (Lines{"one", "", "three"}));
-    writeLines(path, {});
+    writeLines(path, Lines{});
     EXPECT_EQ(readBytes(path), "");
 }
 
