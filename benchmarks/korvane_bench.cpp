@@ -10,6 +10,7 @@
 #include "browser/ProgressDialog.h"
 #include "browser/StringGrid.h"
 #include "browser/TextView.h"
+#include "editing/ImportDialog.h"
 #include "store/DataFiles.h"
 #include "store/FileStamp.h"
 #include "store/UiText.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -43,8 +45,8 @@ struct Config {
 Config config;
 
 QTemporaryDir* root = nullptr;
-QString fullSet, messySet, sampleSet, addSet;
-std::size_t fullBytes = 0;
+QString fullSet, messySet, sampleSet, addSet, otherSet, importWork;
+std::size_t fullBytes = 0, otherBytes = 0;
 std::unique_ptr<TForm1> form, addForm;
 std::map<std::string, double> medians; // milliseconds
 std::map<std::string, long> peakKiB;
@@ -58,17 +60,26 @@ template <class W> W* control(TForm1& window, const char* name) {
 }
 
 // Confirmation boxes are answered "はい" the moment they show; an error box is reported; the
-// progress overview is closed as soon as it is on the screen.
+// progress overview and the import preview are taken as soon as they are on the screen, and the
+// import's folder chooser picks the other set.
 class YesToEveryBox : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (auto* overview = qobject_cast<ProgressDialog*>(watched);
-            overview && event->type() == QEvent::Show) {
-            QMetaObject::invokeMethod(overview, "accept", Qt::QueuedConnection);
+        if (event->type() != QEvent::Show)
+            return false;
+        if (qobject_cast<ProgressDialog*>(watched) || qobject_cast<ImportDialog*>(watched)) {
+            QMetaObject::invokeMethod(watched, "accept", Qt::QueuedConnection);
+            return false;
+        }
+        if (auto* chooser = qobject_cast<QFileDialog*>(watched)) {
+            QTimer::singleShot(0, chooser, [chooser] {
+                chooser->setDirectory(otherSet);
+                QMetaObject::invokeMethod(chooser, "accept");
+            });
             return false;
         }
         auto* box = qobject_cast<QMessageBox*>(watched);
-        if (event->type() != QEvent::Show || !box)
+        if (!box)
             return false;
         if (box->icon() == QMessageBox::Critical)
             std::fprintf(stderr, "error box: %s\n", qPrintable(box->text()));
@@ -109,6 +120,32 @@ void Startup(benchmark::State& state, const QString* set, const char* name) {
     peakKiB[name] = peak;
 }
 
+long peakKiBNow() {
+    // VmHWM, not ru_maxrss: the latter keeps the parent's size across exec.
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+int importChild(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyAppearance(app);
+    otherSet = QString::fromLocal8Bit(argv[3]);
+    YesToEveryBox answerer;
+    app.installEventFilter(&answerer);
+    const QString set = QString::fromLocal8Bit(argv[2]);
+    TForm1 window(AppPaths{set, set + "/korvane.ini"});
+    window.show();
+    QApplication::processEvents();
+    control<QPushButton>(window, "Button13")->click();
+    std::printf("%ld\n", peakKiBNow());
+    return 0;
+}
+
 int startupChild(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -117,13 +154,39 @@ int startupChild(int argc, char* argv[]) {
     TForm1 window(AppPaths{set, set + "/korvane.ini"});
     window.show();
     QApplication::processEvents(); // painted, with the first quest on show
-    // VmHWM, not ru_maxrss: the latter keeps the parent's size across exec.
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            std::printf("%s\n", line.mid(6).trimmed().split(' ').value(0).constData());
+    std::printf("%ld\n", peakKiBNow());
     return 0;
+}
+
+// --- import: a full set into a full set, preview included ---------------------------------------
+
+void copySet(const QString& from, const QString& to) {
+    QDir(to).removeRecursively();
+    QDir().mkpath(to);
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name));
+}
+
+void ImportFullSet(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        copySet(fullSet, importWork);
+        std::unique_ptr<TForm1> window = openForm(importWork);
+        state.ResumeTiming();
+        control<QPushButton>(*window, "Button13")->click();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Peak memory of a child that starts on one full set and imports another.
+long runImportChild() {
+    copySet(fullSet, importWork);
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--import-child", importWork, otherSet});
+    child.waitForFinished(120000);
+    return child.readAllStandardOutput().trimmed().toLong();
 }
 
 // --- browsing ----------------------------------------------------------------------------------------
@@ -297,6 +360,7 @@ void printTable() {
     row("add a quest", "edit/add_quest", "floor/all_four");
     row("modify a quest", "edit/modify_quest", "floor/all_four");
     row("delete a quest", "edit/delete_quest", "floor/all_four");
+    row("import a full set into a full set, preview included", "import/full", "floor/all_four");
     std::printf("\n| Edit | median ms | the change check ms | without the check ms | check's share |\n"
                 "|---|---:|---:|---:|---:|\n");
     const auto withCheck = [&](const char* label, const std::string& action, const std::string& check) {
@@ -314,6 +378,11 @@ void printTable() {
     std::printf("\nPeak memory: %.1f MiB with the full set, %.1f MiB with the sample set; "
                 "%.1f MiB more for %.1f MiB of data files (%.2f times).\n",
                 full, sample, full - sample, data, (full - sample) / data);
+    const double imported = static_cast<double>(peakKiB["import/full"]) / 1024.0;
+    const double both = static_cast<double>(fullBytes + otherBytes) / 1048576.0;
+    std::printf("Peak memory of an import of a full set into a full set: %.1f MiB, %.1f MiB more than with "
+                "the sample set for %.1f MiB of the two sets' files (%.2f times).\n",
+                imported, imported - sample, both, (imported - sample) / both);
 }
 
 void prepareSets() {
@@ -322,10 +391,13 @@ void prepareSets() {
     messySet = root->filePath("messy");
     addSet = root->filePath("add");
     sampleSet = root->filePath("sample");
-    for (const QString& folder : {fullSet, messySet, addSet, sampleSet})
+    otherSet = root->filePath("other");
+    importWork = root->filePath("import");
+    for (const QString& folder : {fullSet, messySet, addSet, sampleSet, otherSet})
         QDir().mkpath(folder);
     fullBytes = datagen::writeDataSet(fullSet, {config.quests, 1, false}).bytes;
     datagen::writeDataSet(messySet, {config.quests, 1, true});
+    otherBytes = datagen::writeDataSet(otherSet, {config.quests, 2, false}).bytes; // another list: new texts
     datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 2, 1, false});
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
@@ -379,6 +451,7 @@ void registerAll() {
              "floor/all_four", RewriteFloor,
              std::vector<QString>{files::kQuestTable, files::kContent, files::kReward, files::kMemo}),
          config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("import/full", ImportFullSet), 5);
     reps(benchmark::RegisterBenchmark("check/table", ChangeCheck, std::vector<QString>{files::kQuestTable}),
          config.repetitions);
     reps(benchmark::RegisterBenchmark("check/memo", ChangeCheck, std::vector<QString>{files::kMemo}),
@@ -394,6 +467,8 @@ void registerAll() {
 int main(int argc, char* argv[]) {
     if (argc >= 3 && std::strcmp(argv[1], "--startup-child") == 0)
         return startupChild(argc, argv);
+    if (argc >= 4 && std::strcmp(argv[1], "--import-child") == 0)
+        return importChild(argc, argv);
     std::vector<char*> args(argv, argv + argc);
     if (argc >= 2 && std::strcmp(argv[1], "--smoke") == 0) {
         config = {300, 1, 1};
@@ -415,6 +490,7 @@ int main(int argc, char* argv[]) {
     registerAll();
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    peakKiB["import/full"] = runImportChild();
     printTable();
     form.reset();
     addForm.reset();

@@ -103,6 +103,10 @@ void TForm1::buildWindow() {
     Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
     Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
     StatusBar1->addPermanentWidget(Button12);
+    Button13 = named(new QPushButton(QStringLiteral("取り込み…"), StatusBar1), "Button13");
+    Button13->setToolTip(
+        QStringLiteral("別のフォルダのクエスト一覧を取り込みます（進み具合とメモは残ります）"));
+    StatusBar1->addPermanentWidget(Button13);
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -144,6 +148,7 @@ void TForm1::connectHandlers() {
     connect(SpeedButton3, &QToolButton::clicked, this, handler(&TForm1::SpeedButton3Click));
     connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
     connect(Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
+    connect(Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
     setUpKeys();
 }
 

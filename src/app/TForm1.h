@@ -65,6 +65,7 @@ private:
     // The data files: read whole, checked for changes by other programs, read again on request
     QStringList loadData();
     void reloadData();
+    void Button13Click();
     void offerReload(const QStringList& changed, bool editRefused);
     void checkOutsideChanges();
     std::array<StoredList*, 4> dataLists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
@@ -155,6 +156,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Label18 = nullptr;       // counts of the rows on show
     QPushButton* Button12 = nullptr; // 進捗
+    QPushButton* Button13 = nullptr; // 取り込み…
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;
     QWidget* Panel2 = nullptr;

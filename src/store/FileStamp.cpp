@@ -1,12 +1,9 @@
 #include "FileStamp.h"
 
-#include "LineFile.h"
-
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <functional>
 #include <sys/stat.h>
 
 namespace korvane {
@@ -37,39 +34,62 @@ std::int64_t sameTimeWindow(std::int64_t modified) {
     return modified % kSecond == 0 ? 2 * kSecond : fineWindow();
 }
 
-std::size_t hashOf(std::string_view content) {
-    return std::hash<std::string_view>{}(content);
+// The hash of the file's content as it reads now; nothing when it cannot be read.
+std::optional<std::uint64_t> hashOfFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    ContentHash hash;
+    std::string chunk(1 << 20, '\0');
+    for (;;) {
+        const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            return hash.value();
+        hash.add(std::string_view(chunk.data(), static_cast<std::size_t>(read)));
+    }
 }
 
 } // namespace
 
-FileStamp FileStamp::of(const struct stat& st, const QString& path, const std::string* content) {
+void ContentHash::add(std::string_view bytes) {
+    for (const char c : bytes) {
+        value_ ^= static_cast<unsigned char>(c);
+        value_ *= 1099511628211ULL;
+    }
+}
+
+bool FileStamp::tooRecent(const struct stat& st) {
+    const std::int64_t modified = nanoseconds(st.st_mtim);
+    return modified > now() - sameTimeWindow(modified);
+}
+
+FileStamp FileStamp::of(const struct stat& st, std::optional<std::uint64_t> hash) {
     FileStamp stamp;
     stamp.exists_ = true;
     stamp.device_ = st.st_dev;
     stamp.inode_ = st.st_ino;
     stamp.size_ = st.st_size;
     stamp.modifiedNs_ = nanoseconds(st.st_mtim);
-    if (stamp.modifiedNs_ > now() - sameTimeWindow(stamp.modifiedNs_)) {
-        try {
-            stamp.hash_ = hashOf(content ? *content : readFile(path));
-        } catch (const std::exception&) {
-            stamp.inode_ = 0; // unreadable now: a stamp that never matches
-        }
-    }
+    stamp.hash_ = hash;
     return stamp;
 }
 
-FileStamp FileStamp::take(const QString& path, const std::string* content) {
+FileStamp FileStamp::unknown() {
+    FileStamp stamp;
+    stamp.exists_ = true; // inode 0: matches no file
+    return stamp;
+}
+
+FileStamp FileStamp::take(const QString& path) {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        if (errno == ENOENT)
-            return absent();
-        FileStamp unknown; // cannot be looked at: a stamp that never matches
-        unknown.exists_ = true;
-        return unknown;
-    }
-    return of(st, path, content);
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT ? absent() : unknown();
+    if (!tooRecent(st))
+        return of(st, std::nullopt);
+    const auto hash = hashOfFile(path);
+    return hash ? of(st, hash) : unknown();
 }
 
 bool FileStamp::sameIdentity(const struct stat& st) const {
@@ -85,11 +105,7 @@ bool FileStamp::matches(const QString& path) const {
         return false;
     if (!hash_)
         return true;
-    try {
-        return hashOf(readFile(path)) == *hash_;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return hashOfFile(path) == hash_;
 }
 
 std::int64_t FileStamp::safelyPastNanoseconds() {

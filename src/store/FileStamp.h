@@ -14,17 +14,33 @@ struct stat;
 
 namespace korvane {
 
+// A hash of a file's content fed piece by piece: the same however the content is cut (FNV-1a).
+class ContentHash {
+public:
+    void add(std::string_view bytes);
+    std::uint64_t value() const { return value_; }
+
+private:
+    std::uint64_t value_ = 14695981039346656037ULL;
+};
+
 class FileStamp {
 public:
     // The file did not exist.
     static FileStamp absent() { return FileStamp(); }
 
-    // The file as stat() describes it after its content was read or written; content is what it
-    // holds, for the hash a recent modification time needs (read again from path when not given).
-    static FileStamp of(const struct stat& st, const QString& path, const std::string* content = nullptr);
+    // Whether the file's modification time is too recent to tell a later write in the same clock
+    // tick: its stamp then needs a hash of the content.
+    static bool tooRecent(const struct stat& st);
 
-    // Stamps the file at path now; absent when it does not exist.
-    static FileStamp take(const QString& path, const std::string* content = nullptr);
+    // The file as stat() describes it, with the hash of its content when tooRecent() says so.
+    static FileStamp of(const struct stat& st, std::optional<std::uint64_t> hash);
+
+    // Stamps the file at path now (reading it when tooRecent); absent when it does not exist.
+    static FileStamp take(const QString& path);
+
+    // A stamp that never matches: for a file that could not be read whole in one state.
+    static FileStamp unknown();
 
     bool exists() const { return exists_; }
 
@@ -44,7 +60,7 @@ private:
     bool exists_ = false;
     std::uint64_t device_ = 0, inode_ = 0;
     std::int64_t size_ = 0, modifiedNs_ = 0;
-    std::optional<std::size_t> hash_; // only when the modification time was too recent to tell
+    std::optional<std::uint64_t> hash_; // only when the modification time was too recent to tell
 };
 
 } // namespace korvane

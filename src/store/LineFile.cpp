@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,68 +59,111 @@ void syncFolderOf(const QString& path) {
     }
 }
 
-} // namespace
-
-Lines splitLines(std::string_view content) {
-    Lines lines;
-    std::size_t start = 0;
-    const std::size_t n = content.size();
-    while (start < n) {
-        std::size_t end = start;
-        while (end < n && content[end] != '\r' && content[end] != '\n')
-            ++end;
-        lines.emplace_back(content.substr(start, end - start));
-        if (end < n && content[end] == '\r' && end + 1 < n && content[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+// Cuts lines as content comes, piece by piece: a line ends at CR LF, a lone CR or a lone LF.
+class LineSplitter {
+public:
+    void feed(std::string_view piece) {
+        std::size_t start = 0;
+        if (pendingCr_ && !piece.empty()) {
+            pendingCr_ = false;
+            if (piece.front() == '\n')
+                start = 1; // the LF of a CR LF cut in two
+        }
+        while (start < piece.size()) {
+            const std::size_t end = piece.find_first_of("\r\n", start);
+            if (end == std::string_view::npos) {
+                partial_.append(piece.substr(start));
+                return;
+            }
+            partial_.append(piece.substr(start, end - start));
+            lines_.push_back(std::move(partial_));
+            partial_.clear();
+            if (piece[end] == '\r' && end + 1 == piece.size()) {
+                pendingCr_ = true;
+                return;
+            }
+            start = piece[end] == '\r' && piece[end + 1] == '\n' ? end + 2 : end + 1;
+        }
     }
-    return lines;
-}
+    Lines finish() {
+        if (!partial_.empty())
+            lines_.push_back(std::move(partial_));
+        return std::move(lines_);
+    }
 
-namespace {
-
-std::string readOpenFile(QFile& file, const QString& path) {
-    std::string content(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)), '\0');
-    const qint64 read = file.read(content.data(), static_cast<qint64>(content.size()));
-    if (read < 0 || file.error() != QFileDevice::NoError)
-        throw errors::cannotOpen(path);
-    content.resize(static_cast<std::size_t>(read));
-    // A file that grew while it was read (or reports no size) is read to its end.
-    const QByteArray rest = file.readAll();
-    content.append(rest.constData(), static_cast<std::size_t>(rest.size()));
-    return content;
-}
+private:
+    Lines lines_;
+    std::string partial_;
+    bool pendingCr_ = false;
+};
 
 bool sameState(const struct stat& a, const struct stat& b) {
     return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-} // namespace
-
-std::string readFile(const QString& path, FileStamp* stamp) {
+// Reads the file once, handing each piece to take, and gives the stamp of what was read. When
+// another program wrote meanwhile it reads again (restart clears what was taken); a file that never
+// holds still gets a stamp that matches nothing, so that no save goes over it.
+FileStamp readPieces(const QString& path, const std::function<void(std::string_view)>& take,
+                     const std::function<void()>& restart) {
     for (int attempt = 1;; ++attempt) {
         QFile file(path);
         if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
             throw errors::cannotOpen(path);
         struct stat before {};
         ::fstat(file.handle(), &before);
-        std::string content = readOpenFile(file, path);
-        if (!stamp)
-            return content;
+        const bool hashed = FileStamp::tooRecent(before);
+        ContentHash hash;
+        std::string chunk(std::size_t{1} << 20, '\0');
+        for (;;) {
+            const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+            if (read < 0)
+                throw errors::cannotOpen(path);
+            if (read == 0)
+                break;
+            const std::string_view piece(chunk.data(), static_cast<std::size_t>(read));
+            take(piece);
+            if (hashed)
+                hash.add(piece);
+        }
         struct stat after {};
         ::fstat(file.handle(), &after);
-        // Another program wrote while this one read: read again; the third reading stands, and its
-        // stamp (with the hash of what was read) will not match the file once it settles.
-        if (sameState(before, after) || attempt == 3) {
-            *stamp = FileStamp::of(after, path, &content);
-            return content;
-        }
+        if (sameState(before, after))
+            return FileStamp::of(after, hashed ? std::optional(hash.value()) : std::nullopt);
+        if (attempt == 3)
+            return FileStamp::unknown();
+        restart();
     }
 }
 
+} // namespace
+
+Lines splitLines(std::string_view content) {
+    LineSplitter splitter;
+    splitter.feed(content);
+    return splitter.finish();
+}
+
+std::string readFile(const QString& path, FileStamp* stamp) {
+    std::string content;
+    content.reserve(static_cast<std::size_t>(std::max<qint64>(QFileInfo(path).size(), 0)));
+    const FileStamp read = readPieces(
+        path, [&content](std::string_view piece) { content.append(piece); }, [&content] { content.clear(); });
+    if (stamp)
+        *stamp = read;
+    return content;
+}
+
+// Piece by piece, so that a large file is never held whole beside its lines.
 Lines readLines(const QString& path, FileStamp* stamp) {
-    return splitLines(readFile(path, stamp));
+    std::optional<LineSplitter> splitter(std::in_place);
+    const FileStamp read = readPieces(
+        path, [&splitter](std::string_view piece) { splitter->feed(piece); },
+        [&splitter] { splitter.emplace(); });
+    if (stamp)
+        *stamp = read;
+    return splitter->finish();
 }
 
 std::string joinLines(const Lines& lines) {

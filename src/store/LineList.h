@@ -24,6 +24,11 @@ public:
     const std::string& operator[](std::size_t i) const { return lines_[i]; }
 
     void assign(Lines lines);
+    // Moves line i out, leaving it empty: for a list whose lines are being taken into another.
+    std::string take(std::size_t i) {
+        sortedPrefix_ = std::min(sortedPrefix_, i);
+        return std::move(lines_[i]);
+    }
     Lines release() && { return std::move(lines_); }
     void append(std::string line);
     void set(std::size_t i, std::string line);

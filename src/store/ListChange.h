@@ -5,6 +5,7 @@
 
 #include "StoredList.h"
 
+#include <functional>
 #include <vector>
 
 namespace korvane {
@@ -32,5 +33,9 @@ struct ListChange {
 // a write fails, the lists and files before it hold the change and the rest do not; the error then
 // names both (PartlySavedError), unless nothing was saved at all.
 void commit(std::vector<ListChange>& changes);
+
+// The same for changes too large to hold at once: change i is made by make(i) just before its
+// file, lists[i]'s, is written, once all the lists have been checked.
+void commitEach(const std::vector<StoredList*>& lists, const std::function<ListChange(std::size_t)>& make);
 
 } // namespace korvane

@@ -26,8 +26,8 @@ bool TextStore::load() {
     return existed;
 }
 
-std::pair<std::size_t, std::size_t> TextStore::range(std::string_view number) const {
-    const std::size_t first = lines().lowerBound(number);
+std::pair<std::size_t, std::size_t> TextStore::range(std::string_view number, std::size_t from) const {
+    const std::size_t first = lines().lowerBound(number, from);
     std::size_t count = 0;
     while (first + count < lines().size() && hasQuestKey(lines()[first + count], number))
         ++count;

@@ -29,9 +29,9 @@ public:
     // All of the quest's lines give way to text, numbered from 000, in their sorted place.
     ListChange textChange(std::string_view number, const std::vector<std::string>& text);
 
-private:
-    // The quest's lines: [first, first + count).
-    std::pair<std::size_t, std::size_t> range(std::string_view number) const;
+    // The quest's stored lines: [first, first + count), where they are or would be. from: an index
+    // no later than the quest's lines, for look-ups of ascending numbers.
+    std::pair<std::size_t, std::size_t> range(std::string_view number, std::size_t from = 0) const;
 };
 
 // "0012" + "003" + text.

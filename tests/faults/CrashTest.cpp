@@ -2,6 +2,7 @@
 // edit sequence writes, byte for byte, and a later start loads all four.
 
 #include "EditSequence.h"
+#include "editing/QuestImport.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
@@ -110,6 +111,75 @@ TEST(Crash, EveryKillLeavesEachFileAsOneOfItsVersions) {
         kills, midway, filesChecked, leftovers);
     EXPECT_GT(midway, kKills / 2);
     EXPECT_EQ(kills, kKills);
+}
+
+// The other set an import takes in: every second quest renamed with new texts, and new quests.
+void writeOtherSet(const QString& folder) {
+    std::vector<std::string> table, content, reward;
+    for (int n = 1; n <= 60; ++n) {
+        const std::string number = formatQuestNumber(n);
+        const bool renamed = n % 2 == 0 || n > 40;
+        table.push_back(number + sj(renamed ? ",ジュノ,ジュノ港,新しい名前,場所,条件,1,1,1"
+                                            : ",ウィンダス,港,クエスト,場所,条件,0,0,0"));
+        for (int i = 0; i < (renamed ? 7 : 5); ++i)
+            content.push_back(number + "00" + std::to_string(i) +
+                              sj(renamed ? "新しい内容の行" : "内容の行"));
+        reward.push_back(number + "000" + sj("ギル100"));
+    }
+    writeBytes(folder + "/" + QStringLiteral("クエスト.csv"), crlf(table));
+    writeBytes(folder + "/" + QStringLiteral("クエスト内容.txt"), crlf(content));
+    writeBytes(folder + "/" + QStringLiteral("クエスト報酬.txt"), crlf(reward));
+    writeBytes(folder + "/" + QStringLiteral("クエストメモ.txt"),
+               crlf({formatQuestNumber(50) + "000" + sj("彼らのメモ")}));
+}
+
+TEST(Crash, AnImportKilledPartWayLeavesEachFileOldOrNew) {
+    constexpr int kImportKills = 100;
+    QTemporaryDir root;
+    const QString initial = root.filePath("initial"), other = root.filePath("other"),
+                  replay = root.filePath("replay"), work = root.filePath("work");
+    for (const QString& folder : {initial, other})
+        QDir().mkpath(folder);
+    writeInitialSet(initial);
+    writeOtherSet(other);
+    resetFolder(replay, initial);
+    {
+        LoadedData data(replay);
+        auto theirs = readImportSet(other);
+        applyImport(data.data(), *theirs);
+    }
+    const QStringList before = dataFiles(initial), after = dataFiles(replay);
+    std::mt19937 random(20261209);
+    int midway = 0;
+    for (int round = 0; round < kImportKills; ++round) {
+        resetFolder(work, initial);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            LoadedData data(work);
+            auto theirs = readImportSet(other);
+            applyImport(data.data(), *theirs);
+            ::pause();
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QStringList paths = dataFiles(work);
+        int changed = 0;
+        for (int f = 0; f < 4; ++f) {
+            const std::string now = readBytes(paths[f]);
+            const bool old = now == readBytes(before[f]), imported = now == readBytes(after[f]);
+            ASSERT_TRUE(old || imported)
+                << "round " << round << ": " << qPrintable(paths[f]) << " is neither";
+            changed += old ? 0 : 1;
+        }
+        midway += changed > 0 && changed < 3 ? 1 : 0; // the memo file may not change at all
+        LoadedData again(work);
+        EXPECT_TRUE(again.table.loaded() && again.content.loaded() && again.reward.loaded() &&
+                    again.memo.loaded());
+    }
+    std::printf("%d kills of an import, %d of them part-way through its files\n", kImportKills, midway);
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+// The main window's import of an updated quest list from another data folder.
+
+#include "TForm1.h"
+
+#include "editing/ImportDialog.h"
+#include "editing/QuestImport.h"
+#include "store/Errors.h"
+#include "store/UiText.h"
+
+#include <QFileDialog>
+
+namespace korvane {
+
+// Asks for the folder, reads it by the start-up rules, shows what would change, and writes only
+// when the player takes it; then shows the table under the same filters, on the same quest.
+void TForm1::Button13Click() {
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("取り込むデータのフォルダ"), QDir::homePath(),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (folder.isEmpty())
+        return;
+    const std::unique_ptr<ImportSet> theirs = readImportSet(folder);
+    ImportDialog preview(folder, previewImport(questData(), *theirs), this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const std::string shown = fromUi(Label14->text()).value_or(std::string());
+    const auto showImported = [&] {
+        closeEditPane();
+        std::vector<QuestRecord> rows;
+        for (const std::string& line : QuestList.lines().lines())
+            rows.push_back(splitQuestRecord(line));
+        fitGridColumns(rows);
+        RefillQuestGrid();
+        showQuest(shown);
+    };
+    try {
+        applyImport(questData(), *theirs);
+    } catch (const PartlySavedError&) {
+        showImported(); // the files written hold the import: the window shows them
+        throw;
+    }
+    showImported();
+}
+
+} // namespace korvane

@@ -1,0 +1,220 @@
+#include "QuestImport.h"
+
+#include "store/DataFiles.h"
+#include "store/Errors.h"
+#include "store/Numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <span>
+#include <unordered_map>
+
+namespace korvane {
+namespace {
+
+// The fields a quest takes from the other set; its flags stay the player's.
+constexpr QuestField kTaken[] = {kNation, kArea, kName, kPlace, kCondition};
+const QString kTakenNames[] = {QStringLiteral("国"), QStringLiteral("地域"), QStringLiteral("クエスト"),
+                               QStringLiteral("場所"), QStringLiteral("条件")};
+
+// Each quest number of a table with the index of its first line; a second line of a number is
+// neither matched nor taken in.
+using Index = std::unordered_map<std::string, std::size_t>;
+
+Index indexOf(const QuestTable& table) {
+    Index index;
+    index.reserve(table.lines().size());
+    for (std::size_t i = 0; i < table.lines().size(); ++i)
+        index.try_emplace(splitQuestRecord(table.lines()[i])[kNumber], i);
+    return index;
+}
+
+// The other set's numbers that stores can hold (four digits), ascending as the stores are sorted.
+std::vector<std::string> storeNumbers(const Index& index) {
+    std::vector<std::string> numbers;
+    for (const auto& [number, line] : index)
+        if (number.size() == 4 && allDigits(number))
+            numbers.push_back(number);
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::span<const std::string> textOf(const TextStore& store, const std::string& number) {
+    const auto [first, count] = store.range(number);
+    return std::span<const std::string>(store.lines().lines()).subspan(first, count);
+}
+
+bool sameText(const TextStore& mine, const TextStore& theirs, const std::string& number) {
+    const auto a = textOf(mine, number), b = textOf(theirs, number);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+// The fields a quest in both sets takes; empty when the table line stays as it is.
+QStringList changedFields(const QuestRecord& mine, const QuestRecord& theirs) {
+    QStringList changed;
+    for (std::size_t k = 0; k < std::size(kTaken); ++k)
+        if (mine[kTaken[k]] != theirs[kTaken[k]])
+            changed << kTakenNames[k];
+    return changed;
+}
+
+ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& ours, const Index& other) {
+    Lines merged;
+    merged.reserve(mine.lines().size() + theirs.lines().size());
+    for (std::size_t i = 0; i < mine.lines().size(); ++i) {
+        const std::string& line = mine.lines()[i];
+        QuestRecord record = splitQuestRecord(line);
+        const auto match = other.find(record[kNumber]);
+        if (match == other.end() || ours.at(record[kNumber]) != i) {
+            merged.push_back(line);
+            continue;
+        }
+        const QuestRecord incoming = splitQuestRecord(theirs.lines()[match->second]);
+        if (changedFields(record, incoming).isEmpty()) {
+            merged.push_back(line); // byte for byte
+            continue;
+        }
+        for (const QuestField field : kTaken)
+            record[field] = incoming[field];
+        merged.push_back(joinCommaText(toFields(record)));
+    }
+    for (std::size_t j = 0; j < theirs.lines().size(); ++j) {
+        QuestRecord record = splitQuestRecord(theirs.lines()[j]);
+        if (ours.contains(record[kNumber]) || other.at(record[kNumber]) != j)
+            continue;
+        for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+            record[flag].assign(1, '0');
+        merged.push_back(joinCommaText(toFields(record)));
+    }
+    LineList sorted(mine.lines().collation());
+    sorted.assign(std::move(merged));
+    sorted.sort();
+    return {&mine, 0, mine.lines().size(), std::move(sorted).release(), true};
+}
+
+// Each number's lines of the other store take the place of the player's lines of that number.
+ListChange textChange(TextStore& mine, TextStore& theirs, const std::vector<std::string>& numbers) {
+    ListChange change;
+    change.list = &mine;
+    change.keepsOrder = true;
+    std::size_t fromMine = 0, fromTheirs = 0;
+    for (const std::string& number : numbers) {
+        const auto [first, count] = mine.range(number, fromMine);
+        const auto [theirFirst, theirCount] = theirs.range(number, fromTheirs);
+        fromMine = first + count;
+        fromTheirs = theirFirst + theirCount; // the lines before it are taken, so never looked at again
+        const auto a = std::span<const std::string>(mine.lines().lines()).subspan(first, count);
+        const auto b = std::span<const std::string>(theirs.lines().lines()).subspan(theirFirst, theirCount);
+        if (std::equal(a.begin(), a.end(), b.begin(), b.end()))
+            continue;
+        Lines taken;
+        taken.reserve(theirCount);
+        for (std::size_t k = theirFirst; k < theirFirst + theirCount; ++k)
+            taken.push_back(theirs.lines().take(k));
+        change.ranges.push_back({first, count, std::move(taken)});
+    }
+    return change;
+}
+
+int highestNumber(const QuestTable& table) {
+    int highest = 0;
+    for (const std::string& line : table.lines().lines())
+        highest = std::max(highest, parseInteger(splitQuestRecord(line)[kNumber]).value_or(0));
+    return highest;
+}
+
+} // namespace
+
+ImportSet::ImportSet(const QString& folder)
+    : table(files::inFolder(folder, files::kQuestTable)), content(files::inFolder(folder, files::kContent)),
+      reward(files::inFolder(folder, files::kReward)), memo(files::inFolder(folder, files::kMemo)) {}
+
+std::unique_ptr<ImportSet> readImportSet(const QString& folder) {
+    auto set = std::make_unique<ImportSet>(folder);
+    std::vector<QuestRecord> rows;
+    if (!set->table.load(rows))
+        throw errors::cannotOpen(set->table.path());
+    if (!set->content.load())
+        throw errors::cannotOpen(set->content.path());
+    if (!set->reward.load())
+        throw errors::cannotOpen(set->reward.path());
+    QFile memo(set->memo.path());
+    if (memo.exists() && (QFileInfo(memo).isDir() || !memo.open(QIODevice::ReadOnly)))
+        throw errors::cannotOpen(set->memo.path());
+    return set;
+}
+
+ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
+    const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
+    ImportPreview preview;
+    for (const auto& [number, line] : ours) {
+        const auto match = other.find(number);
+        const QuestRecord record = splitQuestRecord(mine.table.lines()[line]);
+        if (match == other.end()) {
+            preview.quests.push_back({number, record[kName], ImportKind::KeptMine, {}});
+            continue;
+        }
+        const QuestRecord incoming = splitQuestRecord(theirs.table.lines()[match->second]);
+        QStringList changes = changedFields(record, incoming);
+        if (!sameText(mine.content, theirs.content, number))
+            changes << QStringLiteral("内容");
+        if (!sameText(mine.reward, theirs.reward, number))
+            changes << QStringLiteral("報酬");
+        const ImportKind kind = changes.isEmpty() ? ImportKind::Unchanged : ImportKind::Changed;
+        preview.quests.push_back({number, incoming[kName], kind, std::move(changes)});
+    }
+    for (const auto& [number, line] : other)
+        if (!ours.contains(number))
+            preview.quests.push_back(
+                {number, splitQuestRecord(theirs.table.lines()[line])[kName], ImportKind::Added, {}});
+    std::sort(preview.quests.begin(), preview.quests.end(),
+              [](const ImportedQuest& a, const ImportedQuest& b) {
+                  const int x = parseInteger(a.number).value_or(0), y = parseInteger(b.number).value_or(0);
+                  return x != y ? x < y : a.number < b.number;
+              });
+    for (const ImportedQuest& quest : preview.quests) {
+        preview.added += quest.kind == ImportKind::Added ? 1 : 0;
+        preview.changed += quest.kind == ImportKind::Changed ? 1 : 0;
+        preview.unchanged += quest.kind == ImportKind::Unchanged ? 1 : 0;
+        preview.keptMine += quest.kind == ImportKind::KeptMine ? 1 : 0;
+    }
+    return preview;
+}
+
+void applyImport(const QuestData& mine, ImportSet& theirs) {
+    const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
+    std::vector<std::string> added;
+    const std::vector<std::string> numbers = storeNumbers(other);
+    for (const std::string& number : numbers)
+        if (!ours.contains(number))
+            added.push_back(number);
+    const auto make = [&](std::size_t step) -> ListChange {
+        switch (step) {
+        case 0:
+            return tableChange(mine.table, theirs.table, ours, other);
+        case 1: {
+            ListChange change = textChange(mine.content, theirs.content, numbers);
+            theirs.content.lines().assign({}); // taken: let it go before the list is rebuilt
+            return change;
+        }
+        case 2: {
+            ListChange change = textChange(mine.reward, theirs.reward, numbers);
+            theirs.reward.lines().assign({});
+            return change;
+        }
+        default:
+            theirs.memo.load();                               // read only now, with the other stores gone
+            return textChange(mine.memo, theirs.memo, added); // a memo only where the player had none
+        }
+    };
+    try {
+        commitEach({&mine.table, &mine.content, &mine.reward, &mine.memo}, make);
+    } catch (const PartlySavedError&) {
+        mine.table.raiseMaxQuestNo(highestNumber(mine.table)); // the table holds the import
+        throw;
+    }
+    mine.table.raiseMaxQuestNo(highestNumber(mine.table));
+}
+
+} // namespace korvane

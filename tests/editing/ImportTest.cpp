@@ -1,0 +1,168 @@
+// Taking in another set of files: the matching rules by quest number, what the files hold after,
+// and what the import refuses before writing anything.
+
+#include "editing/QuestImport.h"
+#include "store/DataFiles.h"
+#include "store/Errors.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::writeBytes;
+
+std::string sjLines(std::initializer_list<std::string_view> utf8) {
+    std::vector<std::string> lines;
+    for (const auto line : utf8)
+        lines.push_back(test::sj(line));
+    return crlf(lines);
+}
+
+struct Folder {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return files::inFolder(dir.path(), name); }
+    void write(const QString& name, const std::string& bytes) const { writeBytes(path(name), bytes); }
+};
+
+struct Mine {
+    explicit Mine(const QString& folder)
+        : table(files::inFolder(folder, files::kQuestTable)),
+          content(files::inFolder(folder, files::kContent)), reward(files::inFolder(folder, files::kReward)),
+          memo(files::inFolder(folder, files::kMemo)) {
+        std::vector<QuestRecord> rows;
+        table.load(rows);
+        content.load();
+        reward.load();
+        memo.load();
+    }
+    QuestData data() { return {table, content, reward, memo}; }
+    QuestTable table;
+    TextStore content, reward, memo;
+};
+
+class Import : public testing::Test {
+protected:
+    void SetUp() override {
+        mine.write(files::kQuestTable, sjLines({"0001,ウィンダス,港,釣り,釣り人,なし,1,1,0",
+                                                "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0",
+                                                "0003,マウラ,マウラ,風車,農夫,なし,0,0,1",
+                                                "0005,セルビナ,セルビナ,砂丘,町長,なし,1,0,0"}));
+        mine.write(files::kContent, sjLines({"0001000古い釣り", "0002000荷物の話", "0003000風車の話",
+                                             "0005000砂丘一", "0009000残り"}));
+        mine.write(files::kReward, sjLines({"0001000ギル1", "0005000ギル5", "0005001おまけ"}));
+        mine.write(files::kMemo, sjLines({"0001000私のメモ", "0003000風車メモ"}));
+        theirs.write(files::kQuestTable, sjLines({"0001,ウィンダス,港,大物釣り,釣り人,なし,0,0,0",
+                                                  "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,0,0,0",
+                                                  "0004,ジラート,,石板,番人,ランク4,1,1,1",
+                                                  "0005,セルビナ,セルビナ,砂丘,町長,なし,0,0,0",
+                                                  "0009,マウラ,マウラ,新しい,誰か,なし,0,0,0"}));
+        theirs.write(files::kContent,
+                     sjLines({"0001000新しい釣り", "0002000荷物の話", "0005000砂丘一", "0005001砂丘二",
+                              "0005002砂丘三", "0009000新しい内容", "0004000石板の話"}));
+        theirs.write(files::kReward, sjLines({"0001000ギル1", "0004000ギル4"}));
+        theirs.write(files::kMemo, sjLines({"0001000彼らのメモ1", "0004000彼らのメモ"}));
+    }
+    Folder mine, theirs;
+};
+
+TEST_F(Import, MatchesByNumberAndKeepsMyProgress) {
+    Mine loaded(mine.dir.path());
+    auto set = readImportSet(theirs.dir.path());
+    const ImportPreview preview = previewImport(loaded.data(), *set);
+    struct Row {
+        const char* number;
+        ImportKind kind;
+        QStringList changes;
+    };
+    const Row rows[] = {
+        {"0001",
+         ImportKind::Changed,
+         {"クエスト", "内容"}},                          // in both: their name and text, my flags and memo
+        {"0002", ImportKind::Unchanged, {}},             // in both, alike but for the flags: mine stay
+        {"0003", ImportKind::KeptMine, {}},              // only mine
+        {"0004", ImportKind::Added, {}},                 // only theirs: flags 0, their memo
+        {"0005", ImportKind::Changed, {"内容", "報酬"}}, // a text that grows, one that goes
+        {"0009", ImportKind::Added, {}},                 // only theirs, over lines left behind
+    };
+    ASSERT_EQ(preview.quests.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].number);
+        EXPECT_EQ(preview.quests[i].number, rows[i].number);
+        EXPECT_EQ(preview.quests[i].kind, rows[i].kind);
+        EXPECT_EQ(preview.quests[i].changes, rows[i].changes);
+    }
+    EXPECT_EQ((std::array{preview.added, preview.changed, preview.unchanged, preview.keptMine}),
+              (std::array{2, 2, 1, 1}));
+
+    applyImport(loaded.data(), *set);
+    EXPECT_EQ(
+        readBytes(mine.path(files::kQuestTable)),
+        sjLines({"0001,ウィンダス,港,大物釣り,釣り人,なし,1,1,0",
+                 "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0", "0003,マウラ,マウラ,風車,農夫,なし,0,0,1",
+                 "0004,ジラート,,石板,番人,ランク4,0,0,0", "0005,セルビナ,セルビナ,砂丘,町長,なし,1,0,0",
+                 "0009,マウラ,マウラ,新しい,誰か,なし,0,0,0"}));
+    EXPECT_EQ(readBytes(mine.path(files::kContent)),
+              sjLines({"0001000新しい釣り", "0002000荷物の話", "0003000風車の話", "0004000石板の話",
+                       "0005000砂丘一", "0005001砂丘二", "0005002砂丘三", "0009000新しい内容"}));
+    EXPECT_EQ(readBytes(mine.path(files::kReward)), sjLines({"0001000ギル1", "0004000ギル4"}));
+    EXPECT_EQ(readBytes(mine.path(files::kMemo)),
+              sjLines({"0001000私のメモ", "0003000風車メモ", "0004000彼らのメモ"}));
+    EXPECT_EQ(loaded.table.maxQuestNo(), 9);
+    for (StoredList* list :
+         std::initializer_list<StoredList*>{&loaded.table, &loaded.content, &loaded.reward, &loaded.memo})
+        EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path())) << "memory is what the files hold";
+}
+
+TEST_F(Import, TextsComeInWhole) {
+    // The limits bind what an editor saves; a stored text comes in as stored, every line and byte.
+    std::vector<std::string> long300;
+    for (int i = 0; i < 300; ++i)
+        long300.push_back(storedLine("0001", static_cast<std::size_t>(i), "x"));
+    long300.push_back("0002000" + std::string(300, 'y'));
+    theirs.write(files::kContent, crlf(long300));
+    Mine loaded(mine.dir.path());
+    auto set = readImportSet(theirs.dir.path());
+    applyImport(loaded.data(), *set);
+    EXPECT_EQ(loaded.content.readText("0001").size(), 300u);
+    EXPECT_EQ(loaded.content.readText("0002"), (Lines{std::string(300, 'y')}));
+}
+
+TEST_F(Import, ASetThatDoesNotLoadIsRefused) {
+    struct Case {
+        const char* what;
+        QString file;
+        std::string bytes; // "" with remove: the file is not there
+        bool remove;
+    };
+    const Case cases[] = {
+        {"a table line that is no quest", files::kQuestTable, "abcd,x\r\n", false},
+        {"no table", files::kQuestTable, "", true},
+        {"no content", files::kContent, "", true},
+        {"no reward", files::kReward, "", true},
+        {"a memo file that cannot be read", files::kMemo, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        if (c.remove)
+            QFile::remove(theirs.path(c.file));
+        if (c.file == files::kMemo)
+            QDir().mkdir(theirs.path(c.file)); // there, but no file
+        else if (!c.remove)
+            theirs.write(c.file, c.bytes);
+        EXPECT_THROW(readImportSet(theirs.dir.path()), KorvaneError);
+    }
+    QDir().rmdir(theirs.path(files::kMemo));
+    SetUp();
+    QFile::remove(theirs.path(files::kMemo)); // memos are the player's own: a set may come without
+    EXPECT_NO_THROW(readImportSet(theirs.dir.path()));
+}
+
+} // namespace
+} // namespace korvane

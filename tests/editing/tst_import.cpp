@@ -1,0 +1,123 @@
+// The import on the real window: the folder chooser, the preview, taking it in or not.
+
+#include "editing/ImportDialog.h"
+#include "store/Backups.h"
+#include "store/DataFiles.h"
+#include "support/Fixture.h"
+#include "support/Sjis.h"
+#include "support/TestMain.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+
+DataSet mine() {
+    return {
+        Utf8Lines{"0001,ウィンダス,港,釣り,釣り人,なし,1,1,0", "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0"},
+        Utf8Lines{"0001000古い"}, Utf8Lines{}, Utf8Lines{"0001000私のメモ"}};
+}
+
+DataSet theirs() {
+    return {
+        Utf8Lines{"0001,ウィンダス,港,大物釣り,釣り人,なし,0,0,0", "0003,マウラ,マウラ,風車,農夫,なし,1,1,1"},
+        Utf8Lines{"0001000新しい", "0003000風車の話"}, Utf8Lines{}, Utf8Lines{}};
+}
+
+// Chooses folder in the chooser, then acts on the preview (nothing: the chooser is cancelled).
+void answerImport(const QString& folder, const std::function<void(ImportDialog*)>& onPreview) {
+    QTimer::singleShot(0, [=] {
+        QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (folder.isEmpty()) {
+            chooser->reject();
+            return;
+        }
+        chooser->setDirectory(folder);
+        QMetaObject::invokeMethod(chooser, "accept"); // as the choose button does
+        if (!onPreview)
+            return;
+        QTimer::singleShot(0, [=] {
+            QTRY_VERIFY(qobject_cast<ImportDialog*>(QApplication::activeModalWidget()));
+            onPreview(qobject_cast<ImportDialog*>(QApplication::activeModalWidget()));
+        });
+    });
+}
+
+} // namespace
+
+class ImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        f.open(mine());
+        other = theirs().write();
+    }
+    void cleanup() {
+        f.close();
+        other.reset();
+    }
+    void previewThenTakeIn();
+    void cancelWritesNothing();
+    void aSetThatDoesNotLoadWritesNothing();
+
+private:
+    Fixture f;
+    std::unique_ptr<QTemporaryDir> other;
+};
+
+void ImportTest::previewThenTakeIn() {
+    clickRow(f.grid(), 2); // 0002 on show
+    QString counts;
+    QStringList rows;
+    answerImport(other->path(), [&](ImportDialog* preview) {
+        counts = preview->findChild<QLabel*>("ImportCounts")->text();
+        for (int i = 0; i < preview->list()->count(); ++i)
+            rows << preview->list()->item(i)->text();
+        click(preview->findChild<QPushButton*>("ImportTake"));
+    });
+    click(f.button("Button13"));
+    QCOMPARE(counts, "追加 1　変更 1　変更なし 0　手元のみ 1");
+    QCOMPARE(rows, (QStringList{"0001　大物釣り　— 変更: クエスト、内容",
+                                "0002　荷物　— 手元のみ（そのまま）", "0003　風車　— 追加"}));
+    QCOMPARE(readUtf8Lines(f.table()), (Utf8Lines{"0001,ウィンダス,港,大物釣り,釣り人,なし,1,1,0",
+                                                  "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0",
+                                                  "0003,マウラ,マウラ,風車,農夫,なし,0,0,0"}));
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0001000私のメモ"});
+    QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0002", "0003"}));
+    QCOMPARE(f.detail().number, "0002"); // the quest on show stays
+    // Undone by the backups: each file's version before the import is kept.
+    for (const QString& path : {f.table(), f.content()})
+        QCOMPARE(backupsOf(path).size(), 1);
+    QCOMPARE(readUtf8Lines(backupsOf(f.table()).first()), *mine().table);
+}
+
+void ImportTest::cancelWritesNothing() {
+    const auto before = snapshot(f.dir->path());
+    answerImport(other->path(),
+                 [](ImportDialog* preview) { click(preview->findChild<QPushButton*>("ImportCancel")); });
+    click(f.button("Button13"));
+    QCOMPARE(snapshot(f.dir->path()), before);
+    answerImport({}, {}); // the chooser cancelled
+    click(f.button("Button13"));
+    QCOMPARE(snapshot(f.dir->path()), before);
+    QVERIFY(f.answerer.seen().isEmpty());
+}
+
+void ImportTest::aSetThatDoesNotLoadWritesNothing() {
+    writeBytes(files::inFolder(other->path(), files::kQuestTable), "0001,a\r\nabcd,b\r\n");
+    const auto before = snapshot(f.dir->path());
+    answerImport(other->path(), {});
+    click(f.button("Button13"));
+    QCOMPARE(f.answerer.texts(), QStringList{"'abcd' は整数ではありません."});
+    QCOMPARE(snapshot(f.dir->path()), before);
+}
+
+KORVANE_WIDGET_TEST_MAIN(ImportTest)
+#include "tst_import.moc"
