@@ -15,9 +15,9 @@ namespace korvane {
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
     ProgressCounts counts;
-    for (int row = 1; row < StringGrid1->RowCount(); ++row)
-        if (!StringGrid1->Cells(kNumber, row).empty())
-            counts.add(StringGrid1->Record(row));
+    const bool admittedNone = StringGrid1->RowCount() == 2 && StringGrid1->Cells(kNumber, 1).empty();
+    for (int row = 1; row < StringGrid1->RowCount() && !admittedNone; ++row)
+        counts.add(StringGrid1->Flags(row));
     QString text = countsText(counts);
     if (lastSearchBox_) {
         const QPushButton* button = lastSearchBox_ == Edit1   ? Button1

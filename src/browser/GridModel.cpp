@@ -83,6 +83,20 @@ const QuestRecord& GridModel::row(std::size_t i) const {
     return *r.record;
 }
 
+QuestRecord GridModel::flags(std::size_t i) const {
+    const Row& r = rows_[i];
+    QuestRecord record;
+    if (r.record) {
+        for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+            record[flag] = (*r.record)[flag];
+        return record;
+    }
+    Fields found = fieldsFrom(r.line, kOffered, 3);
+    for (std::size_t k = 0; k < found.size(); ++k)
+        record[kOffered + k] = std::move(found[k]);
+    return record;
+}
+
 void GridModel::setCell(std::size_t column, std::size_t row, std::string value) {
     this->row(row); // split first, so that the record holds every cell
     (*rows_[row].record)[column] = std::move(value);

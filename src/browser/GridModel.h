@@ -30,6 +30,8 @@ public:
     void setLines(std::vector<std::string> lines);
     void resizeRows(std::size_t count);
     const QuestRecord& row(std::size_t i) const;
+    // A record with the row's three flags only: a row given as a line is not split for them.
+    QuestRecord flags(std::size_t i) const;
     void setCell(std::size_t column, std::size_t row, std::string value);
 
 private:

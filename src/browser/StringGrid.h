@@ -20,6 +20,8 @@ public:
     const std::string& Cells(int column, int row) const;
     // Every cell of a data row (1 to RowCount() - 1).
     const QuestRecord& Record(int row) const { return model_->row(static_cast<std::size_t>(row - 1)); }
+    // The row's flags alone, in an otherwise empty record: cheap on rows not yet split.
+    QuestRecord Flags(int row) const { return model_->flags(static_cast<std::size_t>(row - 1)); }
     void setCells(int column, int row, std::string value);
 
     // Replaces every data row at once; the current row stays where it was when it still exists.

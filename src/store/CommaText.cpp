@@ -2,6 +2,8 @@
 
 #include "SjisChars.h"
 
+#include <cstdint>
+
 namespace korvane {
 namespace {
 
@@ -19,32 +21,56 @@ std::size_t skipBlanks(std::string_view s, std::size_t pos) {
 }
 
 // A quoted field from the opening quote at pos; pos ends behind the closing quote, or at the end
-// of the line when the quote is never closed.
-std::string readQuoted(std::string_view s, std::size_t& pos) {
-    std::string value;
+// of the line when the quote is never closed. The value goes to value unless that is null.
+void readQuoted(std::string_view s, std::size_t& pos, std::string* value) {
     ++pos;
     while (pos < s.size()) {
         if (s[pos] == kQuote) {
             if (pos + 1 < s.size() && s[pos + 1] == kQuote) {
-                value += kQuote;
+                if (value)
+                    *value += kQuote;
                 pos += 2;
                 continue;
             }
             ++pos;
-            return value;
+            return;
         }
         const std::size_t len = sjis::charLength(s, pos);
-        value.append(s.substr(pos, len));
+        if (value)
+            value->append(s.substr(pos, len));
         pos += len;
     }
-    return value;
 }
 
-std::string readPlain(std::string_view s, std::size_t& pos) {
+void readPlain(std::string_view s, std::size_t& pos, std::string* value) {
     const std::size_t start = pos;
     while (pos < s.size() && !isBlank(s[pos]) && s[pos] != kComma)
         pos += sjis::charLength(s, pos);
-    return std::string(s.substr(start, pos - start));
+    if (value)
+        value->assign(s.substr(start, pos - start));
+}
+
+// The one reading of comma text: fields from 0 on, each handed to take when keep(index) says so
+// and otherwise stepped over without a copy; reading stops at index limit.
+template <class Keep, class Take>
+void readFields(std::string_view line, std::size_t limit, const Keep& keep, const Take& take) {
+    std::size_t pos = skipBlanks(line, 0);
+    for (std::size_t index = 0; pos < line.size() && index < limit; ++index) {
+        std::string value;
+        std::string* into = keep(index) ? &value : nullptr;
+        if (line[pos] == kQuote)
+            readQuoted(line, pos, into);
+        else
+            readPlain(line, pos, into);
+        if (into)
+            take(std::move(value));
+        pos = skipBlanks(line, pos);
+        if (pos < line.size() && line[pos] == kComma) {
+            if (pos + 1 == line.size() && index + 1 < limit && keep(index + 1))
+                take(std::string()); // a comma at the very end gives a last, empty field
+            pos = skipBlanks(line, pos + 1);
+        }
+    }
 }
 
 bool needsQuotes(std::string_view field) {
@@ -71,16 +97,16 @@ void appendQuoted(std::string& out, std::string_view field) {
 } // namespace
 
 void forEachField(std::string_view line, const std::function<void(std::string&&)>& take) {
-    std::size_t pos = skipBlanks(line, 0);
-    while (pos < line.size()) {
-        take(line[pos] == kQuote ? readQuoted(line, pos) : readPlain(line, pos));
-        pos = skipBlanks(line, pos);
-        if (pos < line.size() && line[pos] == kComma) {
-            if (pos + 1 == line.size())
-                take(std::string()); // a comma at the very end gives a last, empty field
-            pos = skipBlanks(line, pos + 1);
-        }
-    }
+    readFields(
+        line, SIZE_MAX, [](std::size_t) { return true; }, take);
+}
+
+Fields fieldsFrom(std::string_view line, std::size_t first, std::size_t count) {
+    Fields fields;
+    readFields(
+        line, first + count, [first](std::size_t index) { return index >= first; },
+        [&fields](std::string&& field) { fields.push_back(std::move(field)); });
+    return fields;
 }
 
 Fields splitCommaText(std::string_view line) {

@@ -15,6 +15,9 @@ using Fields = std::vector<std::string>;
 Fields splitCommaText(std::string_view line);
 // The same split, handing each field over as it is read.
 void forEachField(std::string_view line, const std::function<void(std::string&&)>& take);
+// Fields first to first + count - 1 only, read by the same rule; those before are stepped over
+// without a copy and those after are not read. Fewer when the line has fewer.
+Fields fieldsFrom(std::string_view line, std::size_t first, std::size_t count);
 std::string joinCommaText(const Fields& fields);
 
 } // namespace korvane

@@ -74,5 +74,24 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"japaneseUnquoted", sjAll({"ウィンダス", "石の区"}), sj("ウィンダス,石の区")}),
     [](const testing::TestParamInfo<JoinCase>& test) { return std::string(test.param.name); });
 
+TEST(CommaText, FieldsFromReadsAsTheWholeSplitDoes) {
+    const std::string lines[] = {"0001,N,A,q,p,c,1,0,1",
+                                 "0002,\"a,b\",\"x \"\"y\"\"\",,p,c,\"1\",0,",
+                                 "0003, spaced , out ,q",
+                                 "0004,",
+                                 "",
+                                 "0005,\x88\x2C,q,p,c,0,1,1,extra"};
+    for (const std::string& line : lines)
+        for (std::size_t first = 0; first <= 10; ++first)
+            for (std::size_t count = 0; count <= 4; ++count) {
+                SCOPED_TRACE(line + " from " + std::to_string(first) + " count " + std::to_string(count));
+                const Fields all = splitCommaText(line);
+                const Fields expected(all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())),
+                                      all.begin() +
+                                          static_cast<std::ptrdiff_t>(std::min(first + count, all.size())));
+                EXPECT_EQ(fieldsFrom(line, first, count), expected);
+            }
+}
+
 } // namespace
 } // namespace korvane
