@@ -17,9 +17,6 @@ using namespace korvane::test;
 
 namespace {
 
-const char* kYes = "はい(&Y)";
-const char* kNo = "いいえ(&N)";
-
 DataSet quests() {
     return {
         Utf8Lines{"0001,ウィンダス,港,釣り,釣り人,なし,0,0,0", "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0"},

@@ -75,7 +75,7 @@ void PlayersViewTest::countsFollowFiltersSearchesAndEdits() {
     choose(f.dropDown("ComboBox3"), "ジュノ");
     click(f.button("Button4"));
     QCOMPARE(status(), "表示 4 件　オファー 0　完了 2　未完了 2");
-    f.answerer.setAnswer(QStringLiteral("はい(&Y)"));
+    f.answerer.setAnswer(kYes);
     click(f.button("Button3"));
     QCOMPARE(status(), "表示 3 件　オファー 0　完了 1　未完了 2");
 }

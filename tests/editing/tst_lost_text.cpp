@@ -14,7 +14,6 @@ using namespace korvane::test;
 
 namespace {
 
-const char* kYes = "はい(&Y)";
 const std::string kLong = std::string(300, 'x'); // longer than the 255 bytes a line once showed
 
 // The text of a quest in a store file as one run of bytes, whatever its line breaks.

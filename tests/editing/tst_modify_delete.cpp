@@ -12,9 +12,6 @@ using namespace korvane::test;
 
 namespace {
 
-const char* kYes = "はい(&Y)";
-const char* kNo = "いいえ(&N)";
-
 DataSet quests() {
     return {Utf8Lines{"0011,ウィンダス,石の区,X,老婦人,なし,1,1,0",
                       "0012,ウィンダス,港,釣り,釣り人,なし,0,0,0",

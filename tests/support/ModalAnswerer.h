@@ -9,6 +9,10 @@
 
 namespace korvane::test {
 
+// The confirmation box's two answers.
+inline const QString kYes = QStringLiteral("はい(&Y)");
+inline const QString kNo = QStringLiteral("いいえ(&N)");
+
 struct SeenBox {
     QString title;
     QString text;
