@@ -164,6 +164,18 @@ private:
     CivilDateTime pcTime_;
 };
 
+// Runs an edit and then shows what the files hold: also when the edit stopped part-way, whose
+// error then still reaches the error box.
+template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show) {
+    try {
+        edit();
+    } catch (const PartlySavedError&) {
+        show();
+        throw;
+    }
+    show();
+}
+
 // Each handler runs through the one error path; a data file changed by another program offers a
 // reload instead of an error box.
 template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {

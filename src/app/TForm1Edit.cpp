@@ -84,18 +84,12 @@ void TForm1::Button4Click() {
     // Everything typed is checked before any file is written.
     QuestRecord record = composeRecord({});
     const QuestTexts texts = newQuestTexts();
-    const auto showStored = [this] {
-        closeEditPane();
-        Label1->setText(kRedisplayMarker);
-        RefillQuestGrid();
-    };
-    try {
-        addQuest(questData(), std::move(record), texts);
-    } catch (const PartlySavedError&) {
-        showStored(); // the table holds the quest now: the window shows it as stored
-        throw;
-    }
-    showStored();
+    showingStored([&] { addQuest(questData(), std::move(record), texts); },
+                  [this] {
+                      closeEditPane();
+                      Label1->setText(kRedisplayMarker);
+                      RefillQuestGrid();
+                  });
 }
 
 void TForm1::Button7Click() {
@@ -141,13 +135,8 @@ void TForm1::Button9Click() {
     const QuestRecord record = composeRecord(number);
     const QuestTexts texts = changedTexts();
     const int row = StringGrid1->Row();
-    try {
-        modifyQuest(questData(), index, record, textNumber, texts);
-    } catch (const PartlySavedError&) {
-        showAfterModification(row);
-        throw;
-    }
-    showAfterModification(row);
+    showingStored([&] { modifyQuest(questData(), index, record, textNumber, texts); },
+                  [&] { showAfterModification(row); });
 }
 
 void TForm1::showAfterModification(int row) {
@@ -164,13 +153,7 @@ void TForm1::Button3Click() {
     requireKnownQuest(QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
     if (!confirm(deleteQuestion(Label1->text(), Label2->text(), Label3->text()), this))
         return;
-    try {
-        deleteQuest(questData(), number);
-    } catch (const PartlySavedError&) {
-        RefillQuestGrid(); // the table no longer holds the quest
-        throw;
-    }
-    RefillQuestGrid();
+    showingStored([&] { deleteQuest(questData(), number); }, [this] { RefillQuestGrid(); });
 }
 
 void TForm1::openEditPane(bool forNewQuest) {

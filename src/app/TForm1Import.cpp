@@ -4,7 +4,6 @@
 
 #include "editing/ImportDialog.h"
 #include "editing/QuestImport.h"
-#include "store/Errors.h"
 #include "store/UiText.h"
 
 #include <QFileDialog>
@@ -24,22 +23,16 @@ void TForm1::Button13Click() {
     if (preview.exec() != QDialog::Accepted)
         return;
     const std::string shown = fromUi(Label14->text()).value_or(std::string());
-    const auto showImported = [&] {
-        closeEditPane();
-        std::vector<QuestRecord> rows;
-        for (const std::string& line : QuestList.lines().lines())
-            rows.push_back(splitQuestRecord(line));
-        fitGridColumns(rows);
-        RefillQuestGrid();
-        showQuest(shown);
-    };
-    try {
-        applyImport(questData(), *theirs);
-    } catch (const PartlySavedError&) {
-        showImported(); // the files written hold the import: the window shows them
-        throw;
-    }
-    showImported();
+    showingStored([&] { applyImport(questData(), *theirs); },
+                  [&] {
+                      closeEditPane();
+                      std::vector<QuestRecord> rows; // the import may bring nations the columns must fit
+                      for (const std::string& line : QuestList.lines().lines())
+                          rows.push_back(splitQuestRecord(line));
+                      fitGridColumns(rows);
+                      RefillQuestGrid();
+                      showQuest(shown);
+                  });
 }
 
 } // namespace korvane

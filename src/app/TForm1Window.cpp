@@ -46,9 +46,10 @@ void TForm1::restoreWindowState() {
     }
     webHeight_ = remembered_->webHeight;
 
+    // The grid still lists every quest as loaded, each row already split.
     const auto holds = [this](QuestField field, const std::string& value) {
-        for (const std::string& line : QuestList.lines().lines())
-            if (splitQuestRecord(line)[field] == value)
+        for (int row = 1; row < StringGrid1->RowCount(); ++row)
+            if (StringGrid1->Record(row)[field] == value)
                 return true;
         return false;
     };

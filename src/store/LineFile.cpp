@@ -105,7 +105,7 @@ bool sameState(const struct stat& a, const struct stat& b) {
 // Reads the file once, handing each piece to take, and gives the stamp of what was read. When
 // another program wrote meanwhile it reads again (restart clears what was taken); a file that never
 // holds still gets a stamp that matches nothing, so that no save goes over it.
-FileStamp readPieces(const QString& path, const std::function<void(std::string_view)>& take,
+FileStamp readPieces(const QString& path, bool stamped, const std::function<void(std::string_view)>& take,
                      const std::function<void()>& restart) {
     for (int attempt = 1;; ++attempt) {
         QFile file(path);
@@ -113,7 +113,7 @@ FileStamp readPieces(const QString& path, const std::function<void(std::string_v
             throw errors::cannotOpen(path);
         struct stat before {};
         ::fstat(file.handle(), &before);
-        const bool hashed = FileStamp::tooRecent(before);
+        const bool hashed = stamped && FileStamp::tooRecent(before); // a hash only for a stamp asked for
         ContentHash hash;
         std::string chunk(std::size_t{1} << 20, '\0');
         for (;;) {
@@ -149,7 +149,8 @@ std::string readFile(const QString& path, FileStamp* stamp) {
     std::string content;
     content.reserve(static_cast<std::size_t>(std::max<qint64>(QFileInfo(path).size(), 0)));
     const FileStamp read = readPieces(
-        path, [&content](std::string_view piece) { content.append(piece); }, [&content] { content.clear(); });
+        path, stamp != nullptr, [&content](std::string_view piece) { content.append(piece); },
+        [&content] { content.clear(); });
     if (stamp)
         *stamp = read;
     return content;
@@ -159,7 +160,7 @@ std::string readFile(const QString& path, FileStamp* stamp) {
 Lines readLines(const QString& path, FileStamp* stamp) {
     std::optional<LineSplitter> splitter(std::in_place);
     const FileStamp read = readPieces(
-        path, [&splitter](std::string_view piece) { splitter->feed(piece); },
+        path, stamp != nullptr, [&splitter](std::string_view piece) { splitter->feed(piece); },
         [&splitter] { splitter.emplace(); });
     if (stamp)
         *stamp = read;
