@@ -56,6 +56,8 @@ void StartupTest::allFilesPresentFillTheGridInFileOrder() {
         QCOMPARE(grid->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
         QVERIFY2(grid->ColWidth(c) >= widths[c], qPrintable(titles[c])); // the given widths are the least
     }
+    QVERIFY(grid->ColWidth(0) >=
+            grid->fontMetrics().horizontalAdvance("0000") + 4); // fits in the font in use
     QCOMPARE(grid->Row(), 1);
     QCOMPARE(form->findChild<QLabel*>("Label14")->text(), "0003");
     QCOMPARE(form->findChild<QLabel*>("Label1")->text(), "ウィンダス");

@@ -2,8 +2,8 @@
 // and what the import refuses before writing anything.
 
 #include "editing/QuestImport.h"
-#include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "support/LoadedData.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
@@ -28,22 +28,6 @@ struct Folder {
     QTemporaryDir dir;
     QString path(const QString& name) const { return files::inFolder(dir.path(), name); }
     void write(const QString& name, const std::string& bytes) const { writeBytes(path(name), bytes); }
-};
-
-struct Mine {
-    explicit Mine(const QString& folder)
-        : table(files::inFolder(folder, files::kQuestTable)),
-          content(files::inFolder(folder, files::kContent)), reward(files::inFolder(folder, files::kReward)),
-          memo(files::inFolder(folder, files::kMemo)) {
-        std::vector<QuestRecord> rows;
-        table.load(rows);
-        content.load();
-        reward.load();
-        memo.load();
-    }
-    QuestData data() { return {table, content, reward, memo}; }
-    QuestTable table;
-    TextStore content, reward, memo;
 };
 
 class Import : public testing::Test {
@@ -72,7 +56,7 @@ protected:
 };
 
 TEST_F(Import, MatchesByNumberAndKeepsMyProgress) {
-    Mine loaded(mine.dir.path());
+    test::LoadedData loaded(mine.dir.path());
     auto set = readImportSet(theirs.dir.path());
     const ImportPreview preview = previewImport(loaded.data(), *set);
     struct Row {
@@ -114,8 +98,7 @@ TEST_F(Import, MatchesByNumberAndKeepsMyProgress) {
     EXPECT_EQ(readBytes(mine.path(files::kMemo)),
               sjLines({"0001000私のメモ", "0003000風車メモ", "0004000彼らのメモ"}));
     EXPECT_EQ(loaded.table.maxQuestNo(), 9);
-    for (StoredList* list :
-         std::initializer_list<StoredList*>{&loaded.table, &loaded.content, &loaded.reward, &loaded.memo})
+    for (StoredList* list : loaded.lists())
         EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path())) << "memory is what the files hold";
 }
 
@@ -126,7 +109,7 @@ TEST_F(Import, TextsComeInWhole) {
         long300.push_back(storedLine("0001", static_cast<std::size_t>(i), "x"));
     long300.push_back("0002000" + std::string(300, 'y'));
     theirs.write(files::kContent, crlf(long300));
-    Mine loaded(mine.dir.path());
+    test::LoadedData loaded(mine.dir.path());
     auto set = readImportSet(theirs.dir.path());
     applyImport(loaded.data(), *set);
     EXPECT_EQ(loaded.content.readText("0001").size(), 300u);
@@ -134,31 +117,22 @@ TEST_F(Import, TextsComeInWhole) {
 }
 
 TEST_F(Import, ASetThatDoesNotLoadIsRefused) {
-    struct Case {
-        const char* what;
-        QString file;
-        std::string bytes; // "" with remove: the file is not there
-        bool remove;
+    // The file named is removed, or replaced by a bad table line, or by a folder.
+    const std::pair<QString, const char*> cases[] = {
+        {files::kQuestTable, "abcd,x"}, {files::kQuestTable, nullptr}, {files::kContent, nullptr},
+        {files::kReward, nullptr},      {files::kMemo, "folder"},
     };
-    const Case cases[] = {
-        {"a table line that is no quest", files::kQuestTable, "abcd,x\r\n", false},
-        {"no table", files::kQuestTable, "", true},
-        {"no content", files::kContent, "", true},
-        {"no reward", files::kReward, "", true},
-        {"a memo file that cannot be read", files::kMemo, "", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [file, damage] : cases) {
+        SCOPED_TRACE(file.toStdString() + (damage ? damage : " missing"));
         SetUp();
-        if (c.remove)
-            QFile::remove(theirs.path(c.file));
-        if (c.file == files::kMemo)
-            QDir().mkdir(theirs.path(c.file)); // there, but no file
-        else if (!c.remove)
-            theirs.write(c.file, c.bytes);
+        QFile::remove(theirs.path(file));
+        if (damage && std::string_view(damage) == "folder")
+            QDir().mkdir(theirs.path(file));
+        else if (damage)
+            theirs.write(file, crlf({damage}));
         EXPECT_THROW(readImportSet(theirs.dir.path()), KorvaneError);
+        QDir().rmdir(theirs.path(file));
     }
-    QDir().rmdir(theirs.path(files::kMemo));
     SetUp();
     QFile::remove(theirs.path(files::kMemo)); // memos are the player's own: a set may come without
     EXPECT_NO_THROW(readImportSet(theirs.dir.path()));

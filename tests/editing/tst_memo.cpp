@@ -40,7 +40,6 @@ private slots:
     void refusesCharactersCodePage932CannotHold();
     void keepsCodePage932CharactersByteExact();
     void memoStoreThatDidNotLoadIsNotWritten();
-    void missingMemoFileIsCreatedByTheFirstSave();
 
 private:
     void typeMemo(const QString& text) { typeInto(f.text("Memo3"), text); }
@@ -152,18 +151,6 @@ void MemoTest::memoStoreThatDidNotLoadIsNotWritten() {
     clickRow(f.grid(), 1);
     clickRow(f.grid(), 2);
     QCOMPARE(f.detail().memo, "");
-}
-
-void MemoTest::missingMemoFileIsCreatedByTheFirstSave() {
-    DataSet data = quests();
-    data.memo.reset();
-    f.open(data);
-    QCOMPARE(f.answerer.texts(), QStringList{QStringLiteral("ファイル %1 は開けません.").arg(f.memo())});
-    clickRow(f.grid(), 2);
-    typeMemo("新しいメモ");
-    click(f.button("Button2"));
-    QCOMPARE(f.answerer.texts().size(), 1);
-    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0012000新しいメモ"});
 }
 
 KORVANE_WIDGET_TEST_MAIN(MemoTest)

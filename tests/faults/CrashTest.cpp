@@ -22,20 +22,25 @@ namespace {
 constexpr int kKills = 300;
 constexpr int kSteps = 400; // more than a child manages before it is killed
 
-void writeInitialSet(const QString& folder) {
+// A set of quests 1 to count. changed(n): quest n is the updated list's version (another name,
+// more content lines). Every quest has a memo, or (for the updated list) only quest 50.
+void writeSet(const QString& folder, int count, const std::function<bool(int)>& changed = {}) {
     std::vector<std::string> table, content, reward, memo;
-    for (int n = 1; n <= 40; ++n) {
+    for (int n = 1; n <= count; ++n) {
         const std::string number = formatQuestNumber(n);
-        table.push_back(number + sj(",ウィンダス,港,クエスト,場所,条件,0,0,0"));
-        for (int i = 0; i < 5; ++i)
-            content.push_back(number + "00" + std::to_string(i) + sj("内容の行"));
+        const bool updated = changed && changed(n);
+        table.push_back(number + sj(updated ? ",ジュノ,ジュノ港,新しい名前,場所,条件,1,1,1"
+                                            : ",ウィンダス,港,クエスト,場所,条件,0,0,0"));
+        for (int i = 0; i < (updated ? 7 : 5); ++i)
+            content.push_back(number + "00" + std::to_string(i) +
+                              sj(updated ? "新しい内容の行" : "内容の行"));
         reward.push_back(number + "000" + sj("ギル100"));
-        memo.push_back(number + "000" + sj("メモ"));
+        if (!changed || n == 50)
+            memo.push_back(number + "000" + sj("メモ"));
     }
-    writeBytes(folder + "/" + QStringLiteral("クエスト.csv"), crlf(table));
-    writeBytes(folder + "/" + QStringLiteral("クエスト内容.txt"), crlf(content));
-    writeBytes(folder + "/" + QStringLiteral("クエスト報酬.txt"), crlf(reward));
-    writeBytes(folder + "/" + QStringLiteral("クエストメモ.txt"), crlf(memo));
+    const QStringList paths = dataFiles(folder);
+    for (int f = 0; f < 4; ++f)
+        writeBytes(paths[f], crlf(std::vector{table, content, reward, memo}[static_cast<std::size_t>(f)]));
 }
 
 void resetFolder(const QString& folder, const QString& initial) {
@@ -50,7 +55,7 @@ TEST(Crash, EveryKillLeavesEachFileAsOneOfItsVersions) {
     const QString initial = root.filePath("initial"), replay = root.filePath("replay"),
                   work = root.filePath("work");
     QDir().mkpath(initial);
-    writeInitialSet(initial);
+    writeSet(initial, 40);
 
     // Every version each file goes through, from a full run that is not interrupted.
     resetFolder(replay, initial);
@@ -113,26 +118,6 @@ TEST(Crash, EveryKillLeavesEachFileAsOneOfItsVersions) {
     EXPECT_EQ(kills, kKills);
 }
 
-// The other set an import takes in: every second quest renamed with new texts, and new quests.
-void writeOtherSet(const QString& folder) {
-    std::vector<std::string> table, content, reward;
-    for (int n = 1; n <= 60; ++n) {
-        const std::string number = formatQuestNumber(n);
-        const bool renamed = n % 2 == 0 || n > 40;
-        table.push_back(number + sj(renamed ? ",ジュノ,ジュノ港,新しい名前,場所,条件,1,1,1"
-                                            : ",ウィンダス,港,クエスト,場所,条件,0,0,0"));
-        for (int i = 0; i < (renamed ? 7 : 5); ++i)
-            content.push_back(number + "00" + std::to_string(i) +
-                              sj(renamed ? "新しい内容の行" : "内容の行"));
-        reward.push_back(number + "000" + sj("ギル100"));
-    }
-    writeBytes(folder + "/" + QStringLiteral("クエスト.csv"), crlf(table));
-    writeBytes(folder + "/" + QStringLiteral("クエスト内容.txt"), crlf(content));
-    writeBytes(folder + "/" + QStringLiteral("クエスト報酬.txt"), crlf(reward));
-    writeBytes(folder + "/" + QStringLiteral("クエストメモ.txt"),
-               crlf({formatQuestNumber(50) + "000" + sj("彼らのメモ")}));
-}
-
 TEST(Crash, AnImportKilledPartWayLeavesEachFileOldOrNew) {
     constexpr int kImportKills = 100;
     QTemporaryDir root;
@@ -140,8 +125,8 @@ TEST(Crash, AnImportKilledPartWayLeavesEachFileOldOrNew) {
                   replay = root.filePath("replay"), work = root.filePath("work");
     for (const QString& folder : {initial, other})
         QDir().mkpath(folder);
-    writeInitialSet(initial);
-    writeOtherSet(other);
+    writeSet(initial, 40);
+    writeSet(other, 60, [](int n) { return n % 2 == 0 || n > 40; }); // an updated list
     resetFolder(replay, initial);
     {
         LoadedData data(replay);

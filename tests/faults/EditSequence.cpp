@@ -1,26 +1,8 @@
 #include "EditSequence.h"
 
 #include "editing/FlagRules.h"
-#include "store/DataFiles.h"
 
 namespace korvane::test {
-
-LoadedData::LoadedData(const QString& folder)
-    : table(files::inFolder(folder, files::kQuestTable)), content(files::inFolder(folder, files::kContent)),
-      reward(files::inFolder(folder, files::kReward)), memo(files::inFolder(folder, files::kMemo)) {
-    std::vector<QuestRecord> rows;
-    table.load(rows);
-    content.load();
-    reward.load();
-    memo.load();
-}
-
-QStringList dataFiles(const QString& folder) {
-    QStringList out;
-    for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
-        out << files::inFolder(folder, name);
-    return out;
-}
 
 void runEdits(LoadedData& d, int steps, const std::function<void(int)>& done) {
     for (int step = 0; step < steps; ++step) {

@@ -98,22 +98,6 @@ TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
     EXPECT_FALSE(absent.matches(path)) << "made by another program";
 }
 
-TEST(FileStamp, OwnWritesMatchBackToBack) {
-    QTemporaryDir dir;
-    TextStore store(dir.filePath("m.txt"));
-    writeBytes(store.path(), "");
-    store.load();
-    for (int i = 0; i < 20; ++i) { // back to back, as fast as edits can come
-        commitOne(store.textChange("0001", {std::to_string(i)}));
-        ASSERT_TRUE(store.unchangedOnDisk()) << "edit " << i;
-    }
-    rewriteInPlace(store.path(), "0001000x\r\n"); // same size, straight after
-    EXPECT_FALSE(store.unchangedOnDisk());
-    EXPECT_THROW(commitOne(store.textChange("0001", {"lost"})), FileChangedError);
-    EXPECT_EQ(readBytes(store.path()), "0001000x\r\n") << "an outside change is never written over";
-    EXPECT_EQ(store.readText("0001"), (Lines{"19"})) << "nor is memory changed";
-}
-
 class Backups : public testing::Test {
 protected:
     QTemporaryDir dir;
