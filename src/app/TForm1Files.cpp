@@ -6,7 +6,6 @@
 #include "ErrorBox.h"
 #include "editing/ConfirmBox.h"
 #include "store/Errors.h"
-#include "store/UiText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +60,7 @@ void TForm1::offerReload(const QStringList& changed, bool editRefused) {
 // Reads every file again and redraws the window under the same filters, on the same quest when it
 // is still there.
 void TForm1::reloadData() {
-    const std::string shown = fromUi(Label14->text()).value_or(std::string());
+    const std::string shown = numberOnShow();
     closeEditPane();
     QStringList missing;
     try {

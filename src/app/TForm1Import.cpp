@@ -4,7 +4,6 @@
 
 #include "editing/ImportDialog.h"
 #include "editing/QuestImport.h"
-#include "store/UiText.h"
 
 #include <QFileDialog>
 
@@ -22,7 +21,7 @@ void TForm1::Button13Click() {
     ImportDialog preview(folder, previewImport(questData(), *theirs), this);
     if (preview.exec() != QDialog::Accepted)
         return;
-    const std::string shown = fromUi(Label14->text()).value_or(std::string());
+    const std::string shown = numberOnShow();
     showingStored([&] { applyImport(questData(), *theirs); },
                   [&] {
                       closeEditPane();

@@ -36,7 +36,8 @@ QList<int> numbersOf(const std::optional<std::string>& text) {
 } // namespace
 
 std::optional<WindowState> readWindowState(const QString& settingsFile) {
-    const auto read = [&](std::string_view key) { return readProfileString(settingsFile, kSection, key); };
+    const std::string content = readProfileFile(settingsFile).value_or(std::string());
+    const auto read = [&](std::string_view key) { return profileString(content, kSection, key); };
     const QList<int> geometry = numbersOf(read("geometry"));
     if (geometry.size() != 4)
         return std::nullopt;

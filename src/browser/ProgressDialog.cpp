@@ -55,6 +55,14 @@ QTreeWidgetItem* row(const QString& name, const ProgressCounts& counts, const st
     return item;
 }
 
+// A nation's row and the total stand out from the areas.
+QTreeWidgetItem* boldRow(QTreeWidgetItem* item) {
+    QFont bold = item->font(kNameColumn);
+    bold.setBold(true);
+    item->setFont(kNameColumn, bold);
+    return item;
+}
+
 } // namespace
 
 ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent)
@@ -68,20 +76,13 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
     for (const NationProgress& nation : overview.nations) {
-        QTreeWidgetItem* top = row(toUi(nation.nation), nation.counts, nation.nation, {});
-        QFont bold = top->font(kNameColumn);
-        bold.setBold(true);
-        top->setFont(kNameColumn, bold);
+        QTreeWidgetItem* top = boldRow(row(toUi(nation.nation), nation.counts, nation.nation, {}));
         for (const AreaProgress& area : nation.areas)
             top->addChild(row(area.area.empty() ? QStringLiteral("（地域なし）") : toUi(area.area),
                               area.counts, nation.nation, area.area));
         tree_->addTopLevelItem(top);
     }
-    QTreeWidgetItem* total = row(QStringLiteral("合計"), overview.total, {}, {});
-    QFont bold = total->font(kNameColumn);
-    bold.setBold(true);
-    total->setFont(kNameColumn, bold);
-    tree_->addTopLevelItem(total);
+    tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, {})));
     tree_->expandAll();
     tree_->header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})

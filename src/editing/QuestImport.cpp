@@ -40,14 +40,17 @@ std::vector<std::string> storeNumbers(const Index& index) {
     return numbers;
 }
 
-std::span<const std::string> textOf(const TextStore& store, const std::string& number) {
-    const auto [first, count] = store.range(number);
-    return std::span<const std::string>(store.lines().lines()).subspan(first, count);
+// The stored lines of a range that TextStore::range gave.
+std::span<const std::string> linesIn(const TextStore& store, std::pair<std::size_t, std::size_t> range) {
+    return std::span<const std::string>(store.lines().lines()).subspan(range.first, range.second);
+}
+
+bool sameLines(std::span<const std::string> a, std::span<const std::string> b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
 bool sameText(const TextStore& mine, const TextStore& theirs, const std::string& number) {
-    const auto a = textOf(mine, number), b = textOf(theirs, number);
-    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    return sameLines(linesIn(mine, mine.range(number)), linesIn(theirs, theirs.range(number)));
 }
 
 // The fields a quest in both sets takes; empty when the table line stays as it is.
@@ -104,9 +107,7 @@ ListChange textChange(TextStore& mine, TextStore& theirs, const std::vector<std:
         const auto [theirFirst, theirCount] = theirs.range(number, fromTheirs);
         fromMine = first + count;
         fromTheirs = theirFirst + theirCount; // the lines before it are taken, so never looked at again
-        const auto a = std::span<const std::string>(mine.lines().lines()).subspan(first, count);
-        const auto b = std::span<const std::string>(theirs.lines().lines()).subspan(theirFirst, theirCount);
-        if (std::equal(a.begin(), a.end(), b.begin(), b.end()))
+        if (sameLines(linesIn(mine, {first, count}), linesIn(theirs, {theirFirst, theirCount})))
             continue;
         Lines taken;
         taken.reserve(theirCount);

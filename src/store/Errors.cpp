@@ -11,9 +11,6 @@ KorvaneError::KorvaneError(const QString& message)
     : std::runtime_error(message.toStdString()), message_(message) {}
 
 namespace {
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
 QString namesOf(const QStringList& paths) {
     QStringList names;
     for (const QString& path : paths)
@@ -26,7 +23,7 @@ FileChangedError::FileChangedError(const QString& path)
     : KorvaneError(
           QStringLiteral(
               "ファイル %1 は Korvane の外で変更されています。この編集はどのファイルにも保存していません")
-              .arg(shown(path))),
+              .arg(QDir::toNativeSeparators(path))),
       path_(path) {}
 
 PartlySavedError::PartlySavedError(const KorvaneError& cause, const QStringList& saved,

@@ -37,21 +37,24 @@ std::int64_t sameTimeWindow(std::int64_t modified) {
 // The hash of the file's content as it reads now; nothing when it cannot be read.
 std::optional<std::uint64_t> hashOfFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
     ContentHash hash;
-    std::string chunk(1 << 20, '\0');
-    for (;;) {
-        const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (read < 0)
-            return std::nullopt;
-        if (read == 0)
-            return hash.value();
-        hash.add(std::string_view(chunk.data(), static_cast<std::size_t>(read)));
-    }
+    if (!file.open(QIODevice::ReadOnly) ||
+        !readInPieces(file, [&hash](std::string_view piece) { hash.add(piece); }))
+        return std::nullopt;
+    return hash.value();
 }
 
 } // namespace
+
+bool readInPieces(QIODevice& file, const std::function<void(std::string_view)>& take) {
+    std::string chunk(std::size_t{1} << 20, '\0');
+    for (;;) {
+        const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (read <= 0)
+            return read == 0;
+        take(std::string_view(chunk.data(), static_cast<std::size_t>(read)));
+    }
+}
 
 void ContentHash::add(std::string_view bytes) {
     for (const char c : bytes) {

@@ -7,12 +7,18 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
+class QIODevice;
 struct stat;
 
 namespace korvane {
+
+// Reads an open file to its end in pieces of a megabyte, handing each to take; false when a read
+// fails. The one loop by which whole files are read.
+bool readInPieces(QIODevice& file, const std::function<void(std::string_view)>& take);
 
 // A hash of a file's content fed piece by piece: the same however the content is cut (FNV-1a).
 class ContentHash {

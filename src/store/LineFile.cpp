@@ -115,18 +115,13 @@ FileStamp readPieces(const QString& path, bool stamped, const std::function<void
         ::fstat(file.handle(), &before);
         const bool hashed = stamped && FileStamp::tooRecent(before); // a hash only for a stamp asked for
         ContentHash hash;
-        std::string chunk(std::size_t{1} << 20, '\0');
-        for (;;) {
-            const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-            if (read < 0)
-                throw errors::cannotOpen(path);
-            if (read == 0)
-                break;
-            const std::string_view piece(chunk.data(), static_cast<std::size_t>(read));
+        const bool whole = readInPieces(file, [&](std::string_view piece) {
             take(piece);
             if (hashed)
                 hash.add(piece);
-        }
+        });
+        if (!whole)
+            throw errors::cannotOpen(path);
         struct stat after {};
         ::fstat(file.handle(), &after);
         if (sameState(before, after))

@@ -98,14 +98,17 @@ Place find(const std::vector<RawLine>& lines, std::string_view section, std::str
 
 } // namespace
 
-std::optional<std::string> readProfileString(const QString& path, std::string_view section,
-                                             std::string_view key) {
+std::optional<std::string> readProfileFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return profileString(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), section,
-                         key);
+    return file.readAll().toStdString();
+}
+
+std::optional<std::string> readProfileString(const QString& path, std::string_view section,
+                                             std::string_view key) {
+    const auto content = readProfileFile(path);
+    return content ? profileString(*content, section, key) : std::nullopt;
 }
 
 std::optional<std::string> profileString(std::string_view content, std::string_view section,
@@ -160,15 +163,10 @@ void writeProfileString(const QString& path, std::string_view section, std::stri
 
 void writeProfileStrings(const QString& path, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values) {
-    std::string content;
-    QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            throw errors::cannotWrite(path);
-        const QByteArray bytes = file.readAll();
-        content.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    std::string updated = content;
+    std::optional<std::string> content;
+    if (QFile::exists(path) && !(content = readProfileFile(path)))
+        throw errors::cannotWrite(path);
+    std::string updated = content.value_or(std::string());
     for (const auto& [key, value] : values)
         updated = withProfileString(updated, section, key, value);
     const bool written = replaceFile(path, [&updated](QIODevice& out) {

@@ -14,6 +14,9 @@ namespace korvane {
 
 constexpr std::size_t kMaxProfileValue = 2047;
 
+// The file's content; nothing when it cannot be read.
+std::optional<std::string> readProfileFile(const QString& path);
+
 // The value of key in section, at most 2,047 bytes; nothing when the file, section or key is missing.
 std::optional<std::string> readProfileString(const QString& path, std::string_view section,
                                              std::string_view key);
