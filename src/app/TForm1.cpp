@@ -88,7 +88,6 @@ void TForm1::buildWindow() {
     detail->addWidget(ScrollBox2);
     buildTextPanes(Panel2, detail);
     Splitter1->setStretchFactor(1, 1);
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { gridWidthChosen_ = true; });
     Splitter1->setSizes({367, 444});
 
     buildWebPane(Splitter2);
@@ -100,6 +99,8 @@ void TForm1::buildWindow() {
     setStatusBar(StatusBar1);
     Label18 = named(textLabel(QString(), StatusBar1), "Label18", QStringLiteral("件数"));
     StatusBar1->addWidget(Label18, 1);
+    Label19 = named(textLabel(QString(), StatusBar1), "Label19");
+    StatusBar1->addWidget(Label19);
     Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
     Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
     StatusBar1->addPermanentWidget(Button12);
@@ -115,6 +116,8 @@ void TForm1::buildWindow() {
 
 void TForm1::connectHandlers() {
     connect(StringGrid1, &StringGrid::SelectCell, this, handler(&TForm1::StringGrid1SelectCell));
+    StringGrid1->setLeaveRowGuard([this] { return mayLeaveRow(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, handler(&TForm1::Splitter1Moved));
     connect(StringGrid1, &StringGrid::MouseMove, this, handler(&TForm1::StringGrid1MouseMove));
     connect(Memo2, &TextView::MouseMove, this, handler(&TForm1::Memo2MouseMove));
     connect(Memo3, &TextView::MouseMove, this, handler(&TForm1::Memo3MouseMove));
@@ -156,6 +159,7 @@ void TForm1::FormCreate() {
     const QStringList missing = loadData();
     Label1->setText(kRedisplayMarker);
     StringGrid1SelectCell(1, 1);
+    rememberFilter();
     // A file that is not there starts empty; the first edit that needs it creates it.
     if (!missing.isEmpty())
         throw errors::missing(missing);
@@ -180,6 +184,12 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    bool closing = false;
+    guarded([&] { closing = settleTyping(Discards::Everything); });
+    if (!closing) {
+        event->ignore();
+        return;
+    }
     runHandler([this] { saveWindowState(); }); // settings only: the data files are never written at close
     FormClose();
     QMainWindow::closeEvent(event);

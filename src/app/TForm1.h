@@ -5,6 +5,7 @@
 
 #include "ErrorBox.h"
 #include "WindowState.h"
+#include "browser/ProgressDialog.h"
 #include "browser/StringGrid.h"
 #include "browser/TextPanes.h"
 #include "browser/TopBar.h"
@@ -56,6 +57,7 @@ private:
     void buildWindow();
     void connectHandlers();
     template <class... Args> auto handler(void (TForm1::*method)(Args...));
+    template <class F> void guarded(F&& work);
 
     // Start-up and close
     void FormCreate();
@@ -69,7 +71,15 @@ private:
     void offerReload(const QStringList& changed, bool editRefused);
     void checkOutsideChanges();
     std::array<StoredList*, 4> dataLists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
-    bool hasUnsavedInput() const;
+
+    // Typed text that is not saved: asked about before anything throws it away. Another quest
+    // shown while the edit pane stays open throws away the editors' text only.
+    enum class Discards { Editors, Everything };
+    bool settleTyping(Discards what);
+    QString unsavedQuestion(Discards what) const;
+    void saveTyping();
+    void rememberPaneFields();
+    bool mayLeaveRow();
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
@@ -80,6 +90,9 @@ private:
     void ComboBox2Change();
     void RadioGroup1Click();
     void RefillQuestGrid();
+    // The filter controls as the grid last showed them, put back when a change is cancelled.
+    void rememberFilter();
+    void restoreFilter();
     void Button1Click();
     void Button6Click();
     void Button10Click();
@@ -89,11 +102,15 @@ private:
     // What the window says of progress: the status bar, the overview
     void updateStatusBar();
     void Button12Click();
-    void applyOverviewFilter(const QByteArray& nation, const QByteArray& area);
+    void applyOverviewFilter(const OverviewChoice& choice);
+    void sayInStatusBar(const QString& what);
     void fitGridColumns(const std::vector<QuestRecord>& rows);
 
     // Keys, and what the window remembers between runs
     void setUpKeys();
+    void findKey();
+    void saveKey();
+    void Splitter1Moved();
     void restoreWindowState();
     void fitGridToWindow();
     void saveWindowState();
@@ -117,6 +134,7 @@ private:
     void CleanEditFields();
     void Button8Click();
     void Button9Click();
+    void applyModification();
     void Button3Click();
     void openEditPane(bool forNewQuest);
     void closeEditPane();
@@ -149,12 +167,20 @@ private:
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
     QString lastSearchFile_;
 
+    struct FilterShown {
+        DropDown::State nation, area;
+        int progress = 4;
+    };
+    FilterShown filterShown_;
+    QStringList paneFields_; // the edit pane's text fields as it opened
+
     std::optional<WindowState> remembered_;
     int webHeight_ = 0; // the web pane's height, kept from one opening to the next
 
     StringGrid* StringGrid1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Label18 = nullptr;       // counts of the rows on show
+    QLabel* Label19 = nullptr;       // what was last done, and when
     QPushButton* Button12 = nullptr; // 進捗
     QPushButton* Button13 = nullptr; // 取り込み…
     QSplitter* Splitter1 = nullptr;
@@ -178,11 +204,13 @@ template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show) {
 
 // Each handler runs through the one error path; a data file changed by another program offers a
 // reload instead of an error box.
+template <class F> void TForm1::guarded(F&& work) {
+    runHandler(std::forward<F>(work),
+               [this](const FileChangedError& error) { offerReload({error.path()}, true); });
+}
+
 template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {
-    return [this, method](Args... args) {
-        runHandler([&] { (this->*method)(args...); },
-                   [this](const FileChangedError& error) { offerReload({error.path()}, true); });
-    };
+    return [this, method](Args... args) { guarded([&] { (this->*method)(args...); }); };
 }
 
 } // namespace korvane

@@ -50,7 +50,7 @@ void TForm1::clearDetailView() {
     for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
         box->setChecked(false);
     for (TextView* view : {RichEdit1, Memo2, Memo3})
-        view->clear();
+        view->setLines({});
     Button2->setVisible(false);
 }
 
@@ -65,25 +65,39 @@ void TForm1::Memo3MouseMove() {
 }
 
 void TForm1::ComboBox1Change() {
+    if (!settleTyping(Discards::Editors))
+        return restoreFilter();
+    ComboBox1->dropValueItemsButChosen(); // a nation the overview added goes once another is chosen
     fillFilterAreas(*ComboBox1, *ComboBox2);
     RefillQuestGrid();
 }
 
 void TForm1::ComboBox2Change() {
+    if (!settleTyping(Discards::Editors))
+        return restoreFilter();
     RefillQuestGrid();
 }
 void TForm1::RadioGroup1Click() {
+    if (!settleTyping(Discards::Editors))
+        return restoreFilter();
     RefillQuestGrid();
+}
+
+void TForm1::rememberFilter() {
+    filterShown_ = {ComboBox1->state(), ComboBox2->state(), RadioGroup1->ItemIndex()};
+}
+
+void TForm1::restoreFilter() {
+    ComboBox1->restore(filterShown_.nation);
+    ComboBox2->restore(filterShown_.area);
+    RadioGroup1->setItemIndex(filterShown_.progress);
 }
 
 void TForm1::RefillQuestGrid() {
     // A filter is in force only for an item chosen from its list, never for typed text.
-    QuestFilter filter;
-    if (ComboBox1->ItemIndex() > 0)
-        filter.nation = fromUi(ComboBox1->Text()).value_or(std::string());
-    if (ComboBox2->ItemIndex() > 0)
-        filter.area = fromUi(ComboBox2->Text()).value_or(std::string());
-    filter.progress = static_cast<Progress>(RadioGroup1->ItemIndex());
+    QuestFilter filter{filterValue(*ComboBox1), filterValue(*ComboBox2),
+                       static_cast<Progress>(RadioGroup1->ItemIndex())};
+    rememberFilter();
 
     lastSearchBox_ = nullptr;
     FilterResult result = filterQuests(QuestList.lines(), filter);
@@ -112,9 +126,10 @@ void TForm1::Button10Click() {
 }
 
 void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
-    if (box->text().isEmpty())
+    if (box->text().isEmpty() || !settleTyping(Discards::Editors))
         return;
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
+    rememberFilter();
     lastSearchBox_ = box;
     lastSearchFile_ = fileName;
     const std::string content = readFile(files::inFolder(paths_.dataFolder, fileName));
@@ -123,7 +138,7 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
     SearchResult result = searchQuests(content, text, QuestList);
     StringGrid1->setLines(std::move(result.rows));
     updateStatusBar();
-    RichEdit1->clear();
+    RichEdit1->setLines({});
     RichEdit1->setFocus();
     if (result.error)
         throw *result.error;

@@ -57,7 +57,9 @@ void TForm1::Memo3Change() {
 }
 
 void TForm1::Button2Click() {
-    saveMemo(questData(), numberOnShow(), Memo3->displayLines());
+    saveMemo(questData(), numberOnShow(), Memo3->typedLines());
+    Memo3->forgetTyping();
+    sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(Label14->text()));
 }
 
 std::string TForm1::numberOnShow() const {
@@ -66,13 +68,16 @@ std::string TForm1::numberOnShow() const {
 
 void TForm1::Button5Click() {
     const std::string number = nextQuestNumber(questData()); // a full table opens no pane
+    if (!settleTyping(Discards::Everything))
+        return;
     openEditPane(true);
     Label6->setText(toUi(number));
     widenEditFields();
     for (QLineEdit* field : {Edit3, Edit4, Edit5})
         field->clear();
     for (TextView* editor : {RichEdit1, Memo2, Memo3})
-        editor->clear();
+        editor->setLines({});
+    rememberPaneFields();
 }
 
 void TForm1::ComboBox3Change() {
@@ -93,6 +98,8 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button7Click() {
+    if (!settleTyping(Discards::Everything))
+        return;
     closeEditPane();
     Label1->setText(kRedisplayMarker);
     StringGrid1SelectCell(1, StringGrid1->Row());
@@ -113,6 +120,7 @@ void TForm1::Button8Click() {
     Edit3->setText(Label3->text());
     Edit4->setText(Label4->text());
     Edit5->setText(Label5->text());
+    rememberPaneFields();
     // The quest keeps its progress unless the user changes it in the pane.
     if (const auto index = QuestList.find(numberOnShow())) {
         const QuestRecord stored = splitQuestRecord(QuestList.lines()[*index]);
@@ -123,8 +131,11 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    if (!confirm(modifyQuestion(Label1->text(), Label2->text(), Label3->text()), this))
-        return;
+    if (confirm(modifyQuestion(Label1->text(), Label2->text(), Label3->text()), this))
+        applyModification();
+}
+
+void TForm1::applyModification() {
     const std::string textNumber = numberOnShow();
     requireKnownQuest(QuestList, textNumber, QStringLiteral("修正するクエストが表示されていません"));
     const std::string number = fromUi(Label6->text()).value_or(std::string());
@@ -181,9 +192,9 @@ QuestRecord TForm1::composeRecord(const std::string& number) {
 }
 
 QuestTexts TForm1::newQuestTexts() {
-    return {encodeTextLines(RichEdit1->displayLines(), QStringLiteral("内容")),
-            encodeTextLines(Memo2->displayLines(), QStringLiteral("報酬")),
-            encodeTextLines(Memo3->displayLines(), QStringLiteral("メモ"))};
+    return {encodeTextLines(RichEdit1->typedLines(), QStringLiteral("内容")),
+            encodeTextLines(Memo2->typedLines(), QStringLiteral("報酬")),
+            encodeTextLines(Memo3->typedLines(), QStringLiteral("メモ"))};
 }
 
 // A text the user did not touch since it was shown keeps its stored lines exactly as they are.
@@ -192,10 +203,69 @@ QuestTexts TForm1::changedTexts() {
                             const QString& what) -> std::optional<std::vector<std::string>> {
         if (!view->changedByUser())
             return std::nullopt;
-        return encodeTextLines(view->displayLines(), what);
+        return encodeTextLines(view->typedLines(), what);
     };
     return {changed(RichEdit1, QStringLiteral("内容")), changed(Memo2, QStringLiteral("報酬")),
             changed(Memo3, QStringLiteral("メモ"))};
+}
+
+void TForm1::rememberPaneFields() {
+    paneFields_ = {ComboBox3->Text(), ComboBox4->Text(), Edit3->text(), Edit4->text(), Edit5->text()};
+}
+
+// The question before typed text would be thrown away; empty when nothing typed would be.
+QString TForm1::unsavedQuestion(Discards what) const {
+    if (ScrollBox2->isVisible()) {
+        const bool editors = RichEdit1->changedByUser() || Memo2->changedByUser() || Memo3->changedByUser();
+        const bool fields = paneFields_ != QStringList{ComboBox3->Text(), ComboBox4->Text(), Edit3->text(),
+                                                       Edit4->text(), Edit5->text()};
+        if (!editors && !(what == Discards::Everything && fields))
+            return {};
+        return Button4->isVisible()
+                   ? QStringLiteral("新しいクエスト %1 の入力は保存していません。追加しますか？")
+                         .arg(Label6->text())
+                   : QStringLiteral("クエスト %1 の修正は保存していません。保存しますか？")
+                         .arg(Label6->text());
+    }
+    if (!Memo3->changedByUser() || numberOnShow().empty())
+        return {};
+    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？").arg(Label14->text());
+}
+
+// Asks before typed text is thrown away: saved, discarded (the caller goes on and throws it away)
+// or cancelled (false: the caller changes nothing). A save that fails throws, so nothing goes on.
+bool TForm1::settleTyping(Discards what) {
+    const QString question = unsavedQuestion(what);
+    if (question.isEmpty())
+        return true;
+    switch (askAboutUnsaved(question, this)) {
+    case UnsavedAnswer::Save:
+        saveTyping();
+        return true;
+    case UnsavedAnswer::Discard:
+        for (TextView* view : {RichEdit1, Memo2, Memo3})
+            view->forgetTyping(); // asked once: what follows throws it away
+        rememberPaneFields();
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TForm1::saveTyping() {
+    if (!ScrollBox2->isVisible())
+        Button2Click();
+    else if (Button4->isVisible())
+        Button4Click();
+    else
+        applyModification(); // the question named the quest; it is not asked twice
+}
+
+bool TForm1::mayLeaveRow() {
+    bool mayLeave = false;
+    guarded([&] { mayLeave = settleTyping(Discards::Editors); });
+    return mayLeave;
 }
 
 } // namespace korvane

@@ -34,23 +34,24 @@ QStringList TForm1::loadData() {
     return missing;
 }
 
-bool TForm1::hasUnsavedInput() const {
-    return ScrollBox2->isVisible() || Button2->isVisible();
-}
-
 void TForm1::offerReload(const QStringList& changed, bool editRefused) {
     QStringList lines;
     for (const QString& path : changed)
         lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
                      .arg(QDir::toNativeSeparators(path));
+    // A refused edit cannot be saved until the files are read again: its typing goes with a yes.
+    const bool typed = !unsavedQuestion(Discards::Everything).isEmpty();
     if (editRefused)
         lines << QStringLiteral("この編集はどのファイルにも保存していません。");
     lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
-    if (hasUnsavedInput())
-        lines << QStringLiteral("（保存していない入力は失われます）");
+    if (editRefused && typed)
+        lines << QStringLiteral("（保存していない入力は破棄します）");
     if (confirm(lines.join(QLatin1Char('\n')), this)) {
-        reloadData();
-        return;
+        bool settled = editRefused;
+        if (!settled)
+            runHandler([&] { settled = settleTyping(Discards::Everything); });
+        if (settled)
+            return reloadData();
     }
     declinedReload_.clear();
     for (StoredList* list : dataLists())

@@ -12,6 +12,8 @@ namespace korvane {
 // Asks for the folder, reads it by the start-up rules, shows what would change, and writes only
 // when the player takes it; then shows the table under the same filters, on the same quest.
 void TForm1::Button13Click() {
+    if (!settleTyping(Discards::Everything))
+        return;
     const QString folder =
         QFileDialog::getExistingDirectory(this, QStringLiteral("取り込むデータのフォルダ"), QDir::homePath(),
                                           QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);

@@ -8,6 +8,7 @@
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
 
+#include <QTime>
 #include <set>
 
 namespace korvane {
@@ -31,24 +32,32 @@ void TForm1::updateStatusBar() {
 
 void TForm1::Button12Click() {
     ProgressDialog dialog(progressOverview(QuestList.lines()), this);
-    connect(&dialog, &ProgressDialog::FilterChosen, this,
-            [this](const QByteArray& nation, const QByteArray& area) { applyOverviewFilter(nation, area); });
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && dialog.choice())
+        applyOverviewFilter(*dialog.choice());
 }
 
 // As if the nation and then the area were chosen from their lists; after a search, with every
-// progress option's quests, since no option is chosen then.
-void TForm1::applyOverviewFilter(const QByteArray& nation, const QByteArray& area) {
-    const int nationItem = nation.isEmpty() ? 0 : ComboBox1->findText(toUi(nation.toStdString()));
-    if (nationItem < 0)
-        return; // a nation typed into the table, not one of the list: no filter can hold it
-    ComboBox1->setItemIndex(nationItem);
+// progress option's quests, since no option is chosen then. A nation or area of the table that
+// the lists do not hold ("（地域なし）" among them) joins its list for the while.
+void TForm1::applyOverviewFilter(const OverviewChoice& choice) {
+    if (!settleTyping(Discards::Editors))
+        return;
+    const auto shown = [](const QByteArray& value) {
+        return value.isEmpty() ? QStringLiteral("（地域なし）") : toUi(value.toStdString());
+    };
+    ComboBox1->setItemIndex(
+        choice.nation.isEmpty() ? 0 : ComboBox1->itemWithValue(choice.nation, shown(choice.nation)));
     fillFilterAreas(*ComboBox1, *ComboBox2);
-    if (!area.isEmpty())
-        ComboBox2->setItemIndex(ComboBox2->findText(toUi(area.toStdString())));
+    if (choice.areaIsSet)
+        ComboBox2->setItemIndex(ComboBox2->itemWithValue(choice.area, shown(choice.area)));
     if (RadioGroup1->ItemIndex() < 0)
         RadioGroup1->setItemIndex(4);
     RefillQuestGrid();
+}
+
+void TForm1::sayInStatusBar(const QString& what) {
+    Label19->setText(
+        QStringLiteral("%1 (%2)").arg(what, QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 
 // Each column fits "0000", the longest nation and area of the list and of the table, and its title.

@@ -14,14 +14,8 @@ void TForm1::setUpKeys() {
     connect(Edit1, &QLineEdit::returnPressed, this, handler(&TForm1::Button1Click));
     connect(Edit2, &QLineEdit::returnPressed, this, handler(&TForm1::Button6Click));
     connect(Edit6, &QLineEdit::returnPressed, this, handler(&TForm1::Button10Click));
-    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
-        Edit1->setFocus(Qt::ShortcutFocusReason);
-        Edit1->selectAll();
-    });
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] {
-        if (Button2->isVisible())
-            handler (&TForm1::Button2Click)();
-    });
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, handler(&TForm1::findKey));
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, handler(&TForm1::saveKey));
     auto* cancel = new QShortcut(QKeySequence::Cancel, ScrollBox2);
     cancel->setContext(Qt::WidgetWithChildrenShortcut);
     connect(cancel, &QShortcut::activated, this, handler(&TForm1::Button7Click));
@@ -31,6 +25,20 @@ void TForm1::setUpKeys() {
     Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索（検索欄で Enter）"));
     Button2->setToolTip(QStringLiteral("メモを保存します（Ctrl+S）"));
     Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
+}
+
+void TForm1::findKey() {
+    Edit1->setFocus(Qt::ShortcutFocusReason);
+    Edit1->selectAll();
+}
+
+void TForm1::saveKey() {
+    if (Button2->isVisible())
+        Button2Click();
+}
+
+void TForm1::Splitter1Moved() {
+    gridWidthChosen_ = true;
 }
 
 // The columns, the grid's width, the web pane's height and the filter as the user left them. A
@@ -65,6 +73,7 @@ void TForm1::restoreWindowState() {
     RadioGroup1->setItemIndex(progress >= 0 && progress <= 5 ? progress : 4);
     if (ComboBox1->ItemIndex() > 0 || progress != 4)
         RefillQuestGrid();
+    rememberFilter();
 }
 
 // Until the user drags the handle, the grid shows its columns whole when the window leaves the
@@ -96,10 +105,8 @@ void TForm1::saveWindowState() {
     state.columnWidths = StringGrid1->userWidths();
     state.gridWidth = Splitter1->sizes().value(0);
     state.webHeight = Panel9->isVisible() ? Splitter2->sizes().value(1) : webHeight_;
-    if (ComboBox1->ItemIndex() > 0)
-        state.nation = fromUi(ComboBox1->Text()).value_or(std::string());
-    if (ComboBox2->ItemIndex() > 0)
-        state.area = fromUi(ComboBox2->Text()).value_or(std::string());
+    state.nation = filterValue(*ComboBox1).value_or(std::string());
+    state.area = filterValue(*ComboBox2).value_or(std::string());
     state.progress = RadioGroup1->ItemIndex() < 0 ? 4 : RadioGroup1->ItemIndex();
     writeWindowState(paths_.settingsFile, state);
 }

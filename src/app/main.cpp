@@ -1,4 +1,5 @@
 #include "app/Appearance.h"
+#include "app/Application.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TSPLASH.h"
@@ -11,7 +12,7 @@
 
 int main(int argc, char* argv[]) {
     korvane::prepareBrowserEngine();
-    QApplication app(argc, argv);
+    korvane::Application app(argc, argv);
     korvane::applyAppearance(app);
     const korvane::AppPaths paths{QCoreApplication::applicationDirPath(),
                                   QCoreApplication::applicationFilePath() + ".ini"};

@@ -27,4 +27,12 @@ void fillEditAreas(const DropDown& nationBox, DropDown& areaBox) {
     areaBox.setItemIndex(0); // nothing to select when the list stayed empty
 }
 
+std::optional<std::string> filterValue(const DropDown& box) {
+    if (box.ItemIndex() <= 0)
+        return std::nullopt;
+    if (const auto value = box.ItemValue())
+        return value->toStdString();
+    return fromUi(box.Text()).value_or(std::string());
+}
+
 } // namespace korvane

@@ -12,4 +12,8 @@ namespace korvane {
 void fillFilterAreas(const DropDown& nationBox, DropDown& areaBox);
 void fillEditAreas(const DropDown& nationBox, DropDown& areaBox);
 
+// The value a filter box holds in force: an item after the first chosen from its list, as stored;
+// nothing for the first item and for typed text.
+std::optional<std::string> filterValue(const DropDown& box);
+
 } // namespace korvane

@@ -13,7 +13,8 @@ namespace korvane {
 namespace {
 
 enum Column { kNameColumn, kQuestsColumn, kDoneColumn, kLeftColumn, kBarColumn };
-constexpr int kNationRole = Qt::UserRole, kAreaRole = Qt::UserRole + 1, kPercentRole = Qt::UserRole + 2;
+constexpr int kNationRole = Qt::UserRole, kAreaRole = Qt::UserRole + 1, kPercentRole = Qt::UserRole + 2,
+              kAreaRowRole = Qt::UserRole + 3;
 
 // The share done as a bar with its percentage beside it: the number, not the colour alone.
 class BarDelegate : public QStyledItemDelegate {
@@ -43,14 +44,15 @@ public:
 };
 
 QTreeWidgetItem* row(const QString& name, const ProgressCounts& counts, const std::string& nation,
-                     const std::string& area) {
+                     const std::optional<std::string>& area) {
     auto* item =
         new QTreeWidgetItem(QStringList{name, QString::number(counts.quests),
                                         QString::number(counts.completed), QString::number(counts.left())});
     for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(kNameColumn, kNationRole, QByteArray::fromStdString(nation));
-    item->setData(kNameColumn, kAreaRole, QByteArray::fromStdString(area));
+    item->setData(kNameColumn, kAreaRole, QByteArray::fromStdString(area.value_or(std::string())));
+    item->setData(kNameColumn, kAreaRowRole, area.has_value());
     item->setData(kBarColumn, kPercentRole, counts.percentDone());
     return item;
 }
@@ -76,13 +78,13 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
     for (const NationProgress& nation : overview.nations) {
-        QTreeWidgetItem* top = boldRow(row(toUi(nation.nation), nation.counts, nation.nation, {}));
+        QTreeWidgetItem* top = boldRow(row(toUi(nation.nation), nation.counts, nation.nation, std::nullopt));
         for (const AreaProgress& area : nation.areas)
             top->addChild(row(area.area.empty() ? QStringLiteral("（地域なし）") : toUi(area.area),
                               area.counts, nation.nation, area.area));
         tree_->addTopLevelItem(top);
     }
-    tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, {})));
+    tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, std::nullopt)));
     tree_->expandAll();
     tree_->header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
@@ -90,8 +92,9 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     tree_->header()->setStretchLastSection(true);
 
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        emit FilterChosen(item->data(kNameColumn, kNationRole).toByteArray(),
-                          item->data(kNameColumn, kAreaRole).toByteArray());
+        choice_ = OverviewChoice{item->data(kNameColumn, kNationRole).toByteArray(),
+                                 item->data(kNameColumn, kAreaRole).toByteArray(),
+                                 item->data(kNameColumn, kAreaRowRole).toBool()};
         accept();
     });
     auto* column = new QVBoxLayout(this);

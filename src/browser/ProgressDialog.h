@@ -1,15 +1,23 @@
 #pragma once
 // The progress overview "進捗": every nation and, under it, every area, with its quests, how many
-// are completed and left, and a bar for the share done, over a total. Double-clicking a row asks
-// for that nation and area as the filter.
+// are completed and left, and a bar for the share done, over a total. Double-clicking a row closes
+// it with that nation and area chosen; the window applies the choice once the dialog is closed.
 
 #include "ProgressCounts.h"
 
 #include <QDialog>
+#include <optional>
 
 class QTreeWidget;
 
 namespace korvane {
+
+// The nation and area as stored (code page 932); an empty nation is every nation, an empty area
+// every area of the nation, and areaIsSet tells "（地域なし）" (the empty area) from every area.
+struct OverviewChoice {
+    QByteArray nation, area;
+    bool areaIsSet = false;
+};
 
 class ProgressDialog : public QDialog {
     Q_OBJECT
@@ -17,14 +25,12 @@ public:
     ProgressDialog(const ProgressOverview& overview, QWidget* parent);
 
     QTreeWidget* tree() const { return tree_; }
-
-signals:
-    // The nation and area as stored (code page 932); an empty nation is every nation, an empty
-    // area every area of the nation.
-    void FilterChosen(const QByteArray& nation, const QByteArray& area);
+    // The row double-clicked, once the dialog has closed on it.
+    const std::optional<OverviewChoice>& choice() const { return choice_; }
 
 private:
     QTreeWidget* tree_;
+    std::optional<OverviewChoice> choice_;
 };
 
 } // namespace korvane

@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -156,6 +158,45 @@ int StringGrid::wholeWidth() const {
     for (int c = 0; c < static_cast<int>(kQuestFieldCount); ++c)
         width += isColumnHidden(c) ? 0 : columnWidth(c);
     return width;
+}
+
+bool StringGrid::mayLeaveFor(const QModelIndex& target) {
+    return !target.isValid() || target.row() + 1 == row_ || !leaveRowGuard_ || leaveRowGuard_();
+}
+
+// The guard is asked before the row changes, so that nothing moves when the answer is no.
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+    if (!mayLeaveFor(indexAt(event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void StringGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::NoButton && !mayLeaveFor(indexAt(event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    static const std::pair<int, CursorAction> moves[] = {
+        {Qt::Key_Up, MoveUp},   {Qt::Key_Down, MoveDown},     {Qt::Key_Home, MoveHome},
+        {Qt::Key_End, MoveEnd}, {Qt::Key_PageUp, MovePageUp}, {Qt::Key_PageDown, MovePageDown}};
+    for (const auto& [key, action] : moves)
+        if (event->key() == key && !mayLeaveFor(moveCursor(action, event->modifiers()))) {
+            event->accept();
+            return;
+        }
+    QTableView::keyPressEvent(event);
+}
+
+void StringGrid::keyboardSearch(const QString& search) {
+    if (leaveRowGuard_ && !leaveRowGuard_())
+        return;
+    QTableView::keyboardSearch(search);
 }
 
 bool StringGrid::viewportEvent(QEvent* event) {

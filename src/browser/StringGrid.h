@@ -7,6 +7,7 @@
 
 #include <QTableView>
 #include <array>
+#include <functional>
 
 namespace korvane {
 
@@ -49,16 +50,24 @@ public:
     // The width that shows every column whole.
     int wholeWidth() const;
 
+    // Asked before the user's mouse or keys move to another row; false keeps the row on show.
+    void setLeaveRowGuard(std::function<bool()> guard) { leaveRowGuard_ = std::move(guard); }
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void SelectCell(int column, int row);
     void MouseMove();
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void currentRowChanged(const QModelIndex& current);
     void restoreCurrentRow();
+    bool mayLeaveFor(const QModelIndex& target);
 
     GridModel* model_;
     int row_ = 0;
@@ -66,6 +75,7 @@ private:
     bool sizing_ = false; // the program, not the user, is resizing columns
     std::array<int, kQuestFieldCount> fitted_{};
     std::array<int, kQuestFieldCount> userWidths_{};
+    std::function<bool()> leaveRowGuard_;
 };
 
 } // namespace korvane

@@ -5,7 +5,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextLayout>
 
 namespace korvane {
 
@@ -19,24 +18,11 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent) {
     document()->documentLayout()->setPaintDevice(nullptr);
 }
 
-QStringList TextView::displayLines() const {
+QStringList TextView::typedLines() const {
     QStringList lines;
-    QAbstractTextDocumentLayout* layout = document()->documentLayout();
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        // Laying out a block on demand: the view lays out lazily only what it has shown.
-        layout->blockBoundingRect(block);
-        const QTextLayout* lineLayout = block.layout();
-        const int count = lineLayout ? lineLayout->lineCount() : 0;
-        if (count <= 1) {
-            lines << text;
-            continue;
-        }
-        for (int i = 0; i < count; ++i) {
-            const QTextLine line = lineLayout->lineAt(i);
-            lines << text.mid(line.textStart(), line.textLength());
-        }
-    }
+    // Shift+Enter breaks a line inside a paragraph: a line the player ended, too.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        lines << block.text().split(QChar::LineSeparator);
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

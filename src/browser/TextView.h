@@ -1,6 +1,6 @@
 #pragma once
-// A multi-line text view that wraps at its edge. Its lines are the lines as displayed: a long
-// line that the view wraps counts as several, as the stores keep them.
+// A multi-line text view that wraps at its edge. Its lines are the lines as typed: a line ends
+// where Enter was pressed, however the view wraps it on the screen.
 
 #include <QPlainTextEdit>
 #include <string>
@@ -13,13 +13,15 @@ class TextView : public QPlainTextEdit {
 public:
     explicit TextView(QWidget* parent = nullptr);
 
-    // Display lines; an empty last line (text ending in a line break) is not one, and a view
+    // The typed lines; an empty last line (text ending in a line break) is not one, and a view
     // without text has none.
-    QStringList displayLines() const;
+    QStringList typedLines() const;
 
     // Shows the lines, each whole; the view then counts as unchanged until its text differs.
     void setLines(const std::vector<std::string>& cp932Lines);
     bool changedByUser() const;
+    // The text as it stands counts as unchanged: it was saved, or is about to be thrown away.
+    void forgetTyping() { shown_ = toPlainText(); }
     void scrollToFirstLine();
 
 signals:

@@ -11,4 +11,11 @@ namespace korvane {
 // for yes.
 bool confirm(const QString& question, QWidget* parent);
 
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+// The question before typed text that is not saved would be thrown away: "保存" (the default),
+// "破棄", or "キャンセル", which Esc and closing the box also answer and which leaves everything as
+// it is.
+UnsavedAnswer askAboutUnsaved(const QString& question, QWidget* parent);
+
 } // namespace korvane

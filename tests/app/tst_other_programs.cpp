@@ -119,8 +119,11 @@ void OtherProgramsTest::outsideChangeBeforeAnEdit() {
     else
         QCOMPARE(f.detail().number, shown.number);
 
-    // Taking the offer reads the files again: the window shows the other program's version.
-    f.answerer.setAnswers(asks ? QStringList{kYes, kYes} : QStringList{kYes});
+    // Taking the offer reads the files again: the window shows the other program's version. A new
+    // quest asks first what to do with what the pane still holds.
+    f.answerer.setAnswers(asks            ? QStringList{kYes, kYes}
+                          : edit == "add" ? QStringList{QStringLiteral("破棄"), kYes}
+                                          : QStringList{kYes});
     run();
     QCOMPARE(snapshot(f.dir->path()), before);
     QVERIFY(!f.get<QWidget>("ScrollBox2")->isVisible());

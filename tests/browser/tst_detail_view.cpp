@@ -108,8 +108,11 @@ void DetailViewTest::clickingTheRowOnShowKeepsUnsavedTyping() {
 void DetailViewTest::markerRedrawsAndDiscardsTyping() {
     auto* memo = child<TextView>(*form, "Memo3");
     typeInto(memo, "書きかけ");
-    // Picking a progress option refills the grid, which sets the marker with row 1 still current.
+    // Picking a progress option refills the grid, which sets the marker with row 1 still current;
+    // the typing goes only once the player says so.
+    answerer.setAnswer(QStringLiteral("破棄"));
     click(child<RadioGroup>(*form, "RadioGroup1")->button(4));
+    QCOMPARE(answerer.texts(), QStringList{"クエスト 0001 のメモは保存していません。保存しますか？"});
     QCOMPARE(grid->Row(), 1);
     QCOMPARE(memo->toPlainText(), "メモ一\n");
     QCOMPARE(child<QLabel>(*form, "Label1")->text(), "ウィンダス");

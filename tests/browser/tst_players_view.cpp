@@ -1,6 +1,7 @@
 // What the player sees of progress and can do by key: the status bar's counts, the overview, the
 // keys, columns that fit, and a window that remembers how it was left.
 
+#include "app/Application.h"
 #include "browser/ProgressDialog.h"
 #include "support/Fixture.h"
 #include "support/Sjis.h"
@@ -46,6 +47,7 @@ private slots:
     void cleanup() { f.close(); }
     void countsFollowFiltersSearchesAndEdits();
     void overviewCountsAndFiltersByDoubleClick();
+    void errorsReachTheErrorBoxAndTheWindowStays();
     void tabLeavesTheGridAndKeysReachTheButtons();
     void windowRemembersHowItWasLeft();
 
@@ -108,6 +110,47 @@ void PlayersViewTest::overviewCountsAndFiltersByDoubleClick() {
     QCOMPARE(f.dropDown("ComboBox1")->Text(), "ジュノ");
     QCOMPARE(f.dropDown("ComboBox2")->Text(), "ジュノ港");
     QCOMPARE(listedNumbers(f.grid()), (QStringList{"0003", "0004"}));
+}
+
+// Double-clicks the overview's row of nation n (and of its area a, when given).
+void doubleClickOverviewRow(int n, int a = -1) {
+    onNextDialog([=](ProgressDialog* dialog) {
+        QTreeWidget* tree = dialog->tree();
+        QTreeWidgetItem* item = a < 0 ? tree->topLevelItem(n) : tree->topLevelItem(n)->child(a);
+        tree->scrollToItem(item);
+        QTRY_VERIFY(tree->visualItemRect(item).isValid());
+        const QPoint at = tree->visualItemRect(item).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    });
+}
+
+void PlayersViewTest::errorsReachTheErrorBoxAndTheWindowStays() {
+    // A line too short for the flags loads, and stops a refill that reads them.
+    DataSet data = quests();
+    data.table->push_back("0008,ジュノ,ジュノ港");
+    f.open(data);
+    click(f.get<RadioGroup>("RadioGroup1")->button(1)); // Offered
+    doubleClickOverviewRow(2);                          // ジュノ
+    click(f.button("Button12"));
+    QCOMPARE(f.answerer.texts(), QStringList(2, "リストのインデックスが範囲を超えています (6)."));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(f.form->isVisible());
+
+    // An error that escapes every handler still reaches the error box, and the window stays.
+    QTimer::singleShot(0, f.form.get(), [] { throw KorvaneError(QStringLiteral("逃げたエラー")); });
+    QTRY_COMPARE(f.answerer.texts().size(), 3);
+    QCOMPARE(f.answerer.texts().last(), "逃げたエラー.");
+    QCOMPARE(static_cast<Application*>(qApp)->takeEscapes(), 1); // counted, so a test would fail
+    QVERIFY(f.form->isVisible());
+
+    // An area of the table that the area list does not hold shows exactly its quests.
+    click(f.get<RadioGroup>("RadioGroup1")->button(4));
+    QCOMPARE(f.answerer.texts().size(), 3);
+    doubleClickOverviewRow(3, 0); // 手入力の国, （地域なし）
+    click(f.button("Button12"));
+    QCOMPARE(listedNumbers(f.grid()), QStringList{"0007"});
+    QCOMPARE(f.dropDown("ComboBox2")->Text(), "（地域なし）");
 }
 
 void PlayersViewTest::tabLeavesTheGridAndKeysReachTheButtons() {

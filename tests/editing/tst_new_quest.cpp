@@ -131,7 +131,9 @@ void NewQuestTest::cancelShowsTheCurrentQuestAgain() {
     QCOMPARE(f.detail().content, "");
     typeInto(f.text("RichEdit1"), "書きかけ");
     const auto before = snapshot(f.dir->path());
+    f.answerer.setAnswer(QStringLiteral("破棄")); // asked first, as something was typed
     click(f.button("Button7"));
+    QCOMPARE(f.answerer.texts().size(), 1);
     QCOMPARE(f.detail().content, "三の内容\n");
     QCOMPARE(f.detail().memo, "三のメモ\n");
     QCOMPARE(snapshot(f.dir->path()), before);
