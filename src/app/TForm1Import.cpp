@@ -24,7 +24,8 @@ void TForm1::Button13Click() {
     if (preview.exec() != QDialog::Accepted)
         return;
     const std::string shown = numberOnShow();
-    showingStored([&] { applyImport(questData(), *theirs); },
+    const std::set<std::string> leftOut = preview.leftOut();
+    showingStored([&] { applyImport(questData(), *theirs, leftOut); },
                   [&] {
                       closeEditPane();
                       std::vector<QuestRecord> rows; // the import may bring nations the columns must fit

@@ -2,7 +2,9 @@
 
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/LineFile.h"
 #include "store/Numbers.h"
+#include "store/UiText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,32 +51,37 @@ bool sameLines(std::span<const std::string> a, std::span<const std::string> b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
-bool sameText(const TextStore& mine, const TextStore& theirs, const std::string& number) {
-    return sameLines(linesIn(mine, mine.range(number)), linesIn(theirs, theirs.range(number)));
-}
-
 // The fields a quest in both sets takes; empty when the table line stays as it is.
-QStringList changedFields(const QuestRecord& mine, const QuestRecord& theirs) {
-    QStringList changed;
+std::vector<ImportedChange> changedFields(const QuestRecord& mine, const QuestRecord& theirs) {
+    std::vector<ImportedChange> changed;
     for (std::size_t k = 0; k < std::size(kTaken); ++k)
         if (mine[kTaken[k]] != theirs[kTaken[k]])
-            changed << kTakenNames[k];
+            changed.push_back({kTakenNames[k], mine[kTaken[k]], theirs[kTaken[k]], false});
     return changed;
 }
 
-ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& ours, const Index& other) {
+// A text that changes, by its count of lines.
+void addTextChange(std::vector<ImportedChange>& changes, const QString& what, const TextStore& mine,
+                   const TextStore& theirs, const std::string& number) {
+    const auto a = linesIn(mine, mine.range(number)), b = linesIn(theirs, theirs.range(number));
+    if (!sameLines(a, b))
+        changes.push_back({what, std::to_string(a.size()), std::to_string(b.size()), true});
+}
+
+ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& ours, const Index& other,
+                       const std::set<std::string>& leftOut) {
     Lines merged;
     merged.reserve(mine.lines().size() + theirs.lines().size());
     for (std::size_t i = 0; i < mine.lines().size(); ++i) {
         const std::string& line = mine.lines()[i];
         QuestRecord record = splitQuestRecord(line);
         const auto match = other.find(record[kNumber]);
-        if (match == other.end() || ours.at(record[kNumber]) != i) {
+        if (match == other.end() || ours.at(record[kNumber]) != i || leftOut.contains(record[kNumber])) {
             merged.push_back(line);
             continue;
         }
         const QuestRecord incoming = splitQuestRecord(theirs.lines()[match->second]);
-        if (changedFields(record, incoming).isEmpty()) {
+        if (changedFields(record, incoming).empty()) {
             merged.push_back(line); // byte for byte
             continue;
         }
@@ -84,7 +91,8 @@ ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& 
     }
     for (std::size_t j = 0; j < theirs.lines().size(); ++j) {
         QuestRecord record = splitQuestRecord(theirs.lines()[j]);
-        if (ours.contains(record[kNumber]) || other.at(record[kNumber]) != j)
+        if (ours.contains(record[kNumber]) || other.at(record[kNumber]) != j ||
+            leftOut.contains(record[kNumber]))
             continue;
         for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
             record[flag].assign(1, '0');
@@ -96,8 +104,10 @@ ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& 
     return {&mine, 0, mine.lines().size(), std::move(sorted).release(), true};
 }
 
-// Each number's lines of the other store take the place of the player's lines of that number.
-ListChange textChange(TextStore& mine, TextStore& theirs, const std::vector<std::string>& numbers) {
+// Each number's lines of the other store take the place of the player's lines of that number; for
+// memos (keepMine), only where the player has none.
+ListChange textChange(TextStore& mine, TextStore& theirs, const std::vector<std::string>& numbers,
+                      bool keepMine = false) {
     ListChange change;
     change.list = &mine;
     change.keepsOrder = true;
@@ -107,7 +117,8 @@ ListChange textChange(TextStore& mine, TextStore& theirs, const std::vector<std:
         const auto [theirFirst, theirCount] = theirs.range(number, fromTheirs);
         fromMine = first + count;
         fromTheirs = theirFirst + theirCount; // the lines before it are taken, so never looked at again
-        if (sameLines(linesIn(mine, {first, count}), linesIn(theirs, {theirFirst, theirCount})))
+        if ((keepMine && count > 0) ||
+            sameLines(linesIn(mine, {first, count}), linesIn(theirs, {theirFirst, theirCount})))
             continue;
         Lines taken;
         taken.reserve(theirCount);
@@ -136,13 +147,21 @@ std::unique_ptr<ImportSet> readImportSet(const QString& folder) {
     std::vector<QuestRecord> rows;
     if (!set->table.load(rows))
         throw errors::cannotOpen(set->table.path());
+    QStringList tooHigh;
+    for (const QuestRecord& row : rows)
+        if (parseInteger(row[kNumber]).value_or(0) > kMaxQuestNumber)
+            tooHigh << toUi(row[kNumber]);
+    if (!tooHigh.isEmpty())
+        throw KorvaneError(QStringLiteral("クエスト番号は %1 までです。取り込めない番号: %2")
+                               .arg(kMaxQuestNumber)
+                               .arg(tooHigh.join(QStringLiteral("、"))));
     if (!set->content.load())
         throw errors::cannotOpen(set->content.path());
     if (!set->reward.load())
         throw errors::cannotOpen(set->reward.path());
     QFile memo(set->memo.path());
-    if (memo.exists() && (QFileInfo(memo).isDir() || !memo.open(QIODevice::ReadOnly)))
-        throw errors::cannotOpen(set->memo.path());
+    if (memo.exists())
+        openToRead(memo); // read only when the import writes, but refused now when it cannot be
     return set;
 }
 
@@ -153,22 +172,30 @@ ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
         const auto match = other.find(number);
         const QuestRecord record = splitQuestRecord(mine.table.lines()[line]);
         if (match == other.end()) {
-            preview.quests.push_back({number, record[kName], ImportKind::KeptMine, {}});
+            preview.quests.push_back({number, record[kName], ImportKind::KeptMine, {}, {}, false});
             continue;
         }
         const QuestRecord incoming = splitQuestRecord(theirs.table.lines()[match->second]);
-        QStringList changes = changedFields(record, incoming);
-        if (!sameText(mine.content, theirs.content, number))
-            changes << QStringLiteral("内容");
-        if (!sameText(mine.reward, theirs.reward, number))
-            changes << QStringLiteral("報酬");
-        const ImportKind kind = changes.isEmpty() ? ImportKind::Unchanged : ImportKind::Changed;
-        preview.quests.push_back({number, incoming[kName], kind, std::move(changes)});
+        std::vector<ImportedChange> details = changedFields(record, incoming);
+        addTextChange(details, QStringLiteral("内容"), mine.content, theirs.content, number);
+        addTextChange(details, QStringLiteral("報酬"), mine.reward, theirs.reward, number);
+        ImportedQuest quest{
+            number, incoming[kName], details.empty() ? ImportKind::Unchanged : ImportKind::Changed, {}, {},
+            false};
+        for (const ImportedChange& change : details)
+            quest.changes << change.what;
+        quest.renamed = record[kName] != incoming[kName];
+        quest.details = std::move(details);
+        preview.quests.push_back(std::move(quest));
     }
     for (const auto& [number, line] : other)
         if (!ours.contains(number))
-            preview.quests.push_back(
-                {number, splitQuestRecord(theirs.table.lines()[line])[kName], ImportKind::Added, {}});
+            preview.quests.push_back({number,
+                                      splitQuestRecord(theirs.table.lines()[line])[kName],
+                                      ImportKind::Added,
+                                      {},
+                                      {},
+                                      false});
     std::sort(preview.quests.begin(), preview.quests.end(),
               [](const ImportedQuest& a, const ImportedQuest& b) {
                   const int x = parseInteger(a.number).value_or(0), y = parseInteger(b.number).value_or(0);
@@ -183,17 +210,19 @@ ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
     return preview;
 }
 
-void applyImport(const QuestData& mine, ImportSet& theirs) {
+void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::string>& leftOut) {
     const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
-    std::vector<std::string> added;
-    const std::vector<std::string> numbers = storeNumbers(other);
+    std::vector<std::string> numbers, added;
+    for (const std::string& number : storeNumbers(other))
+        if (!leftOut.contains(number))
+            numbers.push_back(number);
     for (const std::string& number : numbers)
         if (!ours.contains(number))
             added.push_back(number);
     const auto make = [&](std::size_t step) -> ListChange {
         switch (step) {
         case 0:
-            return tableChange(mine.table, theirs.table, ours, other);
+            return tableChange(mine.table, theirs.table, ours, other, leftOut);
         case 1: {
             ListChange change = textChange(mine.content, theirs.content, numbers);
             theirs.content.lines().assign({}); // taken: let it go before the list is rebuilt
@@ -205,12 +234,12 @@ void applyImport(const QuestData& mine, ImportSet& theirs) {
             return change;
         }
         default:
-            theirs.memo.load();                               // read only now, with the other stores gone
-            return textChange(mine.memo, theirs.memo, added); // a memo only where the player had none
+            theirs.memo.load(); // read only now, with the other stores gone
+            return textChange(mine.memo, theirs.memo, added, true); // a memo only where the player has none
         }
     };
     try {
-        commitEach({&mine.table, &mine.content, &mine.reward, &mine.memo}, make);
+        commitEach({&mine.table, &mine.content, &mine.reward, &mine.memo}, make, {.backupEveryFile = true});
     } catch (const PartlySavedError&) {
         mine.table.raiseMaxQuestNo(highestNumber(mine.table)); // the table holds the import
         throw;

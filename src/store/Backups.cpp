@@ -1,19 +1,22 @@
 #include "Backups.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
 namespace {
+
+QString failure; // the last backup that could not be kept
 
 QString folderOf(const QFileInfo& file) {
     return file.absoluteDir().filePath(kBackupFolder);
@@ -28,11 +31,13 @@ QString extensionOf(const QFileInfo& file) {
 }
 
 QString nameAt(const QFileInfo& file, const QDateTime& time) {
-    return stemOf(file) + time.toString(QStringLiteral("_yyyyMMdd-HHmmss-zzz")) + extensionOf(file);
+    return stemOf(file) + time.toUTC().toString(QStringLiteral("_yyyyMMdd-HHmmss-zzz")) + extensionOf(file);
 }
 
-void reportOnce(const QString& path, const char* why) {
+void reportFailure(const QString& path, const char* why) {
     static bool reported = false;
+    failure = QStringLiteral("%1 のバックアップを作れません (%2)")
+                  .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(why));
     if (reported)
         return;
     reported = true;
@@ -53,35 +58,69 @@ bool makeFolder(const QString& folder, const QString& dataFolder) {
     return true;
 }
 
-void prune(const QFileInfo& file) {
-    const QStringList kept = backupsOf(file.absoluteFilePath());
-    for (qsizetype i = 0; i + kBackupsKept < kept.size(); ++i)
-        QFile::remove(kept[i]);
+std::int64_t nowNs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
-} // namespace
-
-QStringList backupsOf(const QString& path) {
-    const QFileInfo file(path);
+// The versions named as backups of the file, with when each was made: a backup is made by a link
+// (or a copy), which sets its change time.
+std::vector<KeptVersion> versionsOf(const QFileInfo& file) {
     const QRegularExpression name(
         QStringLiteral("^%1_\\d{8}-\\d{6}-\\d{3}%2$")
             .arg(QRegularExpression::escape(stemOf(file)), QRegularExpression::escape(extensionOf(file))));
     const QDir folder(folderOf(file));
+    std::vector<KeptVersion> versions;
+    for (const QString& entry : folder.entryList(QDir::Files, QDir::Name)) {
+        struct stat st {};
+        const QString path = folder.filePath(entry);
+        if (name.match(entry).hasMatch() && ::stat(QFile::encodeName(path).constData(), &st) == 0)
+            versions.push_back(
+                {path, static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec});
+    }
+    return versions;
+}
+
+// Oldest first. One made after now was made by a clock that ran ahead: older than any other.
+void sortByMade(std::vector<KeptVersion>& versions, std::int64_t now) {
+    const auto made = [now](const KeptVersion& v) { return v.madeNs > now ? INT64_MIN : v.madeNs; };
+    std::stable_sort(versions.begin(), versions.end(), [&](const KeptVersion& a, const KeptVersion& b) {
+        return made(a) != made(b) ? made(a) < made(b) : a.path < b.path;
+    });
+}
+
+} // namespace
+
+QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep) {
+    sortByMade(versions, nowNs);
+    QStringList gone;
+    for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < versions.size(); ++i)
+        gone << versions[i].path;
+    return gone;
+}
+
+QString lastBackupFailure() {
+    return failure;
+}
+
+QStringList backupsOf(const QString& path) {
+    std::vector<KeptVersion> versions = versionsOf(QFileInfo(path));
+    sortByMade(versions, nowNs());
     QStringList out;
-    for (const QString& entry : folder.entryList(QDir::Files, QDir::Name))
-        if (name.match(entry).hasMatch())
-            out << folder.filePath(entry);
+    for (const KeptVersion& version : versions)
+        out << version.path;
     return out;
 }
 
-void keepBackup(const QString& path) {
+void keepBackup(const QString& path, const QDateTime& editTime) {
     const QFileInfo file(path);
     const QString folder = folderOf(file);
     if (!makeFolder(folder, file.absolutePath())) {
-        reportOnce(path, "the backup folder cannot be made");
+        reportFailure(path, "the backup folder cannot be made");
         return;
     }
-    QDateTime time = QDateTime::currentDateTime();
+    QDateTime time = editTime;
     QString target = QDir(folder).filePath(nameAt(file, time));
     while (QFileInfo::exists(target)) {
         time = time.addMSecs(1);
@@ -93,11 +132,13 @@ void keepBackup(const QString& path) {
     if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) != 0) {
         const int linkError = errno;
         if (!QFile::copy(path, target)) {
-            reportOnce(path, std::strerror(linkError));
+            reportFailure(path, std::strerror(linkError));
             return;
         }
     }
-    prune(file);
+    failure.clear();
+    for (const QString& old : versionsToRemove(versionsOf(file), nowNs(), kBackupsKept))
+        QFile::remove(old);
 }
 
 } // namespace korvane

@@ -1,20 +1,37 @@
 #pragma once
 // The safety net for the user's own mistakes: before a data file is replaced, its old version is
 // kept in the folder "backup" beside it, as a hard link (no copy), under a name that tells when it
-// was replaced: クエストメモ_20261208-214118-123.txt. The last five versions of each file stay.
+// was replaced, in UTC: クエストメモ_20261208-214118-123.txt. The backups of one edit share that
+// time. The last five versions of each file stay, the newest by the time each was made, so that a
+// change of time zone, daylight saving or a clock that once ran ahead never costs the newest ones.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 namespace korvane {
 
 constexpr int kBackupsKept = 5;
 inline const QString kBackupFolder = QStringLiteral("backup");
 
-// Never stops a save: a backup that cannot be kept is said once on standard error.
-void keepBackup(const QString& path);
+// Never stops a save: a backup that cannot be kept is said once on standard error, and the last
+// failure stays until a backup is kept again (lastBackupFailure).
+void keepBackup(const QString& path, const QDateTime& editTime = QDateTime::currentDateTimeUtc());
 
-// The versions kept of the file at path, oldest first, as full paths.
+// Why the last backup could not be kept, naming the file; empty once a backup was kept again.
+QString lastBackupFailure();
+
+// The versions kept of the file at path, oldest first by the time each was made, as full paths.
 QStringList backupsOf(const QString& path);
+
+struct KeptVersion {
+    QString path;
+    std::int64_t madeNs; // when it was made, as the file system recorded it
+};
+// Which versions go so that the newest `keep` stay. One made after now was made by a clock that ran
+// ahead: it counts as older than any other.
+QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep);
 
 } // namespace korvane

@@ -39,6 +39,16 @@ KorvaneError cannotOpen(const QString& path) {
     return KorvaneError(QStringLiteral("ファイル %1 は開けません").arg(QDir::toNativeSeparators(path)));
 }
 
+KorvaneError notRegular(const QString& path) {
+    return KorvaneError(QStringLiteral("ファイル %1 は通常のファイルではないため、開けません")
+                            .arg(QDir::toNativeSeparators(path)));
+}
+
+KorvaneError changedOutside(const QString& path) {
+    return KorvaneError(QStringLiteral("ファイル %1 は Korvane の外で変更されたため、書き込んでいません")
+                            .arg(QDir::toNativeSeparators(path)));
+}
+
 KorvaneError cannotCreate(const QString& path) {
     return KorvaneError(QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)));
 }

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvane {
 namespace {
@@ -38,13 +40,28 @@ std::int64_t sameTimeWindow(std::int64_t modified) {
 std::optional<std::uint64_t> hashOfFile(const QString& path) {
     QFile file(path);
     ContentHash hash;
-    if (!file.open(QIODevice::ReadOnly) ||
+    if (openRegular(file) != Opened::Yes ||
         !readInPieces(file, [&hash](std::string_view piece) { hash.add(piece); }))
         return std::nullopt;
     return hash.value();
 }
 
 } // namespace
+
+Opened openRegular(QFile& file) {
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO ? Opened::NotRegular : Opened::CannotOpen; // ENXIO: a socket
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        return folder ? Opened::CannotOpen : Opened::NotRegular;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? Opened::Yes
+                                                                            : Opened::CannotOpen;
+}
 
 bool readInPieces(QIODevice& file, const std::function<void(std::string_view)>& take) {
     std::string chunk(std::size_t{1} << 20, '\0');
@@ -75,6 +92,7 @@ FileStamp FileStamp::of(const struct stat& st, std::optional<std::uint64_t> hash
     stamp.inode_ = st.st_ino;
     stamp.size_ = st.st_size;
     stamp.modifiedNs_ = nanoseconds(st.st_mtim);
+    stamp.changedNs_ = nanoseconds(st.st_ctim);
     stamp.hash_ = hash;
     return stamp;
 }
@@ -97,7 +115,7 @@ FileStamp FileStamp::take(const QString& path) {
 
 bool FileStamp::sameIdentity(const struct stat& st) const {
     return inode_ != 0 && st.st_ino == inode_ && st.st_dev == device_ && st.st_size == size_ &&
-           nanoseconds(st.st_mtim) == modifiedNs_;
+           nanoseconds(st.st_mtim) == modifiedNs_ && nanoseconds(st.st_ctim) == changedNs_;
 }
 
 bool FileStamp::matches(const QString& path) const {

@@ -1,7 +1,7 @@
 #pragma once
 // What a data file held when this copy last read or wrote it, enough to tell reliably whether
-// another program changed it since: the file's identity (device and inode), its size and its
-// modification time to the nanosecond. A write in the same clock tick as the stamp could leave
+// another program changed it since: the file's identity (device and inode), its size, and its
+// modification and change times to the nanosecond. A write in the same clock tick as the stamp could leave
 // all of these alike, so a stamp taken while the modification time is that recent also keeps a
 // hash of the content, and the check then reads the file.
 
@@ -11,10 +11,17 @@
 #include <optional>
 #include <string_view>
 
+class QFile;
 class QIODevice;
 struct stat;
 
 namespace korvane {
+
+// Opens file (its name already set) for reading without ever blocking: only a regular file, or a
+// link to one, is opened. A pipe, a device or a socket in a file's place would hang the window or
+// never end.
+enum class Opened { Yes, CannotOpen, NotRegular };
+Opened openRegular(QFile& file);
 
 // Reads an open file to its end in pieces of a megabyte, handing each to take; false when a read
 // fails. The one loop by which whole files are read.
@@ -65,7 +72,8 @@ private:
 
     bool exists_ = false;
     std::uint64_t device_ = 0, inode_ = 0;
-    std::int64_t size_ = 0, modifiedNs_ = 0;
+    // A program can put a modification time back, but not the inode's change time.
+    std::int64_t size_ = 0, modifiedNs_ = 0, changedNs_ = 0;
     std::optional<std::uint64_t> hash_; // only when the modification time was too recent to tell
 };
 

@@ -99,7 +99,8 @@ private:
 
 bool sameState(const struct stat& a, const struct stat& b) {
     return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
-           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
+           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
 // Reads the file once, handing each piece to take, and gives the stamp of what was read. When
@@ -109,8 +110,7 @@ FileStamp readPieces(const QString& path, bool stamped, const std::function<void
                      const std::function<void()>& restart) {
     for (int attempt = 1;; ++attempt) {
         QFile file(path);
-        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-            throw errors::cannotOpen(path);
+        openToRead(file);
         struct stat before {};
         ::fstat(file.handle(), &before);
         const bool hashed = stamped && FileStamp::tooRecent(before); // a hash only for a stamp asked for
@@ -133,6 +133,18 @@ FileStamp readPieces(const QString& path, bool stamped, const std::function<void
 }
 
 } // namespace
+
+void openToRead(QFile& file) {
+    switch (openRegular(file)) {
+    case Opened::Yes:
+        return;
+    case Opened::NotRegular:
+        throw errors::notRegular(file.fileName());
+    case Opened::CannotOpen:
+        break;
+    }
+    throw errors::cannotOpen(file.fileName());
+}
 
 Lines splitLines(std::string_view content) {
     LineSplitter splitter;
@@ -162,19 +174,6 @@ Lines readLines(const QString& path, FileStamp* stamp) {
     return splitter->finish();
 }
 
-std::string joinLines(const Lines& lines) {
-    std::size_t total = 0;
-    for (const auto& line : lines)
-        total += line.size() + 2;
-    std::string out;
-    out.reserve(total);
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
-
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options) {
     struct stat old {};
@@ -193,7 +192,7 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fil
         return false;
     stampSafelyPast(file.handle());
     if (replacing && options.keepBackup)
-        keepBackup(path);
+        keepBackup(path, options.editTime);
     if (!file.commit())
         return false;
     syncFolderOf(path);

@@ -5,6 +5,8 @@
 
 #include "FileStamp.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <functional>
@@ -16,13 +18,18 @@ namespace korvane {
 
 using Lines = std::vector<std::string>;
 
+// Opens file (its name set) for reading: a regular file only, never blocking. Throws "ファイル %s は
+// 開けません", or "ファイル %s は通常のファイルではありません" for a pipe, a device or a socket.
+void openToRead(QFile& file);
+
 // Throws "ファイル %s は開けません" when the file cannot be read. stamp, when given, receives what
 // the file held as it was read (read again when another program was writing it meanwhile).
 std::string readFile(const QString& path, FileStamp* stamp = nullptr);
 Lines readLines(const QString& path, FileStamp* stamp = nullptr);
 
 struct WriteOptions {
-    bool keepBackup = false; // the old version goes to the backup folder first
+    bool keepBackup = false;                              // the old version goes to the backup folder first
+    QDateTime editTime = QDateTime::currentDateTimeUtc(); // in the backup's name: one for an edit's files
 };
 
 // Throws "ファイル %s を作成できません" when the file cannot be written; the file then keeps its
@@ -39,9 +46,6 @@ inline FileStamp writeLines(const QString& path, const Lines& lines, const Write
 // when any step fails, when the file is marked read-only, or when the owner cannot be kept.
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options = {});
-
-// The bytes writeLines would write.
-std::string joinLines(const Lines& lines);
 
 // Splits whole-file content into lines by the reading rule above.
 Lines splitLines(std::string_view content);

@@ -4,21 +4,30 @@
 
 namespace korvane {
 
-void commitEach(const std::vector<StoredList*>& lists, const std::function<ListChange(std::size_t)>& make) {
+void commitEach(const std::vector<StoredList*>& lists, const std::function<ListChange(std::size_t)>& make,
+                const CommitOptions& options) {
     for (const StoredList* list : lists)
         list->requireWritable();
+    const QDateTime editTime = QDateTime::currentDateTimeUtc();
     QStringList saved;
+    const auto stopped = [&](std::size_t i, const KorvaneError& cause) {
+        QStringList unsaved;
+        for (std::size_t j = i; j < lists.size(); ++j)
+            unsaved << lists[j]->path();
+        return PartlySavedError(cause, saved, unsaved);
+    };
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        ListChange change = make(i);
+        ListChange change;
         try {
-            change.list->write(change.ranges);
+            // Another program may have written this file while the ones before it were written.
+            if (i > 0 && !lists[i]->unchangedOnDisk())
+                throw errors::changedOutside(lists[i]->path());
+            change = make(i);
+            change.list->write(change.ranges, editTime, options.backupEveryFile);
         } catch (const KorvaneError& error) {
             if (saved.isEmpty())
                 throw;
-            QStringList unsaved;
-            for (std::size_t j = i; j < lists.size(); ++j)
-                unsaved << lists[j]->path();
-            throw PartlySavedError(error, saved, unsaved);
+            throw stopped(i, error);
         }
         change.list->lines().replace(std::move(change.ranges), change.keepsOrder);
         saved << change.list->path();

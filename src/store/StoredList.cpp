@@ -32,7 +32,7 @@ void StoredList::requireWritable() const {
         throw FileChangedError(path_);
 }
 
-void StoredList::write(const std::vector<LineRange>& ranges) {
+void StoredList::write(const std::vector<LineRange>& ranges, const QDateTime& editTime, bool backupAlways) {
     const std::span<const std::string> all(lines_.lines());
     std::vector<std::span<const std::string>> pieces;
     pieces.reserve(2 * ranges.size() + 1);
@@ -48,7 +48,7 @@ void StoredList::write(const std::vector<LineRange>& ranges) {
         done = range.first + range.count;
     }
     pieces.push_back(all.subspan(done));
-    stamp_ = writeLines(path_, pieces, {.keepBackup = !same});
+    stamp_ = writeLines(path_, pieces, {.keepBackup = backupAlways || !same, .editTime = editTime});
     fileIsList_ = true;
 }
 

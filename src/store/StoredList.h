@@ -7,6 +7,7 @@
 #include "FileStamp.h"
 #include "LineList.h"
 
+#include <QDateTime>
 #include <QString>
 #include <initializer_list>
 
@@ -41,9 +42,9 @@ public:
     void requireWritable() const;
 
     // Writes the file whole with each range's lines given way to its insert, keeping a backup of
-    // the old file unless the new one holds the same lines; the list itself is not touched.
-    // Throws "ファイル %s を作成できません".
-    void write(const std::vector<LineRange>& ranges);
+    // the old file (named with editTime) unless the new one holds the same lines and backupAlways
+    // is false; the list itself is not touched. Throws "ファイル %s を作成できません".
+    void write(const std::vector<LineRange>& ranges, const QDateTime& editTime, bool backupAlways = false);
 
 private:
     QString path_;

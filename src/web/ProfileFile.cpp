@@ -1,6 +1,7 @@
 #include "ProfileFile.h"
 
 #include "store/Errors.h"
+#include "store/FileStamp.h"
 #include "store/LineFile.h"
 
 #include <QFile>
@@ -100,7 +101,7 @@ Place find(const std::vector<RawLine>& lines, std::string_view section, std::str
 
 std::optional<std::string> readProfileFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (openRegular(file) != Opened::Yes)
         return std::nullopt;
     return file.readAll().toStdString();
 }

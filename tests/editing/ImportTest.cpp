@@ -8,7 +8,10 @@
 #include "support/TempFiles.h"
 
 #include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -100,6 +103,111 @@ TEST_F(Import, MatchesByNumberAndKeepsMyProgress) {
     EXPECT_EQ(loaded.table.maxQuestNo(), 9);
     for (StoredList* list : loaded.lists())
         EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path())) << "memory is what the files hold";
+}
+
+TEST_F(Import, RulesThatKeepThePlayersData) {
+    struct Case {
+        const char* what;
+        std::function<void(Folder& mine, Folder& theirs)> setUp;
+        std::set<std::string> leftOut;
+        const char* refusal; // part of the message that refuses the set before anything is written
+        std::function<void(Folder& mine)> check;
+        std::function<void(Folder& theirs)> afterPreview = {};
+    };
+    const Case cases[] = {
+        {"a memo of mine under a number they add stays mine",
+         [](Folder& m, Folder&) {
+             m.write(files::kMemo, sjLines({"0001000私のメモ", "0004000先に書いたメモ"}));
+         },
+         {},
+         nullptr,
+         [](Folder& m) {
+             EXPECT_EQ(readBytes(m.path(files::kMemo)),
+                       sjLines({"0001000私のメモ", "0004000先に書いたメモ"}));
+         }},
+        {"a quest left out stays as it is, and one left out is not added",
+         [](Folder&, Folder&) {},
+         {"0001", "0004"},
+         nullptr,
+         [](Folder& m) {
+             const std::string table = readBytes(m.path(files::kQuestTable));
+             EXPECT_NE(table.find(test::sj("0001,ウィンダス,港,釣り,")), std::string::npos);
+             EXPECT_EQ(table.find("0004,"), std::string::npos);
+             EXPECT_EQ(readBytes(m.path(files::kContent)).find("0004000"), std::string::npos);
+             EXPECT_NE(readBytes(m.path(files::kContent)).find(test::sj("0001000古い釣り")),
+                       std::string::npos);
+             EXPECT_EQ(readBytes(m.path(files::kMemo)), sjLines({"0001000私のメモ", "0003000風車メモ"}));
+         }},
+        {"numbers past 9999 are named and refused",
+         [](Folder&, Folder& t) {
+             t.write(files::kQuestTable, sjLines({"0001,a,,b,c,d,0,0,0", "10000,a,,b,c,d,0,0,0"}));
+         },
+         {},
+         "取り込めない番号: 10000",
+         nullptr},
+        {"a pipe in a file's place is refused, never waited on",
+         [](Folder&, Folder& t) {
+             QFile::remove(t.path(files::kContent));
+             ::mkfifo(QFile::encodeName(t.path(files::kContent)).constData(), 0600);
+         },
+         {},
+         "通常のファイルではない",
+         nullptr},
+        {"a device in a file's place is refused, never read to its end",
+         [](Folder&, Folder& t) {
+             QFile::remove(t.path(files::kMemo));
+             QFile::link(QStringLiteral("/dev/zero"), t.path(files::kMemo));
+         },
+         {},
+         "通常のファイルではない",
+         nullptr},
+        {"their memo file gone when it is read: the message names what was saved",
+         [](Folder&, Folder&) {},
+         {},
+         nullptr,
+         [](Folder& m) {
+             EXPECT_EQ(readBytes(m.path(files::kMemo)), sjLines({"0001000私のメモ", "0003000風車メモ"}));
+         },
+         [](Folder& t) {
+             QFile::remove(t.path(files::kMemo));
+             QDir().mkdir(t.path(files::kMemo));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir().rmdir(theirs.path(files::kMemo));
+        for (const QString& name : {files::kContent, files::kMemo})
+            QFile::remove(theirs.path(name)); // a pipe left by the case before would block its rewriting
+        SetUp();
+        c.setUp(mine, theirs);
+        test::LoadedData loaded(mine.dir.path());
+        if (c.refusal) {
+            try {
+                readImportSet(theirs.dir.path());
+                ADD_FAILURE() << "not refused";
+            } catch (const KorvaneError& error) {
+                EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.refusal)))
+                    << error.message().toStdString();
+            }
+            continue;
+        }
+        auto set = readImportSet(theirs.dir.path());
+        if (c.afterPreview) {
+            c.afterPreview(theirs);
+            try {
+                applyImport(loaded.data(), *set, c.leftOut);
+                ADD_FAILURE() << "not stopped";
+            } catch (const PartlySavedError& error) {
+                EXPECT_EQ(error.saved(), test::dataFiles(mine.dir.path()).mid(0, 3));
+            }
+        } else {
+            applyImport(loaded.data(), *set, c.leftOut);
+        }
+        c.check(mine);
+        for (StoredList* list : loaded.lists())
+            EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path()))
+                << "memory is what the files hold";
+    }
 }
 
 TEST_F(Import, TextsComeInWhole) {

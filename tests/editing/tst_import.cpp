@@ -9,7 +9,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
 
@@ -64,6 +64,7 @@ private slots:
         other.reset();
     }
     void previewThenTakeIn();
+    void leftOutQuestsStayAsTheyAre();
     void nothingIsWrittenUnlessTaken();
 
 private:
@@ -77,13 +78,16 @@ void ImportTest::previewThenTakeIn() {
     QStringList rows;
     answerImport(other->path(), [&](ImportDialog* preview) {
         counts = preview->findChild<QLabel*>("ImportCounts")->text();
-        for (int i = 0; i < preview->list()->count(); ++i)
-            rows << preview->list()->item(i)->text();
+        const QAbstractItemModel* model = preview->list()->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            rows << model->index(i, 0).data().toString();
         click(preview->findChild<QPushButton*>("ImportTake"));
     });
     click(f.button("Button13"));
     QCOMPARE(counts, "追加 1　変更 1　変更なし 0　手元のみ 1");
-    QCOMPARE(rows, (QStringList{"0001　大物釣り　— 変更: クエスト、内容",
+    // Every change old → new; a new name is marked, as it may be another quest under the number.
+    QCOMPARE(rows, (QStringList{"⚠ 0001　大物釣り　— 変更: クエスト「釣り」→「大物釣り」、内容 1 行 → 1 行"
+                                "（名前が変わります。別のクエストかもしれません）",
                                 "0002　荷物　— 手元のみ（そのまま）", "0003　風車　— 追加"}));
     QCOMPARE(readUtf8Lines(f.table()), (Utf8Lines{"0001,ウィンダス,港,大物釣り,釣り人,なし,1,1,0",
                                                   "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,0,0",
@@ -91,10 +95,30 @@ void ImportTest::previewThenTakeIn() {
     QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0001000私のメモ"});
     QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0002", "0003"}));
     QCOMPARE(f.detail().number, "0002"); // the quest on show stays
-    // Undone by the backups: each file's version before the import is kept.
-    for (const QString& path : {f.table(), f.content()})
+    // Undone by the backups: every file's version before the import is kept, under one time.
+    QStringList times;
+    for (const QString& path : {f.table(), f.content(), f.reward(), f.memo()}) {
         QCOMPARE(backupsOf(path).size(), 1);
+        times << QFileInfo(backupsOf(path).first()).completeBaseName().section('_', -1);
+    }
+    QCOMPARE(times, QStringList(4, times.first()));
     QCOMPARE(readUtf8Lines(backupsOf(f.table()).first()), *mine().table);
+}
+
+void ImportTest::leftOutQuestsStayAsTheyAre() {
+    answerImport(other->path(), [&](ImportDialog* preview) {
+        QAbstractItemModel* model = preview->list()->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            if (model->index(i, 0).data().toString().contains("0001"))
+                model->setData(model->index(i, 0), Qt::Unchecked, Qt::CheckStateRole);
+        QCOMPARE(preview->findChild<QLabel*>("ImportCounts")->text(),
+                 "追加 1　変更 1　変更なし 0　手元のみ 1　（うち 1 件は取り込みません）");
+        click(preview->findChild<QPushButton*>("ImportTake"));
+    });
+    click(f.button("Button13"));
+    QCOMPARE(readUtf8Lines(f.table()), (Utf8Lines{*mine().table->begin(), (*mine().table)[1],
+                                                  "0003,マウラ,マウラ,風車,農夫,なし,0,0,0"}));
+    QCOMPARE(readUtf8Lines(f.content()), (Utf8Lines{"0001000古い", "0003000風車の話"}));
 }
 
 void ImportTest::nothingIsWrittenUnlessTaken() {

@@ -176,6 +176,7 @@ void NewQuestTest::refusesAbove9999() {
 
 void NewQuestTest::failedSaveKeepsWhatWasDone() {
     ::chmod(QFile::encodeName(f.content()).constData(), 0444);
+    f.reopen(); // a change of mode is a change of the file: read as it is now
     const std::string content = readBytes(f.content());
     click(f.button("Button5"));
     fillPane("マウラ", "一回目");

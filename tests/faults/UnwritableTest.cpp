@@ -56,11 +56,14 @@ protected:
     QString folder;
 };
 
+// A change of mode is a change of the file: after each, the file is read again, as the window
+// offers to.
 TEST_F(Unwritable, ReadOnlyFile) {
-    LoadedData data(folder);
     ::chmod(QFile::encodeName(memo()).constData(), 0444);
+    LoadedData data(folder);
     expectRefused(data, memo());
     ::chmod(QFile::encodeName(memo()).constData(), 0644);
+    data.memo.load();
     expectSaved(data, memo());
 }
 
@@ -71,6 +74,7 @@ TEST_F(Unwritable, ImmutableFileWhereTheFileSystemHasIt) {
     LoadedData data(folder);
     expectRefused(data, memo());
     std::system(("chattr -i '" + path + "'").constData());
+    data.memo.load();
     expectSaved(data, memo());
 }
 

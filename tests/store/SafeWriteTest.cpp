@@ -45,6 +45,7 @@ TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
         const char* what;
         std::function<void(const QString&)> meanwhile;
         bool matches;
+        bool stampedAhead = true; // too recent to tell by time: the content is compared as well
     };
     const Case cases[] = {
         {"nothing happened", [](const QString&) {}, true},
@@ -67,6 +68,15 @@ TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
          false},
         {"only its time changed",
          [](const QString& p) { ::utimensat(AT_FDCWD, native(p).constData(), nullptr, 0); }, false},
+        {"the same size rewritten in place long after, its time put back",
+         [](const QString& p) {
+             struct stat before {};
+             ::stat(native(p).constData(), &before);
+             rewriteInPlace(p, "0001,b\r\n");
+             const timespec same[2] = {before.st_atim, before.st_mtim};
+             ::utimensat(AT_FDCWD, native(p).constData(), same, 0);
+         },
+         false, false},
         {"deleted", [](const QString& p) { QFile::remove(p); }, false},
         {"a folder in its place",
          [](const QString& p) {
@@ -82,7 +92,7 @@ TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
         writeBytes(path, "0001,a\r\n");
         // Stamped a minute ahead (as by a PC whose clock runs fast), the file is too recent to be
         // told by its time alone, however long the read takes: its content is compared too.
-        const timespec ahead[2] = {{0, UTIME_OMIT}, {::time(nullptr) + 60, 0}};
+        const timespec ahead[2] = {{0, UTIME_OMIT}, {::time(nullptr) + (c.stampedAhead ? 60 : -3600), 0}};
         ::utimensat(AT_FDCWD, native(path).constData(), ahead, 0);
         FileStamp stamp;
         readFile(path, &stamp);
@@ -96,6 +106,27 @@ TEST(FileStamp, TellsOtherProgramsChangesFromNone) {
     EXPECT_TRUE(absent.matches(path)) << "still not there";
     writeBytes(path, "");
     EXPECT_FALSE(absent.matches(path)) << "made by another program";
+}
+
+TEST(FileStamp, EachFileOfAnEditIsCheckedAgainJustBeforeItIsWritten) {
+    QTemporaryDir dir;
+    TextStore first(dir.filePath("a.txt")), second(dir.filePath("b.txt"));
+    writeBytes(first.path(), "0001000a\r\n");
+    writeBytes(second.path(), "0001000b\r\n");
+    first.load();
+    second.load();
+    // Another program appends to the second file while the first one is written.
+    const auto make = [&](std::size_t i) {
+        if (i == 1)
+            return second.textChange("0001", {"mine"});
+        writeBytes(second.path(), "0001000b\r\n0002000theirs\r\n");
+        return first.textChange("0001", {"mine"});
+    };
+    EXPECT_THROW(commitEach({&first, &second}, make), PartlySavedError);
+    EXPECT_EQ(readBytes(first.path()), "0001000mine\r\n");
+    EXPECT_EQ(readBytes(second.path()), "0001000b\r\n0002000theirs\r\n") << "their line is never lost";
+    EXPECT_EQ(crlf(first.lines().lines()), readBytes(first.path()));
+    EXPECT_EQ(second.lines().lines(), (Lines{"0001000b"}));
 }
 
 class Backups : public testing::Test {
@@ -119,6 +150,42 @@ TEST_F(Backups, KeepTheLastFiveVersionsOldestFirst) {
     EXPECT_TRUE(kept.last().endsWith(QStringLiteral(".txt")));
     commitOne(store.textChange("0001", {"8"}));
     EXPECT_EQ(backupsOf(store.path()), kept) << "the same lines again keep no backup";
+}
+
+TEST_F(Backups, NamedInUtcAndPrunedByWhenTheyWereMade) {
+    struct Case {
+        const char *what, *firstZone, *secondZone;
+    };
+    const Case cases[] = {
+        {"east, then UTC", "JST-9", "UTC0"},
+        {"UTC, then west", "UTC0", "EST5EDT"},
+        {"a summer-time zone either side", "CET-1CEST,M3.5.0,M10.5.0/3", "NZST-12NZDT,M9.5.0,M4.1.0/3"},
+    };
+    const QByteArray zone = qgetenv("TZ");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(dir.filePath(kBackupFolder)).removeRecursively();
+        for (int i = 1; i <= 8; ++i) {
+            qputenv("TZ", i <= 5 ? c.firstZone : c.secondZone);
+            ::tzset();
+            const QDateTime before = QDateTime::currentDateTimeUtc();
+            commitOne(store.textChange("0001", {c.what + std::to_string(i)}));
+            const QString name =
+                QFileInfo(backupsOf(store.path()).last()).completeBaseName().section('_', -1);
+            const QDateTime named = QDateTime::fromString(name, QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+            EXPECT_LE(std::abs(QDateTime(named.date(), named.time(), Qt::UTC).secsTo(before)), 2) << "UTC";
+        }
+        const QStringList kept = backupsOf(store.path());
+        ASSERT_EQ(kept.size(), kBackupsKept);
+        for (int k = 0; k < kBackupsKept; ++k) // the newest: the versions before saves 4 to 8
+            EXPECT_EQ(readBytes(kept[k]), crlf({"0001000" + std::string(c.what) + std::to_string(k + 3)}));
+    }
+    qputenv("TZ", zone);
+    ::tzset();
+
+    // A version made by a clock that ran ahead counts as the oldest, whatever its time says.
+    const std::vector<KeptVersion> versions{{"a", 100}, {"ahead", 9000}, {"b", 200}, {"c", 300}};
+    EXPECT_EQ(versionsToRemove(versions, 1000, 2), (QStringList{"ahead", "a"}));
 }
 
 TEST_F(Backups, AFailedBackupNeverStopsTheSave) {
