@@ -97,10 +97,14 @@ void TForm1::buildWindow() {
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
     setStatusBar(StatusBar1);
-    Label18 = named(textLabel(QString(), StatusBar1), "Label18", QStringLiteral("件数"));
+    Label18 = named(textLabel(QString(), StatusBar1), "Label18"); // read as its text: the counts
     StatusBar1->addWidget(Label18, 1);
     Label19 = named(textLabel(QString(), StatusBar1), "Label19");
     StatusBar1->addWidget(Label19);
+    Label20 = named(textLabel(QString(), StatusBar1), "Label20");
+    Label20->setStyleSheet(QStringLiteral("color: #A00000"));
+    Label20->hide();
+    StatusBar1->addWidget(Label20);
     Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
     Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
     StatusBar1->addPermanentWidget(Button12);

@@ -104,6 +104,7 @@ private:
     void Button12Click();
     void applyOverviewFilter(const OverviewChoice& choice);
     void sayInStatusBar(const QString& what);
+    void showBackupFailure();
     void fitGridColumns(const std::vector<QuestRecord>& rows);
 
     // Keys, and what the window remembers between runs
@@ -181,6 +182,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Label18 = nullptr;       // counts of the rows on show
     QLabel* Label19 = nullptr;       // what was last done, and when
+    QLabel* Label20 = nullptr;       // a backup that could not be kept, until one is again
     QPushButton* Button12 = nullptr; // 進捗
     QPushButton* Button13 = nullptr; // 取り込み…
     QSplitter* Splitter1 = nullptr;
@@ -207,6 +209,7 @@ template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show) {
 template <class F> void TForm1::guarded(F&& work) {
     runHandler(std::forward<F>(work),
                [this](const FileChangedError& error) { offerReload({error.path()}, true); });
+    showBackupFailure();
 }
 
 template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {

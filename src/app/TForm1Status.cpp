@@ -5,6 +5,7 @@
 #include "browser/AreaLists.h"
 #include "browser/ProgressCounts.h"
 #include "browser/ProgressDialog.h"
+#include "store/Backups.h"
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
 
@@ -53,6 +54,13 @@ void TForm1::applyOverviewFilter(const OverviewChoice& choice) {
     if (RadioGroup1->ItemIndex() < 0)
         RadioGroup1->setItemIndex(4);
     RefillQuestGrid();
+}
+
+// Said where the player looks, and kept there until a backup is kept again.
+void TForm1::showBackupFailure() {
+    const QString failure = lastBackupFailure();
+    Label20->setText(failure);
+    Label20->setVisible(!failure.isEmpty());
 }
 
 void TForm1::sayInStatusBar(const QString& what) {

@@ -197,6 +197,10 @@ TEST_F(Backups, AFailedBackupNeverStopsTheSave) {
     EXPECT_EQ(readBytes(store.path()), crlf({"0001000b"}));
     EXPECT_NE(said.find("no backup"), std::string::npos);
     EXPECT_EQ(said.find("no backup"), said.rfind("no backup")) << "said once";
+    EXPECT_TRUE(lastBackupFailure().contains(store.path())) << "the window shows it until a backup is kept";
+    QFile::remove(dir.filePath(kBackupFolder));
+    commitOne(store.textChange("0001", {"c"}));
+    EXPECT_TRUE(lastBackupFailure().isEmpty());
 }
 
 // Runs body in a child process; its exit status reports whether its checks held.
