@@ -20,11 +20,14 @@ void TForm1::Button13Click() {
     if (folder.isEmpty())
         return;
     const std::unique_ptr<ImportSet> theirs = readImportSet(folder);
-    ImportDialog preview(folder, previewImport(questData(), *theirs), this);
-    if (preview.exec() != QDialog::Accepted)
-        return;
+    std::set<std::string> leftOut;
+    { // the preview is let go before the import writes: a full one is a few megabytes
+        ImportDialog preview(folder, previewImport(questData(), *theirs), this);
+        if (preview.exec() != QDialog::Accepted)
+            return;
+        leftOut = preview.leftOut();
+    }
     const std::string shown = numberOnShow();
-    const std::set<std::string> leftOut = preview.leftOut();
     showingStored([&] { applyImport(questData(), *theirs, leftOut); },
                   [&] {
                       closeEditPane();

@@ -165,6 +165,13 @@ std::unique_ptr<ImportSet> readImportSet(const QString& folder) {
     return set;
 }
 
+QStringList ImportedQuest::changes() const {
+    QStringList out;
+    for (const ImportedChange& change : details)
+        out << change.what;
+    return out;
+}
+
 ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
     const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
     ImportPreview preview;
@@ -172,30 +179,21 @@ ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
         const auto match = other.find(number);
         const QuestRecord record = splitQuestRecord(mine.table.lines()[line]);
         if (match == other.end()) {
-            preview.quests.push_back({number, record[kName], ImportKind::KeptMine, {}, {}, false});
+            preview.quests.push_back({number, record[kName], ImportKind::KeptMine, {}, false});
             continue;
         }
         const QuestRecord incoming = splitQuestRecord(theirs.table.lines()[match->second]);
         std::vector<ImportedChange> details = changedFields(record, incoming);
         addTextChange(details, QStringLiteral("内容"), mine.content, theirs.content, number);
         addTextChange(details, QStringLiteral("報酬"), mine.reward, theirs.reward, number);
-        ImportedQuest quest{
-            number, incoming[kName], details.empty() ? ImportKind::Unchanged : ImportKind::Changed, {}, {},
-            false};
-        for (const ImportedChange& change : details)
-            quest.changes << change.what;
-        quest.renamed = record[kName] != incoming[kName];
-        quest.details = std::move(details);
-        preview.quests.push_back(std::move(quest));
+        const ImportKind kind = details.empty() ? ImportKind::Unchanged : ImportKind::Changed;
+        preview.quests.push_back(
+            {number, incoming[kName], kind, std::move(details), record[kName] != incoming[kName]});
     }
     for (const auto& [number, line] : other)
         if (!ours.contains(number))
-            preview.quests.push_back({number,
-                                      splitQuestRecord(theirs.table.lines()[line])[kName],
-                                      ImportKind::Added,
-                                      {},
-                                      {},
-                                      false});
+            preview.quests.push_back(
+                {number, splitQuestRecord(theirs.table.lines()[line])[kName], ImportKind::Added, {}, false});
     std::sort(preview.quests.begin(), preview.quests.end(),
               [](const ImportedQuest& a, const ImportedQuest& b) {
                   const int x = parseInteger(a.number).value_or(0), y = parseInteger(b.number).value_or(0);

@@ -47,9 +47,11 @@ struct ImportedQuest {
     std::string number;
     std::string name; // the quest name it will have
     ImportKind kind = ImportKind::Unchanged;
-    QStringList changes;                 // what of a changed quest changes, by name
     std::vector<ImportedChange> details; // each change, old and new (a text by its lines)
     bool renamed = false;                // its name changes: perhaps another quest under the number
+
+    // What of a changed quest changes, by name: "クエスト", "内容".
+    QStringList changes() const;
 };
 
 struct ImportPreview {

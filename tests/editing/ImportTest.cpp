@@ -82,7 +82,7 @@ TEST_F(Import, MatchesByNumberAndKeepsMyProgress) {
         SCOPED_TRACE(rows[i].number);
         EXPECT_EQ(preview.quests[i].number, rows[i].number);
         EXPECT_EQ(preview.quests[i].kind, rows[i].kind);
-        EXPECT_EQ(preview.quests[i].changes, rows[i].changes);
+        EXPECT_EQ(preview.quests[i].changes(), rows[i].changes);
     }
     EXPECT_EQ((std::array{preview.added, preview.changed, preview.unchanged, preview.keptMine}),
               (std::array{2, 2, 1, 1}));
