@@ -31,11 +31,11 @@ install_missing_packages() {
 }
 
 # configure_and_build <build folder> [cmake options...]: configuring again is quick, and it takes
-# options that changed since the folder was first made.
+# options that changed since the folder was first made. KORVANE_SOURCE names another source tree.
 configure_and_build() {
   local dir="$1"
   shift
-  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" > /dev/null
+  cmake -S "${KORVANE_SOURCE:-$ROOT}" -B "$dir" -G Ninja "$@" > /dev/null
   cmake --build "$dir"
   mkdir -p -m 700 "$dir/xdg-runtime"
 }

@@ -42,7 +42,7 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
     }
     runHandler([this] { restoreWindowState(); });
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
-           qUtf8Printable(paths_.dataFolder), qUtf8Printable(Label14->text()));
+           qUtf8Printable(paths_.dataFolder), shown_.number.c_str());
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
     Timer2->start();
@@ -76,6 +76,7 @@ void TForm1::buildWindow() {
     Splitter1->setChildrenCollapsible(false);
     StringGrid1 = named(new StringGrid(Splitter1), "StringGrid1", QStringLiteral("クエスト一覧"));
     StringGrid1->setTitles(kColumnTitles);
+    StringGrid1->setSource(&QuestList.lines());
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");

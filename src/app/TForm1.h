@@ -96,7 +96,7 @@ private:
     void Button1Click();
     void Button6Click();
     void Button10Click();
-    void runSearch(const QLineEdit* box, const QString& fileName);
+    void runSearch(const QLineEdit* box, const StoredList& file);
     void showQuest(const std::string& number);
 
     // What the window says of progress: the status bar, the overview
@@ -140,7 +140,7 @@ private:
     void openEditPane(bool forNewQuest);
     void closeEditPane();
     void showAfterModification(int row);
-    std::string numberOnShow() const;
+    QuestRecord shownRecord();
     QuestRecord composeRecord(const std::string& number);
     QuestTexts newQuestTexts();
     QuestTexts changedTexts();
@@ -155,6 +155,14 @@ private:
     void LoadUrlList();
     void ComboBox5Change();
 
+    // The quest on show in the detail view: its number (empty: none) and its line in QuestList.
+    struct QuestOnShow {
+        std::string number;
+        std::optional<std::size_t> line;
+    };
+    QuestOnShow shown_;
+    std::string paneNumber_; // the quest number the edit pane stores under
+
     AppPaths paths_;
     Lines urlLines_; // the address list's lines, as ComboBox5 shows them
     QuestTable QuestList;
@@ -166,7 +174,7 @@ private:
     bool checkQueued_ = false;
     bool gridWidthChosen_ = false;             // by dragging the handle, in this run or the last one
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
-    QString lastSearchFile_;
+    const StoredList* lastSearchFile_ = nullptr;
 
     struct FilterShown {
         DropDown::State nation, area;

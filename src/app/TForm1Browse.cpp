@@ -26,6 +26,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
         return;
     }
     const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
+    shown_ = {cell(kNumber), StringGrid1->LineAt(ARow)};
     Label14->setText(toUi(cell(kNumber)));
     Label1->setText(toUi(cell(kNation)));
     Label2->setText(toUi(cell(kArea)));
@@ -45,6 +46,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
 }
 
 void TForm1::clearDetailView() {
+    shown_ = {};
     for (QLabel* label : {Label14, Label1, Label2, Label3, Label4, Label5})
         label->clear();
     for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
@@ -100,11 +102,10 @@ void TForm1::RefillQuestGrid() {
     rememberFilter();
 
     lastSearchBox_ = nullptr;
-    FilterResult result = filterQuests(QuestList.lines(), filter);
-    const bool admittedNone = result.rows.empty();
-    StringGrid1->setRows(std::move(result.rows));
-    if (admittedNone)
-        StringGrid1->setRowCount(2); // the titles and one empty row
+    FilterResult result = filterQuests(QuestList, filter);
+    if (result.lines.empty())
+        result.lines.push_back(GridModel::kNoLine); // the titles and one empty row
+    StringGrid1->setRows(std::move(result.lines));
     if (result.error)
         throw *result.error;
     StringGrid1->showColumn(kNation, !filter.nation);
@@ -116,27 +117,27 @@ void TForm1::RefillQuestGrid() {
 }
 
 void TForm1::Button1Click() {
-    runSearch(Edit1, files::kContent);
+    runSearch(Edit1, ContentStore);
 }
 void TForm1::Button6Click() {
-    runSearch(Edit2, files::kReward);
+    runSearch(Edit2, RewardStore);
 }
 void TForm1::Button10Click() {
-    runSearch(Edit6, files::kQuestTable);
+    runSearch(Edit6, QuestList);
 }
 
-void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
+// Scans the file as last saved, which the stores keep in order of quest number.
+void TForm1::runSearch(const QLineEdit* box, const StoredList& file) {
     if (box->text().isEmpty() || !settleTyping(Discards::Editors))
         return;
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
     rememberFilter();
     lastSearchBox_ = box;
-    lastSearchFile_ = fileName;
-    const std::string content = readFile(files::inFolder(paths_.dataFolder, fileName));
+    lastSearchFile_ = &file;
     // A text that code page 932 cannot hold occurs in no file.
     const std::string text = fromUi(box->text()).value_or(std::string());
-    SearchResult result = searchQuests(content, text, QuestList);
-    StringGrid1->setLines(std::move(result.rows));
+    SearchResult result = searchQuests(file.savedContent(), text, QuestList);
+    StringGrid1->setRows(std::move(result.lines));
     updateStatusBar();
     RichEdit1->setLines({});
     RichEdit1->setFocus();
@@ -150,8 +151,15 @@ void TForm1::runSearch(const QLineEdit* box, const QString& fileName) {
 
 // Puts the quest's row on show, when the grid lists it.
 void TForm1::showQuest(const std::string& number) {
-    for (int row = 1; row < StringGrid1->RowCount(); ++row)
-        if (StringGrid1->Cells(kNumber, row) == number) {
+    if (number.empty())
+        return;
+    const std::vector<std::size_t>& lines = StringGrid1->Lines();
+    const auto holds = [&](std::size_t line) {
+        return line != GridModel::kNoLine && QuestList.lines()[line].starts_with(number) &&
+               splitQuestRecord(QuestList.lines()[line])[kNumber] == number;
+    };
+    for (int row = 1; row <= static_cast<int>(lines.size()); ++row)
+        if (holds(lines[static_cast<std::size_t>(row - 1)])) {
             Label1->setText(kRedisplayMarker);
             StringGrid1->setRow(row);
             StringGrid1SelectCell(1, row);

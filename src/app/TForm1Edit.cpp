@@ -30,23 +30,24 @@ void TForm1::CheckBox3MouseUp() {
     storeFlag(kRepeatable, CheckBox3);
 }
 
+// Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
 void TForm1::storeFlag(QuestField field, FlagBox* box) {
-    const int row = StringGrid1->Row();
-    const std::string stored = StringGrid1->Cells(field, row);
-    const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored);
+    const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
+    const QuestRecord stored = line ? splitQuestRecord(QuestList.lines()[*line]) : QuestRecord{};
+    const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
     // Whatever happens, the box ends showing what the file holds.
-    bool done = false;
+    std::optional<std::size_t> changed;
     try {
-        done = korvane::storeFlag(QuestList, StringGrid1->Cells(kNumber, row), field, click.value);
+        changed = korvane::storeFlag(QuestList, stored[kNumber], field, click.value);
     } catch (...) {
-        box->setChecked(stored == "1");
+        box->setChecked(stored[field] == "1");
         throw;
     }
-    if (!done) {
-        box->setChecked(stored == "1"); // no quest of the table in this row
+    if (!changed) {
+        box->setChecked(stored[field] == "1"); // no quest of the table in this row
         return;
     }
-    StringGrid1->setCells(field, row, click.value);
+    StringGrid1->lineChanged(*changed);
     box->setChecked(click.value == "1");
     updateStatusBar();
     StringGrid1->setFocus();
@@ -57,13 +58,17 @@ void TForm1::Memo3Change() {
 }
 
 void TForm1::Button2Click() {
-    saveMemo(questData(), numberOnShow(), Memo3->typedLines());
+    saveMemo(questData(), shown_.number, Memo3->typedLines());
     Memo3->forgetTyping();
-    sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(Label14->text()));
+    sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(shown_.number)));
 }
 
-std::string TForm1::numberOnShow() const {
-    return fromUi(Label14->text()).value_or(std::string());
+// The stored fields of the quest on show; an empty record when none is.
+QuestRecord TForm1::shownRecord() {
+    if (!shown_.line || *shown_.line >= QuestList.lines().size() ||
+        !hasQuestKey(QuestList.lines()[*shown_.line], shown_.number))
+        shown_.line = QuestList.find(shown_.number);
+    return shown_.line ? splitQuestRecord(QuestList.lines()[*shown_.line]) : QuestRecord{};
 }
 
 void TForm1::Button5Click() {
@@ -71,6 +76,7 @@ void TForm1::Button5Click() {
     if (!settleTyping(Discards::Everything))
         return;
     openEditPane(true);
+    paneNumber_ = number;
     Label6->setText(toUi(number));
     widenEditFields();
     for (QLineEdit* field : {Edit3, Edit4, Edit5})
@@ -111,19 +117,20 @@ void TForm1::CleanEditFields() {
 }
 
 void TForm1::Button8Click() {
+    const QuestRecord stored = shownRecord();
     openEditPane(false);
-    Label6->setText(Label14->text());
+    paneNumber_ = shown_.number;
+    Label6->setText(toUi(paneNumber_));
     widenEditFields();
-    ComboBox3->setText(Label1->text());
+    ComboBox3->setText(toUi(stored[kNation]));
     ComboBox3Change();
-    ComboBox4->setText(Label2->text());
-    Edit3->setText(Label3->text());
-    Edit4->setText(Label4->text());
-    Edit5->setText(Label5->text());
+    ComboBox4->setText(toUi(stored[kArea]));
+    Edit3->setText(toUi(stored[kName]));
+    Edit4->setText(toUi(stored[kPlace]));
+    Edit5->setText(toUi(stored[kCondition]));
     rememberPaneFields();
     // The quest keeps its progress unless the user changes it in the pane.
-    if (const auto index = QuestList.find(numberOnShow())) {
-        const QuestRecord stored = splitQuestRecord(QuestList.lines()[*index]);
+    if (shown_.line) {
         CheckBox4->setChecked(stored[kOffered] == "1");
         CheckBox5->setChecked(stored[kCompleted] == "1");
         CheckBox6->setChecked(stored[kRepeatable] == "1");
@@ -131,17 +138,18 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    if (confirm(modifyQuestion(Label1->text(), Label2->text(), Label3->text()), this))
+    const QuestRecord shown = shownRecord(); // the quest as it was, not as typed
+    if (confirm(modifyQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         applyModification();
 }
 
 void TForm1::applyModification() {
-    const std::string textNumber = numberOnShow();
+    const std::string textNumber = shown_.number;
     requireKnownQuest(QuestList, textNumber, QStringLiteral("修正するクエストが表示されていません"));
-    const std::string number = fromUi(Label6->text()).value_or(std::string());
-    const std::size_t index = requireKnownQuest(
-        QuestList, number,
-        QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(Label6->text()));
+    const std::string number = paneNumber_;
+    const std::size_t index =
+        requireKnownQuest(QuestList, number,
+                          QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
     CleanEditFields();
     const QuestRecord record = composeRecord(number);
     const QuestTexts texts = changedTexts();
@@ -160,9 +168,10 @@ void TForm1::showAfterModification(int row) {
 }
 
 void TForm1::Button3Click() {
-    const std::string number = numberOnShow();
+    const std::string number = shown_.number;
     requireKnownQuest(QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
-    if (!confirm(deleteQuestion(Label1->text(), Label2->text(), Label3->text()), this))
+    const QuestRecord shown = shownRecord();
+    if (!confirm(deleteQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         return;
     showingStored([&] { deleteQuest(questData(), number); }, [this] { RefillQuestGrid(); });
 }
@@ -223,13 +232,13 @@ QString TForm1::unsavedQuestion(Discards what) const {
             return {};
         return Button4->isVisible()
                    ? QStringLiteral("新しいクエスト %1 の入力は保存していません。追加しますか？")
-                         .arg(Label6->text())
+                         .arg(toUi(paneNumber_))
                    : QStringLiteral("クエスト %1 の修正は保存していません。保存しますか？")
-                         .arg(Label6->text());
+                         .arg(toUi(paneNumber_));
     }
-    if (!Memo3->changedByUser() || numberOnShow().empty())
+    if (!Memo3->changedByUser() || shown_.number.empty())
         return {};
-    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？").arg(Label14->text());
+    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？").arg(toUi(shown_.number));
 }
 
 // Asks before typed text is thrown away: saved, discarded (the caller goes on and throws it away)

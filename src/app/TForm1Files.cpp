@@ -10,22 +10,29 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <numeric>
 
 namespace korvane {
 
-// Reads the four files into the lists and the table into the grid; the files that do not exist.
+// Reads the four files into the lists, and lists the table in the grid in file order; the files that
+// do not exist.
 QStringList TForm1::loadData() {
     QStringList missing;
     std::vector<QuestRecord> rows;
+    const auto listRows = [&] {
+        std::vector<std::size_t> lines(rows.size());
+        std::iota(lines.begin(), lines.end(), std::size_t{0});
+        StringGrid1->setRows(std::move(lines));
+    };
     try {
         if (!QuestList.load(rows))
             missing << QuestList.path();
     } catch (...) {
-        StringGrid1->setRows(std::move(rows)); // what loaded before the failure is shown
+        listRows(); // what loaded before the failure is shown
         throw;
     }
     fitGridColumns(rows);
-    StringGrid1->setRows(std::move(rows));
+    listRows();
     updateStatusBar();
     for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
         if (!store->load())
@@ -61,7 +68,7 @@ void TForm1::offerReload(const QStringList& changed, bool editRefused) {
 // Reads every file again and redraws the window under the same filters, on the same quest when it
 // is still there.
 void TForm1::reloadData() {
-    const std::string shown = numberOnShow();
+    const std::string shown = shown_.number;
     closeEditPane();
     QStringList missing;
     try {
@@ -72,7 +79,7 @@ void TForm1::reloadData() {
         throw;
     }
     if (lastSearchBox_ && RadioGroup1->ItemIndex() < 0)
-        runSearch(lastSearchBox_, lastSearchFile_);
+        runSearch(lastSearchBox_, *lastSearchFile_);
     else
         RefillQuestGrid();
     showQuest(shown);

@@ -27,7 +27,7 @@ void TForm1::Button13Click() {
             return;
         leftOut = preview.leftOut();
     }
-    const std::string shown = numberOnShow();
+    const std::string shown = shown_.number;
     showingStored([&] { applyImport(questData(), *theirs, leftOut); },
                   [&] {
                       closeEditPane();

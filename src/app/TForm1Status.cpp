@@ -17,9 +17,9 @@ namespace korvane {
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
     ProgressCounts counts;
-    const bool admittedNone = StringGrid1->RowCount() == 2 && StringGrid1->Cells(kNumber, 1).empty();
-    for (int row = 1; row < StringGrid1->RowCount() && !admittedNone; ++row)
-        counts.add(StringGrid1->Flags(row));
+    for (const std::size_t line : StringGrid1->Lines())
+        if (line != GridModel::kNoLine)
+            counts.add(QuestList.shapes()[line]);
     QString text = countsText(counts);
     if (lastSearchBox_) {
         const QPushButton* button = lastSearchBox_ == Edit1   ? Button1
@@ -32,7 +32,7 @@ void TForm1::updateStatusBar() {
 }
 
 void TForm1::Button12Click() {
-    ProgressDialog dialog(progressOverview(QuestList.lines()), this);
+    ProgressDialog dialog(progressOverview(QuestList), this);
     if (dialog.exec() == QDialog::Accepted && dialog.choice())
         applyOverviewFilter(*dialog.choice());
 }

@@ -2,14 +2,10 @@
 
 #include "TForm1.h"
 
-#include "store/CommaText.h"
 #include "store/DataFiles.h"
-#include "store/Errors.h"
 #include "store/UiText.h"
 #include "web/ProfileFile.h"
 #include "web/UrlList.h"
-
-#include <QUrl>
 
 namespace korvane {
 namespace {
@@ -18,13 +14,6 @@ const QString kHomeAddress = QStringLiteral("qrc:/web/home.html");
 constexpr std::string_view kSection = "Web";
 constexpr std::string_view kKey = "add";
 constexpr int kWebPaneHeight = 173;
-
-// An address as code page 932; one it cannot hold is kept in its percent-encoded form.
-std::string addressBytes(const QString& address) {
-    if (auto bytes = fromUi(address))
-        return *bytes;
-    return QUrl::fromUserInput(address).toString(QUrl::FullyEncoded).toStdString();
-}
 
 } // namespace
 
@@ -50,7 +39,7 @@ void TForm1::Button11Click() {
     Panel4->show();
     Button11->setText(QStringLiteral("Web表示"));
     Edit7->setText(WebBrowser1->LocationURL());
-    writeProfileString(paths_.settingsFile, kSection, kKey, addressBytes(Edit7->text()));
+    writeProfileString(paths_.settingsFile, kSection, kKey, storedAddress(Edit7->text()));
 }
 
 void TForm1::Edit7KeyDown(int Key) {
@@ -67,12 +56,12 @@ void TForm1::SpeedButton2Click() {
 
 void TForm1::SpeedButton3Click() {
     addToUrlList(files::inFolder(paths_.dataFolder, files::kUrlList),
-                 fromUiLossy(WebBrowser1->LocationName()), addressBytes(WebBrowser1->LocationURL()));
+                 fromUiLossy(WebBrowser1->LocationName()), storedAddress(WebBrowser1->LocationURL()));
     LoadUrlList();
 }
 
 void TForm1::LoadUrlList() {
-    Lines lines = readLines(files::inFolder(paths_.dataFolder, files::kUrlList));
+    Lines lines = readUrlList(files::inFolder(paths_.dataFolder, files::kUrlList));
     QStringList entries;
     for (const std::string& line : lines)
         entries << toUi(line);
@@ -84,10 +73,7 @@ void TForm1::ComboBox5Change() {
     const int picked = ComboBox5->ItemIndex();
     if (picked < 0 || static_cast<std::size_t>(picked) >= urlLines_.size())
         return;
-    const Fields fields = splitCommaText(urlLines_[static_cast<std::size_t>(picked)]);
-    if (fields.size() < 2)
-        throw errors::indexOutOfRange(1);
-    Edit7->setText(toUi(fields[1]));
+    Edit7->setText(toUi(urlAddress(urlLines_[static_cast<std::size_t>(picked)])));
     WebBrowser1->Navigate(Edit7->text());
 }
 

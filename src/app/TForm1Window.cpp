@@ -54,10 +54,10 @@ void TForm1::restoreWindowState() {
     }
     webHeight_ = remembered_->webHeight;
 
-    // The grid still lists every quest as loaded, each row already split.
+    // The grid still lists every quest as loaded.
     const auto holds = [this](QuestField field, const std::string& value) {
-        for (int row = 1; row < StringGrid1->RowCount(); ++row)
-            if (StringGrid1->Record(row)[field] == value)
+        for (const std::size_t line : StringGrid1->Lines())
+            if (line != GridModel::kNoLine && fieldOf(QuestList.lines()[line], field) == value)
                 return true;
         return false;
     };

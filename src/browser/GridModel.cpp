@@ -6,6 +6,9 @@
 #include <QPalette>
 
 namespace korvane {
+namespace {
+const QuestRecord kEmptyRecord;
+}
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -50,58 +53,36 @@ void GridModel::setTitles(const QStringList& titles) {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void GridModel::setRows(std::vector<QuestRecord> rows) {
+void GridModel::setRows(std::vector<std::size_t> lines) {
     beginResetModel();
-    rows_.clear();
-    rows_.reserve(rows.size());
-    for (QuestRecord& record : rows)
-        rows_.push_back({{}, std::make_unique<QuestRecord>(std::move(record))});
+    rows_ = std::move(lines);
+    records_.clear();
+    records_.resize(rows_.size());
     endResetModel();
 }
 
-void GridModel::setLines(std::vector<std::string> lines) {
-    beginResetModel();
-    rows_.clear();
-    rows_.reserve(lines.size());
-    for (std::string& line : lines)
-        rows_.push_back({std::move(line), nullptr});
-    endResetModel();
-}
-
-void GridModel::resizeRows(std::size_t count) {
-    if (count == rows_.size())
-        return;
-    beginResetModel();
-    rows_.resize(count);
-    endResetModel();
+std::optional<std::size_t> GridModel::lineAt(std::size_t i) const {
+    if (i >= rows_.size() || rows_[i] == kNoLine || !source_ || rows_[i] >= source_->size())
+        return std::nullopt;
+    return rows_[i];
 }
 
 const QuestRecord& GridModel::row(std::size_t i) const {
-    const Row& r = rows_[i];
-    if (!r.record)
-        r.record = std::make_unique<QuestRecord>(splitQuestRecord(r.line));
-    return *r.record;
+    const auto line = lineAt(i);
+    if (!line)
+        return kEmptyRecord;
+    if (!records_[i])
+        records_[i] = std::make_unique<QuestRecord>(splitQuestRecord((*source_)[*line]));
+    return *records_[i];
 }
 
-QuestRecord GridModel::flags(std::size_t i) const {
-    const Row& r = rows_[i];
-    QuestRecord record;
-    if (r.record) {
-        for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
-            record[flag] = (*r.record)[flag];
-        return record;
-    }
-    Fields found = fieldsFrom(r.line, kOffered, 3);
-    for (std::size_t k = 0; k < found.size(); ++k)
-        record[kOffered + k] = std::move(found[k]);
-    return record;
-}
-
-void GridModel::setCell(std::size_t column, std::size_t row, std::string value) {
-    this->row(row); // split first, so that the record holds every cell
-    (*rows_[row].record)[column] = std::move(value);
-    const QModelIndex changed = index(static_cast<int>(row), static_cast<int>(column));
-    emit dataChanged(changed, changed);
+void GridModel::lineChanged(std::size_t line) {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i] == line) {
+            records_[i].reset();
+            emit dataChanged(index(static_cast<int>(i), 0),
+                             index(static_cast<int>(i), static_cast<int>(kQuestFieldCount) - 1));
+        }
 }
 
 } // namespace korvane

@@ -1,12 +1,15 @@
 #pragma once
-// The quest grid's cells, held as code page 932 bytes and turned into text only for the rows on
-// screen, so that ten thousand quests fill and scroll without a pause.
+// The quest grid's model: it shows lines of the quest list through an index (grid row to list
+// line) that the filter or a search builds. It keeps no copy of the quests: a row is split from its
+// line when first read, and an edit that changes a line in place redraws the rows that show it.
 
+#include "store/LineList.h"
 #include "store/QuestTable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace korvane {
 
@@ -15,6 +18,8 @@ class GridModel : public QAbstractTableModel {
 public:
     // Whether the row's quest is completed: drawn quieter, its "comp" cell ticked.
     static constexpr int CompletedRole = Qt::UserRole;
+    // A row that shows no line: the empty row a filter that admits nothing leaves.
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
     explicit GridModel(QObject* parent = nullptr);
 
@@ -24,22 +29,21 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void setTitles(const QStringList& titles);
-    void setRows(std::vector<QuestRecord> rows);
-    // Rows given as quest table lines, split only when a cell is first read: a search that finds
-    // thousands of quests copies lines and splits the few on screen.
-    void setLines(std::vector<std::string> lines);
-    void resizeRows(std::size_t count);
+    // The list the rows show; it outlives the model.
+    void setSource(const LineList* lines) { source_ = lines; }
+    // Row i shows line lines[i] of the list.
+    void setRows(std::vector<std::size_t> lines);
+    const std::vector<std::size_t>& rows() const { return rows_; }
+    std::optional<std::size_t> lineAt(std::size_t i) const;
+    // The row's fields; an empty record for a row that shows no line.
     const QuestRecord& row(std::size_t i) const;
-    // A record with the row's three flags only: a row given as a line is not split for them.
-    QuestRecord flags(std::size_t i) const;
-    void setCell(std::size_t column, std::size_t row, std::string value);
+    // The line changed in place: the rows that show it are split again and redrawn.
+    void lineChanged(std::size_t line);
 
 private:
-    struct Row {
-        std::string line;
-        mutable std::unique_ptr<QuestRecord> record;
-    };
-    std::vector<Row> rows_;
+    const LineList* source_ = nullptr;
+    std::vector<std::size_t> rows_;
+    mutable std::vector<std::unique_ptr<QuestRecord>> records_; // split when first read
     QStringList titles_;
 };
 

@@ -19,11 +19,11 @@ template <class Item> Item& entryFor(std::vector<Item>& items, std::string_view 
 
 } // namespace
 
-void ProgressCounts::add(const QuestRecord& record) {
+void ProgressCounts::add(const QuestShape& shape) {
     ++quests;
-    offered += admitsProgress(record, Progress::Offered) ? 1 : 0;
-    completed += admitsProgress(record, Progress::Completed) ? 1 : 0;
-    notCompleted += admitsProgress(record, Progress::NotCompleted) ? 1 : 0;
+    offered += admitsProgress(shape, Progress::Offered) ? 1 : 0;
+    completed += admitsProgress(shape, Progress::Completed) ? 1 : 0;
+    notCompleted += admitsProgress(shape, Progress::NotCompleted) ? 1 : 0;
 }
 
 int ProgressCounts::percentDone() const {
@@ -43,7 +43,7 @@ QString searchText(const QString& search, const QString& text, int found) {
     return found == 0 ? what + QStringLiteral(" 見つかりません") : what + QStringLiteral(" %1 件").arg(found);
 }
 
-ProgressOverview progressOverview(const LineList& questList) {
+ProgressOverview progressOverview(const QuestTable& questList) {
     ProgressOverview overview;
     for (const std::string& nation : vocabulary::nations()) {
         NationProgress entry{nation, {}, {}};
@@ -53,12 +53,14 @@ ProgressOverview progressOverview(const LineList& questList) {
     }
     const auto nationName = [](NationProgress& n) -> std::string& { return n.nation; };
     const auto areaName = [](AreaProgress& a) -> std::string& { return a.area; };
-    for (const std::string& line : questList.lines()) {
-        const QuestRecord record = splitQuestRecord(line);
-        NationProgress& nation = entryFor(overview.nations, record[kNation], nationName);
-        entryFor(nation.areas, record[kArea], areaName).counts.add(record);
-        nation.counts.add(record);
-        overview.total.add(record);
+    for (std::size_t i = 0; i < questList.lines().size(); ++i) {
+        Fields place = fieldsFrom(questList.lines()[i], kNation, 2);
+        place.resize(2);
+        const QuestShape& shape = questList.shapes()[i];
+        NationProgress& nation = entryFor(overview.nations, place[0], nationName);
+        entryFor(nation.areas, place[1], areaName).counts.add(shape);
+        nation.counts.add(shape);
+        overview.total.add(shape);
     }
     // What the table does not use is left out: an overview of one's own quests.
     for (NationProgress& nation : overview.nations)

@@ -14,7 +14,7 @@ struct ProgressCounts {
     int completed = 0;    // as "Completed" lists them
     int notCompleted = 0; // as "Not completed" lists them
 
-    void add(const QuestRecord& record);
+    void add(const QuestShape& shape);
     int left() const { return quests - completed; }
     // The share done, 0 to 100; 0 for no quests.
     int percentDone() const;
@@ -44,6 +44,6 @@ struct ProgressOverview {
 
 // Every nation of the table and, under it, every area, with their counts; areas in the
 // vocabulary's order first, then the others as met.
-ProgressOverview progressOverview(const LineList& questList);
+ProgressOverview progressOverview(const QuestTable& questList);
 
 } // namespace korvane

@@ -5,12 +5,6 @@
 namespace korvane {
 namespace {
 
-const std::string& field(const Fields& fields, std::size_t index) {
-    if (index >= fields.size())
-        throw errors::indexOutOfRange(static_cast<long long>(index));
-    return fields[index];
-}
-
 // The one table of what each progress option admits; field(i) gives the quest's field i.
 template <class Field> bool admitsBy(const Field& field, Progress progress) {
     switch (progress) {
@@ -32,29 +26,39 @@ template <class Field> bool admitsBy(const Field& field, Progress progress) {
     return false;
 }
 
-bool admits(const Fields& fields, const QuestFilter& filter) {
-    if (filter.nation && *filter.nation != field(fields, kNation))
-        return false;
-    if (filter.area && *filter.area != field(fields, kArea))
-        return false;
-    return admitsBy([&fields](std::size_t i) -> const std::string& { return field(fields, i); },
+// A field the filter reads; the index error when the line has none, as for the split line.
+const std::string& field(const Fields& place, const QuestShape& shape, QuestField which) {
+    if (!shape.has(which))
+        throw errors::indexOutOfRange(which);
+    return place[static_cast<std::size_t>(which - kNation)];
+}
+
+bool admits(std::string_view line, const QuestShape& shape, const QuestFilter& filter) {
+    if (filter.nation || filter.area) {
+        const Fields place = fieldsFrom(line, kNation, 2);
+        if (filter.nation && *filter.nation != field(place, shape, kNation))
+            return false;
+        if (filter.area && *filter.area != field(place, shape, kArea))
+            return false;
+    }
+    return admitsBy([&shape](std::size_t i) { return shape.flag(static_cast<QuestField>(i)); },
                     filter.progress);
 }
 
 } // namespace
 
-bool admitsProgress(const QuestRecord& record, Progress progress) {
-    return admitsBy([&record](std::size_t i) -> const std::string& { return record[i]; }, progress);
+bool admitsProgress(const QuestShape& shape, Progress progress) {
+    return admitsBy([&shape](std::size_t i) { return std::string_view(&shape.flags[i - kOffered], 1); },
+                    progress);
 }
 
-FilterResult filterQuests(const LineList& questList, const QuestFilter& filter) {
+FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter) {
     FilterResult result;
+    const LineList& lines = questList.lines();
     try {
-        for (const std::string& line : questList.lines()) {
-            Fields fields = splitCommaText(line);
-            if (admits(fields, filter))
-                result.rows.push_back(toQuestRecord(std::move(fields)));
-        }
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (admits(lines[i], questList.shapes()[i], filter))
+                result.lines.push_back(i);
     } catch (const KorvaneError& error) {
         result.error = error;
     }

@@ -19,14 +19,15 @@ struct QuestFilter {
 };
 
 struct FilterResult {
-    std::vector<QuestRecord> rows;
-    // A line too short for a field a filter reads stops the pass; rows holds what came before.
+    std::vector<std::size_t> lines; // the quest list's lines admitted, in list order
+    // A line too short for a field a filter reads stops the pass; lines holds what came before.
     std::optional<KorvaneError> error;
 };
 
-FilterResult filterQuests(const LineList& questList, const QuestFilter& filter);
+// Reads the flags from each line's shape, and only the nation and area of the line itself.
+FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter);
 
-// Whether the progress option admits the quest; a missing flag counts as empty.
-bool admitsProgress(const QuestRecord& record, Progress progress);
+// Whether the progress option admits the quest; a missing flag counts as another text.
+bool admitsProgress(const QuestShape& shape, Progress progress);
 
 } // namespace korvane

@@ -78,7 +78,7 @@ SearchResult searchQuests(std::string_view content, std::string_view text, Quest
             lastTaken = *number;
             const bool ascending = allDigits(key);
             if (const auto index = questList.find(key, ascending ? lookFrom : 0)) {
-                result.rows.push_back(questList.lines()[*index]);
+                result.lines.push_back(*index);
                 if (ascending)
                     lookFrom = *index + 1;
             }

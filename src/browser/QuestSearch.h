@@ -10,8 +10,8 @@
 namespace korvane {
 
 struct SearchResult {
-    std::vector<std::string> rows; // the quest table lines of the quests found
-    // A matching line whose key is not a number stops the scan; rows holds what came before.
+    std::vector<std::size_t> lines; // the quest list's lines of the quests found
+    // A matching line whose key is not a number stops the scan; lines holds what came before.
     std::optional<KorvaneError> error;
 };
 

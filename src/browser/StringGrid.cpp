@@ -67,18 +67,8 @@ void StringGrid::restoreCurrentRow() {
     quiet_ = false;
 }
 
-void StringGrid::setRowCount(int count) {
-    model_->resizeRows(static_cast<std::size_t>(std::max(count - 1, 0)));
-    restoreCurrentRow();
-}
-
-void StringGrid::setRows(std::vector<QuestRecord> rows) {
-    model_->setRows(std::move(rows));
-    restoreCurrentRow();
-}
-
-void StringGrid::setLines(std::vector<std::string> lines) {
-    model_->setLines(std::move(lines));
+void StringGrid::setRows(std::vector<std::size_t> lines) {
+    model_->setRows(std::move(lines));
     restoreCurrentRow();
 }
 
@@ -88,8 +78,8 @@ const std::string& StringGrid::Cells(int column, int row) const {
     return model_->row(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(column)];
 }
 
-void StringGrid::setCells(int column, int row, std::string value) {
-    model_->setCell(static_cast<std::size_t>(column), static_cast<std::size_t>(row - 1), std::move(value));
+std::optional<std::size_t> StringGrid::LineAt(int row) const {
+    return row < 1 ? std::nullopt : model_->lineAt(static_cast<std::size_t>(row - 1));
 }
 
 void StringGrid::setRow(int row) {

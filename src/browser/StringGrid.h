@@ -1,7 +1,8 @@
 #pragma once
 // The quest grid as a string grid: row 0 holds the column titles (the header), rows 1 to
-// RowCount() - 1 hold quests. Row() is the current row; SelectCell is sent whenever it is about to
-// change, with Row() still giving the row that was current before.
+// RowCount() - 1 show lines of the quest list, through the index the filter or a search builds.
+// Row() is the current row; SelectCell is sent whenever it is about to change, with Row() still
+// giving the row that was current before.
 
 #include "GridModel.h"
 
@@ -17,18 +18,21 @@ public:
     explicit StringGrid(QWidget* parent = nullptr);
 
     int RowCount() const { return model_->rowCount() + 1; }
-    void setRowCount(int count);
+    // A read of the cell: the field of the row's line.
     const std::string& Cells(int column, int row) const;
     // Every cell of a data row (1 to RowCount() - 1).
     const QuestRecord& Record(int row) const { return model_->row(static_cast<std::size_t>(row - 1)); }
-    // The row's flags alone, in an otherwise empty record: cheap on rows not yet split.
-    QuestRecord Flags(int row) const { return model_->flags(static_cast<std::size_t>(row - 1)); }
-    void setCells(int column, int row, std::string value);
+    // The quest list's line a data row shows; nothing for the empty row.
+    std::optional<std::size_t> LineAt(int row) const;
+    // The lines every data row shows, in grid order (GridModel::kNoLine for the empty row).
+    const std::vector<std::size_t>& Lines() const { return model_->rows(); }
 
+    // The list the rows show, for the grid's life.
+    void setSource(const LineList* lines) { model_->setSource(lines); }
     // Replaces every data row at once; the current row stays where it was when it still exists.
-    void setRows(std::vector<QuestRecord> rows);
-    // The same, from quest table lines: each row holds the fields of its line.
-    void setLines(std::vector<std::string> lines);
+    void setRows(std::vector<std::size_t> lines);
+    // The line was changed in place: the rows that show it are redrawn.
+    void lineChanged(std::size_t line) { model_->lineChanged(line); }
 
     int Row() const { return row_; }
     void setRow(int row);
@@ -43,7 +47,6 @@ public:
                     const std::array<int, kQuestFieldCount>& given);
     // Shows a column at its width, or hides it.
     void showColumn(int column, bool shown);
-    int fittedWidth(int column) const { return fitted_[static_cast<std::size_t>(column)]; }
     // The widths the user set by dragging (0: never set), to be remembered.
     const std::array<int, kQuestFieldCount>& userWidths() const { return userWidths_; }
     void setUserWidths(const std::array<int, kQuestFieldCount>& widths);

@@ -8,14 +8,15 @@ FlagClick flagClick(QuestField flag, bool ticked, bool offeredTicked, const std:
     return {ticked ? "1" : "0", false};
 }
 
-bool storeFlag(QuestTable& table, std::string_view number, QuestField flag, const std::string& value) {
+std::optional<std::size_t> storeFlag(QuestTable& table, std::string_view number, QuestField flag,
+                                     const std::string& value) {
     table.requireWritable();
     const auto index = table.find(number);
     if (!index)
-        return false;
+        return std::nullopt;
     std::vector<ListChange> changes{table.fieldChange(*index, static_cast<std::size_t>(flag), value)};
     commit(changes);
-    return true;
+    return index;
 }
 
 } // namespace korvane

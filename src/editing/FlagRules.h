@@ -17,8 +17,9 @@ struct FlagClick {
 // as it stands. Clearing "オファー" leaves "コンプリート" alone.
 FlagClick flagClick(QuestField flag, bool ticked, bool offeredTicked, const std::string& stored);
 
-// Puts the flag into the quest's table line and saves the table. Refused when the table did not
-// load; false, with nothing changed, when it holds no quest of that number.
-bool storeFlag(QuestTable& table, std::string_view number, QuestField flag, const std::string& value);
+// Puts the flag into the quest's table line and saves the table; the line changed. Refused when
+// the table did not load; nothing, with nothing changed, when it holds no quest of that number.
+std::optional<std::size_t> storeFlag(QuestTable& table, std::string_view number, QuestField flag,
+                                     const std::string& value);
 
 } // namespace korvane

@@ -29,7 +29,7 @@ void commitEach(const std::vector<StoredList*>& lists, const std::function<ListC
                 throw;
             throw stopped(i, error);
         }
-        change.list->lines().replace(std::move(change.ranges), change.keepsOrder);
+        change.list->take(std::move(change.ranges), change.keepsOrder);
         saved << change.list->path();
     }
 }

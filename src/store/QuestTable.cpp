@@ -34,6 +34,11 @@ Fields toFields(const QuestRecord& record) {
     return Fields(record.begin(), record.end());
 }
 
+std::string fieldOf(std::string_view line, QuestField field) {
+    Fields found = fieldsFrom(line, static_cast<std::size_t>(field), 1);
+    return found.empty() ? std::string() : std::move(found.front());
+}
+
 std::string formatQuestNumber(int number) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%04d", number);
@@ -58,25 +63,71 @@ bool QuestTable::load(std::vector<QuestRecord>& rows) {
     const bool existed = read();
     rows.clear();
     rows.reserve(lines().size());
-    for (std::size_t i = 0; i < lines().size(); ++i) {
-        std::string cleaned = removeSpaces(lines()[i]);
-        if (cleaned.size() != lines()[i].size()) {
-            lines().set(i, std::move(cleaned));
-            markFileDiffers();
+    shapes_.clear();
+    shapes_.reserve(lines().size());
+    try {
+        for (std::size_t i = 0; i < lines().size(); ++i) {
+            std::string cleaned = removeSpaces(lines()[i]);
+            if (cleaned.size() != lines()[i].size()) {
+                lines().set(i, std::move(cleaned));
+                markFileDiffers();
+            }
+            Fields fields = splitCommaText(lines()[i]);
+            shapes_.push_back(QuestShape::of(fields));
+            const bool noFields = fields.empty();
+            rows.push_back(toQuestRecord(std::move(fields)));
+            if (noFields)
+                throw errors::indexOutOfRange(0);
+            const std::string_view first = rows.back()[kNumber];
+            const auto number = parseInteger(first);
+            if (!number)
+                throw errors::notInteger(first);
+            maxQuestNo_ = std::max(maxQuestNo_, *number);
         }
-        Fields fields = splitCommaText(lines()[i]);
-        const bool noFields = fields.empty();
-        rows.push_back(toQuestRecord(std::move(fields)));
-        if (noFields)
-            throw errors::indexOutOfRange(0);
-        const std::string_view first = rows.back()[kNumber];
-        const auto number = parseInteger(first);
-        if (!number)
-            throw errors::notInteger(first);
-        maxQuestNo_ = std::max(maxQuestNo_, *number);
+    } catch (const KorvaneError&) {
+        // The lines after the one that stopped the load stay as read; they have shapes all the same.
+        for (std::size_t i = shapes_.size(); i < lines().size(); ++i)
+            shapes_.push_back(QuestShape::of(lines()[i]));
+        throw;
     }
     markLoaded();
     return existed;
+}
+
+void QuestTable::take(std::vector<LineRange> ranges, bool keepsOrder) {
+    std::vector<QuestShape> shapes;
+    shapes.reserve(shapes_.size() + 1);
+    std::size_t done = 0;
+    for (const LineRange& range : ranges) {
+        shapes.insert(shapes.end(), shapes_.begin() + static_cast<std::ptrdiff_t>(done),
+                      shapes_.begin() + static_cast<std::ptrdiff_t>(range.first));
+        for (const std::string& line : range.insert)
+            shapes.push_back(QuestShape::of(line));
+        done = range.first + range.count;
+    }
+    shapes.insert(shapes.end(), shapes_.begin() + static_cast<std::ptrdiff_t>(done), shapes_.end());
+    shapes_ = std::move(shapes);
+    StoredList::take(std::move(ranges), keepsOrder);
+}
+
+QuestShape QuestShape::of(const Fields& fields) {
+    QuestShape shape;
+    shape.fields = static_cast<std::uint8_t>(std::min<std::size_t>(fields.size(), 15));
+    for (std::size_t k = 0; k < 3; ++k)
+        if (kOffered + k < fields.size() && fields[kOffered + k].size() == 1 &&
+            (fields[kOffered + k] == "1" || fields[kOffered + k] == "0"))
+            shape.flags[k] = fields[kOffered + k][0];
+    return shape;
+}
+
+QuestShape QuestShape::of(std::string_view line) {
+    return of(fieldsFrom(line, 0, kQuestFieldCount + 1));
+}
+
+std::string_view QuestShape::flag(QuestField field) const {
+    if (!has(field))
+        throw errors::indexOutOfRange(field);
+    return {&flags[static_cast<std::size_t>(field - kOffered)], 1};
 }
 
 std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) {

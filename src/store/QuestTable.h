@@ -6,6 +6,7 @@
 #include "ListChange.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace korvane {
@@ -32,6 +33,8 @@ QuestRecord toQuestRecord(Fields fields);
 // A line's first nine fields, split straight into a record.
 QuestRecord splitQuestRecord(std::string_view line);
 Fields toFields(const QuestRecord& record);
+// One field of a line, the rest not split; empty when the line has no such field.
+std::string fieldOf(std::string_view line, QuestField field);
 
 // maxQuestNo + 1 and such: at least four digits, zero-padded.
 std::string formatQuestNumber(int number);
@@ -39,9 +42,28 @@ std::string formatQuestNumber(int number);
 // Drops ASCII spaces and full-width spaces (0x81 0x40), stepping over whole characters.
 std::string removeSpaces(std::string_view line);
 
+// What the progress rules and counts read of a quest line, kept beside it so that filtering and
+// counting by progress never split the line: how many fields it has, and each flag as the rules
+// compare it.
+struct QuestShape {
+    std::uint8_t fields = 0;                  // up to 15
+    std::array<char, 3> flags{'-', '-', '-'}; // "1", "0", or '-' for any other text
+
+    static QuestShape of(const Fields& fields);
+    static QuestShape of(std::string_view line);
+    // The flag's field: "1", "0", or "-" for another text. Throws the index error (6, 7 or 8) when
+    // the line has no such field, as reading the split line would.
+    std::string_view flag(QuestField field) const;
+    bool has(QuestField field) const { return static_cast<std::size_t>(field) < fields; }
+};
+
 class QuestTable : public StoredList {
 public:
     using StoredList::StoredList;
+
+    // Each line's shape, in the lines' order.
+    const std::vector<QuestShape>& shapes() const { return shapes_; }
+    void take(std::vector<LineRange> ranges, bool keepsOrder) override;
 
     // Reads and cleans every line, putting each line's record into rows, and computes maxQuestNo.
     // A line whose first field is not an integer, or an empty line, stops the load with its error;
@@ -72,6 +94,7 @@ private:
     ListChange sortedWhole(std::size_t first, std::size_t count, Lines insert);
 
     int maxQuestNo_ = 0;
+    std::vector<QuestShape> shapes_;
 };
 
 } // namespace korvane

@@ -25,6 +25,10 @@ bool StoredList::read() {
     return true;
 }
 
+std::string StoredList::savedContent() const {
+    return readFile(path_);
+}
+
 void StoredList::requireWritable() const {
     if (!loaded_)
         throw errors::notLoaded(path_);
@@ -50,6 +54,10 @@ void StoredList::write(const std::vector<LineRange>& ranges, const QDateTime& ed
     pieces.push_back(all.subspan(done));
     stamp_ = writeLines(path_, pieces, {.keepBackup = backupAlways || !same, .editTime = editTime});
     fileIsList_ = true;
+}
+
+void StoredList::take(std::vector<LineRange> ranges, bool keepsOrder) {
+    lines_.replace(std::move(ranges), keepsOrder);
 }
 
 bool hasQuestKey(std::string_view line, std::string_view number) {

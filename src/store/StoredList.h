@@ -19,6 +19,9 @@ class StoredList {
 public:
     explicit StoredList(QString path, const Collation& collation = Collation::user())
         : path_(std::move(path)), lines_(collation) {}
+    virtual ~StoredList() = default;
+    StoredList(const StoredList&) = delete;
+    StoredList& operator=(const StoredList&) = delete;
 
     const QString& path() const { return path_; }
     bool loaded() const { return loaded_; }
@@ -34,6 +37,9 @@ public:
     // The loader changed the lines as read (cleaned or sorted them): the file differs from the list.
     void markFileDiffers() { fileIsList_ = false; }
 
+    // The file's content as last saved, read anew (as a search scans it).
+    std::string savedContent() const;
+
     // Whether the file on disk is still what this list last read or wrote.
     bool unchangedOnDisk() const { return stamp_.matches(path_); }
 
@@ -45,6 +51,8 @@ public:
     // the old file (named with editTime) unless the new one holds the same lines and backupAlways
     // is false; the list itself is not touched. Throws "ファイル %s を作成できません".
     void write(const std::vector<LineRange>& ranges, const QDateTime& editTime, bool backupAlways = false);
+    // Takes a written change into the list: each range's lines give way to its insert.
+    virtual void take(std::vector<LineRange> ranges, bool keepsOrder);
 
 private:
     QString path_;

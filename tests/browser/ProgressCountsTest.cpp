@@ -20,10 +20,10 @@ TEST(ProgressCounts, CountAsTheProgressOptionsList) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
         ProgressCounts one;
-        one.add(splitQuestRecord("0001,N,A,q,p,c," + c.flags));
+        one.add(QuestShape::of("0001,N,A,q,p,c," + c.flags));
         EXPECT_EQ((std::array{one.quests, one.offered, one.completed, one.notCompleted}),
                   (std::array{1, c.offered, c.completed, c.notCompleted}));
-        all.add(splitQuestRecord("0001,N,A,q,p,c," + c.flags));
+        all.add(QuestShape::of("0001,N,A,q,p,c," + c.flags));
     }
     EXPECT_EQ(countsText(all), QStringLiteral("表示 5 件　オファー 1　完了 2　未完了 2"));
     EXPECT_EQ(all.left(), 3);

@@ -23,8 +23,8 @@ protected:
     }
     std::vector<std::string> numbersFound(const std::string& file, const std::string& text) {
         std::vector<std::string> numbers;
-        for (const std::string& row : searchQuests(file, text, table).rows)
-            numbers.push_back(row.substr(0, 4));
+        for (const std::size_t line : searchQuests(file, text, table).lines)
+            numbers.push_back(table.lines()[line].substr(0, 4));
         return numbers;
     }
 };

@@ -82,7 +82,7 @@ TEST_F(QuestFiles, StoringAFlag) {
         QString error;
         bool stored = false;
         try {
-            stored = storeFlag(data.table, c.number, c.flag, "1");
+            stored = storeFlag(data.table, c.number, c.flag, "1").has_value();
         } catch (const KorvaneError& e) {
             error = e.message();
         }

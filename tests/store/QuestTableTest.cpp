@@ -159,5 +159,34 @@ TEST_F(QuestTableTest, DeleteRemovesDuplicateLinesOfTheNumber) {
     EXPECT_EQ(table.lines().lines(), (Lines{"0001,a", "0003,d"}));
 }
 
+TEST_F(QuestTableTest, ShapesFollowEveryChangeOfTheLines) {
+    // Each line's shape is what its own fields say, after every kind of change.
+    const auto expectShapesOfLines = [&](const char* after) {
+        SCOPED_TRACE(after);
+        ASSERT_EQ(table.shapes().size(), table.lines().size());
+        for (std::size_t i = 0; i < table.lines().size(); ++i) {
+            const QuestShape shape = table.shapes()[i], fresh = QuestShape::of(table.lines()[i]);
+            EXPECT_EQ(std::tie(shape.fields, shape.flags), std::tie(fresh.fields, fresh.flags))
+                << table.lines()[i];
+        }
+    };
+    try {
+        loadLines({"0003,N,A,c,p,c,1,0,1", "0001,N", "x,broken", "0002,N,A,b,p,c,0,2,1"});
+    } catch (const KorvaneError&) {
+    }
+    expectShapesOfLines("a load that stopped");
+    loadLines({"0001,N,A,a,p,c,0,0,0", "0002,N", "0004,N,A,d,p,c,1,1,0"});
+    EXPECT_EQ(table.shapes()[1].fields, 2);
+    EXPECT_EQ(std::string(table.shapes()[2].flags.data(), 3), "110");
+    commitOne(table.fieldChange(0, kOffered, "1"));
+    expectShapesOfLines("a flag");
+    commitOne(table.addChange({"0003", "N", "A", "c", "p", "c", "0", "1", "1"}));
+    expectShapesOfLines("an addition");
+    commitOne(table.lineChange(1, {"0002", "N", "A", "b", "p", "c", "2", "0", "1"}));
+    expectShapesOfLines("a modification");
+    commitOne(table.deleteChange("0001"));
+    expectShapesOfLines("a deletion");
+}
+
 } // namespace
 } // namespace korvane
