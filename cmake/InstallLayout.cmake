@@ -36,8 +36,30 @@ foreach(size 16 24 32 48 64 128 256)
        RENAME korvane.png FILES "${KORVANE_SOURCE_DIR}/resources/icons/korvane-${size}.png")
 endforeach()
 
+# A path as a value of the desktop entry: a backslash is written doubled.
+function(korvane_entry_string path out)
+  string(REPLACE "\\" "\\\\" value "${path}")
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+# A path as the program of an Exec line (Desktop Entry Specification): enclosed in double quotes
+# when it holds a reserved character, with ", `, $ and \ escaped by a backslash inside them, then
+# the backslashes doubled as for every value; % is written %%.
+function(korvane_exec_argument path out)
+  string(REPLACE "%" "%%" arg "${path}")
+  if(arg MATCHES "[ \t\n\"'\\\\><~|&;$*?#()`]")
+    string(REPLACE "\\" "\\\\\\\\" arg "${arg}")
+    string(REPLACE "\"" "\\\\\"" arg "${arg}")
+    string(REPLACE "`" "\\\\`" arg "${arg}")
+    string(REPLACE "$" "\\\\$" arg "${arg}")
+    set(arg "\"${arg}\"")
+  endif()
+  set(${out} "${arg}" PARENT_SCOPE)
+endfunction()
+
 file(READ "${KORVANE_SOURCE_DIR}/resources/korvane.desktop.in" entry)
-set(KORVANE_PROGRAM "${app_dir}/korvane")
+korvane_exec_argument("${app_dir}/korvane" KORVANE_EXEC)
+korvane_entry_string("${app_dir}/korvane" KORVANE_TRY_EXEC)
 string(CONFIGURE "${entry}" entry @ONLY)
 file(WRITE "${staged}${data_home}/applications/korvane.desktop" "${entry}")
 message(STATUS "Installing: ${staged}${data_home}/applications/korvane.desktop")

@@ -7,13 +7,13 @@ BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
 PROGRAM_PACKAGES=(
   g++ cmake ninja-build
   qt6-base-dev qt6-webengine-dev libgl-dev libicu-dev
-  fonts-ipafont-gothic xvfb xauth
+  fonts-ipafont-gothic qt6-translations-l10n xvfb xauth
 )
 # ... and what the tests, the benchmark and the fuzz targets need besides.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  desktop-file-utils
+  desktop-file-utils libglib2.0-bin
 )
 
 # install_missing_packages <package...>

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace korvane {
 
@@ -24,6 +26,12 @@ void applyAppearance(QApplication& app) {
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/korvane-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    // Qt's own texts (a text box's menu, the folder chooser, standard buttons) in Japanese, as the
+    // rest of the window; the program's own captions are its own and stay as they are.
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
 }
 
 } // namespace korvane

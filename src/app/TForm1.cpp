@@ -80,6 +80,9 @@ void TForm1::buildWindow() {
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");
+    // However wide a grid the user left, the detail view keeps the width it has in the window's
+    // restored size (818 px): its lines stay readable.
+    Panel2->setMinimumWidth(444);
     auto* detail = new QVBoxLayout(Panel2);
     detail->setContentsMargins(0, 0, 0, 0);
     detail->setSpacing(0);

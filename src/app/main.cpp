@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     korvane::TForm1 form(paths);
-    form.showMaximized();
+    form.showAsRemembered(); // maximised the first time
 
     // The splash goes when the main window takes the activation; without a window manager to
     // hand it over, shortly after the window is shown.

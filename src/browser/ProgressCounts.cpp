@@ -3,6 +3,7 @@
 #include "store/Vocabulary.h"
 
 #include <algorithm>
+#include <array>
 
 namespace korvane {
 namespace {
@@ -17,13 +18,38 @@ template <class Item> Item& entryFor(std::vector<Item>& items, std::string_view 
     return items.back();
 }
 
+// The three flags of a shape as a number from 0 to 26, each flag "1", "0" or another text.
+std::size_t flagsKey(const QuestShape& shape) {
+    std::size_t key = 0;
+    for (const char flag : shape.flags)
+        key = key * 3 + (flag == '1' ? 0 : flag == '0' ? 1 : 2);
+    return key;
+}
+
 } // namespace
 
 void ProgressCounts::add(const QuestShape& shape) {
+    // What the three options admit, for each of the 27 ways the flags can stand: made once from the
+    // options' own rules, so that counting ten thousand quests is a look-up each.
+    static const std::array<std::array<bool, 3>, 27> admitted = [] {
+        std::array<std::array<bool, 3>, 27> table{};
+        QuestShape each;
+        each.fields = kQuestFieldCount;
+        for (const char a : {'1', '0', '-'})
+            for (const char b : {'1', '0', '-'})
+                for (const char c : {'1', '0', '-'}) {
+                    each.flags = {a, b, c};
+                    table[flagsKey(each)] = {admitsProgress(each, Progress::Offered),
+                                             admitsProgress(each, Progress::Completed),
+                                             admitsProgress(each, Progress::NotCompleted)};
+                }
+        return table;
+    }();
+    const std::array<bool, 3>& by = admitted[flagsKey(shape)];
     ++quests;
-    offered += admitsProgress(shape, Progress::Offered) ? 1 : 0;
-    completed += admitsProgress(shape, Progress::Completed) ? 1 : 0;
-    notCompleted += admitsProgress(shape, Progress::NotCompleted) ? 1 : 0;
+    offered += by[0] ? 1 : 0;
+    completed += by[1] ? 1 : 0;
+    notCompleted += by[2] ? 1 : 0;
 }
 
 int ProgressCounts::percentDone() const {

@@ -69,15 +69,23 @@ public:
             if (piece.front() == '\n')
                 start = 1; // the LF of a CR LF cut in two
         }
-        while (start < piece.size()) {
-            const std::size_t end = piece.find_first_of("\r\n", start);
-            if (end == std::string_view::npos) {
+        const std::size_t n = piece.size();
+        while (start < n) {
+            std::size_t end = start;
+            while (end < n && piece[end] != '\r' && piece[end] != '\n')
+                ++end;
+            if (end == n) {
                 partial_.append(piece.substr(start));
                 return;
             }
-            partial_.append(piece.substr(start, end - start));
-            lines_.push_back(std::move(partial_));
-            partial_.clear();
+            // A whole line is made in one go; only a line cut between two pieces is put together.
+            if (partial_.empty()) {
+                lines_.emplace_back(piece.substr(start, end - start));
+            } else {
+                partial_.append(piece.substr(start, end - start));
+                lines_.push_back(std::move(partial_));
+                partial_.clear();
+            }
             if (piece[end] == '\r' && end + 1 == piece.size()) {
                 pendingCr_ = true;
                 return;

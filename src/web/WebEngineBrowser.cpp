@@ -45,6 +45,9 @@ std::unique_ptr<Browser> createBrowser(QWidget* parent) {
 
 void prepareBrowserEngine() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The browser's shaders are not kept in a cache of the user's: nothing of Korvane's outside its
+    // own folder.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         std::fputs("korvane: running as root, so the web pane's browser runs without its sandbox\n", stderr);

@@ -50,6 +50,7 @@ private slots:
     void errorsReachTheErrorBoxAndTheWindowStays();
     void tabLeavesTheGridAndKeysReachTheButtons();
     void windowRemembersHowItWasLeft();
+    void windowOpensWhereItWasLeft();
 
 private:
     QString status() const { return f.label("Label18"); }
@@ -213,6 +214,31 @@ void PlayersViewTest::windowRemembersHowItWasLeft() {
     f.reopen();
     QCOMPARE(f.dropDown("ComboBox1")->Text(), "全国");
     QCOMPARE(listedNumbers(f.grid()), QStringList{"0001"});
+}
+
+void PlayersViewTest::windowOpensWhereItWasLeft() {
+    const QString settings = f.dir->filePath("korvane.ini");
+    const auto start = [&] {
+        f.form.reset();
+        f.form = std::make_unique<TForm1>(AppPaths{f.dir->path(), settings});
+        f.form->showAsRemembered();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    };
+    start(); // the first start: no settings file
+    QVERIFY(f.form->isMaximized());
+    f.form->close();
+    QVERIFY(readBytes(settings).find("maximized=1") != std::string::npos);
+
+    // Left at a place and size, with a grid wider than that window leaves room for.
+    writeBytes(settings, "[Window]\r\ngeometry=100,100,900,620\r\nmaximized=0\r\ngrid=767\r\n");
+    start();
+    QVERIFY(!f.form->isMaximized());
+    QCOMPARE(f.form->geometry().size(), QSize(900, 620));
+    QVERIFY(f.get<QWidget>("Panel2")->width() >= 444); // the detail view stays readable
+    f.form->close();
+    const std::string written = readBytes(settings);
+    QVERIFY(written.find("geometry=100,100,900,620\r\n") != std::string::npos);
+    QVERIFY(written.find("maximized=0\r\n") != std::string::npos);
 }
 
 KORVANE_WIDGET_TEST_MAIN(PlayersViewTest)

@@ -8,6 +8,7 @@
 #include "support/TestMain.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QListView>
 #include <QTest>
@@ -66,6 +67,7 @@ private slots:
     void previewThenTakeIn();
     void leftOutQuestsStayAsTheyAre();
     void nothingIsWrittenUnlessTaken();
+    void folderChooserSpeaksJapanese();
 
 private:
     Fixture f;
@@ -134,6 +136,21 @@ void ImportTest::nothingIsWrittenUnlessTaken() {
     click(f.button("Button13"));
     QCOMPARE(f.answerer.texts(), QStringList{"'abcd' は整数ではありません."});
     QCOMPARE(snapshot(f.dir->path()), before);
+}
+
+void ImportTest::folderChooserSpeaksJapanese() {
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        texts << chooser->findChild<QLabel*>("lookInLabel")->text()
+              << chooser->findChild<QLabel*>("fileNameLabel")->text();
+        for (QAbstractButton* button : chooser->findChild<QDialogButtonBox*>("buttonBox")->buttons())
+            texts << button->text();
+        chooser->reject();
+    });
+    click(f.button("Button13"));
+    QCOMPARE(texts, (QStringList{"アドレス:", "ディレクトリ:", "選択(&C)", "キャンセル"}));
 }
 
 KORVANE_WIDGET_TEST_MAIN(ImportTest)

@@ -46,6 +46,20 @@ TEST_F(LineFileOnDisk, MissingFileCannotBeOpenedWithFullPathInMessage) {
     EXPECT_THROW(readLines(dir.path()), KorvaneError) << "a folder is no file";
 }
 
+TEST_F(LineFileOnDisk, LinesCutBetweenPiecesOfTheReadComeWhole) {
+    // A file is read a megabyte at a time: a line, a CR LF, or an empty line may straddle the cut.
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    for (const std::size_t cut : {kPiece - 2, kPiece - 1, kPiece, kPiece + 1}) {
+        SCOPED_TRACE(cut);
+        std::string content(kPiece + 64, 'x');
+        for (std::size_t i = 100; i < content.size(); i += 1000)
+            content[i] = '\n';
+        content.replace(cut - 1, 4, "\r\n\r\n");
+        writeBytes(path, content);
+        EXPECT_EQ(readLines(path), splitLines(content));
+    }
+}
+
 TEST_F(LineFileOnDisk, KeepsPermissionsOfReplacedFile) {
     writeBytes(path, "old\r\n");
     ::chmod(QFile::encodeName(path).constData(), 0640);
