@@ -16,10 +16,7 @@ namespace korvane {
 
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
-    ProgressCounts counts;
-    for (const std::size_t line : StringGrid1->Lines())
-        if (line != GridModel::kNoLine)
-            counts.add(QuestList.shapes()[line]);
+    const ProgressCounts counts = countsOf(QuestList, StringGrid1->Lines());
     QString text = countsText(counts);
     if (lastSearchBox_) {
         const QPushButton* button = lastSearchBox_ == Edit1   ? Button1

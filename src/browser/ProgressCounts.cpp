@@ -26,11 +26,9 @@ std::size_t flagsKey(const QuestShape& shape) {
     return key;
 }
 
-} // namespace
-
-void ProgressCounts::add(const QuestShape& shape) {
-    // What the three options admit, for each of the 27 ways the flags can stand: made once from the
-    // options' own rules, so that counting ten thousand quests is a look-up each.
+// What the three options admit, for each of the 27 ways the flags can stand: made once from the
+// options' own rules, so that counting ten thousand quests is a look-up each.
+const std::array<std::array<bool, 3>, 27>& admittedByFlags() {
     static const std::array<std::array<bool, 3>, 27> admitted = [] {
         std::array<std::array<bool, 3>, 27> table{};
         QuestShape each;
@@ -45,11 +43,33 @@ void ProgressCounts::add(const QuestShape& shape) {
                 }
         return table;
     }();
-    const std::array<bool, 3>& by = admitted[flagsKey(shape)];
+    return admitted;
+}
+
+} // namespace
+
+void ProgressCounts::add(const QuestShape& shape) {
+    const std::array<bool, 3>& by = admittedByFlags()[flagsKey(shape)];
     ++quests;
     offered += by[0] ? 1 : 0;
     completed += by[1] ? 1 : 0;
     notCompleted += by[2] ? 1 : 0;
+}
+
+ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines) {
+    const auto& admitted = admittedByFlags();
+    const std::vector<QuestShape>& shapes = table.shapes();
+    ProgressCounts counts;
+    for (const std::size_t line : lines) {
+        if (line >= shapes.size())
+            continue;
+        const std::array<bool, 3>& by = admitted[flagsKey(shapes[line])];
+        ++counts.quests;
+        counts.offered += by[0] ? 1 : 0;
+        counts.completed += by[1] ? 1 : 0;
+        counts.notCompleted += by[2] ? 1 : 0;
+    }
+    return counts;
 }
 
 int ProgressCounts::percentDone() const {

@@ -5,6 +5,7 @@
 #include "QuestFilter.h"
 
 #include <QString>
+#include <span>
 
 namespace korvane {
 
@@ -19,6 +20,9 @@ struct ProgressCounts {
     // The share done, 0 to 100; 0 for no quests.
     int percentDone() const;
 };
+
+// The counts of the table's lines given; a line past the table's end (an empty row) is no quest.
+ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines);
 
 // The status bar: "表示 123 件　オファー 60　完了 45　未完了 78".
 QString countsText(const ProgressCounts& counts);

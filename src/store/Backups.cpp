@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -66,16 +65,30 @@ std::int64_t nowNs() {
 
 // The versions named as backups of the file, with when each was made: a backup is made by a link
 // (or a copy), which sets its change time.
+// Whether entry names a backup of the file: its stem, "_", the time as yyyyMMdd-HHmmss-zzz, its
+// extension.
+bool namesBackupOf(const QString& entry, const QString& stem, const QString& extension) {
+    static const QString kTime = QStringLiteral("00000000-000000-000");
+    if (entry.size() != stem.size() + 1 + kTime.size() + extension.size() || !entry.startsWith(stem) ||
+        entry[stem.size()] != QLatin1Char('_') || !entry.endsWith(extension))
+        return false;
+    for (qsizetype i = 0; i < kTime.size(); ++i) {
+        const QChar c = entry[stem.size() + 1 + i];
+        if (kTime[i] == QLatin1Char('-') ? c != QLatin1Char('-')
+                                         : !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return false;
+    }
+    return true;
+}
+
 std::vector<KeptVersion> versionsOf(const QFileInfo& file) {
-    const QRegularExpression name(
-        QStringLiteral("^%1_\\d{8}-\\d{6}-\\d{3}%2$")
-            .arg(QRegularExpression::escape(stemOf(file)), QRegularExpression::escape(extensionOf(file))));
+    const QString stem = stemOf(file), extension = extensionOf(file);
     const QDir folder(folderOf(file));
     std::vector<KeptVersion> versions;
     for (const QString& entry : folder.entryList(QDir::Files, QDir::Name)) {
         struct stat st {};
         const QString path = folder.filePath(entry);
-        if (name.match(entry).hasMatch() && ::stat(QFile::encodeName(path).constData(), &st) == 0)
+        if (namesBackupOf(entry, stem, extension) && ::stat(QFile::encodeName(path).constData(), &st) == 0)
             versions.push_back(
                 {path, static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec});
     }

@@ -194,13 +194,14 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fil
     if (!(replacing ? keepOwnerAndMode(file.handle(), old) : giveToFolderOwner(file.handle(), path)) ||
         !fill(file))
         return false;
-    // QSaveFile renames without syncing; without this a power cut could leave the new name
-    // pointing at blocks that never reached the disk.
-    if (!file.flush() || (::fdatasync(file.handle()) != 0 && errno != EINVAL))
+    if (!file.flush())
         return false;
     stampSafelyPast(file.handle());
     if (replacing && options.keepBackup)
         keepBackup(path, options.editTime);
+    // commit() syncs the new file's data to the disk before it takes the name (Qt 6), so a power
+    // cut never leaves the name on blocks that never reached the disk; one sync after the backup's
+    // link commits both at once.
     if (!file.commit())
         return false;
     syncFolderOf(path);

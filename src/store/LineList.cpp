@@ -33,11 +33,18 @@ void LineList::replace(std::vector<LineRange> ranges, bool keepsOrder) {
     const bool wasSorted = sortedPrefix_ >= lines_.size();
     std::size_t firstChanged = lines_.size();
     if (ranges.size() == 1 && ranges.front().count == ranges.front().insert.size()) {
-        // A line for a line, as a flag or a modification: in place.
+        // A line for a line, as a flag or a modification: in place. A sorted list stays sorted when
+        // the new lines stand in order between their neighbours, as a line whose number is kept does.
         LineRange& range = ranges.front();
         std::move(range.insert.begin(), range.insert.end(),
                   lines_.begin() + static_cast<std::ptrdiff_t>(range.first));
         firstChanged = range.first;
+        const std::size_t from = range.first == 0 ? 0 : range.first - 1;
+        const std::size_t to = std::min(range.first + range.count + 1, lines_.size());
+        bool inOrder = wasSorted;
+        for (std::size_t i = from + 1; inOrder && i < to; ++i)
+            inOrder = !collation_->less(lines_[i], lines_[i - 1]);
+        keepsOrder = keepsOrder || inOrder;
     } else {
         Lines result;
         std::size_t added = 0;
