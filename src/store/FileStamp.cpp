@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,12 +65,13 @@ Opened openRegular(QFile& file) {
 }
 
 bool readInPieces(QIODevice& file, const std::function<void(std::string_view)>& take) {
-    std::string chunk(std::size_t{1} << 20, '\0');
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    const auto chunk = std::make_unique_for_overwrite<char[]>(kPiece);
     for (;;) {
-        const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        const qint64 read = file.read(chunk.get(), static_cast<qint64>(kPiece));
         if (read <= 0)
             return read == 0;
-        take(std::string_view(chunk.data(), static_cast<std::size_t>(read)));
+        take(std::string_view(chunk.get(), static_cast<std::size_t>(read)));
     }
 }
 

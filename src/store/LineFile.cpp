@@ -111,10 +111,11 @@ bool sameState(const struct stat& a, const struct stat& b) {
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
-// Reads the file once, handing each piece to take, and gives the stamp of what was read. When
-// another program wrote meanwhile it reads again (restart clears what was taken); a file that never
-// holds still gets a stamp that matches nothing, so that no save goes over it.
-FileStamp readPieces(const QString& path, bool stamped, const std::function<void(std::string_view)>& take,
+// Reads the file once with read, which also feeds the hash when one is passed, and gives the stamp
+// of what was read. When another program wrote meanwhile it reads again (restart clears what was
+// taken); a file that never holds still gets a stamp that matches nothing, so that no save goes
+// over it.
+FileStamp readStable(const QString& path, bool stamped, const std::function<bool(QFile&, ContentHash*)>& read,
                      const std::function<void()>& restart) {
     for (int attempt = 1;; ++attempt) {
         QFile file(path);
@@ -123,12 +124,7 @@ FileStamp readPieces(const QString& path, bool stamped, const std::function<void
         ::fstat(file.handle(), &before);
         const bool hashed = stamped && FileStamp::tooRecent(before); // a hash only for a stamp asked for
         ContentHash hash;
-        const bool whole = readInPieces(file, [&](std::string_view piece) {
-            take(piece);
-            if (hashed)
-                hash.add(piece);
-        });
-        if (!whole)
+        if (!read(file, hashed ? &hash : nullptr))
             throw errors::cannotOpen(path);
         struct stat after {};
         ::fstat(file.handle(), &after);
@@ -160,11 +156,35 @@ Lines splitLines(std::string_view content) {
     return splitter.finish();
 }
 
+// Straight into one buffer of the file's size: a search reads a whole store at each run.
 std::string readFile(const QString& path, FileStamp* stamp) {
     std::string content;
-    content.reserve(static_cast<std::size_t>(std::max<qint64>(QFileInfo(path).size(), 0)));
-    const FileStamp read = readPieces(
-        path, stamp != nullptr, [&content](std::string_view piece) { content.append(piece); },
+    const FileStamp read = readStable(
+        path, stamp != nullptr,
+        [&content](QFile& file, ContentHash* hash) {
+            content.resize(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+            std::size_t filled = 0;
+            while (filled < content.size()) {
+                const qint64 got =
+                    file.read(content.data() + filled, static_cast<qint64>(content.size() - filled));
+                if (got < 0)
+                    return false;
+                if (got == 0)
+                    break;
+                filled += static_cast<std::size_t>(got);
+            }
+            content.resize(filled);
+            // A file that grew while it was read is read to its end.
+            char more[4096];
+            for (qint64 got; (got = file.read(more, sizeof more)) != 0;) {
+                if (got < 0)
+                    return false;
+                content.append(more, static_cast<std::size_t>(got));
+            }
+            if (hash)
+                hash->add(content);
+            return true;
+        },
         [&content] { content.clear(); });
     if (stamp)
         *stamp = read;
@@ -174,8 +194,15 @@ std::string readFile(const QString& path, FileStamp* stamp) {
 // Piece by piece, so that a large file is never held whole beside its lines.
 Lines readLines(const QString& path, FileStamp* stamp) {
     std::optional<LineSplitter> splitter(std::in_place);
-    const FileStamp read = readPieces(
-        path, stamp != nullptr, [&splitter](std::string_view piece) { splitter->feed(piece); },
+    const FileStamp read = readStable(
+        path, stamp != nullptr,
+        [&splitter](QFile& file, ContentHash* hash) {
+            return readInPieces(file, [&](std::string_view piece) {
+                splitter->feed(piece);
+                if (hash)
+                    hash->add(piece);
+            });
+        },
         [&splitter] { splitter.emplace(); });
     if (stamp)
         *stamp = read;
