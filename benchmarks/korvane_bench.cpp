@@ -45,11 +45,12 @@ struct Config {
 Config config;
 
 QTemporaryDir* root = nullptr;
-QString fullSet, messySet, sampleSet, addSet, otherSet, importWork;
+QString fullSet, messySet, sampleSet, addSet, otherSet, importWork, floorSet;
 std::size_t fullBytes = 0, otherBytes = 0;
 std::unique_ptr<TForm1> form, addForm;
 std::map<std::string, double> medians; // milliseconds
 std::map<std::string, long> peakKiB;
+std::map<std::string, std::size_t> historyBytes; // what the history holds
 
 QString inSet(const QString& set, const QString& name) {
     return files::inFolder(set, name);
@@ -233,26 +234,17 @@ void ScanFloor(benchmark::State& state, QString file, std::string utf8) {
 
 // --- edits -------------------------------------------------------------------------------------------
 
-void TickFlag(benchmark::State& state) {
-    listAll(*form);
-    auto* box = control<FlagBox>(*form, "CheckBox3");
-    for (auto _ : state) {
-        box->click();
-        emit box->MouseUp();
-    }
+// Each edit once, as the player makes it; the undo and redo rows time going back and forth over it.
+void tickOnce(TForm1& window) {
+    auto* box = control<FlagBox>(window, "CheckBox3");
+    box->click();
+    emit box->MouseUp();
 }
 
-void SaveMemo(benchmark::State& state) {
-    listAll(*form);
-    auto* memo = control<TextView>(*form, "Memo3");
-    auto* save = control<QPushButton>(*form, "Button2");
-    int round = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        memo->setPlainText(QStringLiteral("メモ %1\n二行目\n三行目\n四行目\n五行目").arg(++round));
-        state.ResumeTiming();
-        save->click();
-    }
+void memoOnce(TForm1& window) {
+    static int round = 0;
+    control<TextView>(window, "Memo3")
+        ->setPlainText(QStringLiteral("メモ %1\n二行目\n三行目\n四行目\n五行目").arg(++round));
 }
 
 QString lines(int count, const QString& word) {
@@ -262,15 +254,45 @@ QString lines(int count, const QString& word) {
     return out.join('\n');
 }
 
+void fillNewQuest(TForm1& window) {
+    control<QPushButton>(window, "Button5")->click();
+    control<QLineEdit>(window, "Edit3")->setText(QStringLiteral("新しいクエスト"));
+    control<TextView>(window, "RichEdit1")->setPlainText(lines(20, QStringLiteral("内容")));
+    control<TextView>(window, "Memo2")->setPlainText(lines(3, QStringLiteral("報酬")));
+    control<TextView>(window, "Memo3")->setPlainText(lines(5, QStringLiteral("メモ")));
+}
+
+void openModification(TForm1& window) {
+    static int row = 100;
+    auto* grid = control<StringGrid>(window, "StringGrid1");
+    row = (row + 37) % (grid->RowCount() - 1) + 1;
+    grid->setRow(row);
+    control<QPushButton>(window, "Button8")->click();
+    control<TextView>(window, "RichEdit1")->setPlainText(lines(20, QStringLiteral("修正")));
+}
+
+void TickFlag(benchmark::State& state) {
+    listAll(*form);
+    for (auto _ : state)
+        tickOnce(*form);
+}
+
+void SaveMemo(benchmark::State& state) {
+    listAll(*form);
+    auto* save = control<QPushButton>(*form, "Button2");
+    for (auto _ : state) {
+        state.PauseTiming();
+        memoOnce(*form);
+        state.ResumeTiming();
+        save->click();
+    }
+}
+
 void AddQuest(benchmark::State& state) {
     listAll(*addForm);
     for (auto _ : state) {
         state.PauseTiming();
-        control<QPushButton>(*addForm, "Button5")->click();
-        control<QLineEdit>(*addForm, "Edit3")->setText(QStringLiteral("新しいクエスト"));
-        control<TextView>(*addForm, "RichEdit1")->setPlainText(lines(20, QStringLiteral("内容")));
-        control<TextView>(*addForm, "Memo2")->setPlainText(lines(3, QStringLiteral("報酬")));
-        control<TextView>(*addForm, "Memo3")->setPlainText(lines(5, QStringLiteral("メモ")));
+        fillNewQuest(*addForm);
         state.ResumeTiming();
         control<QPushButton>(*addForm, "Button4")->click();
     }
@@ -278,13 +300,9 @@ void AddQuest(benchmark::State& state) {
 
 void ModifyQuest(benchmark::State& state) {
     listAll(*form);
-    auto* grid = control<StringGrid>(*form, "StringGrid1");
-    int row = 100;
     for (auto _ : state) {
         state.PauseTiming();
-        grid->setRow(row += 37);
-        control<QPushButton>(*form, "Button8")->click();
-        control<TextView>(*form, "RichEdit1")->setPlainText(lines(20, QStringLiteral("修正")));
+        openModification(*form);
         state.ResumeTiming();
         control<QPushButton>(*form, "Button9")->click();
     }
@@ -301,6 +319,69 @@ void DeleteQuest(benchmark::State& state) {
     }
 }
 
+// The edit (not timed), then its undo; or the edit and its undo, then the redo.
+void UndoRedo(benchmark::State& state, std::unique_ptr<TForm1>* window, void (*edit)(TForm1&), bool redo) {
+    listAll(**window);
+    auto* undoButton = control<QPushButton>(**window, "Button14");
+    auto* redoButton = control<QPushButton>(**window, "Button15");
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit(**window);
+        if (redo)
+            undoButton->click();
+        state.ResumeTiming();
+        (redo ? redoButton : undoButton)->click();
+    }
+}
+
+void saveMemoOnce(TForm1& window) {
+    memoOnce(window);
+    control<QPushButton>(window, "Button2")->click();
+}
+void addOnce(TForm1& window) {
+    fillNewQuest(window);
+    control<QPushButton>(window, "Button4")->click();
+}
+void modifyOnce(TForm1& window) {
+    openModification(window);
+    control<QPushButton>(window, "Button9")->click();
+}
+void deleteOnce(TForm1& window) {
+    auto* grid = control<StringGrid>(window, "StringGrid1");
+    grid->setRow(grid->RowCount() / 2);
+    control<QPushButton>(window, "Button3")->click();
+}
+
+// The import (not timed) into a fresh copy, then its undo; or the import and its undo, then the redo.
+void ImportUndoRedo(benchmark::State& state, bool redo) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        copySet(fullSet, importWork);
+        std::unique_ptr<TForm1> window = openForm(importWork);
+        control<QPushButton>(*window, "Button13")->click();
+        if (redo)
+            control<QPushButton>(*window, "Button14")->click();
+        state.ResumeTiming();
+        control<QPushButton>(*window, redo ? "Button15" : "Button14")->click();
+        state.PauseTiming();
+        if (historyBytes.count("import") == 0)
+            historyBytes["import"] = window->historyBytes();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+// What the history holds after 100 ticks.
+void HistoryOfTicks(benchmark::State& state) {
+    copySet(fullSet, importWork);
+    std::unique_ptr<TForm1> window = openForm(importWork);
+    listAll(*window);
+    for (auto _ : state)
+        for (int i = 0; i < 100; ++i)
+            tickOnce(*window);
+    historyBytes["ticks"] = window->historyBytes();
+}
+
 // The check an edit makes before it writes: is each file still what this copy last wrote?
 void ChangeCheck(benchmark::State& state, std::vector<QString> names) {
     std::vector<std::pair<QString, FileStamp>> stamps;
@@ -311,10 +392,11 @@ void ChangeCheck(benchmark::State& state, std::vector<QString> names) {
             benchmark::DoNotOptimize(stamp.matches(path));
 }
 
+// On a copy of the full set: the windows' own files are never written behind their backs.
 void RewriteFloor(benchmark::State& state, std::vector<QString> names) {
     std::vector<QString> paths;
     for (const QString& name : names)
-        paths.push_back(inSet(fullSet, name));
+        paths.push_back(inSet(floorSet, name));
     for (auto _ : state)
         bench::rewriteFloor(paths);
 }
@@ -361,6 +443,14 @@ void printTable() {
     row("modify a quest", "edit/modify_quest", "floor/all_four");
     row("delete a quest", "edit/delete_quest", "floor/all_four");
     row("import a full set into a full set, preview included", "import/full", "floor/all_four");
+    std::printf("\n| Edit | the edit ms | undo ms | redo ms |\n|---|---:|---:|---:|\n");
+    for (const char* edit : {"tick_flag", "save_memo", "add_quest", "modify_quest", "delete_quest"})
+        std::printf("| %s | %.1f | %.1f | %.1f |\n", edit, ms(std::string("edit/") + edit),
+                    ms(std::string("undo/") + edit), ms(std::string("redo/") + edit));
+    std::printf("| import | %.1f | %.1f | %.1f |\n", ms("import/full"), ms("undo/import"), ms("redo/import"));
+    std::printf("\nThe history holds %.1f KiB after 100 ticks, %.1f MiB after one full-size import.\n",
+                static_cast<double>(historyBytes["ticks"]) / 1024.0,
+                static_cast<double>(historyBytes["import"]) / 1048576.0);
     std::printf("\n| Edit | median ms | the change check ms | without the check ms | check's share |\n"
                 "|---|---:|---:|---:|---:|\n");
     const auto withCheck = [&](const char* label, const std::string& action, const std::string& check) {
@@ -393,12 +483,15 @@ void prepareSets() {
     sampleSet = root->filePath("sample");
     otherSet = root->filePath("other");
     importWork = root->filePath("import");
+    floorSet = root->filePath("floor");
     for (const QString& folder : {fullSet, messySet, addSet, sampleSet, otherSet})
         QDir().mkpath(folder);
     fullBytes = datagen::writeDataSet(fullSet, {config.quests, 1, false}).bytes;
     datagen::writeDataSet(messySet, {config.quests, 1, true});
     otherBytes = datagen::writeDataSet(otherSet, {config.quests, 2, false}).bytes; // another list: new texts
-    datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 2, 1, false});
+    // Room for the additions the add, undo and redo rows make: numbers are never given out twice.
+    datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 4, 1, false});
+    copySet(fullSet, floorSet);
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
         QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
@@ -452,6 +545,23 @@ void registerAll() {
              std::vector<QString>{files::kQuestTable, files::kContent, files::kReward, files::kMemo}),
          config.editRepetitions);
     reps(benchmark::RegisterBenchmark("import/full", ImportFullSet), 5);
+    const struct {
+        const char* name;
+        std::unique_ptr<TForm1>* window;
+        void (*edit)(TForm1&);
+    } undoable[] = {{"tick_flag", &form, tickOnce},
+                    {"save_memo", &form, saveMemoOnce},
+                    {"add_quest", &addForm, addOnce},
+                    {"modify_quest", &form, modifyOnce},
+                    {"delete_quest", &form, deleteOnce}};
+    for (const auto& u : undoable)
+        for (const bool redo : {false, true})
+            reps(benchmark::RegisterBenchmark(((redo ? "redo/" : "undo/") + std::string(u.name)).c_str(),
+                                              UndoRedo, u.window, u.edit, redo),
+                 config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("undo/import", ImportUndoRedo, false), 5);
+    reps(benchmark::RegisterBenchmark("redo/import", ImportUndoRedo, true), 5);
+    reps(benchmark::RegisterBenchmark("history/100_ticks", HistoryOfTicks), 1);
     reps(benchmark::RegisterBenchmark("check/table", ChangeCheck, std::vector<QString>{files::kQuestTable}),
          config.repetitions);
     reps(benchmark::RegisterBenchmark("check/memo", ChangeCheck, std::vector<QString>{files::kMemo}),

@@ -109,6 +109,12 @@ void TForm1::buildWindow() {
     Label20->setStyleSheet(QStringLiteral("color: #A00000"));
     Label20->hide();
     StatusBar1->addWidget(Label20);
+    history_ = new QUndoStack(this);
+    history_->setUndoLimit(100); // the history lives as long as the window: every step is in the files
+    Button14 = named(new QPushButton(QStringLiteral("元に戻す"), StatusBar1), "Button14");
+    StatusBar1->addPermanentWidget(Button14);
+    Button15 = named(new QPushButton(QStringLiteral("やり直し"), StatusBar1), "Button15");
+    StatusBar1->addPermanentWidget(Button15);
     Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
     Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
     StatusBar1->addPermanentWidget(Button12);
@@ -160,6 +166,10 @@ void TForm1::connectHandlers() {
     connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
     connect(Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
     connect(Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
+    connect(Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
+    connect(Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
+    connect(history_, &QUndoStack::indexChanged, this, handler(&TForm1::historyChanged));
+    historyChanged();
     setUpKeys();
 }
 

@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 #include <array>
 
 namespace korvane {
@@ -46,6 +47,8 @@ public:
 
     // Shows the window as it was left: maximised, or at its remembered place and size.
     void showAsRemembered();
+    // What the history of edits keeps, in bytes.
+    std::size_t historyBytes() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -146,6 +149,19 @@ private:
     QuestTexts changedTexts();
     QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
 
+    // The history: undo and redo of every edit
+    void record(EditStep step, const QString& what, const std::string& number);
+    template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show);
+    void Button14Click();
+    void Button15Click();
+    void undoKey();
+    void redoKey();
+    void stepThroughHistory(bool back);
+    void showStep(const std::string& number, const EditStep* step);
+    bool changedInPlace(const EditStep& step) const;
+    void redrawShownQuest(const EditStep& step);
+    void historyChanged();
+
     // The web pane
     void Button11Click();
     void Edit7KeyDown(int Key);
@@ -193,6 +209,9 @@ private:
     QLabel* Label20 = nullptr;       // a backup that could not be kept, until one is again
     QPushButton* Button12 = nullptr; // 進捗
     QPushButton* Button13 = nullptr; // 取り込み…
+    QPushButton* Button14 = nullptr; // 元に戻す
+    QPushButton* Button15 = nullptr; // やり直し
+    QUndoStack* history_ = nullptr;
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;
     QWidget* Panel2 = nullptr;
@@ -200,20 +219,22 @@ private:
     CivilDateTime pcTime_;
 };
 
+// Each handler runs through the one error path; a data file changed by another program offers a
+// reload instead of an error box.
 // Runs an edit and then shows what the files hold: also when the edit stopped part-way, whose
-// error then still reaches the error box.
-template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show) {
+// error then still reaches the error box; the lists then hold changes no step of the history knows,
+// so its steps no longer fit and it is emptied.
+template <class Edit, class Show> void TForm1::showingStored(Edit&& edit, Show&& show) {
     try {
         edit();
     } catch (const PartlySavedError&) {
+        history_->clear();
         show();
         throw;
     }
     show();
 }
 
-// Each handler runs through the one error path; a data file changed by another program offers a
-// reload instead of an error box.
 template <class F> void TForm1::guarded(F&& work) {
     runHandler(std::forward<F>(work),
                [this](const FileChangedError& error) { offerReload({error.path()}, true); });

@@ -37,8 +37,9 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
     const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
     // Whatever happens, the box ends showing what the file holds.
     std::optional<std::size_t> changed;
+    EditStep step;
     try {
-        changed = korvane::storeFlag(QuestList, stored[kNumber], field, click.value);
+        changed = korvane::storeFlag(QuestList, stored[kNumber], field, click.value, &step);
     } catch (...) {
         box->setChecked(stored[field] == "1");
         throw;
@@ -47,7 +48,12 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
         box->setChecked(stored[field] == "1"); // no quest of the table in this row
         return;
     }
-    StringGrid1->lineChanged(*changed);
+    StringGrid1->linesChanged(*changed);
+    static const QString captions[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
+                                       QStringLiteral("繰り返し可能")};
+    record(std::move(step),
+           captions[field - kOffered] + (click.value == "1" ? QString() : QStringLiteral("解除")),
+           stored[kNumber]);
     box->setChecked(click.value == "1");
     updateStatusBar();
     StringGrid1->setFocus();
@@ -58,7 +64,9 @@ void TForm1::Memo3Change() {
 }
 
 void TForm1::Button2Click() {
-    saveMemo(questData(), shown_.number, Memo3->typedLines());
+    EditStep step;
+    saveMemo(questData(), shown_.number, Memo3->typedLines(), &step);
+    record(std::move(step), QStringLiteral("メモ"), shown_.number);
     Memo3->forgetTyping();
     sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(shown_.number)));
 }
@@ -95,12 +103,17 @@ void TForm1::Button4Click() {
     // Everything typed is checked before any file is written.
     QuestRecord record = composeRecord({});
     const QuestTexts texts = newQuestTexts();
-    showingStored([&] { addQuest(questData(), std::move(record), texts); },
-                  [this] {
-                      closeEditPane();
-                      Label1->setText(kRedisplayMarker);
-                      RefillQuestGrid();
-                  });
+    showingStored(
+        [&] {
+            EditStep step;
+            const std::string number = addQuest(questData(), std::move(record), texts, &step);
+            this->record(std::move(step), QStringLiteral("追加"), number);
+        },
+        [this] {
+            closeEditPane();
+            Label1->setText(kRedisplayMarker);
+            RefillQuestGrid();
+        });
 }
 
 void TForm1::Button7Click() {
@@ -154,8 +167,13 @@ void TForm1::applyModification() {
     const QuestRecord record = composeRecord(number);
     const QuestTexts texts = changedTexts();
     const int row = StringGrid1->Row();
-    showingStored([&] { modifyQuest(questData(), index, record, textNumber, texts); },
-                  [&] { showAfterModification(row); });
+    showingStored(
+        [&] {
+            EditStep step;
+            modifyQuest(questData(), index, record, textNumber, texts, &step);
+            this->record(std::move(step), QStringLiteral("修正"), number);
+        },
+        [&] { showAfterModification(row); });
 }
 
 void TForm1::showAfterModification(int row) {
@@ -173,7 +191,13 @@ void TForm1::Button3Click() {
     const QuestRecord shown = shownRecord();
     if (!confirm(deleteQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         return;
-    showingStored([&] { deleteQuest(questData(), number); }, [this] { RefillQuestGrid(); });
+    showingStored(
+        [&] {
+            EditStep step;
+            deleteQuest(questData(), number, &step);
+            record(std::move(step), QStringLiteral("削除"), number);
+        },
+        [this] { RefillQuestGrid(); });
 }
 
 void TForm1::openEditPane(bool forNewQuest) {

@@ -42,6 +42,7 @@ QStringList TForm1::loadData() {
 }
 
 void TForm1::offerReload(const QStringList& changed, bool editRefused) {
+    history_->clear(); // its steps no longer fit the files
     QStringList lines;
     for (const QString& path : changed)
         lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
@@ -68,6 +69,7 @@ void TForm1::offerReload(const QStringList& changed, bool editRefused) {
 // Reads every file again and redraws the window under the same filters, on the same quest when it
 // is still there.
 void TForm1::reloadData() {
+    history_->clear();
     const std::string shown = shown_.number;
     closeEditPane();
     QStringList missing;

@@ -21,23 +21,30 @@ void TForm1::Button13Click() {
         return;
     const std::unique_ptr<ImportSet> theirs = readImportSet(folder);
     std::set<std::string> leftOut;
-    { // the preview is let go before the import writes: a full one is a few megabytes
+    std::size_t taken = 0; // the quests it adds or changes
+    {                      // the preview is let go before the import writes: a full one is a few megabytes
         ImportDialog preview(folder, previewImport(questData(), *theirs), this);
         if (preview.exec() != QDialog::Accepted)
             return;
         leftOut = preview.leftOut();
+        taken = static_cast<std::size_t>(preview.counts().added + preview.counts().changed) - leftOut.size();
     }
     const std::string shown = shown_.number;
-    showingStored([&] { applyImport(questData(), *theirs, leftOut); },
-                  [&] {
-                      closeEditPane();
-                      std::vector<QuestRecord> rows; // the import may bring nations the columns must fit
-                      for (const std::string& line : QuestList.lines().lines())
-                          rows.push_back(splitQuestRecord(line));
-                      fitGridColumns(rows);
-                      RefillQuestGrid();
-                      showQuest(shown);
-                  });
+    showingStored(
+        [&] {
+            EditStep step;
+            applyImport(questData(), *theirs, leftOut, &step);
+            record(std::move(step), QStringLiteral("取り込み (%1 件)").arg(taken), shown);
+        },
+        [&] {
+            closeEditPane();
+            std::vector<QuestRecord> rows; // the import may bring nations the columns must fit
+            for (const std::string& line : QuestList.lines().lines())
+                rows.push_back(splitQuestRecord(line));
+            fitGridColumns(rows);
+            RefillQuestGrid();
+            showQuest(shown);
+        });
 }
 
 } // namespace korvane

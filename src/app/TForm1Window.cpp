@@ -16,6 +16,10 @@ void TForm1::setUpKeys() {
     connect(Edit6, &QLineEdit::returnPressed, this, handler(&TForm1::Button10Click));
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, handler(&TForm1::findKey));
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, handler(&TForm1::saveKey));
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, handler(&TForm1::undoKey));
+    for (const QKeySequence& redo :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        connect(new QShortcut(redo, this), &QShortcut::activated, this, handler(&TForm1::redoKey));
     auto* cancel = new QShortcut(QKeySequence::Cancel, ScrollBox2);
     cancel->setContext(Qt::WidgetWithChildrenShortcut);
     connect(cancel, &QShortcut::activated, this, handler(&TForm1::Button7Click));

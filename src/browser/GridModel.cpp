@@ -76,9 +76,9 @@ const QuestRecord& GridModel::row(std::size_t i) const {
     return *records_[i];
 }
 
-void GridModel::lineChanged(std::size_t line) {
+void GridModel::linesChanged(std::size_t first, std::size_t count) {
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i] == line) {
+        if (rows_[i] >= first && rows_[i] - first < count) {
             records_[i].reset();
             emit dataChanged(index(static_cast<int>(i), 0),
                              index(static_cast<int>(i), static_cast<int>(kQuestFieldCount) - 1));

@@ -37,8 +37,9 @@ public:
     std::optional<std::size_t> lineAt(std::size_t i) const;
     // The row's fields; an empty record for a row that shows no line.
     const QuestRecord& row(std::size_t i) const;
-    // The line changed in place: the rows that show it are split again and redrawn.
-    void lineChanged(std::size_t line);
+    // Lines [first, first + count) changed in place: the rows that show them are split again and
+    // redrawn.
+    void linesChanged(std::size_t first, std::size_t count = 1);
 
 private:
     const LineList* source_ = nullptr;

@@ -31,8 +31,8 @@ public:
     void setSource(const LineList* lines) { model_->setSource(lines); }
     // Replaces every data row at once; the current row stays where it was when it still exists.
     void setRows(std::vector<std::size_t> lines);
-    // The line was changed in place: the rows that show it are redrawn.
-    void lineChanged(std::size_t line) { model_->lineChanged(line); }
+    // Lines changed in place: the rows that show them are redrawn.
+    void linesChanged(std::size_t first, std::size_t count = 1) { model_->linesChanged(first, count); }
 
     int Row() const { return row_; }
     void setRow(int row);

@@ -19,7 +19,8 @@ FlagClick flagClick(QuestField flag, bool ticked, bool offeredTicked, const std:
 
 // Puts the flag into the quest's table line and saves the table; the line changed. Refused when
 // the table did not load; nothing, with nothing changed, when it holds no quest of that number.
+// step, when given, receives what the edit changed, to undo it.
 std::optional<std::size_t> storeFlag(QuestTable& table, std::string_view number, QuestField flag,
-                                     const std::string& value);
+                                     const std::string& value, EditStep* step = nullptr);
 
 } // namespace korvane

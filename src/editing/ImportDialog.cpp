@@ -155,6 +155,10 @@ std::set<std::string> ImportDialog::leftOut() const {
     return model_->leftOut();
 }
 
+const ImportPreview& ImportDialog::counts() const {
+    return model_->preview();
+}
+
 void ImportDialog::updateCounts() {
     counts_->setText(importCountsText(model_->preview(), leftOut().size()));
 }

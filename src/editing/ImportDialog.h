@@ -23,6 +23,8 @@ public:
     QListView* list() const { return list_; }
     // The quests whose box the player cleared.
     std::set<std::string> leftOut() const;
+    // The preview's counts, before anything is left out.
+    const ImportPreview& counts() const;
 
 private:
     void updateCounts();

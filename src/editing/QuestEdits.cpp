@@ -19,6 +19,11 @@ void replaceText(std::vector<ListChange>& changes, TextStore& store, std::string
     changes.push_back(text ? store.textChange(number, *text) : ListChange{&store, 0, 0, {}, true});
 }
 
+void keep(EditStep* step, EditStep made) {
+    if (step)
+        *step = std::move(made);
+}
+
 } // namespace
 
 std::string nextQuestNumber(const QuestData& data) {
@@ -39,14 +44,14 @@ std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const 
     return *index;
 }
 
-void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines) {
+void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines, EditStep* step) {
     requireKnownQuest(data.table, number, QStringLiteral("メモを保存するクエストが表示されていません"));
     std::vector<ListChange> changes{
         data.memo.textChange(number, encodeTextLines(lines, QStringLiteral("メモ")))};
-    commit(changes);
+    keep(step, commit(changes));
 }
 
-std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts) {
+std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts, EditStep* step) {
     const std::string number = nextQuestNumber(data);
     record[kNumber] = number;
     std::vector<ListChange> changes{data.table.addChange(record)};
@@ -54,7 +59,7 @@ std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts
     addText(changes, data.reward, number, texts.reward);
     addText(changes, data.memo, number, texts.memo);
     try {
-        commit(changes);
+        keep(step, commit(changes));
     } catch (const PartlySavedError&) {
         data.table.raiseMaxQuestNo(std::stoi(number)); // the table holds the quest
         throw;
@@ -64,19 +69,19 @@ std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts
 }
 
 void modifyQuest(const QuestData& data, std::size_t tableIndex, const QuestRecord& record,
-                 std::string_view textNumber, const QuestTexts& texts) {
+                 std::string_view textNumber, const QuestTexts& texts, EditStep* step) {
     std::vector<ListChange> changes{data.table.lineChange(tableIndex, record)};
     replaceText(changes, data.content, textNumber, texts.content);
     replaceText(changes, data.reward, textNumber, texts.reward);
     replaceText(changes, data.memo, textNumber, texts.memo);
-    commit(changes);
+    keep(step, commit(changes));
 }
 
-void deleteQuest(const QuestData& data, std::string_view number) {
+void deleteQuest(const QuestData& data, std::string_view number, EditStep* step) {
     std::vector<ListChange> changes{data.table.deleteChange(number)};
     for (TextStore* store : {&data.content, &data.reward, &data.memo})
         changes.push_back(store->textChange(number, {}));
-    commit(changes);
+    keep(step, commit(changes));
 }
 
 QString cleanField(const QString& text) {

@@ -3,6 +3,7 @@
 // memo, and changes a list in memory only once its file is written (see ListChange): refused
 // before anything is written when a list did not load or its file changed outside Korvane; when a
 // write fails part-way, what was written before stays written, in the files and in memory alike.
+// Each gives what it changed to step, when one is given, so that it can be undone (applyStep).
 
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
@@ -37,19 +38,21 @@ std::string nextQuestNumber(const QuestData& data);
 std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal);
 
 // Replaces every memo line of the quest on show with the lines of the memo view.
-void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines);
+void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines,
+              EditStep* step = nullptr);
 
 // Stores the quest under the next number with each text that has lines; the number given.
-std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts);
+std::string addQuest(const QuestData& data, QuestRecord record, const QuestTexts& texts,
+                     EditStep* step = nullptr);
 
 // Rewrites the table line in place and replaces every line of the texts of textNumber (normally
 // the same quest); each store's file is written, also when its text stays.
 void modifyQuest(const QuestData& data, std::size_t tableIndex, const QuestRecord& record,
-                 std::string_view textNumber, const QuestTexts& texts);
+                 std::string_view textNumber, const QuestTexts& texts, EditStep* step = nullptr);
 
 // Removes the quest's line from the table and all its lines from the three stores; every file is
 // written.
-void deleteQuest(const QuestData& data, std::string_view number);
+void deleteQuest(const QuestData& data, std::string_view number, EditStep* step = nullptr);
 
 // A one-line field as it is stored: "," becomes "､", ASCII and full-width spaces are dropped.
 QString cleanField(const QString& text);

@@ -208,7 +208,8 @@ ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
     return preview;
 }
 
-void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::string>& leftOut) {
+void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::string>& leftOut,
+                 EditStep* step) {
     const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
     std::vector<std::string> numbers, added;
     for (const std::string& number : storeNumbers(other))
@@ -217,8 +218,8 @@ void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::s
     for (const std::string& number : numbers)
         if (!ours.contains(number))
             added.push_back(number);
-    const auto make = [&](std::size_t step) -> ListChange {
-        switch (step) {
+    const auto make = [&](std::size_t file) -> ListChange {
+        switch (file) {
         case 0:
             return tableChange(mine.table, theirs.table, ours, other, leftOut);
         case 1: {
@@ -237,7 +238,10 @@ void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::s
         }
     };
     try {
-        commitEach({&mine.table, &mine.content, &mine.reward, &mine.memo}, make, {.backupEveryFile = true});
+        EditStep made = commitEach({&mine.table, &mine.content, &mine.reward, &mine.memo}, make,
+                                   {.backupEveryFile = true});
+        if (step)
+            *step = std::move(made);
     } catch (const PartlySavedError&) {
         mine.table.raiseMaxQuestNo(highestNumber(mine.table)); // the table holds the import
         throw;

@@ -64,6 +64,7 @@ ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs);
 
 // Writes the import but for the quests left out. The other set's lines are moved, not copied, so
 // it is left empty.
-void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::string>& leftOut = {});
+void applyImport(const QuestData& mine, ImportSet& theirs, const std::set<std::string>& leftOut = {},
+                 EditStep* step = nullptr);
 
 } // namespace korvane

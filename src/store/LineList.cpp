@@ -29,22 +29,15 @@ void LineList::erase(std::size_t first, std::size_t count) {
         sortedPrefix_ -= std::min(count, sortedPrefix_ - first);
 }
 
-void LineList::replace(std::vector<LineRange> ranges, bool keepsOrder) {
+void LineList::replace(std::vector<LineRange>& ranges, bool keepsOrder) {
     const bool wasSorted = sortedPrefix_ >= lines_.size();
     std::size_t firstChanged = lines_.size();
     if (ranges.size() == 1 && ranges.front().count == ranges.front().insert.size()) {
-        // A line for a line, as a flag or a modification: in place. A sorted list stays sorted when
-        // the new lines stand in order between their neighbours, as a line whose number is kept does.
+        // A line for a line, as a flag or a modification: in place.
         LineRange& range = ranges.front();
-        std::move(range.insert.begin(), range.insert.end(),
-                  lines_.begin() + static_cast<std::ptrdiff_t>(range.first));
+        std::swap_ranges(range.insert.begin(), range.insert.end(),
+                         lines_.begin() + static_cast<std::ptrdiff_t>(range.first));
         firstChanged = range.first;
-        const std::size_t from = range.first == 0 ? 0 : range.first - 1;
-        const std::size_t to = std::min(range.first + range.count + 1, lines_.size());
-        bool inOrder = wasSorted;
-        for (std::size_t i = from + 1; inOrder && i < to; ++i)
-            inOrder = !collation_->less(lines_[i], lines_[i - 1]);
-        keepsOrder = keepsOrder || inOrder;
     } else {
         Lines result;
         std::size_t added = 0;
@@ -54,16 +47,31 @@ void LineList::replace(std::vector<LineRange> ranges, bool keepsOrder) {
         std::size_t done = 0;
         for (LineRange& range : ranges) {
             firstChanged = std::min(firstChanged, range.first);
-            std::move(lines_.begin() + static_cast<std::ptrdiff_t>(done),
-                      lines_.begin() + static_cast<std::ptrdiff_t>(range.first), std::back_inserter(result));
+            const auto from = lines_.begin() + static_cast<std::ptrdiff_t>(done);
+            const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(range.first);
+            const auto last = first + static_cast<std::ptrdiff_t>(range.count);
+            std::move(from, first, std::back_inserter(result));
+            Lines replaced(std::make_move_iterator(first), std::make_move_iterator(last));
+            const std::size_t at = result.size();
             std::move(range.insert.begin(), range.insert.end(), std::back_inserter(result));
             done = range.first + range.count;
+            range = {at, range.insert.size(), std::move(replaced)};
         }
         std::move(lines_.begin() + static_cast<std::ptrdiff_t>(done), lines_.end(),
                   std::back_inserter(result));
         lines_ = std::move(result);
     }
-    sortedPrefix_ = keepsOrder && wasSorted ? lines_.size() : std::min(sortedPrefix_, firstChanged);
+    // A sorted list stays sorted when each new run of lines stands in order between its neighbours,
+    // as a line whose number is kept does: looked at here, a few lines, not the whole list again.
+    bool inOrder = wasSorted;
+    for (std::size_t r = 0; inOrder && !keepsOrder && r < ranges.size(); ++r) {
+        const std::size_t from = ranges[r].first == 0 ? 1 : ranges[r].first;
+        const std::size_t to = std::min(ranges[r].first + ranges[r].count + 1, lines_.size());
+        for (std::size_t i = from; inOrder && i < to; ++i)
+            inOrder = !collation_->less(lines_[i], lines_[i - 1]);
+    }
+    sortedPrefix_ =
+        wasSorted && (keepsOrder || inOrder) ? lines_.size() : std::min(sortedPrefix_, firstChanged);
 }
 
 bool LineList::isSorted() {

@@ -33,9 +33,11 @@ public:
     void append(std::string line);
     void set(std::size_t i, std::string line);
     void erase(std::size_t first, std::size_t count);
-    // Each range's lines give way to its insert, in one pass over the list. keepsOrder: each
-    // insert is in order and fits in its place, so a sorted list stays sorted.
-    void replace(std::vector<LineRange> ranges, bool keepsOrder);
+    // Each range's lines give way to its insert, in one pass over the list; afterwards each range
+    // holds the lines it replaced, at its place in the list as it now is, so that the same call
+    // puts them back. keepsOrder: each insert is in order and fits in its place, so a sorted list
+    // stays sorted (without it that is looked at around each range).
+    void replace(std::vector<LineRange>& ranges, bool keepsOrder);
 
     // Stable: equal lines keep their order.
     void sort();

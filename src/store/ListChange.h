@@ -1,11 +1,13 @@
 #pragma once
 // An edit's change to a stored list, planned without touching the list, and the commit that writes
 // the changed files and only then takes each change into memory: an edit that cannot be written
-// leaves every list as its file is.
+// leaves every list as its file is. A commit gives back what it replaced, as a step that writes it
+// back the same way: undo, and after an undo, redo.
 
 #include "StoredList.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -14,6 +16,11 @@ namespace korvane {
 struct LineRange {
     std::size_t first = 0, count = 0;
     Lines insert;
+};
+
+// A file as it was before its list's first write: its lines, or nothing when there was no file.
+struct FileBefore {
+    std::optional<Lines> lines;
 };
 
 // One or more ranges of a list, in ascending order and apart from each other.
@@ -25,6 +32,27 @@ struct ListChange {
     StoredList* list = nullptr;
     std::vector<LineRange> ranges;
     bool keepsOrder = false; // each insert is in order and fits in its place: a sorted list stays sorted
+    // The file is put back as it was (these lines, or no file), not written as the changed list.
+    std::optional<FileBefore> fileAsBefore;
+};
+
+// What one commit changed. For each list, its ranges at their places in the list as it now is, each
+// holding the lines it replaced; and, for a file that did not hold exactly its list (the first
+// write after a load that cleaned or sorted it), the file's lines as they were. Only what changed
+// is kept, but for that first write. Written back (applyStep), a step holds what it replaced in its
+// turn: the same step undoes, then redoes, then undoes again.
+struct EditStep {
+    struct Part {
+        StoredList* list = nullptr;
+        std::vector<LineRange> ranges;
+        std::optional<FileBefore> fileBefore;
+    };
+    std::vector<Part> parts;
+
+    // No line of any list changed.
+    bool changesNothing() const;
+    // The bytes of the lines it keeps.
+    std::size_t bytes() const;
 };
 
 struct CommitOptions {
@@ -39,11 +67,17 @@ struct CommitOptions {
 // file is checked again just before it is written. When a later file fails (its write, its check,
 // or the making of its change), the lists and files before it hold the change and the rest do not;
 // the error then names both (PartlySavedError). The backups of one commit share their time.
-void commit(std::vector<ListChange>& changes);
+EditStep commit(std::vector<ListChange>& changes);
 
 // The same for changes too large to hold at once: change i is made by make(i) just before its
 // file, lists[i]'s, is written, once all the lists have been checked.
-void commitEach(const std::vector<StoredList*>& lists, const std::function<ListChange(std::size_t)>& make,
-                const CommitOptions& options = {});
+EditStep commitEach(const std::vector<StoredList*>& lists, const std::function<ListChange(std::size_t)>& make,
+                    const CommitOptions& options = {});
+
+// Writes the step back through the same commit: every file and list then holds what it held before
+// the step was made (or, after an undo, what the step had made), and the step what they held just
+// before. Refused before anything is written, with the step untouched, when a list's file changed
+// since (FileChangedError); stopped part-way, the step can no longer be used.
+void applyStep(EditStep& step);
 
 } // namespace korvane

@@ -94,7 +94,7 @@ bool QuestTable::load(std::vector<QuestRecord>& rows) {
     return existed;
 }
 
-void QuestTable::take(std::vector<LineRange> ranges, bool keepsOrder) {
+void QuestTable::take(std::vector<LineRange>& ranges, bool keepsOrder) {
     std::vector<QuestShape> shapes;
     shapes.reserve(shapes_.size() + 1);
     std::size_t done = 0;
@@ -107,7 +107,7 @@ void QuestTable::take(std::vector<LineRange> ranges, bool keepsOrder) {
     }
     shapes.insert(shapes.end(), shapes_.begin() + static_cast<std::ptrdiff_t>(done), shapes_.end());
     shapes_ = std::move(shapes);
-    StoredList::take(std::move(ranges), keepsOrder);
+    StoredList::take(ranges, keepsOrder);
 }
 
 QuestShape QuestShape::of(const Fields& fields) {

@@ -63,7 +63,7 @@ public:
 
     // Each line's shape, in the lines' order.
     const std::vector<QuestShape>& shapes() const { return shapes_; }
-    void take(std::vector<LineRange> ranges, bool keepsOrder) override;
+    void take(std::vector<LineRange>& ranges, bool keepsOrder) override;
 
     // Reads and cleans every line, putting each line's record into rows, and computes maxQuestNo.
     // A line whose first field is not an integer, or an empty line, stops the load with its error;

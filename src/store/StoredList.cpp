@@ -1,5 +1,6 @@
 #include "StoredList.h"
 
+#include "Backups.h"
 #include "Errors.h"
 #include "LineFile.h"
 #include "ListChange.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvane {
 
@@ -56,8 +58,20 @@ void StoredList::write(const std::vector<LineRange>& ranges, const QDateTime& ed
     fileIsList_ = true;
 }
 
-void StoredList::take(std::vector<LineRange> ranges, bool keepsOrder) {
-    lines_.replace(std::move(ranges), keepsOrder);
+void StoredList::putBack(const std::optional<Lines>& fileLines, const QDateTime& editTime) {
+    if (fileLines) {
+        stamp_ = writeLines(path_, *fileLines, {.keepBackup = true, .editTime = editTime});
+    } else {
+        keepBackup(path_, editTime);
+        if (::unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT)
+            throw errors::cannotCreate(path_);
+        stamp_ = FileStamp::absent();
+    }
+    fileIsList_ = false;
+}
+
+void StoredList::take(std::vector<LineRange>& ranges, bool keepsOrder) {
+    lines_.replace(ranges, keepsOrder);
 }
 
 bool hasQuestKey(std::string_view line, std::string_view number) {

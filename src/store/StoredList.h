@@ -47,12 +47,20 @@ public:
     // changed.
     void requireWritable() const;
 
+    // Whether the file holds exactly the list's lines (not so after a load that cleaned or sorted).
+    bool fileHoldsList() const { return fileIsList_; }
+
     // Writes the file whole with each range's lines given way to its insert, keeping a backup of
     // the old file (named with editTime) unless the new one holds the same lines and backupAlways
     // is false; the list itself is not touched. Throws "ファイル %s を作成できません".
     void write(const std::vector<LineRange>& ranges, const QDateTime& editTime, bool backupAlways = false);
-    // Takes a written change into the list: each range's lines give way to its insert.
-    virtual void take(std::vector<LineRange> ranges, bool keepsOrder);
+    // Puts the file back as it was before the list's first write, these lines or no file at all,
+    // with a backup of it as it is; the list then no longer equals its file.
+    void putBack(const std::optional<Lines>& fileLines, const QDateTime& editTime);
+    bool fileExists() const { return stamp_.exists(); }
+    // Takes a written change into the list: each range's lines give way to its insert, and the
+    // range then holds the lines it replaced (see LineList::replace).
+    virtual void take(std::vector<LineRange>& ranges, bool keepsOrder);
 
 private:
     QString path_;

@@ -1,7 +1,8 @@
 #pragma once
 // A fixed sequence of edits over the quest data, as the handlers make them: ticks, memos, new
-// quests and deletions, each writing its files. Replayed in full it gives every version each file
-// goes through; run in a child that is killed, it leaves the files somewhere along that way.
+// quests and deletions, and undoing and redoing them, each writing its files. Replayed in full it gives every
+// version each file goes through; run in a child that is killed, it leaves the files somewhere along that
+// way.
 
 #include "support/LoadedData.h"
 
