@@ -1,14 +1,23 @@
 #pragma once
-// Start-up steps that come before the main window.
+// Start-up steps that come before the main window: which folder holds the data, and taking it.
 
+#include "TForm1.h"
 #include "store/FolderLock.h"
 
+#include <QStringList>
 #include <optional>
 
 namespace korvane {
 
-// Takes the data folder for this copy. When another running copy holds it, says so in the error
-// box, naming the folder, and gives nothing: this copy then ends without touching a data file.
+// The data folder and the settings file for the program's arguments: the folder given
+// (`korvane FOLDER`), or else the executable's own. A folder given that does not exist is said in
+// the error box, naming it, and gives nothing.
+std::optional<AppPaths> dataPaths(const QStringList& arguments);
+
+// Takes the data folder for this copy. When another copy holds it, or seems to (a copy on another
+// PC, whose lock a sync tool brought; a process of this PC that may not be Korvane on this
+// folder), asks the player, naming the PC, the process and since when: 開く takes the lock over,
+// 終了 gives nothing, and this copy then ends without touching a data file.
 std::optional<FolderLock> claimDataFolder(const QString& folder);
 
 } // namespace korvane

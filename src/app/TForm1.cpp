@@ -41,6 +41,7 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
         });
     }
     runHandler([this] { restoreWindowState(); });
+    watchFolder();
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
            qUtf8Printable(paths_.dataFolder), shown_.number.c_str());
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
@@ -192,6 +193,9 @@ void TForm1::FormClose() {}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Conflict copies left while Korvane was closed are offered once the window shows.
+    if (!event->spontaneous() && offeredCopies_.empty())
+        QTimer::singleShot(0, this, handler(&TForm1::lookAtFolder));
     fitGridToWindow();
     FormShow();
 }

@@ -12,6 +12,7 @@
 #include "browser/ViewPane.h"
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
+#include "editing/ConflictMerge.h"
 #include "editing/EditPane.h"
 #include "editing/QuestEdits.h"
 #include "store/LineFile.h"
@@ -25,6 +26,9 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <array>
+#include <set>
+
+class QFileSystemWatcher;
 
 namespace korvane {
 
@@ -149,6 +153,14 @@ private:
     QuestTexts changedTexts();
     QuestData questData() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
 
+    // A folder that other programs change while Korvane runs: read again when idle, conflicts merged
+    void watchFolder();
+    void watchDataFiles();
+    void folderChanged();
+    bool idle() const;
+    void lookAtFolder();
+    void offerMerge(const ConflictCopy& copy);
+
     // The history: undo and redo of every edit
     void record(EditStep step, const QString& what, const std::string& number);
     template <class Edit, class Show> void showingStored(Edit&& edit, Show&& show);
@@ -187,6 +199,9 @@ private:
     TextStore MemoStore;
 
     std::vector<FileStamp> declinedReload_; // the files as they were when a reload was declined
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer* folderSettles_ = nullptr;
+    std::set<QString> offeredCopies_; // conflict copies offered in this run
     bool checkQueued_ = false;
     bool gridWidthChosen_ = false;             // by dragging the handle, in this run or the last one
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did

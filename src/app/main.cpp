@@ -14,9 +14,11 @@ int main(int argc, char* argv[]) {
     korvane::prepareBrowserEngine();
     korvane::Application app(argc, argv);
     korvane::applyAppearance(app);
-    const korvane::AppPaths paths{QCoreApplication::applicationDirPath(),
-                                  QCoreApplication::applicationFilePath() + ".ini"};
-    const auto claim = korvane::claimDataFolder(paths.dataFolder);
+    // `korvane FOLDER` opens the checklist in FOLDER; without it, the one beside the program.
+    const auto paths = korvane::dataPaths(QApplication::arguments());
+    if (!paths)
+        return 1;
+    const auto claim = korvane::claimDataFolder(paths->dataFolder);
     if (!claim)
         return 1;
 
@@ -26,7 +28,7 @@ int main(int argc, char* argv[]) {
     splash->repaint();
     QApplication::processEvents();
 
-    korvane::TForm1 form(paths);
+    korvane::TForm1 form(*paths);
     form.showAsRemembered(); // maximised the first time
 
     // The splash goes when the main window takes the activation; without a window manager to

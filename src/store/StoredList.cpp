@@ -15,6 +15,7 @@ namespace korvane {
 
 bool StoredList::read() {
     loaded_ = false;
+    wasRead_ = true;
     struct stat st {};
     fileIsList_ = false;
     if (::stat(QFile::encodeName(path_).constData(), &st) != 0 && errno == ENOENT) {
@@ -22,7 +23,15 @@ bool StoredList::read() {
         stamp_ = FileStamp::absent();
         return false;
     }
-    lines_.assign(readLines(path_, &stamp_));
+    try {
+        lines_.assign(readLines(path_, &stamp_));
+    } catch (const KorvaneError&) {
+        // What cannot be read is known by what stat() says of it, so that a later change is seen.
+        lines_.assign({});
+        stamp_ = ::stat(QFile::encodeName(path_).constData(), &st) == 0 ? FileStamp::of(st, std::nullopt)
+                                                                       : FileStamp::absent();
+        throw;
+    }
     fileIsList_ = true;
     return true;
 }

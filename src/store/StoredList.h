@@ -40,8 +40,9 @@ public:
     // The file's content as last saved, read anew (as a search scans it).
     std::string savedContent() const;
 
-    // Whether the file on disk is still what this list last read or wrote.
-    bool unchangedOnDisk() const { return stamp_.matches(path_); }
+    // Whether the file on disk is still what this list last read or wrote; a list that never read
+    // its file (a load that stopped before it) knows nothing of it to compare.
+    bool unchangedOnDisk() const { return !wasRead_ || stamp_.matches(path_); }
 
     // Refuses, before anything is written, a list that did not load or whose file another program
     // changed.
@@ -67,6 +68,7 @@ private:
     LineList lines_;
     FileStamp stamp_;
     bool loaded_ = false;
+    bool wasRead_ = false;
     bool fileIsList_ = false; // the file holds exactly the list's lines
 };
 

@@ -40,6 +40,7 @@ class OtherProgramsTest : public QObject {
 private slots:
     void cleanup() { f.close(); }
     void secondCopyIsRefused();
+    void aLockOfAnotherPcIsAskedAbout();
     void outsideChangeBeforeAnEdit_data();
     void outsideChangeBeforeAnEdit();
     void outsideChangeIsOfferedWhenTheWindowComesBack();
@@ -55,10 +56,33 @@ void OtherProgramsTest::secondCopyIsRefused() {
     const FolderLock first = lockDataFolder(f.dir->path());
     QVERIFY(first.lock);
     const auto before = snapshot(f.dir->path());
-    QVERIFY(!claimDataFolder(f.dir->path()));
+    QVERIFY(!claimDataFolder(f.dir->path())); // asked, and ended: the default answer
     QCOMPARE(f.answerer.seen().size(), 1);
     QVERIFY(f.answerer.texts().first().contains(f.dir->path()));
+    QVERIFY(f.answerer.texts().first().startsWith(
+        QStringLiteral("この PC の Korvane（プロセス %1）が ").arg(QCoreApplication::applicationPid())));
+    QCOMPARE(f.answerer.seen().first().defaultButton, "終了");
     QCOMPARE(snapshot(f.dir->path()), before);
+}
+
+void OtherProgramsTest::aLockOfAnotherPcIsAskedAbout() {
+    f.open(quests());
+    const QString lockFile = QDir(f.dir->path()).filePath(kLockFileName);
+    writeBytes(lockFile, "4242\nkorvane\nother-pc\n\n\n"); // as a sync tool brings it
+    const QDateTime taken(QDate(2026, 12, 6), QTime(3, 27));
+    const timespec times[2] = {{0, UTIME_OMIT}, {taken.toSecsSinceEpoch(), 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(lockFile).constData(), times, 0);
+
+    f.answerer.setAnswer(QStringLiteral("終了"));
+    QVERIFY(!claimDataFolder(f.dir->path()));
+    QVERIFY(f.answerer.texts().last().startsWith(
+        "別の PC「other-pc」の Korvane が 2026/12/06 03:27 からこのフォルダを開いています。"));
+    QCOMPARE(readBytes(lockFile), "4242\nkorvane\nother-pc\n\n\n"); // nothing written
+
+    f.answerer.setAnswer(QStringLiteral("開く"));
+    const std::optional<FolderLock> claim = claimDataFolder(f.dir->path());
+    QVERIFY(claim && claim->lock);
+    QVERIFY(readBytes(lockFile).starts_with(std::to_string(QCoreApplication::applicationPid()) + "\n"));
 }
 
 void OtherProgramsTest::outsideChangeBeforeAnEdit_data() {

@@ -269,19 +269,19 @@ TEST(FolderLock, OneCopyPerFolderAndAKilledCopyNeverBlocks) {
     ASSERT_EQ(took, 'y');
 
     const FolderLock second = lockDataFolder(dir.path());
-    EXPECT_TRUE(second.inUse);
+    EXPECT_TRUE(second.heldBy.has_value());
     EXPECT_FALSE(second.lock);
     // However long the first copy has been open.
     const QString lockFile = QDir(dir.path()).filePath(kLockFileName);
     const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
     ::utimensat(AT_FDCWD, native(lockFile).constData(), hourAgo, 0);
-    EXPECT_TRUE(lockDataFolder(dir.path()).inUse);
+    EXPECT_TRUE(lockDataFolder(dir.path()).heldBy.has_value());
 
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     const FolderLock after = lockDataFolder(dir.path());
     EXPECT_TRUE(after.lock) << "the killed copy's lock is taken over";
-    EXPECT_FALSE(after.inUse);
+    EXPECT_FALSE(after.heldBy.has_value());
 }
 
 } // namespace
