@@ -20,7 +20,8 @@ namespace korvane::test {
 namespace {
 
 constexpr int kKills = 300;
-constexpr int kSteps = 400; // more than a child manages before it is killed
+constexpr int kSteps = 400;
+constexpr int kKillWithin = 24; // the first steps, where a kill aims: every kind of edit, four times
 
 // A set of quests 1 to count. changed(n): quest n is the updated list's version (another name,
 // more content lines). Every quest has a memo, or (for the updated list) only quest 50.
@@ -71,25 +72,45 @@ TEST(Crash, EveryKillLeavesEachFileAsOneOfItsVersions) {
         runEdits(data, kSteps, [&](int) { record(); });
     }
 
+    // How long one step takes here, so a kill lands inside a step whatever the disk's speed.
+    resetFolder(work, initial);
+    const auto started = std::chrono::steady_clock::now();
+    {
+        LoadedData data(work);
+        runEdits(data, kSteps);
+    }
+    const auto stepMicros = std::max<long>(
+        1, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started)
+                   .count() /
+               kSteps);
+
     std::mt19937 random(20261208);
     int kills = 0, filesChecked = 0, leftovers = 0, midway = 0;
     const std::string initialMemo = readBytes(dataFiles(initial)[3]);
-    std::string finalMemo;
-    { finalMemo = readBytes(dataFiles(replay)[3]); }
+    const std::string finalMemo = readBytes(dataFiles(replay)[3]);
     for (int round = 0; round < kKills; ++round) {
         resetFolder(work, initial);
+        int progress[2];
+        ASSERT_EQ(::pipe(progress), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::close(progress[0]);
             LoadedData data(work);
-            runEdits(data, kSteps);
+            runEdits(data, kSteps, [&](int step) { (void)!::write(progress[1], &step, sizeof step); });
             ::pause(); // done: wait for the kill
             ::_exit(0);
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+        ::close(progress[1]);
+        const int target = static_cast<int>(random() % kKillWithin);
+        int step = -1;
+        while (step < target && ::read(progress[0], &step, sizeof step) == sizeof step) {
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long>(random()) % stepMicros));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
+        ::close(progress[0]);
         ++kills;
 
         const QStringList paths = dataFiles(work);
