@@ -13,7 +13,7 @@ PROGRAM_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  desktop-file-utils libglib2.0-bin
+  desktop-file-utils libglib2.0-bin syncthing
 )
 
 # install_missing_packages <package...>

@@ -76,7 +76,6 @@ private:
     void reloadData();
     void Button13Click();
     void offerReload(const QStringList& changed, bool editRefused);
-    void checkOutsideChanges();
     std::array<StoredList*, 4> dataLists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
 
     // Typed text that is not saved: asked about before anything throws it away. Another quest
@@ -159,6 +158,7 @@ private:
     void folderChanged();
     bool idle() const;
     void lookAtFolder();
+    bool readOutsideChanges();
     void offerMerge(const ConflictCopy& copy);
 
     // The history: undo and redo of every edit
@@ -201,8 +201,8 @@ private:
     std::vector<FileStamp> declinedReload_; // the files as they were when a reload was declined
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* folderSettles_ = nullptr;
-    std::set<QString> offeredCopies_; // conflict copies offered in this run
-    bool checkQueued_ = false;
+    std::set<QString> offeredCopies_;          // conflict copies offered in this run
+    int missingLooks_ = 0;                     // looks in a row that found a data file missing
     bool gridWidthChosen_ = false;             // by dragging the handle, in this run or the last one
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
     const StoredList* lastSearchFile_ = nullptr;

@@ -89,34 +89,12 @@ void TForm1::reloadData() {
         throw errors::missing(missing);
 }
 
-void TForm1::checkOutsideChanges() {
-    checkQueued_ = false;
-    QStringList changed;
-    std::vector<FileStamp> now;
-    for (StoredList* list : dataLists()) {
-        now.push_back(FileStamp::take(list->path()));
-        if (!list->unchangedOnDisk())
-            changed << list->path();
-    }
-    // Asked once for each state of the files: a declined reload is not offered again until the
-    // files change once more.
-    if (changed.isEmpty() || now == declinedReload_)
-        return;
-    runHandler([&] { offerReload(changed, false); });
-}
-
+// Coming back to the window, the player sees the files as they are: looked at once the activation
+// has settled (a file watch can miss a change on some file systems).
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // Looked at once the activation has settled, never while a box of this window is open.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !checkQueued_) {
-        checkQueued_ = true;
-        QTimer::singleShot(0, this, [this] {
-            if (QApplication::activeModalWidget())
-                checkQueued_ = false;
-            else
-                checkOutsideChanges();
-        });
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && folderSettles_)
+        folderSettles_->start(0);
 }
 
 } // namespace korvane

@@ -45,19 +45,36 @@ bool TForm1::idle() const {
            !QApplication::activeModalWidget() && !QApplication::activePopupWidget();
 }
 
-// New conflict copies are offered for merging, and files other programs changed are read again,
-// keeping the filters and the quest on show. While the player is busy this waits for them.
+// Files other programs changed are read again, keeping the filters and the quest on show; then new
+// conflict copies are offered for merging, against the files as they are now (the sync tool may have
+// put the other PC's version in place and renamed ours). While the player is busy this waits.
 void TForm1::lookAtFolder() {
     watchDataFiles(); // a file replaced by a rename is watched anew
     if (!idle()) {
         folderSettles_->start(1000);
         return;
     }
+    if (!readOutsideChanges())
+        return; // the player kept what is on show: a merge now would write over the files unread
     for (const ConflictCopy& copy : findConflictCopies(paths_.dataFolder))
         if (!offeredCopies_.contains(copy.path)) {
             offeredCopies_.insert(copy.path);
             offerMerge(copy);
         }
+}
+
+// Whether memory now equals the files.
+bool TForm1::readOutsideChanges() {
+    // A sync tool settling a conflict renames our file away before it moves theirs in: a missing file
+    // is looked at again a few times before it is said.
+    const auto lists = dataLists();
+    if (std::any_of(lists.begin(), lists.end(),
+                    [](const StoredList* list) { return !QFileInfo::exists(list->path()); }) &&
+        ++missingLooks_ < 5) {
+        folderSettles_->start(1000);
+        return false;
+    }
+    missingLooks_ = 0;
     QStringList changed;
     std::vector<FileStamp> now;
     QDateTime when;
@@ -68,11 +85,14 @@ void TForm1::lookAtFolder() {
             when = std::max(when, QFileInfo(list->path()).lastModified());
         }
     }
-    if (changed.isEmpty() || now == declinedReload_)
-        return;
+    if (changed.isEmpty())
+        return true;
+    if (now == declinedReload_)
+        return false;
     reloadData();
     sayInStatusBar(QStringLiteral("%1 を読み直しました (他のプログラムによる変更 %2)")
                        .arg(changed.join(QStringLiteral("、")), when.toString(QStringLiteral("HH:mm"))));
+    return true;
 }
 
 // The preview of a merge, and the merge when the player takes it; "後で" leaves the copy to the next

@@ -1,0 +1,165 @@
+// Conflict copies of the sync tools: their names, and the merge of each kind of difference, the
+// files compared byte for byte.
+
+#include "editing/ConflictMerge.h"
+#include "store/Backups.h"
+#include "support/LoadedData.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::sj;
+using test::writeBytes;
+
+std::string sjLines(std::initializer_list<std::string_view> utf8) {
+    std::vector<std::string> lines;
+    for (const auto line : utf8)
+        lines.push_back(sj(line));
+    return crlf(lines);
+}
+
+TEST(ConflictCopies, NamesOfTheSyncTools) {
+    struct Case {
+        const char* name;
+        const char* dataFile; // nothing: not a conflict copy of a data file
+        const char* tool;
+        const char* made;
+    };
+    const Case cases[] = {
+        {"クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv", "クエスト.csv", "Syncthing",
+         "2026-12-09 03:35:10"},
+        {"クエストメモ (conflicted copy 2026-12-09 033510).txt", "クエストメモ.txt", "Nextcloud",
+         "2026-12-09 03:35:10"},
+        {"クエスト内容_conflict-20261209-033510.txt", "クエスト内容.txt", "Nextcloud", "2026-12-09 03:35:10"},
+        {"クエスト報酬 (Taro's conflicted copy 2026-12-09).txt", "クエスト報酬.txt", "Dropbox",
+         "2026-12-09 00:00:00"},
+        {"クエスト (Taro's Conflicted Copy 2026-12-09 (1)).csv", "クエスト.csv", "Dropbox",
+         "2026-12-09 00:00:00"},
+        {"URLLIST.sync-conflict-20261209-033510-ZOVNQVO.txt", nullptr, "", ""}, // not a quest file
+        {"メモ.sync-conflict-20261209-033510-ZOVNQVO.txt", nullptr, "", ""},
+        {"クエスト.csv", nullptr, "", ""},
+        {".syncthing.クエスト.csv.tmp", nullptr, "", ""}, // a sync tool's file still being written
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto copy = conflictCopyNamed(dir.path(), QString::fromUtf8(c.name));
+        ASSERT_EQ(copy.has_value(), c.dataFile != nullptr);
+        if (!copy)
+            continue;
+        EXPECT_EQ(copy->dataFile, QString::fromUtf8(c.dataFile));
+        EXPECT_EQ(copy->tool, QString::fromUtf8(c.tool));
+        EXPECT_EQ(copy->made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), QString::fromUtf8(c.made));
+    }
+}
+
+// This PC's files, an earlier version both PCs had in backup/, and the copy the other PC made.
+class Merge : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return files::inFolder(dir.path(), name); }
+    void putBase(const QString& name, const std::string& bytes) const {
+        QDir(dir.path()).mkdir(kBackupFolder);
+        const QString stem = QFileInfo(name).completeBaseName(), ext = QFileInfo(name).suffix();
+        writeBytes(QDir(dir.filePath(kBackupFolder)).filePath(stem + "_20261208-120000-000." + ext), bytes);
+    }
+    void SetUp() override {
+        writeBytes(path(files::kQuestTable), "");
+        writeBytes(path(files::kContent), "");
+        writeBytes(path(files::kReward), "");
+        writeBytes(path(files::kMemo), "");
+    }
+    // Merges the copy as planned, with the picks given, and returns the data file's bytes.
+    std::string merged(const QString& copyName, const QString& dataFile,
+                       const std::set<std::string>& picks = {}) {
+        test::LoadedData data(dir.path());
+        auto copy = conflictCopyNamed(dir.path(), copyName);
+        EXPECT_TRUE(copy.has_value());
+        MergePlan plan = planMerge(data.data(), *copy);
+        for (MergeDifference& d : plan.differences)
+            d.takeTheirs = picks.contains(d.number);
+        applyMerge(data.data(), plan);
+        for (StoredList* list : data.lists())
+            EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path()))
+                << "memory is what the file holds";
+        EXPECT_TRUE(QFileInfo::exists(QDir(dir.filePath(kBackupFolder)).filePath(copyName)))
+            << "the copy is kept";
+        EXPECT_TRUE(findConflictCopies(dir.path()).empty()) << "and not offered again";
+        return readBytes(path(dataFile));
+    }
+};
+
+TEST_F(Merge, EachDifferenceSettledByItsRule) {
+    const QString copy = QStringLiteral("クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    struct Case {
+        const char* what;
+        std::string base, mine, theirs; // the table's lines; an empty base: none in backup/
+        std::set<std::string> picks;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"each PC ticked another quest: both ticks",
+         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,0,0,0"}),
+         sjLines({"0001,ウ,港,a,p,c,1,0,0", "0002,ウ,港,b,p,c,0,0,0"}),
+         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,1,1,0"}),
+         {},
+         sjLines({"0001,ウ,港,a,p,c,1,0,0", "0002,ウ,港,b,p,c,1,1,0"})},
+        {"only the copy cleared a flag: cleared; only this PC renamed: this PC's name",
+         sjLines({"0001,ウ,港,a,p,c,1,0,0"}),
+         sjLines({"0001,ウ,港,新名,p,c,1,0,0"}),
+         sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
+         {},
+         sjLines({"0001,ウ,港,新名,p,c,0,0,0"})},
+        {"no earlier version: a flag set on either side is set, a name this PC's",
+         "",
+         sjLines({"0001,ウ,港,私の名,p,c,0,1,0"}),
+         sjLines({"0001,ウ,港,彼の名,p,c,1,0,1"}),
+         {},
+         sjLines({"0001,ウ,港,私の名,p,c,1,1,1"})},
+        {"no earlier version, the copy's name picked",
+         "",
+         sjLines({"0001,ウ,港,私の名,p,c,0,0,0"}),
+         sjLines({"0001,ウ,港,彼の名,p,c,0,0,0"}),
+         {"0001"},
+         sjLines({"0001,ウ,港,彼の名,p,c,0,0,0"})},
+        {"a quest only one side has is kept",
+         "",
+         sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
+         sjLines({"0002,ウ,港,b,p,c,1,0,0"}),
+         {},
+         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,1,0,0"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        QDir(dir.filePath(kBackupFolder)).removeRecursively();
+        if (!c.base.empty())
+            putBase(files::kQuestTable, c.base);
+        writeBytes(path(files::kQuestTable), c.mine);
+        writeBytes(path(copy), c.theirs);
+        EXPECT_EQ(merged(copy, files::kQuestTable, c.picks), c.expected);
+    }
+}
+
+TEST_F(Merge, MemosKeepBothTextsUnlessOneSideAloneChanged) {
+    const QString copy = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    putBase(files::kMemo, sjLines({"0001000元のメモ", "0002000元のメモ", "0003000同じ"}));
+    writeBytes(path(files::kMemo), sjLines({"0001000私の追記", "0002000元のメモ", "0003000同じ"}));
+    writeBytes(path(copy), sjLines({"0001000彼の追記", "0001001二行目", "0002000彼だけの変更", "0003000同じ",
+                                    "0004000彼だけのクエストのメモ"}));
+    // 0001 both changed: both kept, this PC's first; 0002 only the copy changed; 0004 only the copy has.
+    EXPECT_EQ(
+        merged(copy, files::kMemo),
+        sjLines({"0001000私の追記", "0001001――― 競合コピー（2026/12/09 03:35）の内容 ―――", "0001002彼の追記",
+                 "0001003二行目", "0002000彼だけの変更", "0003000同じ", "0004000彼だけのクエストのメモ"}));
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,267 @@
+// One checklist on two PCs through a real sync tool: two Syncthing instances on 127.0.0.1 (no
+// discovery, relays or NAT) keep two folders in step, each open in a running Korvane. A tick made
+// on one side is shown by the other, idle one; a real conflict (both sides changed while the link
+// was paused) is merged with both changes kept. It fails, never skips, when Syncthing cannot run.
+
+#include "editing/ConflictDialog.h"
+#include "store/DataFiles.h"
+#include "support/Fixture.h"
+#include "support/Sjis.h"
+#include "support/TestMain.h"
+
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <sys/prctl.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+
+// Four ports nobody listens on now, so a run never meets an instance another run left behind.
+std::array<int, 4> freePorts() {
+    std::array<QTcpServer, 4> probes;
+    std::array<int, 4> ports{};
+    for (std::size_t i = 0; i < probes.size(); ++i)
+        ports[i] = probes[i].listen(QHostAddress::LocalHost, 0) ? probes[i].serverPort() : 0;
+    return ports;
+}
+
+// One Syncthing instance: a home of its own, its GUI/REST and sync ports on 127.0.0.1.
+class Syncthing {
+public:
+    Syncthing(const QString& home, int guiPort, int listenPort)
+        : home_(home), guiPort_(guiPort), listenPort_(listenPort) {}
+    ~Syncthing() { stop(); }
+
+    bool generate() {
+        QProcess generate;
+        generate.setProcessChannelMode(QProcess::MergedChannels);
+        generate.start(QStringLiteral("syncthing"), {QStringLiteral("generate"), "--home=" + home_,
+                                                     QStringLiteral("--no-default-folder")});
+        if (!generate.waitForFinished(60000) || generate.exitCode() != 0)
+            return false;
+        const QString said = QString::fromLocal8Bit(generate.readAll());
+        id_ = QRegularExpression(QStringLiteral("Device ID: (\\S+)")).match(said).captured(1);
+        return !id_.isEmpty();
+    }
+
+    // Shares folder with the other instance, and nothing with the rest of the world.
+    bool configure(const Syncthing& other, const QString& folder) {
+        QFile file(home_ + "/config.xml");
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        QString config = QString::fromUtf8(file.readAll());
+        file.close();
+        config.replace(QRegularExpression(QStringLiteral("<address>127\\.0\\.0\\.1:\\d+</address>")),
+                       QStringLiteral("<address>127.0.0.1:%1</address>").arg(guiPort_));
+        const std::pair<const char*, QString> options[] = {
+            {"listenAddress", QStringLiteral("tcp://127.0.0.1:%1").arg(listenPort_)},
+            {"globalAnnounceEnabled", "false"},
+            {"localAnnounceEnabled", "false"},
+            {"relaysEnabled", "false"},
+            {"natEnabled", "false"},
+            {"urAccepted", "-1"},
+            {"startBrowser", "false"},
+            {"crashReportingEnabled", "false"},
+            {"reconnectionIntervalS", "1"},
+        };
+        for (const auto& [key, value] : options)
+            config.replace(QRegularExpression(QStringLiteral("<%1>[^<]*</%1>").arg(QLatin1String(key))),
+                           QStringLiteral("<%1>%2</%1>").arg(QLatin1String(key), value));
+        const QString shared =
+            QStringLiteral("<device id=\"%1\" name=\"other\" compression=\"metadata\" introducer=\"false\">"
+                           "<address>tcp://127.0.0.1:%2</address></device>\n"
+                           "<folder id=\"korvane\" label=\"korvane\" path=\"%3\" type=\"sendreceive\" "
+                           "rescanIntervalS=\"3600\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"1\">"
+                           "<device id=\"%4\"></device><device id=\"%1\"></device>"
+                           "<maxConflicts>10</maxConflicts></folder>\n")
+                .arg(other.id_)
+                .arg(other.listenPort_)
+                .arg(folder, id_);
+        config.replace(QStringLiteral("<gui "), shared + QStringLiteral("<gui "));
+        apiKey_ =
+            QRegularExpression(QStringLiteral("<apikey>([^<]+)</apikey>")).match(config).captured(1).toUtf8();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        file.write(config.toUtf8());
+        return !apiKey_.isEmpty();
+    }
+
+    bool start() {
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(home_ + "/log.txt");
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }); // dies with the test
+        process_.start(QStringLiteral("syncthing"),
+                       {QStringLiteral("serve"), "--home=" + home_, QStringLiteral("--no-browser"),
+                        QStringLiteral("--no-restart"), QStringLiteral("--no-upgrade")});
+        if (!process_.waitForStarted(10000))
+            return false;
+        for (int i = 0; i < 300; ++i) { // up to 30 s for the REST address to answer
+            if (rest("GET", "/rest/system/ping").contains("pong"))
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    void stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            if (!process_.waitForFinished(10000))
+                process_.kill();
+        }
+    }
+
+    QByteArray rest(const QByteArray& method, const QString& path) {
+        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(guiPort_).arg(path)));
+        request.setRawHeader("X-API-Key", apiKey_);
+        QNetworkReply* reply = network_.sendCustomRequest(request, method);
+        QEventLoop wait;
+        QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+        wait.exec();
+        const QByteArray body = reply->isFinished() ? reply->readAll() : QByteArray();
+        reply->deleteLater();
+        return body;
+    }
+
+    bool connectedTo(const Syncthing& other) {
+        const QJsonObject all = QJsonDocument::fromJson(rest("GET", "/rest/system/connections")).object();
+        return all.value("connections").toObject().value(other.id_).toObject().value("connected").toBool();
+    }
+    void pause(const Syncthing& other) { rest("POST", "/rest/system/pause?device=" + other.id_); }
+    void resume(const Syncthing& other) { rest("POST", "/rest/system/resume?device=" + other.id_); }
+    void scan() { rest("POST", QStringLiteral("/rest/db/scan?folder=korvane")); }
+
+private:
+    QString home_, id_;
+    int guiPort_, listenPort_;
+    QByteArray apiKey_;
+    QProcess process_;
+    QNetworkAccessManager network_;
+};
+
+Utf8Lines table() {
+    return {"0001,ウィンダス,港,a,p,c,0,0,0", "0002,ジュノ,ジュノ港,b,p,c,0,0,0",
+            "0003,マウラ,マウラ,c,p,c,0,0,0"};
+}
+
+} // namespace
+
+class SyncTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void aTickArrivesAndTheIdleWindowShowsIt();
+    void aRealConflictIsMergedWithBothChangesKept();
+
+private:
+    QString folder(const char* side) const { return root_.filePath(side); }
+    // The table as it is, or nothing while the sync tool has it renamed away.
+    Utf8Lines tableOf(const char* side) const {
+        try {
+            return readUtf8Lines(files::inFolder(folder(side), files::kQuestTable));
+        } catch (const KorvaneError&) {
+            return {};
+        }
+    }
+    void tick(TForm1& window, int row, const char* box) {
+        clickRow(child<StringGrid>(window, "StringGrid1"), row);
+        click(child<FlagBox>(window, box));
+    }
+
+    QTemporaryDir root_;
+    std::unique_ptr<Syncthing> a_, b_;
+    std::unique_ptr<TForm1> windowA_, windowB_;
+};
+
+void SyncTest::initTestCase() {
+    for (const char* side : {"a", "b", "A/.stfolder", "B/.stfolder"})
+        QVERIFY(QDir().mkpath(folder(side)));
+    const DataSet data{table(), Utf8Lines{"0001000内容"}, Utf8Lines{}, Utf8Lines{"0001000メモ"}};
+    const auto written = data.write();
+    for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+        QVERIFY(QFile::copy(files::inFolder(written->path(), name), files::inFolder(folder("A"), name)));
+
+    const auto ports = freePorts();
+    a_ = std::make_unique<Syncthing>(folder("a"), ports[0], ports[1]);
+    b_ = std::make_unique<Syncthing>(folder("b"), ports[2], ports[3]);
+    QVERIFY2(a_->generate() && b_->generate(), "syncthing cannot make its keys: is it installed?");
+    QVERIFY(a_->configure(*b_, folder("A")) && b_->configure(*a_, folder("B")));
+    QVERIFY2(a_->start() && b_->start(), "syncthing does not start");
+    QTRY_VERIFY_WITH_TIMEOUT(a_->connectedTo(*b_), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(tableOf("B") == tableOf("A") && !tableOf("B").empty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(files::inFolder(folder("B"), files::kMemo)), 30000);
+
+    windowA_ = std::make_unique<TForm1>(AppPaths{folder("A"), root_.filePath("a.ini")});
+    windowB_ = std::make_unique<TForm1>(AppPaths{folder("B"), root_.filePath("b.ini")});
+    for (TForm1* window : {windowA_.get(), windowB_.get()}) {
+        window->resize(1100, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+}
+
+void SyncTest::cleanupTestCase() {
+    windowA_.reset();
+    windowB_.reset();
+    a_.reset();
+    b_.reset();
+}
+
+void SyncTest::aTickArrivesAndTheIdleWindowShowsIt() {
+    tick(*windowA_, 1, "CheckBox1"); // 0001 offered on A
+    a_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !tableOf("B").empty() && tableOf("B").front() == "0001,ウィンダス,港,a,p,c,1,0,0", 30000);
+    const auto* grid = child<StringGrid>(*windowB_, "StringGrid1");
+    QTRY_COMPARE_WITH_TIMEOUT(cell(grid, kOffered, 1), QStringLiteral("1"), 10000);
+    QVERIFY(child<QLabel>(*windowB_, "Label19")->text().startsWith("クエスト.csv を読み直しました"));
+}
+
+void SyncTest::aRealConflictIsMergedWithBothChangesKept() {
+    a_->pause(*b_);
+    b_->pause(*a_);
+    QTRY_VERIFY_WITH_TIMEOUT(!a_->connectedTo(*b_), 20000);
+    tick(*windowA_, 2, "CheckBox1"); // 0002 offered on A
+    tick(*windowB_, 3, "CheckBox3"); // 0003 repeatable on B
+    a_->scan();
+    b_->scan();
+    QTest::qWait(2000);
+
+    // The conflict copy the sync tool leaves is offered for merging, and taken.
+    bool offered = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        // Both sides get the copy: A merges it, B leaves it for later, and A's merge reaches B.
+        if (auto* dialog = qobject_cast<ConflictDialog*>(QApplication::activeModalWidget())) {
+            const bool onA = dialog->parentWidget() == windowA_.get();
+            offered = offered || onA;
+            click(dialog->findChild<QPushButton*>(onA ? "ConflictMerge" : "ConflictLater"));
+        }
+    });
+    answer.start(50);
+    a_->resume(*b_);
+    b_->resume(*a_);
+    QTRY_VERIFY_WITH_TIMEOUT(offered, 60000);
+    const Utf8Lines merged{"0001,ウィンダス,港,a,p,c,1,0,0", "0002,ジュノ,ジュノ港,b,p,c,1,0,0",
+                           "0003,マウラ,マウラ,c,p,c,0,0,1"};
+    // Whichever side merged it, both sides end with both changes.
+    QTRY_VERIFY_WITH_TIMEOUT(tableOf("A") == merged && tableOf("B") == merged, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(cell(child<StringGrid>(*windowA_, "StringGrid1"), kRepeatable, 3),
+                              QStringLiteral("1"), 10000);
+}
+
+KORVANE_WIDGET_TEST_MAIN(SyncTest)
+#include "tst_sync.moc"
