@@ -10,9 +10,13 @@
 #include "browser/ProgressDialog.h"
 #include "browser/StringGrid.h"
 #include "browser/TextView.h"
+#include "editing/ConflictMerge.h"
 #include "editing/ImportDialog.h"
 #include "store/DataFiles.h"
 #include "store/FileStamp.h"
+#include "store/LineFile.h"
+#include "store/QuestTable.h"
+#include "store/TextStore.h"
 #include "store/UiText.h"
 #include "widgets/DropDown.h"
 #include "widgets/FlagBox.h"
@@ -45,7 +49,7 @@ struct Config {
 Config config;
 
 QTemporaryDir* root = nullptr;
-QString fullSet, messySet, sampleSet, addSet, otherSet, importWork, floorSet;
+QString fullSet, messySet, sampleSet, addSet, otherSet, importWork, floorSet, mergeWork;
 std::size_t fullBytes = 0, otherBytes = 0;
 std::unique_ptr<TForm1> form, addForm;
 std::map<std::string, double> medians; // milliseconds
@@ -382,6 +386,63 @@ void HistoryOfTicks(benchmark::State& state) {
     historyBytes["ticks"] = window->historyBytes();
 }
 
+// --- other PCs ---------------------------------------------------------------------------------------
+
+// A full-size conflict copy of one file, in which every tenth quest differs (a repeatable flag set, a
+// memo line written on the other PC), found, planned and merged; no backup tells the base, so every
+// difference goes by the rules for that case. The copies go to backup/, so each round starts afresh.
+void MergeCopy(benchmark::State& state, QString name) {
+    const bool table = name == files::kQuestTable;
+    Lines theirs = readLines(inSet(fullSet, name));
+    for (std::size_t i = 0; i < theirs.size(); i += 10)
+        if (table)
+            theirs[i].back() = '1';
+        else
+            theirs[i] += " (other PC)";
+    std::string bytes;
+    for (const std::string& line : theirs)
+        bytes += line + "\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        copySet(fullSet, mergeWork);
+        QFile copy(inSet(mergeWork, QFileInfo(name).completeBaseName() +
+                                        ".sync-conflict-20261209-033510-ZOVNQVO." +
+                                        QFileInfo(name).suffix()));
+        copy.open(QIODevice::WriteOnly);
+        copy.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        copy.close();
+        QuestTable questTable(inSet(mergeWork, files::kQuestTable));
+        TextStore content(inSet(mergeWork, files::kContent)), reward(inSet(mergeWork, files::kReward)),
+            memo(inSet(mergeWork, files::kMemo));
+        std::vector<QuestRecord> rows;
+        questTable.load(rows);
+        content.load();
+        reward.load();
+        memo.load();
+        const QuestData data{questTable, content, reward, memo};
+        state.ResumeTiming();
+        for (const ConflictCopy& found : findConflictCopies(mergeWork)) {
+            const MergePlan plan = planMerge(data, found);
+            EditStep step;
+            applyMerge(data, plan, &step);
+        }
+    }
+    // A merge that wrote nothing would be quick for nothing.
+    const Lines merged = readLines(inSet(mergeWork, name));
+    const bool taken = table ? !merged.empty() && merged.front().back() == '1'
+                             : std::any_of(merged.begin(), merged.end(), [](const std::string& line) {
+                                   return line.ends_with(" (other PC)");
+                               });
+    if (!taken)
+        state.SkipWithError("the merge did not take the copy's change");
+}
+
+// What start-up adds to look for conflict copies, in a folder that has none.
+void FindConflictCopies(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findConflictCopies(fullSet));
+}
+
 // The check an edit makes before it writes: is each file still what this copy last wrote?
 void ChangeCheck(benchmark::State& state, std::vector<QString> names) {
     std::vector<std::pair<QString, FileStamp>> stamps;
@@ -451,6 +512,10 @@ void printTable() {
     std::printf("\nThe history holds %.1f KiB after 100 ticks, %.1f MiB after one full-size import.\n",
                 static_cast<double>(historyBytes["ticks"]) / 1024.0,
                 static_cast<double>(historyBytes["import"]) / 1048576.0);
+    std::printf(
+        "\nA full-size conflict copy, every tenth quest changed, found and merged: the table in %.0f ms, "
+        "the memos in %.0f ms. Looking for conflict copies at start-up takes %.3f ms.\n",
+        ms("merge/table"), ms("merge/memo"), ms("merge/find"));
     std::printf("\n| Edit | median ms | the change check ms | without the check ms | check's share |\n"
                 "|---|---:|---:|---:|---:|\n");
     const auto withCheck = [&](const char* label, const std::string& action, const std::string& check) {
@@ -484,6 +549,7 @@ void prepareSets() {
     otherSet = root->filePath("other");
     importWork = root->filePath("import");
     floorSet = root->filePath("floor");
+    mergeWork = root->filePath("merge");
     for (const QString& folder : {fullSet, messySet, addSet, sampleSet, otherSet})
         QDir().mkpath(folder);
     fullBytes = datagen::writeDataSet(fullSet, {config.quests, 1, false}).bytes;
@@ -562,6 +628,9 @@ void registerAll() {
     reps(benchmark::RegisterBenchmark("undo/import", ImportUndoRedo, false), 5);
     reps(benchmark::RegisterBenchmark("redo/import", ImportUndoRedo, true), 5);
     reps(benchmark::RegisterBenchmark("history/100_ticks", HistoryOfTicks), 1);
+    reps(benchmark::RegisterBenchmark("merge/table", MergeCopy, files::kQuestTable), 5);
+    reps(benchmark::RegisterBenchmark("merge/memo", MergeCopy, files::kMemo), 5);
+    reps(benchmark::RegisterBenchmark("merge/find", FindConflictCopies), config.repetitions);
     reps(benchmark::RegisterBenchmark("check/table", ChangeCheck, std::vector<QString>{files::kQuestTable}),
          config.repetitions);
     reps(benchmark::RegisterBenchmark("check/memo", ChangeCheck, std::vector<QString>{files::kMemo}),
