@@ -1,12 +1,15 @@
 #include "Startup.h"
 
 #include "ErrorBox.h"
+#include "store/DataFolder.h"
+#include "store/Errors.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace korvane {
 namespace {
@@ -27,17 +30,27 @@ QString lockQuestion(const QString& folder, const LockHolder& holder) {
 
 } // namespace
 
-std::optional<AppPaths> dataPaths(const QStringList& arguments) {
-    const QString program = QCoreApplication::applicationFilePath() + QStringLiteral(".ini");
-    if (arguments.size() < 2)
-        return AppPaths{QCoreApplication::applicationDirPath(), program};
-    const QFileInfo folder(arguments[1]);
-    if (!folder.isDir()) {
-        showErrorBox(
-            QStringLiteral("データのフォルダ %1 がありません").arg(QDir::toNativeSeparators(arguments[1])));
-        return std::nullopt;
+std::optional<AppPaths> dataPaths(const QStringList& arguments, const QString& programFile) {
+    std::optional<QString> folder;
+    if (arguments.size() >= 2) {
+        folder = arguments[1];
+        if (!QFileInfo(*folder).isDir()) {
+            showErrorBox(
+                QStringLiteral("データのフォルダ %1 がありません").arg(QDir::toNativeSeparators(*folder)));
+            return std::nullopt;
+        }
     }
-    return AppPaths{folder.absoluteFilePath(), program};
+    const DataPlace place = chooseDataPlace(
+        programFile, folder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    if (place.userFolder) {
+        try {
+            prepareUserFolder(place.dataFolder, installedSampleFolder(programFile));
+        } catch (const KorvaneError& error) {
+            showErrorBox(error.message());
+            return std::nullopt;
+        }
+    }
+    return AppPaths{place.dataFolder, place.settingsFile};
 }
 
 std::optional<FolderLock> claimDataFolder(const QString& folder) {

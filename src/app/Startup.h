@@ -9,10 +9,11 @@
 
 namespace korvane {
 
-// The data folder and the settings file for the program's arguments: the folder given
-// (`korvane FOLDER`), or else the executable's own. A folder given that does not exist is said in
-// the error box, naming it, and gives nothing.
-std::optional<AppPaths> dataPaths(const QStringList& arguments);
+// The data folder and the settings file for the program's arguments and the executable's path: the
+// folder given (`korvane FOLDER`), the executable's own, or for an installed program the user's
+// folder, made and filled with the sample set on the first start. A folder given that does not
+// exist, or a folder that cannot be made, is said in the error box and gives nothing.
+std::optional<AppPaths> dataPaths(const QStringList& arguments, const QString& programFile);
 
 // Takes the data folder for this copy. When another copy holds it, or seems to (a copy on another
 // PC, whose lock a sync tool brought; a process of this PC that may not be Korvane on this

@@ -33,8 +33,8 @@ class QFileSystemWatcher;
 namespace korvane {
 
 struct AppPaths {
-    QString dataFolder;   // the executable's folder
-    QString settingsFile; // the executable's path with ".ini" added
+    QString dataFolder;   // the executable's folder, the folder given, or the user's folder
+    QString settingsFile; // the executable's path with ".ini" added, or korvane.ini in the data folder
 };
 
 class TForm1 : public QMainWindow,

@@ -14,8 +14,9 @@ int main(int argc, char* argv[]) {
     korvane::prepareBrowserEngine();
     korvane::Application app(argc, argv);
     korvane::applyAppearance(app);
-    // `korvane FOLDER` opens the checklist in FOLDER; without it, the one beside the program.
-    const auto paths = korvane::dataPaths(QApplication::arguments());
+    // `korvane FOLDER` opens the checklist in FOLDER; without it, the one beside the program, or the
+    // user's own when the program is installed.
+    const auto paths = korvane::dataPaths(QApplication::arguments(), QApplication::applicationFilePath());
     if (!paths)
         return 1;
     const auto claim = korvane::claimDataFolder(paths->dataFolder);

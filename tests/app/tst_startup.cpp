@@ -1,10 +1,14 @@
 // Start-up on the real window: what loads, what the grid shows, and that nothing is written.
 
+#include "app/Startup.h"
 #include "app/TForm1.h"
 #include "browser/StringGrid.h"
 #include "support/DataSet.h"
 #include "support/ModalAnswerer.h"
+#include "support/TempFiles.h"
 #include "support/TestMain.h"
+#include "support/Ui.h"
+#include "widgets/FlagBox.h"
 
 #include <QLabel>
 #include <QTest>
@@ -36,6 +40,7 @@ private slots:
     void badTableLineShowsTheRowsBeforeIt();
     void closingRightAfterStartWritesNothing();
     void controlsCarryTheirNames();
+    void anInstalledProgramKeepsTheDataInTheUsersFolder();
 };
 
 void StartupTest::allFilesPresentFillTheGridInFileOrder() {
@@ -147,6 +152,40 @@ void StartupTest::controlsCarryTheirNames() {
     QVERIFY(!form->findChild<QWidget*>("ScrollBox2")->isVisible());
     QVERIFY(!form->findChild<QWidget*>("Panel9")->isVisible());
     QVERIFY(!form->findChild<QWidget*>("Button2")->isVisible());
+}
+
+// A program in <prefix>/bin, as a package installs it: the first start makes the user's folder from
+// the sample set, and edits go there; nothing is written beside the program.
+void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
+    ModalAnswerer answerer;
+    QTemporaryDir root;
+    const auto sample = threeQuests().write();
+    const QString bin = root.filePath("usr/bin"), shared = root.filePath("usr/share/korvane/sample");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(shared));
+    for (const QString& name : entries(sample->path()))
+        QVERIFY(QFile::copy(sample->filePath(name), QDir(shared).filePath(name)));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", root.filePath("home/.local/share").toLocal8Bit());
+    const auto paths = dataPaths({"korvane"}, bin + "/korvane");
+    qputenv("XDG_DATA_HOME", dataHome);
+    QVERIFY(paths);
+    const QString user = root.filePath("home/.local/share/korvane");
+    QCOMPARE(paths->dataFolder, user);
+    {
+        TForm1 window(*paths);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<StringGrid*>("StringGrid1")->RowCount(), 4);
+        clickRow(window.findChild<StringGrid*>("StringGrid1"), 2);
+        click(window.findChild<FlagBox*>("CheckBox1"));
+        window.close();
+    }
+    QVERIFY(answerer.seen().isEmpty());
+    QCOMPARE(readUtf8Lines(user + "/クエスト.csv")[1],
+             "0010,ジュノ,ジュノ港,飛空艇の積み荷,荷役頭,ランク1以上,1,0,0");
+    QCOMPARE(readBytes(user + "/クエストメモ.txt"), readBytes(shared + "/クエストメモ.txt"));
+    QVERIFY(QFileInfo::exists(user + "/korvane.ini")); // the settings beside the data
+    QCOMPARE(entries(bin), QStringList());
 }
 
 KORVANE_WIDGET_TEST_MAIN(StartupTest)
