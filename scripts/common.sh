@@ -9,6 +9,8 @@ PROGRAM_PACKAGES=(
   qt6-base-dev qt6-webengine-dev libgl-dev libicu-dev
   fonts-ipafont-gothic qt6-translations-l10n xvfb xauth
 )
+# ... what the Debian package is built and checked with (scripts/package)
+PACKAGE_PACKAGES=(dpkg-dev lintian)
 # ... and what the tests, the benchmark and the fuzz targets need besides.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev

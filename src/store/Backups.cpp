@@ -52,8 +52,11 @@ bool makeFolder(const QString& folder, const QString& dataFolder) {
         return false;
     struct stat owner {};
     if (::geteuid() == 0 && ::stat(QFile::encodeName(dataFolder).constData(), &owner) == 0 &&
-        owner.st_uid != 0)
-        static_cast<void>(::chown(QFile::encodeName(folder).constData(), owner.st_uid, owner.st_gid));
+        owner.st_uid != 0) {
+        // Root's backups of a user's folder stay the user's; one left root's still holds backups.
+        const int given = ::chown(QFile::encodeName(folder).constData(), owner.st_uid, owner.st_gid);
+        static_cast<void>(given);
+    }
     return true;
 }
 
