@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <memory>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 

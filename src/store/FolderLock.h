@@ -19,7 +19,7 @@ inline const QString kLockFileName = QStringLiteral(".korvane.lock");
 // Who holds a folder, as its lock file says.
 struct LockHolder {
     qint64 pid = 0;
-    QString host;    // the PC's name
+    QString host; // the PC's name
     bool thisPc = false;
     QDateTime since; // when the lock was taken (the lock file's time), local time
 };

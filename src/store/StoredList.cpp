@@ -29,7 +29,7 @@ bool StoredList::read() {
         // What cannot be read is known by what stat() says of it, so that a later change is seen.
         lines_.assign({});
         stamp_ = ::stat(QFile::encodeName(path_).constData(), &st) == 0 ? FileStamp::of(st, std::nullopt)
-                                                                       : FileStamp::absent();
+                                                                        : FileStamp::absent();
         throw;
     }
     fileIsList_ = true;
