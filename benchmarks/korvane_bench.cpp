@@ -5,18 +5,15 @@
 
 #include "DataGenerator.h"
 #include "Floors.h"
+#include "MergeRows.h"
 #include "app/Appearance.h"
 #include "app/TForm1.h"
 #include "browser/ProgressDialog.h"
 #include "browser/StringGrid.h"
 #include "browser/TextView.h"
-#include "editing/ConflictMerge.h"
 #include "editing/ImportDialog.h"
 #include "store/DataFiles.h"
 #include "store/FileStamp.h"
-#include "store/LineFile.h"
-#include "store/QuestTable.h"
-#include "store/TextStore.h"
 #include "store/UiText.h"
 #include "widgets/DropDown.h"
 #include "widgets/FlagBox.h"
@@ -165,17 +162,10 @@ int startupChild(int argc, char* argv[]) {
 
 // --- import: a full set into a full set, preview included ---------------------------------------
 
-void copySet(const QString& from, const QString& to) {
-    QDir(to).removeRecursively();
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name));
-}
-
 void ImportFullSet(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        copySet(fullSet, importWork);
+        bench::copySet(fullSet, importWork);
         std::unique_ptr<TForm1> window = openForm(importWork);
         state.ResumeTiming();
         control<QPushButton>(*window, "Button13")->click();
@@ -187,7 +177,7 @@ void ImportFullSet(benchmark::State& state) {
 
 // Peak memory of a child that starts on one full set and imports another.
 long runImportChild() {
-    copySet(fullSet, importWork);
+    bench::copySet(fullSet, importWork);
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {"--import-child", importWork, otherSet});
     child.waitForFinished(120000);
@@ -360,7 +350,7 @@ void deleteOnce(TForm1& window) {
 void ImportUndoRedo(benchmark::State& state, bool redo) {
     for (auto _ : state) {
         state.PauseTiming();
-        copySet(fullSet, importWork);
+        bench::copySet(fullSet, importWork);
         std::unique_ptr<TForm1> window = openForm(importWork);
         control<QPushButton>(*window, "Button13")->click();
         if (redo)
@@ -377,70 +367,13 @@ void ImportUndoRedo(benchmark::State& state, bool redo) {
 
 // What the history holds after 100 ticks.
 void HistoryOfTicks(benchmark::State& state) {
-    copySet(fullSet, importWork);
+    bench::copySet(fullSet, importWork);
     std::unique_ptr<TForm1> window = openForm(importWork);
     listAll(*window);
     for (auto _ : state)
         for (int i = 0; i < 100; ++i)
             tickOnce(*window);
     historyBytes["ticks"] = window->historyBytes();
-}
-
-// --- other PCs ---------------------------------------------------------------------------------------
-
-// A full-size conflict copy of one file, in which every tenth quest differs (a repeatable flag set, a
-// memo line written on the other PC), found, planned and merged; no backup tells the base, so every
-// difference goes by the rules for that case. The copies go to backup/, so each round starts afresh.
-void MergeCopy(benchmark::State& state, QString name) {
-    const bool table = name == files::kQuestTable;
-    Lines theirs = readLines(inSet(fullSet, name));
-    for (std::size_t i = 0; i < theirs.size(); i += 10)
-        if (table)
-            theirs[i].back() = '1';
-        else
-            theirs[i] += " (other PC)";
-    std::string bytes;
-    for (const std::string& line : theirs)
-        bytes += line + "\r\n";
-    for (auto _ : state) {
-        state.PauseTiming();
-        copySet(fullSet, mergeWork);
-        QFile copy(inSet(mergeWork, QFileInfo(name).completeBaseName() +
-                                        ".sync-conflict-20261209-033510-ZOVNQVO." +
-                                        QFileInfo(name).suffix()));
-        copy.open(QIODevice::WriteOnly);
-        copy.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        copy.close();
-        QuestTable questTable(inSet(mergeWork, files::kQuestTable));
-        TextStore content(inSet(mergeWork, files::kContent)), reward(inSet(mergeWork, files::kReward)),
-            memo(inSet(mergeWork, files::kMemo));
-        std::vector<QuestRecord> rows;
-        questTable.load(rows);
-        content.load();
-        reward.load();
-        memo.load();
-        const QuestData data{questTable, content, reward, memo};
-        state.ResumeTiming();
-        for (const ConflictCopy& found : findConflictCopies(mergeWork)) {
-            const MergePlan plan = planMerge(data, found);
-            EditStep step;
-            applyMerge(data, plan, &step);
-        }
-    }
-    // A merge that wrote nothing would be quick for nothing.
-    const Lines merged = readLines(inSet(mergeWork, name));
-    const bool taken = table ? !merged.empty() && merged.front().back() == '1'
-                             : std::any_of(merged.begin(), merged.end(), [](const std::string& line) {
-                                   return line.ends_with(" (other PC)");
-                               });
-    if (!taken)
-        state.SkipWithError("the merge did not take the copy's change");
-}
-
-// What start-up adds to look for conflict copies, in a folder that has none.
-void FindConflictCopies(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(findConflictCopies(fullSet));
 }
 
 // The check an edit makes before it writes: is each file still what this copy last wrote?
@@ -557,7 +490,7 @@ void prepareSets() {
     otherBytes = datagen::writeDataSet(otherSet, {config.quests, 2, false}).bytes; // another list: new texts
     // Room for the additions the add, undo and redo rows make: numbers are never given out twice.
     datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 4, 1, false});
-    copySet(fullSet, floorSet);
+    bench::copySet(fullSet, floorSet);
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
         QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
@@ -628,9 +561,11 @@ void registerAll() {
     reps(benchmark::RegisterBenchmark("undo/import", ImportUndoRedo, false), 5);
     reps(benchmark::RegisterBenchmark("redo/import", ImportUndoRedo, true), 5);
     reps(benchmark::RegisterBenchmark("history/100_ticks", HistoryOfTicks), 1);
-    reps(benchmark::RegisterBenchmark("merge/table", MergeCopy, files::kQuestTable), 5);
-    reps(benchmark::RegisterBenchmark("merge/memo", MergeCopy, files::kMemo), 5);
-    reps(benchmark::RegisterBenchmark("merge/find", FindConflictCopies), config.repetitions);
+    reps(benchmark::RegisterBenchmark("merge/table", bench::mergeCopy, &fullSet, &mergeWork,
+                                      files::kQuestTable),
+         5);
+    reps(benchmark::RegisterBenchmark("merge/memo", bench::mergeCopy, &fullSet, &mergeWork, files::kMemo), 5);
+    reps(benchmark::RegisterBenchmark("merge/find", bench::findCopies, &fullSet), config.repetitions);
     reps(benchmark::RegisterBenchmark("check/table", ChangeCheck, std::vector<QString>{files::kQuestTable}),
          config.repetitions);
     reps(benchmark::RegisterBenchmark("check/memo", ChangeCheck, std::vector<QString>{files::kMemo}),

@@ -22,8 +22,10 @@ void applyAppearance(QApplication& app) {
     app.setFont(font);
     app.setApplicationName(kApplicationTitle);
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+    // Qt decodes each picture as it is added; desktops take the large sizes from the installed
+    // theme icon that the desktop file names, so the window carries the small ones only.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/korvane-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     // Qt's own texts (a text box's menu, the folder chooser, standard buttons) in Japanese, as the

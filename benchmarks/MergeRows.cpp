@@ -1,0 +1,84 @@
+#include "MergeRows.h"
+
+#include "editing/ConflictMerge.h"
+#include "store/DataFiles.h"
+#include "store/LineFile.h"
+#include "store/QuestTable.h"
+#include "store/TextStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace korvane::bench {
+namespace {
+
+QString inSet(const QString& set, const QString& name) {
+    return files::inFolder(set, name);
+}
+
+} // namespace
+
+void copySet(const QString& from, const QString& to) {
+    QDir(to).removeRecursively();
+    QDir().mkpath(to);
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name));
+}
+
+// A full-size conflict copy of one file, in which every tenth quest differs (a repeatable flag set, a
+// memo line written on the other PC), found, planned and merged; no backup tells the base, so every
+// difference goes by the rules for that case. The copies go to backup/, so each round starts afresh.
+void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* work, QString name) {
+    const bool table = name == files::kQuestTable;
+    Lines theirs = readLines(inSet(*fullSet, name));
+    for (std::size_t i = 0; i < theirs.size(); i += 10)
+        if (table)
+            theirs[i].back() = '1';
+        else
+            theirs[i] += " (other PC)";
+    std::string bytes;
+    for (const std::string& line : theirs)
+        bytes += line + "\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        copySet(*fullSet, *work);
+        QFile copy(inSet(*work, QFileInfo(name).completeBaseName() +
+                                    ".sync-conflict-20261209-033510-ZOVNQVO." + QFileInfo(name).suffix()));
+        copy.open(QIODevice::WriteOnly);
+        copy.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        copy.close();
+        QuestTable questTable(inSet(*work, files::kQuestTable));
+        TextStore content(inSet(*work, files::kContent)), reward(inSet(*work, files::kReward)),
+            memo(inSet(*work, files::kMemo));
+        std::vector<QuestRecord> rows;
+        questTable.load(rows);
+        content.load();
+        reward.load();
+        memo.load();
+        const QuestData data{questTable, content, reward, memo};
+        state.ResumeTiming();
+        for (const ConflictCopy& found : findConflictCopies(*work)) {
+            const MergePlan plan = planMerge(data, found);
+            EditStep step;
+            applyMerge(data, plan, &step);
+        }
+    }
+    // A merge that wrote nothing would be quick for nothing.
+    const Lines merged = readLines(inSet(*work, name));
+    const bool taken = table ? !merged.empty() && merged.front().back() == '1'
+                             : std::any_of(merged.begin(), merged.end(), [](const std::string& line) {
+                                   return line.ends_with(" (other PC)");
+                               });
+    if (!taken)
+        state.SkipWithError("the merge did not take the copy's change");
+}
+
+// What start-up adds to look for conflict copies, in a folder that has none.
+void findCopies(benchmark::State& state, const QString* folder) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findConflictCopies(*folder));
+}
+
+} // namespace korvane::bench
