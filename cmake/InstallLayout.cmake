@@ -42,7 +42,7 @@ function(korvane_entry_string path out)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
-# A path as the program of an Exec line (Desktop Entry Specification): enclosed in double quotes
+# A path as the program of an Exec line (freedesktop.org's desktop entry rules): in double quotes
 # when it holds a reserved character, with ", `, $ and \ escaped by a backslash inside them, then
 # the backslashes doubled as for every value; % is written %%.
 function(korvane_exec_argument path out)
