@@ -11,6 +11,23 @@
 #include <QPlainTextEdit>
 
 namespace korvane {
+namespace {
+
+// Whether the focus is in a text box that can be typed in, which then undoes or redoes its typing.
+bool typingTakesKey(bool redo) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
+        redo ? line->redo() : line->undo();
+        return true;
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(focus); text && !text->isReadOnly()) {
+        redo ? text->redo() : text->undo();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 // Named by what the edit did and its quest: "オファー 0004", "取り込み (12 件)".
 void TForm1::record(EditStep step, const QString& what, const std::string& number) {
@@ -118,22 +135,12 @@ void TForm1::redrawShownQuest(const EditStep& step) {
 
 // In a text box that can be typed in, the keys undo and redo its typing; elsewhere, the edits.
 void TForm1::undoKey() {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly())
-        line->undo();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(focus); text && !text->isReadOnly())
-        text->undo();
-    else
+    if (!typingTakesKey(false))
         Button14Click();
 }
 
 void TForm1::redoKey() {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly())
-        line->redo();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(focus); text && !text->isReadOnly())
-        text->redo();
-    else
+    if (!typingTakesKey(true))
         Button15Click();
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 
 namespace korvane {
@@ -166,8 +167,8 @@ std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QStri
             continue;
         const QString original =
             match.captured(QStringLiteral("stem")) + match.captured(QStringLiteral("ext"));
-        if (original != files::kQuestTable && original != files::kContent && original != files::kReward &&
-            original != files::kMemo)
+        if (std::find(std::begin(files::kDataFiles), std::end(files::kDataFiles), original) ==
+            std::end(files::kDataFiles))
             return std::nullopt;
         const QString path = files::inFolder(folder, name);
         QDateTime made =

@@ -12,6 +12,9 @@ inline const QString kReward = QStringLiteral("クエスト報酬.txt");
 inline const QString kMemo = QStringLiteral("クエストメモ.txt");
 inline const QString kUrlList = QStringLiteral("URLLIST.txt");
 
+// The four files of a checklist, in writing order.
+inline const QString kDataFiles[] = {kQuestTable, kContent, kReward, kMemo};
+
 // File names are appended to the folder as they stand.
 inline QString inFolder(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name);

@@ -11,8 +11,7 @@ namespace korvane {
 namespace {
 
 bool holdsData(const QString& folder) {
-    const QString names[] = {files::kQuestTable, files::kContent, files::kReward, files::kMemo};
-    return std::any_of(std::begin(names), std::end(names),
+    return std::any_of(std::begin(files::kDataFiles), std::end(files::kDataFiles),
                        [&](const QString& name) { return QFileInfo::exists(files::inFolder(folder, name)); });
 }
 

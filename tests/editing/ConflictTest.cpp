@@ -15,15 +15,8 @@ namespace {
 
 using test::crlf;
 using test::readBytes;
-using test::sj;
+using test::sjLines;
 using test::writeBytes;
-
-std::string sjLines(std::initializer_list<std::string_view> utf8) {
-    std::vector<std::string> lines;
-    for (const auto line : utf8)
-        lines.push_back(sj(line));
-    return crlf(lines);
-}
 
 TEST(ConflictCopies, NamesOfTheSyncTools) {
     struct Case {

@@ -1,6 +1,7 @@
 #pragma once
 // Test helpers: literals in the tests are UTF-8; the program's data is code page 932.
 
+#include "TempFiles.h"
 #include "store/Cp932.h"
 
 #include <string>
@@ -17,6 +18,11 @@ inline std::vector<std::string> sjAll(std::initializer_list<std::string_view> ut
     for (auto text : utf8)
         out.push_back(sj(text));
     return out;
+}
+
+// A file's bytes: the lines in code page 932, each ended by CR LF.
+inline std::string sjLines(std::initializer_list<std::string_view> utf8) {
+    return crlf(sjAll(utf8));
 }
 
 } // namespace korvane::test
