@@ -1,6 +1,6 @@
 #include "MergeRows.h"
 
-#include "editing/ConflictMerge.h"
+#include "editing/MergePlan.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
 #include "store/QuestTable.h"
@@ -59,7 +59,7 @@ void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* w
         memo.load();
         const QuestData data{questTable, content, reward, memo};
         state.ResumeTiming();
-        for (const ConflictCopy& found : findConflictCopies(*work)) {
+        for (const ConflictCopy& found : findConflictCopies(*work).copies) {
             const MergePlan plan = planMerge(data, found);
             EditStep step;
             applyMerge(data, plan, &step);

@@ -17,4 +17,12 @@ void showErrorBox(const QString& message) {
     box.exec();
 }
 
+void showWarningBox(const QString& message, const QString& objectName) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle, message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(objectName);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 } // namespace korvane

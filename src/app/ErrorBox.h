@@ -15,6 +15,8 @@ inline const QString kApplicationTitle = QStringLiteral("Korvane");
 
 QString withFullStop(const QString& message);
 void showErrorBox(const QString& message);
+// A warning that asks nothing: OK only, the message as plain text.
+void showWarningBox(const QString& message, const QString& objectName);
 
 // Runs one event handler; whatever it raises ends it and is shown. A data file changed by another
 // program goes to onFileChanged, which offers to read the files again.

@@ -1,74 +1,153 @@
 #include "Startup.h"
 
 #include "ErrorBox.h"
-#include "store/DataFolder.h"
 #include "store/Errors.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <cstdio>
 
 namespace korvane {
 namespace {
 
-QString lockQuestion(const QString& folder, const LockHolder& holder) {
-    const QString since = holder.since.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-    const QString who =
-        holder.thisPc
-            ? QStringLiteral("この PC の Korvane（プロセス %1）が %2 から").arg(holder.pid).arg(since)
-            : QStringLiteral("別の PC「%1」の Korvane が %2 から").arg(holder.host, since);
-    return who + QStringLiteral("このフォルダを開いています。\n%1\n\n"
-                                "同じデータを二つの Korvane で同時に開くと、互いの編集を上書きします。"
-                                "その Korvane を先に閉じてください。\n"
-                                "その Korvane がもう動いていない（PC の電源が切れた、落ちた）ときだけ、"
-                                "「開く」でこのフォルダを引き継いでください。")
-                     .arg(QDir::toNativeSeparators(folder));
+QString sinceText(const QDateTime& since) {
+    return since.isValid()
+               ? since.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")) + QStringLiteral(" から")
+               : QString();
 }
 
 } // namespace
 
-std::optional<AppPaths> dataPaths(const QStringList& arguments, const QString& programFile) {
-    std::optional<QString> folder;
-    if (arguments.size() >= 2) {
-        folder = arguments[1];
-        if (!QFileInfo(*folder).isDir()) {
-            showErrorBox(
-                QStringLiteral("データのフォルダ %1 がありません").arg(QDir::toNativeSeparators(*folder)));
-            return std::nullopt;
-        }
-    }
-    const DataPlace place = chooseDataPlace(
-        programFile, folder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    if (place.userFolder) {
-        try {
-            prepareUserFolder(place.dataFolder, installedSampleFolder(programFile));
-        } catch (const KorvaneError& error) {
-            showErrorBox(error.message());
-            return std::nullopt;
-        }
-    }
-    return AppPaths{place.dataFolder, place.settingsFile};
+QString describeOtherPc(const OtherPc& other) {
+    const QString file = QDir::toNativeSeparators(other.file);
+    if (!other.problem.isEmpty())
+        return QStringLiteral("Korvane が開いていることを示すファイル %1 は%2。どの PC の Korvane "
+                              "が開いているか分かりません。")
+            .arg(file, other.problem);
+    if (other.legacyLock)
+        return QStringLiteral("PC「%1」の以前の版の Korvane が %2このフォルダを開いています（%3）。")
+            .arg(other.name, sinceText(other.since), file);
+    return QStringLiteral("別の PC「%1」の Korvane が %2このフォルダを開いています。")
+        .arg(other.name, sinceText(other.since));
 }
 
-std::optional<FolderLock> claimDataFolder(const QString& folder) {
-    FolderLock claim = lockDataFolder(folder);
-    if (!claim.heldBy)
-        return claim;
-    QMessageBox box(QMessageBox::Warning, kApplicationTitle, lockQuestion(folder, *claim.heldBy),
-                    QMessageBox::NoButton);
+namespace {
+
+// Said, and the copy ends: never a second window on one folder of this PC.
+void sayHeldHere(const QString& folder, const LocalLock::Holder& holder) {
+    showWarningBox(
+        QStringLiteral(
+            "この PC の Korvane（プロセス %1）がこのフォルダを開いています。\n%2\n\n"
+            "そのウィンドウを使ってください。同じフォルダを二つの Korvane で開くことはできません。")
+            .arg(holder.pid)
+            .arg(QDir::toNativeSeparators(folder)),
+        QStringLiteral("HeldHere"));
+}
+
+enum class Answer { Open, Quit, LookAgain };
+
+Answer askAboutOthers(const QString& question) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle, question, QMessageBox::NoButton);
     box.setObjectName(QStringLiteral("LockQuestion"));
     box.setTextFormat(Qt::PlainText); // a PC's name and a path: text, never markup
     QPushButton* open = box.addButton(QStringLiteral("開く"), QMessageBox::AcceptRole);
+    QPushButton* again = box.addButton(QStringLiteral("もう一度見る"), QMessageBox::ActionRole);
     QPushButton* quit = box.addButton(QStringLiteral("終了"), QMessageBox::RejectRole);
-    box.setDefaultButton(quit);
+    box.setDefaultButton(again);
     box.setEscapeButton(quit);
     box.exec();
-    if (box.clickedButton() != open)
+    return box.clickedButton() == open    ? Answer::Open
+           : box.clickedButton() == again ? Answer::LookAgain
+                                          : Answer::Quit;
+}
+
+} // namespace
+
+std::optional<AppPaths> dataPaths(const std::optional<QString>& folder, const QString& programFile,
+                                  const UserFolders& user) {
+    if (folder && !QFileInfo(*folder).isDir()) {
+        showErrorBox(
+            QStringLiteral("データのフォルダ %1 がありません").arg(QDir::toNativeSeparators(*folder)));
         return std::nullopt;
-    return takeOverDataFolder(folder);
+    }
+    try {
+        RememberedChecklists remembered = RememberedChecklists::read(user);
+        const DataPlace place = chooseDataPlace(programFile, folder, remembered, user);
+        if (place.userFolder) {
+            prepareUserFolder(place.dataFolder, installedSampleFolder(programFile), remembered.sampleGiven);
+            if (!remembered.sampleGiven) {
+                remembered.sampleGiven = true;
+                remembered.write(user);
+            }
+        }
+        return AppPaths{place.dataFolder, place.settingsFile};
+    } catch (const KorvaneError& error) {
+        showErrorBox(error.message());
+        return std::nullopt;
+    }
+}
+
+void rememberOpened(const QString& folder, const UserFolders& user) {
+    try {
+        RememberedChecklists remembered = RememberedChecklists::read(user);
+        if (remembered.lastOpened == folder)
+            return;
+        remembered.lastOpened = folder;
+        remembered.write(user);
+    } catch (const KorvaneError& error) {
+        std::fprintf(stderr, "korvane: %s\n", qUtf8Printable(error.message()));
+    }
+}
+
+QString otherPcsQuestion(const QString& folder, const std::vector<OtherPc>& others) {
+    if (others.empty())
+        return {};
+    QStringList lines;
+    for (const OtherPc& other : others)
+        lines << describeOtherPc(other);
+    lines << QDir::toNativeSeparators(folder) << QString()
+          << QStringLiteral("同じデータを二つの Korvane で同時に開くと、互いの編集を上書きします。"
+                            "その Korvane を先に閉じ、同期が済んでから「もう一度見る」を押してください。\n"
+                            "その Korvane がもう動いていない（PC の電源が切れた、落ちた）ときだけ、"
+                            "「開く」で開いてください。");
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me,
+                                             const QString& lockFolder) {
+    std::optional<LocalLock> lock;
+    try {
+        auto taken = LocalLock::take(folder, lockFolder);
+        if (auto* holder = std::get_if<LocalLock::Holder>(&taken)) {
+            sayHeldHere(folder, *holder);
+            return nullptr;
+        }
+        lock.emplace(std::get<LocalLock>(std::move(taken)));
+    } catch (const KorvaneError& error) {
+        showErrorBox(error.message());
+        return nullptr;
+    }
+    for (;;) {
+        const QString question = otherPcsQuestion(folder, otherPcsIn(folder, me));
+        if (question.isEmpty())
+            break;
+        const Answer answer = askAboutOthers(question);
+        if (answer == Answer::Quit)
+            return nullptr;
+        if (answer == Answer::Open)
+            break;
+    }
+    auto claim = std::unique_ptr<FolderClaim>(new FolderClaim{std::move(*lock), Announcement(folder, me)});
+    runHandler([&] { claim->announcement.write(); });
+    if (const QStringList left = claim->announcement.removeConflictCopies(); !left.isEmpty()) {
+        QStringList lines;
+        for (const QString& path : left)
+            lines << QStringLiteral("ファイル %1 を削除できません").arg(QDir::toNativeSeparators(path));
+        showErrorBox(lines.join(QLatin1Char('\n')));
+    }
+    return claim;
 }
 
 } // namespace korvane

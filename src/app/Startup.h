@@ -2,23 +2,36 @@
 // Start-up steps that come before the main window: which folder holds the data, and taking it.
 
 #include "TForm1.h"
-#include "store/FolderLock.h"
+#include "store/DataFolder.h"
+#include "store/Presence.h"
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace korvane {
 
-// The data folder and the settings file for the program's arguments and the executable's path: the
-// folder given (`korvane FOLDER`), the executable's own, or for an installed program the user's
-// folder, made and filled with the sample set on the first start. A folder given that does not
-// exist, or a folder that cannot be made, is said in the error box and gives nothing.
-std::optional<AppPaths> dataPaths(const QStringList& arguments, const QString& programFile);
+// The data folder and the settings file for the folder given (`korvane FOLDER`) and the
+// executable's path; an installed program's folder in the user's home is made, and filled with the
+// sample set on the user's first start. What went wrong is said in the error box, and gives nothing.
+std::optional<AppPaths> dataPaths(const std::optional<QString>& folder, const QString& programFile,
+                                  const UserFolders& user = UserFolders::fromEnvironment());
 
-// Takes the data folder for this copy. When another copy holds it, or seems to (a copy on another
-// PC, whose lock a sync tool brought; a process of this PC that may not be Korvane on this
-// folder), asks the player, naming the PC, the process and since when: 開く takes the lock over,
-// 終了 gives nothing, and this copy then ends without touching a data file.
-std::optional<FolderLock> claimDataFolder(const QString& folder);
+// Remembers the folder as the checklist last opened; a failure is said on standard error only.
+void rememberOpened(const QString& folder, const UserFolders& user = UserFolders::fromEnvironment());
+
+// Takes the data folder for this copy: this PC's lock, then, when other PCs have the folder open
+// (their announcements, an older Korvane's lock), the player's answer: 開く, 終了, or もう一度見る,
+// which reads the folder anew. A live copy of this PC that has the folder is said, and nothing is
+// given; so is a lock that cannot be made. An announcement that cannot be written is said, and the
+// folder is taken all the same.
+std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me = ThisPc::here(),
+                                             const QString& lockFolder = localLockFolder());
+
+// One line of what another PC that has the folder open is, and since when.
+QString describeOtherPc(const OtherPc& other);
+
+// The question about other PCs that have the folder open; empty when there are none.
+QString otherPcsQuestion(const QString& folder, const std::vector<OtherPc>& others);
 
 } // namespace korvane

@@ -5,6 +5,7 @@
 #include "web/KeyDown.h"
 #include "widgets/Controls.h"
 
+#include <QDir>
 #include <QLoggingCategory>
 #include <QVBoxLayout>
 
@@ -13,15 +14,8 @@ namespace korvane {
 // Silent unless asked for (QT_LOGGING_RULES="korvane.startup.info=true"): what a start loaded.
 Q_LOGGING_CATEGORY(startupLog, "korvane.startup", QtWarningMsg)
 
-namespace {
-const QStringList kColumnTitles{
-    QStringLiteral("No."),      QStringLiteral("国"),   QStringLiteral("地域"),
-    QStringLiteral("クエスト"), QStringLiteral("場所"), QStringLiteral("条件"),
-    QStringLiteral("Offer"),    QStringLiteral("comp"), QStringLiteral("繰り返し")};
-} // namespace
-
-TForm1::TForm1(AppPaths paths, QWidget* parent)
-    : QMainWindow(parent), paths_(std::move(paths)),
+TForm1::TForm1(AppPaths paths, std::unique_ptr<FolderClaim> claim, QWidget* parent)
+    : QMainWindow(parent), paths_(std::move(paths)), claim_(std::move(claim)),
       QuestList(files::inFolder(paths_.dataFolder, files::kQuestTable)),
       ContentStore(files::inFolder(paths_.dataFolder, files::kContent)),
       RewardStore(files::inFolder(paths_.dataFolder, files::kReward)),
@@ -41,12 +35,17 @@ TForm1::TForm1(AppPaths paths, QWidget* parent)
         });
     }
     runHandler([this] { restoreWindowState(); });
+    folderIdentity_ = FileStamp::identity(paths_.dataFolder);
     watchFolder();
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
            qUtf8Printable(paths_.dataFolder), shown_.number.c_str());
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
     Timer2->start();
+    if (claim_) {
+        runHandler([this] { lookForOtherPcs(); });
+        Timer3->start();
+    }
 }
 
 // Its data goes before its controls: a control that signals while it is taken down (an editable
@@ -58,7 +57,7 @@ TForm1::~TForm1() {
 
 void TForm1::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Korvane Ver2.0.0"));
+    setWindowTitle(QStringLiteral("Korvane Ver" KORVANE_VERSION));
     resize(818, 589);
 
     auto* central = new QWidget(this);
@@ -76,7 +75,10 @@ void TForm1::buildWindow() {
     Splitter1->setHandleWidth(7);
     Splitter1->setChildrenCollapsible(false);
     StringGrid1 = named(new StringGrid(Splitter1), "StringGrid1", QStringLiteral("クエスト一覧"));
-    StringGrid1->setTitles(kColumnTitles);
+    QStringList titles;
+    for (std::size_t field = 0; field < kQuestFieldCount; ++field)
+        titles << columnTitle(static_cast<QuestField>(field));
+    StringGrid1->setTitles(titles);
     StringGrid1->setSource(&QuestList.lines());
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
@@ -110,6 +112,13 @@ void TForm1::buildWindow() {
     Label20->setStyleSheet(QStringLiteral("color: #A00000"));
     Label20->hide();
     StatusBar1->addWidget(Label20);
+    Label22 = named(textLabel(QString(), StatusBar1), "Label22");
+    Label22->setStyleSheet(QStringLiteral("color: #A00000"));
+    Label22->hide();
+    StatusBar1->addWidget(Label22);
+    Label21 = named(textLabel(QDir(paths_.dataFolder).dirName(), StatusBar1), "Label21");
+    Label21->setToolTip(QDir::toNativeSeparators(paths_.dataFolder));
+    StatusBar1->addPermanentWidget(Label21);
     history_ = new QUndoStack(this);
     history_->setUndoLimit(100); // the history lives as long as the window: every step is in the files
     Button14 = named(new QPushButton(QStringLiteral("元に戻す"), StatusBar1), "Button14");
@@ -127,6 +136,9 @@ void TForm1::buildWindow() {
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(kAnnouncementRefreshSeconds * 1000);
 }
 
 void TForm1::connectHandlers() {
@@ -159,6 +171,7 @@ void TForm1::connectHandlers() {
     connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
     connect(Button3, &QPushButton::clicked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
+    connect(Timer3, &QTimer::timeout, this, handler(&TForm1::Timer3Timer));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
     connect(SpeedButton1, &QToolButton::clicked, this, handler(&TForm1::SpeedButton1Click));
@@ -188,8 +201,12 @@ void TForm1::FormShow() {
     StringGrid1->setFocus();
 }
 
-// Nothing is written at close: every edit has written its files already.
-void TForm1::FormClose() {}
+// Nothing of the data is written at close: every edit has written its files already. The other
+// PCs learn that this one no longer has the folder.
+void TForm1::FormClose() {
+    if (claim_)
+        runHandler([this] { claim_->announcement.remove(); });
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -206,8 +223,10 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    bool closing = false;
-    guarded([&] { closing = settleTyping(Discards::Everything); });
+    // Typing cannot be saved into a folder that is gone: the player chose to close all the same.
+    bool closing = folderGoneChosen_;
+    if (!closing)
+        guarded([&] { closing = settleTyping(Discards::Everything); });
     if (!closing) {
         event->ignore();
         return;

@@ -12,10 +12,11 @@
 #include "browser/ViewPane.h"
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
-#include "editing/ConflictMerge.h"
 #include "editing/EditPane.h"
+#include "editing/MergePlan.h"
 #include "editing/QuestEdits.h"
 #include "store/LineFile.h"
+#include "store/Presence.h"
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
 #include "web/WebPane.h"
@@ -46,7 +47,9 @@ class TForm1 : public QMainWindow,
                private WebPaneControls {
     Q_OBJECT
 public:
-    explicit TForm1(AppPaths paths, QWidget* parent = nullptr);
+    // claim: this PC's lock of the folder and its announcement, kept while the window lives; none
+    // when the caller keeps the folder otherwise.
+    explicit TForm1(AppPaths paths, std::unique_ptr<FolderClaim> claim = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Shows the window as it was left: maximised, or at its remembered place and size.
@@ -103,7 +106,11 @@ private:
     void Button6Click();
     void Button10Click();
     void runSearch(const QLineEdit* box, const StoredList& file);
+    void showSearch(const QLineEdit* box, const StoredList& file, const QString& text);
     void showQuest(const std::string& number);
+    // The grid as the files now are (the search again when its results were on show, the filters
+    // otherwise), with the quest that was on show.
+    void showAsFilesAre(const std::string& number);
 
     // What the window says of progress: the status bar, the overview
     void updateStatusBar();
@@ -159,7 +166,16 @@ private:
     bool idle() const;
     void lookAtFolder();
     bool readOutsideChanges();
-    void offerMerge(const ConflictCopy& copy);
+    void offerConflictCopies();
+    void mergeCopies(std::vector<MergePlan>& plans);
+    StoredList& listOf(const QString& dataFile);
+    // The data folder vanished or moved: the player chooses where the checklist goes.
+    bool folderStillThere() const;
+    void folderGone();
+    bool writeChecklistTo(const QString& folder);
+    // Other PCs that open the folder while this one has it: said at once, and while they have it.
+    void Timer3Timer();
+    void lookForOtherPcs();
 
     // The history: undo and redo of every edit
     void record(EditStep step, const QString& what, const std::string& number);
@@ -192,7 +208,11 @@ private:
     std::string paneNumber_; // the quest number the edit pane stores under
 
     AppPaths paths_;
-    Lines urlLines_; // the address list's lines, as ComboBox5 shows them
+    std::unique_ptr<FolderClaim> claim_;
+    std::set<QString> otherPcsSeen_; // their announcements, as at the last look
+    FileStamp folderIdentity_;       // the data folder as it was opened
+    bool folderGoneChosen_ = false;  // the player chose to close on a vanished folder
+    Lines urlLines_;                 // the address list's lines, as ComboBox5 shows them
     QuestTable QuestList;
     TextStore ContentStore;
     TextStore RewardStore;
@@ -201,11 +221,12 @@ private:
     std::vector<FileStamp> declinedReload_; // the files as they were when a reload was declined
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* folderSettles_ = nullptr;
-    std::set<QString> offeredCopies_;          // conflict copies offered in this run
+    std::set<QString> offeredCopies_;          // conflict copies offered in this run, and refusals said
     int missingLooks_ = 0;                     // looks in a row that found a data file missing
     bool gridWidthChosen_ = false;             // by dragging the handle, in this run or the last one
     const QLineEdit* lastSearchBox_ = nullptr; // the search that filled the grid, if one did
     const StoredList* lastSearchFile_ = nullptr;
+    QString lastSearchText_;
 
     struct FilterShown {
         DropDown::State nation, area;
@@ -222,6 +243,8 @@ private:
     QLabel* Label18 = nullptr;       // counts of the rows on show
     QLabel* Label19 = nullptr;       // what was last done, and when
     QLabel* Label20 = nullptr;       // a backup that could not be kept, until one is again
+    QLabel* Label21 = nullptr;       // the data folder, its full path as the tooltip
+    QLabel* Label22 = nullptr;       // other PCs that have the folder open too
     QPushButton* Button12 = nullptr; // 進捗
     QPushButton* Button13 = nullptr; // 取り込み…
     QPushButton* Button14 = nullptr; // 元に戻す
@@ -231,6 +254,7 @@ private:
     QSplitter* Splitter2 = nullptr;
     QWidget* Panel2 = nullptr;
     QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr; // refreshes this PC's announcement
     CivilDateTime pcTime_;
 };
 

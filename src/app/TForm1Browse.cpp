@@ -96,6 +96,9 @@ void TForm1::restoreFilter() {
 }
 
 void TForm1::RefillQuestGrid() {
+    // After a search no progress option is chosen: a filter then lists from the whole table.
+    if (RadioGroup1->ItemIndex() < 0)
+        RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
     // A filter is in force only for an item chosen from its list, never for typed text.
     QuestFilter filter{filterValue(*ComboBox1), filterValue(*ComboBox2),
                        static_cast<Progress>(RadioGroup1->ItemIndex())};
@@ -130,14 +133,20 @@ void TForm1::Button10Click() {
 void TForm1::runSearch(const QLineEdit* box, const StoredList& file) {
     if (box->text().isEmpty() || !settleTyping(Discards::Editors))
         return;
+    showSearch(box, file, box->text());
+}
+
+void TForm1::showSearch(const QLineEdit* box, const StoredList& file, const QString& text) {
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
     rememberFilter();
     lastSearchBox_ = box;
     lastSearchFile_ = &file;
+    lastSearchText_ = text;
     // A text that code page 932 cannot hold occurs in no file.
-    const std::string text = fromUi(box->text()).value_or(std::string());
-    SearchResult result = searchQuests(file.savedContent(), text, QuestList);
+    SearchResult result = searchQuests(file.savedContent(), fromUi(text).value_or(std::string()), QuestList);
     StringGrid1->setRows(std::move(result.lines));
+    StringGrid1->showColumn(kNation, true); // it lists every nation and area
+    StringGrid1->showColumn(kArea, true);
     updateStatusBar();
     RichEdit1->setLines({});
     RichEdit1->setFocus();
@@ -147,6 +156,14 @@ void TForm1::runSearch(const QLineEdit* box, const StoredList& file) {
     if (StringGrid1->RowCount() > 1)
         StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
+}
+
+void TForm1::showAsFilesAre(const std::string& number) {
+    if (lastSearchBox_)
+        showSearch(lastSearchBox_, *lastSearchFile_, lastSearchText_);
+    else
+        RefillQuestGrid();
+    showQuest(number);
 }
 
 // Puts the quest's row on show, when the grid lists it.

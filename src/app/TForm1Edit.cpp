@@ -35,6 +35,8 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
     const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
     const QuestRecord stored = line ? splitQuestRecord(QuestList.lines()[*line]) : QuestRecord{};
     const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
+    if (click.clearBox && line)
+        sayInStatusBar(QStringLiteral("オファーしていないクエストはコンプリートにできません"));
     // Whatever happens, the box ends showing what the file holds.
     std::optional<std::size_t> changed;
     EditStep step;
@@ -49,10 +51,7 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
         return;
     }
     StringGrid1->linesChanged(*changed);
-    static const QString captions[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
-                                       QStringLiteral("繰り返し可能")};
-    record(std::move(step),
-           captions[field - kOffered] + (click.value == "1" ? QString() : QStringLiteral("解除")),
+    record(std::move(step), fieldCaption(field) + (click.value == "1" ? QString() : QStringLiteral("解除")),
            stored[kNumber]);
     box->setChecked(click.value == "1");
     updateStatusBar();
@@ -68,6 +67,7 @@ void TForm1::Button2Click() {
     saveMemo(questData(), shown_.number, Memo3->typedLines(), &step);
     record(std::move(step), QStringLiteral("メモ"), shown_.number);
     Memo3->forgetTyping();
+    Button2->setVisible(false); // saved: nothing left to save
     sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(shown_.number)));
 }
 
@@ -214,11 +214,11 @@ void TForm1::closeEditPane() {
 
 QuestRecord TForm1::composeRecord(const std::string& number) {
     return {number,
-            encodeTyped(ComboBox3->Text(), QStringLiteral("国")),
-            encodeTyped(ComboBox4->Text(), QStringLiteral("地域")),
-            encodeTyped(Edit3->text(), QStringLiteral("クエスト")),
-            encodeTyped(Edit4->text(), QStringLiteral("場所")),
-            encodeTyped(Edit5->text(), QStringLiteral("条件")),
+            encodeTyped(ComboBox3->Text(), fieldCaption(kNation)),
+            encodeTyped(ComboBox4->Text(), fieldCaption(kArea)),
+            encodeTyped(Edit3->text(), fieldCaption(kName)),
+            encodeTyped(Edit4->text(), fieldCaption(kPlace)),
+            encodeTyped(Edit5->text(), fieldCaption(kCondition)),
             flagOf(CheckBox4),
             flagOf(CheckBox5),
             flagOf(CheckBox6)};

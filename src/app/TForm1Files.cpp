@@ -80,11 +80,7 @@ void TForm1::reloadData() {
         StringGrid1SelectCell(1, StringGrid1->Row());
         throw;
     }
-    if (lastSearchBox_ && RadioGroup1->ItemIndex() < 0)
-        runSearch(lastSearchBox_, *lastSearchFile_);
-    else
-        RefillQuestGrid();
-    showQuest(shown);
+    showAsFilesAre(shown);
     if (!missing.isEmpty())
         throw errors::missing(missing);
 }

@@ -35,6 +35,8 @@ void TForm1::record(EditStep step, const QString& what, const std::string& numbe
         return;
     const QString name = what.contains(QLatin1Char('(')) ? what : what + QLatin1Char(' ') + toUi(number);
     history_->push(new EditCommand(std::move(step), number, name));
+    sayInStatusBar(
+        QStringLiteral("%1 を保存しました").arg(name)); // the last action's word, not an older one's
 }
 
 void TForm1::Button14Click() {
@@ -66,6 +68,13 @@ void TForm1::stepThroughHistory(bool back) {
     }
     back ? history_->undo() : history_->redo();
     showStep(number, &command->step());
+    // A merged conflict copy an undo brings back is offered again.
+    for (const EditStep::Move& move : command->step().moves) {
+        offeredCopies_.erase(move.from);
+        offeredCopies_.erase(move.to);
+    }
+    sayInStatusBar((back ? QStringLiteral("元に戻しました: %1") : QStringLiteral("やり直しました: %1"))
+                       .arg(command->text()));
 }
 
 // The window as the files now are, under the same filters (or the same search), with the step's
@@ -82,8 +91,8 @@ void TForm1::showStep(const std::string& number, const EditStep* step) {
         const std::optional<std::size_t> line = QuestList.find(number);
         if (line && shown_.number == number && StringGrid1->LineAt(StringGrid1->Row()) == line)
             return redrawShownQuest(*step);
-    } else if (lastSearchBox_ && RadioGroup1->ItemIndex() < 0) {
-        runSearch(lastSearchBox_, *lastSearchFile_);
+    } else if (lastSearchBox_) {
+        showSearch(lastSearchBox_, *lastSearchFile_, lastSearchText_);
     } else {
         RefillQuestGrid();
     }

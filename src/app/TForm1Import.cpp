@@ -42,8 +42,7 @@ void TForm1::Button13Click() {
             for (const std::string& line : QuestList.lines().lines())
                 rows.push_back(splitQuestRecord(line));
             fitGridColumns(rows);
-            RefillQuestGrid();
-            showQuest(shown);
+            showAsFilesAre(shown);
         });
 }
 

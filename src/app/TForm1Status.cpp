@@ -22,8 +22,7 @@ void TForm1::updateStatusBar() {
         const QPushButton* button = lastSearchBox_ == Edit1   ? Button1
                                     : lastSearchBox_ == Edit2 ? Button6
                                                               : Button10;
-        text =
-            searchText(button->text(), lastSearchBox_->text(), counts.quests) + QStringLiteral("　　") + text;
+        text = searchText(button->text(), lastSearchText_, counts.quests) + QStringLiteral("　　") + text;
     }
     Label18->setText(text);
 }

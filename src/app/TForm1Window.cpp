@@ -103,6 +103,8 @@ void TForm1::showAsRemembered() {
 }
 
 void TForm1::saveWindowState() {
+    if (paths_.settingsFile.isEmpty())
+        return; // no home to keep settings in
     WindowState state;
     state.geometry = normalGeometry().isValid() ? normalGeometry() : geometry();
     state.maximized = isMaximized();

@@ -1,5 +1,6 @@
 #include "app/Appearance.h"
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TSPLASH.h"
@@ -9,19 +10,47 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
+
+namespace {
+
+// --help and --version need no window, nor a display to show one.
+std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
+    for (int i = 1; i < argc && QByteArray(argv[i]) != "--"; ++i) {
+        const QByteArray argument(argv[i]);
+        const QString text = argument == "--help" || argument == "-h"      ? korvane::helpText()
+                             : argument == "--version" || argument == "-v" ? korvane::versionText()
+                                                                           : QString();
+        if (!text.isEmpty()) {
+            std::fputs(text.toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto answered = answerWithoutWindow(argc, argv))
+        return *answered;
     korvane::prepareBrowserEngine();
     korvane::Application app(argc, argv);
+    const korvane::CommandLine line = korvane::parseCommandLine(QApplication::arguments());
+    if (line.action == korvane::CommandLine::Action::Error) {
+        std::fprintf(stderr, "%s\n%s", line.error.toLocal8Bit().constData(),
+                     korvane::helpText().toLocal8Bit().constData());
+        return korvane::kExitUsage;
+    }
     korvane::applyAppearance(app);
-    // `korvane FOLDER` opens the checklist in FOLDER; without it, the one beside the program, or the
-    // user's own when the program is installed.
-    const auto paths = korvane::dataPaths(QApplication::arguments(), QApplication::applicationFilePath());
+    // Without a folder: the one beside the program, the one last opened, or the user's own.
+    const auto paths = korvane::dataPaths(line.folder, QApplication::applicationFilePath());
     if (!paths)
         return 1;
-    const auto claim = korvane::claimDataFolder(paths->dataFolder);
+    auto claim = korvane::claimDataFolder(paths->dataFolder);
     if (!claim)
         return 1;
+    korvane::rememberOpened(paths->dataFolder);
 
     // The splash stands on the screen while the data loads.
     QPointer<korvane::TSPLASH> splash = new korvane::TSPLASH;
@@ -29,7 +58,7 @@ int main(int argc, char* argv[]) {
     splash->repaint();
     QApplication::processEvents();
 
-    korvane::TForm1 form(*paths);
+    korvane::TForm1 form(*paths, std::move(claim));
     form.showAsRemembered(); // maximised the first time
 
     // The splash goes when the main window takes the activation; without a window manager to

@@ -3,12 +3,16 @@
 #include "store/UiText.h"
 #include "widgets/Controls.h"
 
-#include <QAbstractListModel>
+#include <QAbstractItemModel>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QListView>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace korvane {
@@ -17,93 +21,159 @@ namespace {
 using Rule = MergeDifference::Rule;
 
 QString valueOf(const MergeDifference& d, const std::string& value) {
-    return d.isText ? QStringLiteral("%1 行").arg(QString::fromStdString(value))
-                    : QStringLiteral("「%1」").arg(toUi(value));
+    if (d.field == kWholeText)
+        return QStringLiteral("%1 行").arg(std::count(value.begin(), value.end(), '\n'));
+    return QStringLiteral("「%1」").arg(toUi(value));
+}
+
+QString whatOf(const MergePlan& plan, const MergeDifference& d) {
+    if (d.field != kWholeText)
+        return fieldCaption(static_cast<QuestField>(d.field));
+    return QFileInfo(plan.copy.dataFile).completeBaseName().replace(QStringLiteral("クエスト"), QString());
+}
+
+QString aboutCopy(const MergePlan& plan) {
+    const QString base =
+        plan.base.isEmpty()
+            ? QStringLiteral("両方のもとになった版が見つからないため、どちらだけの変更かは分かりません")
+            : QStringLiteral("もとになった版 %1 と比べます").arg(QFileInfo(plan.base).fileName());
+    const QString whose = plan.copyIsThisPcs
+                              ? QStringLiteral("この PC の版。%1 には別の PC の版が入っています")
+                              : QStringLiteral("別の PC の版");
+    return QStringLiteral("%1（%2、%3 %4 の %5）— %6")
+        .arg(plan.copy.dataFile, QDir::toNativeSeparators(plan.copy.path), plan.copy.tool,
+             plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")), whose.arg(plan.copy.dataFile),
+             base);
 }
 
 } // namespace
 
-QString describeDifference(const MergeDifference& d) {
-    const QString head = QStringLiteral("%1　%2").arg(toUi(d.number), d.what);
-    if (d.rule == Rule::AddTheirs)
-        return QStringLiteral("%1 — コピーにだけあるクエスト: そのまま加えます").arg(toUi(d.number));
+QString describeDifference(const MergeDifference& d, const QString& what) {
+    if (d.rule == Rule::QuestOnlyOther)
+        return QStringLiteral("%1 — 別の PC にだけあるクエスト: そのまま加えます").arg(toUi(d.number));
+    if (d.rule == Rule::QuestOnlyThisPc)
+        return QStringLiteral("%1 — この PC にだけあるクエスト: そのまま残します").arg(toUi(d.number));
     const QString values =
-        QStringLiteral(": この PC %1 / コピー %2 → ").arg(valueOf(d, d.mine), valueOf(d, d.theirs));
+        QStringLiteral(": この PC %1 / 別の PC %2 → ").arg(valueOf(d, d.thisPc), valueOf(d, d.other));
+    QString settled;
     switch (d.rule) {
-    case Rule::OnlyTheirs:
-        return head + values + QStringLiteral("コピーだけの変更を取り込みます");
-    case Rule::OnlyMine:
-        return head + values + QStringLiteral("この PC だけの変更を残します");
-    case Rule::FlagSet:
-        return head + values + QStringLiteral("どちらかで付いた印を付けます");
-    case Rule::BothMemos:
-        return head + values + QStringLiteral("両方を残します（この PC のあとにコピーのものを続けます）");
-    case Rule::KeepMine:
-    case Rule::AddTheirs:
+    case Rule::OnlyOther:
+        settled = QStringLiteral("別の PC だけの変更を取り込みます");
         break;
+    case Rule::OnlyThisPc:
+        settled = QStringLiteral("この PC だけの変更を残します");
+        break;
+    case Rule::FlagSet:
+        settled = QStringLiteral("どちらかで付いた印を付けます");
+        break;
+    case Rule::BothMemos:
+        settled = QStringLiteral("両方を残します（この PC のあとに別の PC のものを続けます）");
+        break;
+    default:
+        settled = QStringLiteral("この PC のものを残します（チェックで別の PC のものにします）");
     }
-    return head + values + QStringLiteral("この PC のものを残します（チェックでコピーのものにします）");
+    return QStringLiteral("%1　%2").arg(toUi(d.number), what) + values + settled;
 }
 
-// The differences, a row each, made when shown; a row no rule settles has a box for the pick.
-class ConflictListModel : public QAbstractListModel {
+// Two levels: a copy a row, and under it its differences, then the lines it leaves out.
+class ConflictTreeModel : public QAbstractItemModel {
 public:
-    ConflictListModel(MergePlan& plan, QObject* parent) : QAbstractListModel(parent), plan_(plan) {}
+    ConflictTreeModel(std::vector<MergePlan>& plans, QObject* parent)
+        : QAbstractItemModel(parent), plans_(plans) {}
 
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(plan_.differences.size());
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        if (!hasIndex(row, column, parent))
+            return {};
+        return createIndex(row, column, parent.isValid() ? static_cast<quintptr>(parent.row() + 1) : 0);
     }
+    QModelIndex parent(const QModelIndex& child) const override {
+        return child.internalId() == 0
+                   ? QModelIndex()
+                   : createIndex(static_cast<int>(child.internalId() - 1), 0, quintptr{0});
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        if (!parent.isValid())
+            return static_cast<int>(plans_.size());
+        if (parent.internalId() != 0)
+            return 0;
+        const MergePlan& plan = plans_[static_cast<std::size_t>(parent.row())];
+        return static_cast<int>(plan.differences.size() + plan.leftOut.size());
+    }
+    int columnCount(const QModelIndex& = {}) const override { return 1; }
+
     QVariant data(const QModelIndex& index, int role) const override {
-        const MergeDifference& d = at(index);
+        if (index.internalId() == 0) {
+            const MergePlan& plan = plans_[static_cast<std::size_t>(index.row())];
+            return role == Qt::DisplayRole ? aboutCopy(plan) : QVariant();
+        }
+        const MergePlan& plan = planOf(index);
+        const std::size_t row = static_cast<std::size_t>(index.row());
+        if (row >= plan.differences.size()) {
+            const LeftOutLine& line = plan.leftOut[row - plan.differences.size()];
+            return role == Qt::DisplayRole ? QStringLiteral("取り込まない行（%1）: %2")
+                                                 .arg(line.why, toUi(line.line.substr(0, 200)))
+                                           : QVariant();
+        }
+        const MergeDifference& d = plan.differences[row];
         if (role == Qt::DisplayRole)
-            return describeDifference(d);
-        if (role == Qt::CheckStateRole && d.rule == Rule::KeepMine)
-            return d.takeTheirs ? Qt::Checked : Qt::Unchecked;
+            return describeDifference(d, whatOf(plan, d));
+        if (role == Qt::CheckStateRole && d.rule == Rule::KeepThisPc)
+            return d.takeOther ? Qt::Checked : Qt::Unchecked;
         return {};
     }
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        MergeDifference& d = plan_.differences[static_cast<std::size_t>(index.row())];
-        if (role != Qt::CheckStateRole || d.rule != Rule::KeepMine)
+        MergeDifference* d = differenceAt(index);
+        if (!d || role != Qt::CheckStateRole || d->rule != Rule::KeepThisPc)
             return false;
-        d.takeTheirs = value.toInt() == Qt::Checked;
+        d->takeOther = value.toInt() == Qt::Checked;
         emit dataChanged(index, index, {Qt::CheckStateRole});
         return true;
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        return at(index).rule == Rule::KeepMine ? base | Qt::ItemIsUserCheckable : base;
+        const MergeDifference* d = differenceAt(index);
+        return d && d->rule == Rule::KeepThisPc ? base | Qt::ItemIsUserCheckable : base;
+    }
+
+    const MergePlan& planOf(const QModelIndex& child) const { return plans_[child.internalId() - 1]; }
+    MergeDifference* differenceAt(const QModelIndex& index) const {
+        if (!index.isValid() || index.internalId() == 0)
+            return nullptr;
+        MergePlan& plan = plans_[index.internalId() - 1];
+        const std::size_t row = static_cast<std::size_t>(index.row());
+        return row < plan.differences.size() ? &plan.differences[row] : nullptr;
     }
 
 private:
-    const MergeDifference& at(const QModelIndex& index) const {
-        return plan_.differences[static_cast<std::size_t>(index.row())];
-    }
-    MergePlan& plan_;
+    std::vector<MergePlan>& plans_;
 };
 
-ConflictDialog::ConflictDialog(MergePlan& plan, QWidget* parent)
-    : QDialog(parent), model_(new ConflictListModel(plan, this)),
-      list_(named(new QListView(this), "ConflictList", QStringLiteral("競合の内容"))) {
+ConflictDialog::ConflictDialog(std::vector<MergePlan>& plans, const QStringList& refused, QWidget* parent)
+    : QDialog(parent), plans_(plans), model_(new ConflictTreeModel(plans, this)),
+      tree_(named(new QTreeView(this), "ConflictList", QStringLiteral("競合の内容"))),
+      texts_(named(new QPlainTextEdit(this), "ConflictTexts", QStringLiteral("両方の文"))) {
     setObjectName(QStringLiteral("ConflictDialog"));
     setWindowTitle(QStringLiteral("同期の競合"));
     auto* column = new QVBoxLayout(this);
-    const QString base =
-        plan.base.isEmpty()
-            ? QStringLiteral("両方のもとになった版が見つからないため、どちらだけの変更かは分かりません。")
-            : QStringLiteral("両方のもとになった版（%1）と比べて、どちらだけの変更かを見分けます。")
-                  .arg(QFileInfo(plan.base).fileName());
-    QLabel* about = textLabel(
-        QStringLiteral("%1 は %2 が %3 に残した競合コピーです（%4 の別の PC での版）。%5\n"
-                       "「統合する」と両方の変更を %4 にまとめ、コピーは backup フォルダへ移します。"
-                       "「後で」では何も書き込みません。")
-            .arg(QDir::toNativeSeparators(plan.copy.path), plan.copy.tool,
-                 plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")), plan.copy.dataFile, base),
-        this);
-    about->setWordWrap(true);
-    column->addWidget(about);
-    list_->setUniformItemSizes(true);
-    list_->setModel(model_);
-    column->addWidget(list_, 1);
+    QStringList about{QStringLiteral("同期ツールが残した競合コピーがあります。ファイルごと、クエストごとに、"
+                                     "違いとそのまとめ方を示します。")};
+    about << refused;
+    about << QStringLiteral("「統合する」と両方の変更をデータのファイルにまとめ、コピーは backup フォルダへ"
+                            "移します（元に戻すとコピーも戻ります）。「後で」では何も書き込みません。");
+    QLabel* label = textLabel(about.join(QLatin1Char('\n')), this);
+    label->setWordWrap(true);
+    column->addWidget(label);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    tree_->setHeaderHidden(true);
+    tree_->setUniformRowHeights(true);
+    tree_->setModel(model_);
+    tree_->expandAll();
+    split->addWidget(tree_);
+    texts_->setReadOnly(true);
+    texts_->setPlaceholderText(QStringLiteral("内容・報酬・メモの違いを選ぶと、両方の文をここに示します"));
+    split->addWidget(texts_);
+    split->setSizes({320, 140});
+    column->addWidget(split, 1);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("統合する"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("ConflictMerge"));
@@ -111,8 +181,31 @@ ConflictDialog::ConflictDialog(MergePlan& plan, QWidget* parent)
         ->setObjectName(QStringLiteral("ConflictLater"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ConflictDialog::showBothTexts);
     column->addWidget(buttons);
-    resize(760, 480);
+    auto* look = new QTimer(this);
+    connect(look, &QTimer::timeout, this, &ConflictDialog::lookForVanished);
+    look->start(500);
+    resize(820, 560);
+}
+
+void ConflictDialog::showBothTexts() {
+    const MergeDifference* d = model_->differenceAt(tree_->currentIndex());
+    if (!d || d->field != kWholeText) {
+        texts_->clear();
+        return;
+    }
+    texts_->setPlainText(QStringLiteral("この PC:\n%1\n別の PC:\n%2").arg(toUi(d->thisPc), toUi(d->other)));
+}
+
+void ConflictDialog::lookForVanished() {
+    for (const MergePlan& plan : plans_)
+        if (!QFileInfo::exists(plan.copy.path)) {
+            vanished_ = plan.copy.path;
+            reject();
+            return;
+        }
 }
 
 } // namespace korvane

@@ -1,32 +1,43 @@
 #pragma once
-// The preview of merging a sync tool's conflict copy, titled "同期の競合": which quests the copy
-// changes, and how each difference will be settled; for a difference no rule settles, a box takes
-// the copy's version instead of this PC's. "統合する" merges, "後で" writes nothing.
+// The preview of merging the sync tools' conflict copies, titled "同期の競合": every copy found at
+// one look, file by file, and under each what differs quest by quest and how it will be settled;
+// for a difference no rule settles, a box takes the other PC's version instead of this PC's. A
+// text's difference shows both texts below the list. "統合する" merges, "後で" writes nothing. When
+// a copy vanishes while the preview is open (the other PC merged it), the preview closes.
 
-#include "ConflictMerge.h"
+#include "MergePlan.h"
 
 #include <QDialog>
 
-class QListView;
+class QPlainTextEdit;
+class QTreeView;
 
 namespace korvane {
 
-class ConflictListModel;
+class ConflictTreeModel;
 
 class ConflictDialog : public QDialog {
     Q_OBJECT
 public:
-    // The plan's picks are set on it when the dialog is accepted.
-    ConflictDialog(MergePlan& plan, QWidget* parent);
+    // The picks are set on the plans as the player makes them. refused: the copies not read, said
+    // above the list.
+    ConflictDialog(std::vector<MergePlan>& plans, const QStringList& refused, QWidget* parent);
 
-    QListView* list() const { return list_; }
+    // The copy that vanished while the preview was open; empty when none did.
+    const QString& vanished() const { return vanished_; }
 
 private:
-    ConflictListModel* model_;
-    QListView* list_;
+    void showBothTexts();
+    void lookForVanished();
+
+    std::vector<MergePlan>& plans_;
+    ConflictTreeModel* model_;
+    QTreeView* tree_;
+    QPlainTextEdit* texts_;
+    QString vanished_;
 };
 
-// One line a difference: "0004　オファー: この PC「0」/ コピー「1」→ コピーの変更を取り込みます".
-QString describeDifference(const MergeDifference& difference);
+// One line a difference: "0004　オファー: この PC「0」/ 別の PC「1」→ 別の PC だけの変更を取り込みます".
+QString describeDifference(const MergeDifference& difference, const QString& what);
 
 } // namespace korvane

@@ -105,18 +105,19 @@ std::string encodeTyped(const QString& text, const QString& what) {
     return std::move(*bytes);
 }
 
+void appendStoredText(std::string_view line, std::vector<std::string>& out) {
+    do {
+        const std::size_t take = sjis::prefixAtBoundary(line, kMaxLineBytes);
+        out.emplace_back(line.substr(0, take));
+        line.remove_prefix(take);
+    } while (!line.empty());
+}
+
 std::vector<std::string> encodeTextLines(const QStringList& lines, const QString& what) {
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines) {
-        const std::string bytes = encodeTyped(line, what);
-        std::string_view rest = bytes;
-        do {
-            const std::size_t take = sjis::prefixAtBoundary(rest, kMaxLineBytes);
-            out.emplace_back(rest.substr(0, take));
-            rest.remove_prefix(take);
-        } while (!rest.empty());
-    }
+    for (const QString& line : lines)
+        appendStoredText(encodeTyped(line, what), out);
     if (out.size() > kMaxTextLines)
         throw KorvaneError(QStringLiteral("「%1」は %2 行までしか保存できません（%3 行あります）")
                                .arg(what)

@@ -61,6 +61,10 @@ QString cleanField(const QString& text);
 // code page 932 cannot hold.
 std::string encodeTyped(const QString& text, const QString& what);
 
+// One line of text as stored lines' texts, appended to out: past 255 bytes it goes on over the next
+// stored line, split between characters.
+void appendStoredText(std::string_view line, std::vector<std::string>& out);
+
 // The lines of a text as an editor reports them, as stored lines: a line of more than 255 bytes
 // goes on over as many stored lines as it needs, split between characters. Refused when that makes
 // more lines than a quest can keep (257).

@@ -17,8 +17,6 @@ namespace {
 
 // The fields a quest takes from the other set; its flags stay the player's.
 constexpr QuestField kTaken[] = {kNation, kArea, kName, kPlace, kCondition};
-const QString kTakenNames[] = {QStringLiteral("国"), QStringLiteral("地域"), QStringLiteral("クエスト"),
-                               QStringLiteral("場所"), QStringLiteral("条件")};
 
 // Each quest number of a table with the index of its first line; a second line of a number is
 // neither matched nor taken in.
@@ -56,7 +54,7 @@ std::vector<ImportedChange> changedFields(const QuestRecord& mine, const QuestRe
     std::vector<ImportedChange> changed;
     for (std::size_t k = 0; k < std::size(kTaken); ++k)
         if (mine[kTaken[k]] != theirs[kTaken[k]])
-            changed.push_back({kTakenNames[k], mine[kTaken[k]], theirs[kTaken[k]], false});
+            changed.push_back({fieldCaption(kTaken[k]), mine[kTaken[k]], theirs[kTaken[k]], false});
     return changed;
 }
 

@@ -1,5 +1,7 @@
 #include "Backups.h"
 
+#include "Errors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +116,19 @@ QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t now
     for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < versions.size(); ++i)
         gone << versions[i].path;
     return gone;
+}
+
+QString moveAside(const QString& path) {
+    const QFileInfo file(path);
+    const QDir backup(file.absoluteDir().filePath(kBackupFolder));
+    QDir().mkpath(backup.path());
+    QString target = backup.filePath(file.fileName());
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
+        target = backup.filePath(QStringLiteral("%1 (%2)").arg(file.fileName()).arg(n));
+    if (!QFile::rename(path, target))
+        throw KorvaneError(QStringLiteral("ファイル %1 を %2 へ移せません")
+                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup.path())));
+    return target;
 }
 
 QString lastBackupFailure() {

@@ -26,6 +26,11 @@ QString lastBackupFailure();
 // The versions kept of the file at path, oldest first by the time each was made, as full paths.
 QStringList backupsOf(const QString& path);
 
+// Moves a file that is not a data file (a sync tool's conflict copy, once merged) into the backup
+// folder beside it, under its own name (" (2)" and so on when taken); its new path. Throws an
+// error naming both when it cannot be moved. Nothing is deleted.
+QString moveAside(const QString& path);
+
 struct KeptVersion {
     QString path;
     std::int64_t madeNs; // when it was made, as the file system recorded it

@@ -3,8 +3,10 @@
 #include "DataFiles.h"
 #include "Errors.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <algorithm>
 
 namespace korvane {
@@ -15,7 +17,85 @@ bool holdsData(const QString& folder) {
                        [&](const QString& name) { return QFileInfo::exists(files::inFolder(folder, name)); });
 }
 
+// An absolute folder the variable names, or the home's folder below it.
+QString userFolder(const char* variable, const char* belowHome) {
+    const QString named = qEnvironmentVariable(variable);
+    if (!named.isEmpty() && QDir::isAbsolutePath(named))
+        return QDir::cleanPath(named);
+    const QString home = qEnvironmentVariable("HOME");
+    if (!home.isEmpty() && QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(belowHome));
+    return {};
+}
+
+QString checklistsFile(const UserFolders& user) {
+    return QDir(user.settingsFolder()).filePath(QStringLiteral("checklists.ini"));
+}
+
 } // namespace
+
+UserFolders UserFolders::fromEnvironment() {
+    return {userFolder("XDG_DATA_HOME", ".local/share"), userFolder("XDG_CONFIG_HOME", ".config")};
+}
+
+QString UserFolders::settingsFolder() const {
+    return configHome.isEmpty() ? QString() : QDir(configHome).filePath(QStringLiteral("korvane"));
+}
+
+RememberedChecklists RememberedChecklists::read(const UserFolders& user) {
+    if (user.configHome.isEmpty())
+        return {};
+    const QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    return {settings.value(QStringLiteral("Checklists/last")).toString(),
+            settings.value(QStringLiteral("Checklists/sampleGiven")).toBool()};
+}
+
+void RememberedChecklists::write(const UserFolders& user) const {
+    if (user.configHome.isEmpty())
+        return;
+    if (!QDir().mkpath(user.settingsFolder()))
+        throw errors::cannotWrite(checklistsFile(user));
+    QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Checklists/last"), lastOpened);
+    settings.setValue(QStringLiteral("Checklists/sampleGiven"), sampleGiven);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw errors::cannotWrite(checklistsFile(user));
+}
+
+namespace {
+QString versionsGroup(const QString& folder) {
+    return QStringLiteral("Written-") +
+           QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+} // namespace
+
+QMap<QString, QString> readWrittenVersions(const UserFolders& user, const QString& folder) {
+    QMap<QString, QString> versions;
+    if (user.configHome.isEmpty())
+        return versions;
+    QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    settings.beginGroup(versionsGroup(folder));
+    for (const QString& name : files::kDataFiles)
+        if (const QString text = settings.value(name).toString(); !text.isEmpty())
+            versions[name] = text;
+    return versions;
+}
+
+void writeWrittenVersions(const UserFolders& user, const QString& folder,
+                          const QMap<QString, QString>& versions) {
+    if (user.configHome.isEmpty() || versions.isEmpty())
+        return;
+    QDir().mkpath(user.settingsFolder());
+    QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    settings.beginGroup(versionsGroup(folder));
+    for (auto it = versions.begin(); it != versions.end(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw errors::cannotWrite(checklistsFile(user));
+}
 
 QString installedSampleFolder(const QString& programFile) {
     return QDir::cleanPath(QFileInfo(programFile).absolutePath() +
@@ -23,36 +103,49 @@ QString installedSampleFolder(const QString& programFile) {
 }
 
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const QString& userDataHome) {
+                          const RememberedChecklists& remembered, const UserFolders& user) {
     const QString programFolder = QFileInfo(programFile).absolutePath();
     // An installed program: its folder is the system's (root can write /usr/bin too), or one the
     // user cannot write, and holds no checklist of its own.
-    const bool installed =
-        !holdsData(programFolder) &&
-        (QFileInfo(installedSampleFolder(programFile)).isDir() || !QFileInfo(programFolder).isWritable());
+    const bool besideData = holdsData(programFolder);
+    const bool installed = !besideData && (QFileInfo(installedSampleFolder(programFile)).isDir() ||
+                                           !QFileInfo(programFolder).isWritable());
     DataPlace place;
     if (folderArgument)
         place.dataFolder = QFileInfo(*folderArgument).absoluteFilePath();
-    else if (installed)
-        place = {QDir::cleanPath(userDataHome + QStringLiteral("/korvane")), {}, true};
-    else
+    else if (besideData)
         place.dataFolder = programFolder;
-    place.settingsFile = installed ? files::inFolder(place.dataFolder, QStringLiteral("korvane.ini"))
-                                   : programFile + QStringLiteral(".ini");
+    else if (!remembered.lastOpened.isEmpty() && QFileInfo(remembered.lastOpened).isDir())
+        place.dataFolder = remembered.lastOpened;
+    else if (installed) {
+        if (user.dataHome.isEmpty())
+            throw KorvaneError(QStringLiteral("ユーザーのフォルダが分かりません（HOME も XDG_DATA_HOME "
+                                              "も設定されていません）。データのフォルダを指定してください"));
+        place = {QDir(user.dataHome).filePath(QStringLiteral("korvane")), {}, true};
+    } else
+        place.dataFolder = programFolder;
+    if (!installed)
+        place.settingsFile = programFile + QStringLiteral(".ini");
+    else if (!user.configHome.isEmpty())
+        place.settingsFile = QDir(user.settingsFolder()).filePath(QStringLiteral("korvane.ini"));
+    else if (!user.dataHome.isEmpty())
+        place.settingsFile = QDir(user.dataHome).filePath(QStringLiteral("korvane/korvane.ini"));
     return place;
 }
 
-void prepareUserFolder(const QString& folder, const QString& sampleFolder) {
+bool prepareUserFolder(const QString& folder, const QString& sampleFolder, bool sampleGiven) {
+    const bool firstStart = !sampleGiven && !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
-        throw errors::cannotCreate(folder);
-    if (holdsData(folder))
-        return;
+        throw errors::cannotCreateFolder(folder);
+    if (!firstStart || holdsData(folder))
+        return false;
     const QDir sample(sampleFolder);
     for (const QString& name : sample.entryList(QDir::Files)) {
         const QString target = files::inFolder(folder, name);
         if (!QFileInfo::exists(target) && !QFile::copy(sample.filePath(name), target))
             throw errors::cannotCreate(target);
     }
+    return true;
 }
 
 } // namespace korvane

@@ -1,29 +1,58 @@
 #pragma once
 // Which folder holds the data and the settings: the folder given to the program, the program's own
-// folder (a copy beside its data, the per-user install), or, for a program installed where it
-// cannot write (a package's /usr/bin), a folder in the user's home filled from the sample set.
+// folder when it holds a checklist (a copy beside its data, the per-user install), the checklist the
+// player last opened, or a folder in the user's home, filled from the sample set on the user's
+// first start only. The settings stay beside the program when it is a copy of its own; an installed
+// program keeps them in the user's settings folder, never in a data folder, which may be synced.
 
+#include <QMap>
 #include <QString>
 #include <optional>
 
 namespace korvane {
 
+// The user's own folders, as the environment names them; empty when it names none.
+struct UserFolders {
+    QString dataHome;   // $XDG_DATA_HOME, or ~/.local/share
+    QString configHome; // $XDG_CONFIG_HOME, or ~/.config
+    static UserFolders fromEnvironment();
+    // Korvane's folder in the user's settings: <configHome>/korvane.
+    QString settingsFolder() const;
+};
+
+// What the user's settings remember of the checklists (<configHome>/korvane/checklists.ini).
+struct RememberedChecklists {
+    QString lastOpened;       // the data folder last opened
+    bool sampleGiven = false; // the sample set was copied once: never again
+
+    static RememberedChecklists read(const UserFolders& user);
+    // Nothing is remembered without a settings folder; throws "%s に書き込めません" otherwise.
+    void write(const UserFolders& user) const;
+};
+
+// The version of each data file of a folder this PC wrote last (FileStamp texts, by file name),
+// remembered between runs: a sync tool may have renamed one into a conflict copy meanwhile.
+QMap<QString, QString> readWrittenVersions(const UserFolders& user, const QString& folder);
+void writeWrittenVersions(const UserFolders& user, const QString& folder,
+                          const QMap<QString, QString>& versions);
+
 struct DataPlace {
     QString dataFolder;
     QString settingsFile;
-    bool userFolder = false; // the folder in the user's home, made and filled on the first start
+    bool userFolder = false; // the folder in the user's home, made (and filled the first time) at start
 };
 
-// programFile: the executable's path. folderArgument: `korvane FOLDER`. userDataHome: the user's
-// data home (${XDG_DATA_HOME:-~/.local/share}).
+// programFile: the executable's path. folderArgument: `korvane FOLDER`. Throws when the user's
+// folder is needed and the environment names no home.
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const QString& userDataHome);
+                          const RememberedChecklists& remembered, const UserFolders& user);
 
 // Where an installed program's sample set is: <prefix>/share/korvane/sample beside <prefix>/bin.
 QString installedSampleFolder(const QString& programFile);
 
-// Makes the folder if it is missing and, when it holds none of the four data files, copies the sample
-// set in (each file that is not there yet). Throws cannotCreate when the folder cannot be made.
-void prepareUserFolder(const QString& folder, const QString& sampleFolder);
+// Makes the user's folder if it is missing. On the user's first start (the folder was not there and
+// the sample set was never given) copies the sample set in; true then. Throws "フォルダ %s を作成
+// できません" or "ファイル %s を作成できません".
+bool prepareUserFolder(const QString& folder, const QString& sampleFolder, bool sampleGiven);
 
 } // namespace korvane

@@ -53,6 +53,10 @@ KorvaneError cannotCreate(const QString& path) {
     return KorvaneError(QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)));
 }
 
+KorvaneError cannotCreateFolder(const QString& path) {
+    return KorvaneError(QStringLiteral("フォルダ %1 を作成できません").arg(QDir::toNativeSeparators(path)));
+}
+
 KorvaneError notInteger(std::string_view cp932Text) {
     return KorvaneError(QStringLiteral("'%1' は整数ではありません").arg(toUi(cp932Text)));
 }

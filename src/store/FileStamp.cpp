@@ -1,5 +1,7 @@
 #include "FileStamp.h"
 
+#include <QStringList>
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -99,6 +101,11 @@ FileStamp FileStamp::of(const struct stat& st, std::optional<std::uint64_t> hash
     return stamp;
 }
 
+FileStamp FileStamp::identity(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? of(st, std::nullopt) : absent();
+}
+
 FileStamp FileStamp::unknown() {
     FileStamp stamp;
     stamp.exists_ = true; // inode 0: matches no file
@@ -129,6 +136,33 @@ bool FileStamp::matches(const QString& path) const {
     if (!hash_)
         return true;
     return hashOfFile(path) == hash_;
+}
+
+bool FileStamp::sameVersion(const FileStamp& other) const {
+    return exists_ && other.exists_ && inode_ != 0 && inode_ == other.inode_ && device_ == other.device_ &&
+           size_ == other.size_ && modifiedNs_ == other.modifiedNs_;
+}
+
+QString FileStamp::toText() const {
+    if (!exists_ || inode_ == 0)
+        return {};
+    return QStringLiteral("%1 %2 %3 %4").arg(device_).arg(inode_).arg(size_).arg(modifiedNs_);
+}
+
+std::optional<FileStamp> FileStamp::fromText(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() != 4)
+        return std::nullopt;
+    bool ok[4] = {};
+    FileStamp stamp;
+    stamp.exists_ = true;
+    stamp.device_ = parts[0].toULongLong(&ok[0]);
+    stamp.inode_ = parts[1].toULongLong(&ok[1]);
+    stamp.size_ = parts[2].toLongLong(&ok[2]);
+    stamp.modifiedNs_ = parts[3].toLongLong(&ok[3]);
+    if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || stamp.inode_ == 0)
+        return std::nullopt;
+    return stamp;
 }
 
 std::int64_t FileStamp::safelyPastNanoseconds() {

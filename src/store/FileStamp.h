@@ -52,6 +52,9 @@ public:
     // Stamps the file at path now (reading it when tooRecent); absent when it does not exist.
     static FileStamp take(const QString& path);
 
+    // What stat() says of path, never its content: a folder's identity. Absent when it is not there.
+    static FileStamp identity(const QString& path);
+
     // A stamp that never matches: for a file that could not be read whole in one state.
     static FileStamp unknown();
 
@@ -62,6 +65,17 @@ public:
     bool matches(const QString& path) const;
 
     bool operator==(const FileStamp&) const = default;
+
+    // The same version of a file, wherever it is now: the same identity, size and modification
+    // time. A file renamed (as a sync tool renames one into a conflict copy) stays the same version.
+    bool sameVersion(const FileStamp& other) const;
+    // The same file or folder (device and inode), whatever it holds now.
+    bool sameFile(const FileStamp& other) const {
+        return exists_ && other.exists_ && inode_ != 0 && inode_ == other.inode_ && device_ == other.device_;
+    }
+    // As text, to be remembered between runs; nothing read back from a text that is not one.
+    QString toText() const;
+    static std::optional<FileStamp> fromText(const QString& text);
 
     // A moment safely before any later write's time stamp: the one writer gives the files it
     // writes this modification time, so that a change after it never looks like its own write.

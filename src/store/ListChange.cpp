@@ -3,9 +3,14 @@
 #include "Errors.h"
 #include "LineFile.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace korvane {
 
 bool EditStep::changesNothing() const {
+    if (!moves.empty())
+        return false;
     for (const Part& part : parts) {
         if (part.fileBefore)
             return false;
@@ -97,7 +102,16 @@ void applyStep(EditStep& step) {
         change.fileAsBefore = std::move(part.fileBefore);
         changes.push_back(std::move(change));
     }
+    std::vector<EditStep::Move> moves = std::move(step.moves);
     step = commit(changes);
+    for (EditStep::Move& move : moves) {
+        if (!QFile::rename(move.to, move.from))
+            throw KorvaneError(
+                QStringLiteral("ファイル %1 を %2 へ戻せません")
+                    .arg(QDir::toNativeSeparators(move.to), QDir::toNativeSeparators(move.from)));
+        std::swap(move.from, move.to);
+        step.moves.push_back(std::move(move));
+    }
 }
 
 } // namespace korvane

@@ -47,7 +47,13 @@ struct EditStep {
         std::vector<LineRange> ranges;
         std::optional<FileBefore> fileBefore;
     };
+    // A file the step moved beside the lists (a merged conflict copy, into backup/): written back,
+    // the step moves it back, and its redo moves it again.
+    struct Move {
+        QString from, to;
+    };
     std::vector<Part> parts;
+    std::vector<Move> moves;
 
     // No line of any list changed.
     bool changesNothing() const;
@@ -77,7 +83,8 @@ EditStep commitEach(const std::vector<StoredList*>& lists, const std::function<L
 // Writes the step back through the same commit: every file and list then holds what it held before
 // the step was made (or, after an undo, what the step had made), and the step what they held just
 // before. Refused before anything is written, with the step untouched, when a list's file changed
-// since (FileChangedError); stopped part-way, the step can no longer be used.
+// since (FileChangedError); stopped part-way, the step can no longer be used. Its moves follow the
+// files; one that cannot be made is said, naming both places.
 void applyStep(EditStep& step);
 
 } // namespace korvane

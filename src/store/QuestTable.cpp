@@ -7,6 +7,20 @@
 #include <cstdio>
 
 namespace korvane {
+
+QString columnTitle(QuestField field) {
+    static const QString titles[] = {
+        QStringLiteral("No."),      QStringLiteral("国"),   QStringLiteral("地域"),
+        QStringLiteral("クエスト"), QStringLiteral("場所"), QStringLiteral("条件"),
+        QStringLiteral("Offer"),    QStringLiteral("comp"), QStringLiteral("繰り返し")};
+    return titles[field];
+}
+
+QString fieldCaption(QuestField field) {
+    static const QString flags[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
+                                    QStringLiteral("繰り返し可能")};
+    return field >= kOffered ? flags[field - kOffered] : columnTitle(field);
+}
 namespace {
 
 constexpr std::size_t kMaxLinesPerQuest = 257;

@@ -5,6 +5,7 @@
 #include "CommaText.h"
 #include "ListChange.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,6 +25,12 @@ enum QuestField : int {
     kRepeatable
 };
 constexpr std::size_t kQuestFieldCount = 9;
+
+// The grid's title of each column: "No.", "国", …, "Offer", "comp", "繰り返し".
+QString columnTitle(QuestField field);
+// What a field is called where one quest is shown: as its column, but the flags as their boxes are
+// captioned ("オファー", "コンプリート", "繰り返し可能").
+QString fieldCaption(QuestField field);
 
 // One quest: the nine fields in table order, flags "1" or "0".
 using QuestRecord = std::array<std::string, kQuestFieldCount>;

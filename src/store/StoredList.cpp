@@ -64,12 +64,14 @@ void StoredList::write(const std::vector<LineRange>& ranges, const QDateTime& ed
     }
     pieces.push_back(all.subspan(done));
     stamp_ = writeLines(path_, pieces, {.keepBackup = backupAlways || !same, .editTime = editTime});
+    rememberWritten(stamp_);
     fileIsList_ = true;
 }
 
 void StoredList::putBack(const std::optional<Lines>& fileLines, const QDateTime& editTime) {
     if (fileLines) {
         stamp_ = writeLines(path_, *fileLines, {.keepBackup = true, .editTime = editTime});
+        rememberWritten(stamp_);
     } else {
         keepBackup(path_, editTime);
         if (::unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT)
@@ -81,6 +83,34 @@ void StoredList::putBack(const std::optional<Lines>& fileLines, const QDateTime&
 
 void StoredList::take(std::vector<LineRange>& ranges, bool keepsOrder) {
     lines_.replace(ranges, keepsOrder);
+}
+
+void StoredList::moveTo(QString path) {
+    path_ = std::move(path);
+    stamp_ = FileStamp::absent();
+    wasRead_ = false;
+    fileIsList_ = false;
+    written_.clear();
+}
+
+void StoredList::writeWhole() {
+    stamp_ = writeLines(path_, lines_.lines());
+    rememberWritten(stamp_);
+    wasRead_ = true;
+    fileIsList_ = true;
+}
+
+void StoredList::rememberWritten(const FileStamp& stamp) {
+    constexpr std::size_t kKept = 8;
+    written_.push_back(stamp);
+    if (written_.size() > kKept)
+        written_.erase(written_.begin());
+}
+
+bool StoredList::wroteVersion(const QString& path) const {
+    const FileStamp version = FileStamp::take(path);
+    return std::any_of(written_.begin(), written_.end(),
+                       [&](const FileStamp& stamp) { return stamp.sameVersion(version); });
 }
 
 bool hasQuestKey(std::string_view line, std::string_view number) {

@@ -59,6 +59,18 @@ public:
     // with a backup of it as it is; the list then no longer equals its file.
     void putBack(const std::optional<Lines>& fileLines, const QDateTime& editTime);
     bool fileExists() const { return stamp_.exists(); }
+
+    // The versions of its file this copy wrote, newest last, a few only; with the last one another
+    // run wrote, when it is given. A sync tool may rename one of them into a conflict copy.
+    const std::vector<FileStamp>& written() const { return written_; }
+    void rememberWritten(const FileStamp& stamp);
+    // The list now belongs to the file at path (its folder moved): nothing is known of that file yet.
+    void moveTo(QString path);
+    // Writes the whole list to its file, as it is in memory (its folder vanished, say). Throws
+    // "ファイル %s を作成できません".
+    void writeWhole();
+    // Whether the file at path is a version of this list's file that this copy wrote.
+    bool wroteVersion(const QString& path) const;
     // Takes a written change into the list: each range's lines give way to its insert, and the
     // range then holds the lines it replaced (see LineList::replace).
     virtual void take(std::vector<LineRange>& ranges, bool keepsOrder);
@@ -67,6 +79,7 @@ private:
     QString path_;
     LineList lines_;
     FileStamp stamp_;
+    std::vector<FileStamp> written_;
     bool loaded_ = false;
     bool wasRead_ = false;
     bool fileIsList_ = false; // the file holds exactly the list's lines

@@ -1,20 +1,20 @@
 #include "FieldTiles.h"
 
 #include "Controls.h"
+#include "store/QuestTable.h"
 
 namespace korvane {
 
 void addFieldTiles(QWidget* pane) {
-    placed(titleTile(QStringLiteral("国"), pane), 4, 4);
-    placed(titleTile(QStringLiteral("地域"), pane), 4, 23);
-    placed(titleTile(QStringLiteral("クエスト"), pane), 4, 47);
-    placed(titleTile(QStringLiteral("条件"), pane), 4, 66);
-    placed(titleTile(QStringLiteral("場所"), pane), 4, 87);
+    placed(titleTile(fieldCaption(kNation), pane), 4, 4);
+    placed(titleTile(fieldCaption(kArea), pane), 4, 23);
+    placed(titleTile(fieldCaption(kName), pane), 4, 47);
+    placed(titleTile(fieldCaption(kCondition), pane), 4, 66);
+    placed(titleTile(fieldCaption(kPlace), pane), 4, 87);
 }
 
 std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names) {
-    const QString captions[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
-                                QStringLiteral("繰り返し可能")};
+    const QString captions[] = {fieldCaption(kOffered), fieldCaption(kCompleted), fieldCaption(kRepeatable)};
     const int tops[] = {0, 14, 27};
     std::array<FlagBox*, 3> boxes{};
     for (std::size_t i = 0; i < boxes.size(); ++i)

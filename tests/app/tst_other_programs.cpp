@@ -2,6 +2,7 @@
 // window was away, hostile markup in the data, and a new user who has no files yet.
 
 #include "app/Startup.h"
+#include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "support/Fixture.h"
 #include "support/Sjis.h"
@@ -39,11 +40,13 @@ class OtherProgramsTest : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { f.close(); }
-    void secondCopyIsRefused();
-    void aLockOfAnotherPcIsAskedAbout();
+    void aSecondCopyOnThisPcIsRefused();
+    void anotherPcIsAskedAboutAndLookedAtAgain();
+    void aPcThatArrivesWhileOpenIsSaid();
     void outsideChangeBeforeAnEdit_data();
     void outsideChangeBeforeAnEdit();
     void outsideChangesAreReadAgainWhenIdle();
+    void aFolderThatVanishesIsWrittenBackOnRequest();
     void markupInTheDataIsShownAsText();
     void startingFromNothing();
 
@@ -51,38 +54,90 @@ private:
     Fixture f;
 };
 
-void OtherProgramsTest::secondCopyIsRefused() {
+// An announcement of another PC, as a sync tool brings it.
+void announce(const QString& folder, const char* id, const char* pc, const QDateTime& since) {
+    const std::string iso = since.toUTC().toString(Qt::ISODate).toStdString();
+    writeBytes(QDir(folder).filePath(QStringLiteral(".korvane-%1.pc").arg(id)),
+               "Korvane\npc=" + std::string(pc) + "\nsince=" + iso + "\nrefreshed=" +
+                   QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString() + "\n");
+}
+
+const ThisPc kDesktop{QStringLiteral("aaaa1111"), QStringLiteral("desktop")};
+
+void OtherProgramsTest::aSecondCopyOnThisPcIsRefused() {
     f.open(quests());
-    const FolderLock first = lockDataFolder(f.dir->path());
-    QVERIFY(first.lock);
+    QTemporaryDir locks;
+    const auto first = claimDataFolder(f.dir->path(), kDesktop, locks.path());
+    QVERIFY(first);
     const auto before = snapshot(f.dir->path());
-    QVERIFY(!claimDataFolder(f.dir->path())); // asked, and ended: the default answer
-    QCOMPARE(f.answerer.seen().size(), 1);
-    QVERIFY(f.answerer.texts().first().contains(f.dir->path()));
-    QVERIFY(f.answerer.texts().first().startsWith(
-        QStringLiteral("この PC の Korvane（プロセス %1）が ").arg(QCoreApplication::applicationPid())));
-    QCOMPARE(f.answerer.seen().first().defaultButton, "終了");
+    QVERIFY(!claimDataFolder(f.dir->path(), kDesktop, locks.path())); // said, and ended
+    const SeenBox said = f.answerer.seen().last();
+    QVERIFY(
+        said.text.startsWith(QStringLiteral("この PC の Korvane（プロセス %1）がこのフォルダを開いています。")
+                                 .arg(QCoreApplication::applicationPid())));
+    QCOMPARE(said.buttons, QStringList{"OK"}); // nothing to open with
     QCOMPARE(snapshot(f.dir->path()), before);
 }
 
-void OtherProgramsTest::aLockOfAnotherPcIsAskedAbout() {
+void OtherProgramsTest::anotherPcIsAskedAboutAndLookedAtAgain() {
     f.open(quests());
-    const QString lockFile = QDir(f.dir->path()).filePath(kLockFileName);
-    writeBytes(lockFile, "4242\nkorvane\nother-pc\n\n\n"); // as a sync tool brings it
-    const QDateTime taken(QDate(2026, 12, 6), QTime(3, 27));
-    const timespec times[2] = {{0, UTIME_OMIT}, {taken.toSecsSinceEpoch(), 0}};
-    ::utimensat(AT_FDCWD, QFile::encodeName(lockFile).constData(), times, 0);
+    QTemporaryDir locks;
+    const QDateTime since(QDate(2026, 12, 6), QTime(3, 27));
+    announce(f.dir->path(), "bbbb2222", "laptop", since);
+    const auto before = snapshot(f.dir->path());
 
     f.answerer.setAnswer(QStringLiteral("終了"));
-    QVERIFY(!claimDataFolder(f.dir->path()));
-    QVERIFY(f.answerer.texts().last().startsWith(
-        "別の PC「other-pc」の Korvane が 2026/12/06 03:27 からこのフォルダを開いています。"));
-    QCOMPARE(readBytes(lockFile), "4242\nkorvane\nother-pc\n\n\n"); // nothing written
+    QVERIFY(!claimDataFolder(f.dir->path(), kDesktop, locks.path()));
+    const SeenBox asked = f.answerer.seen().last();
+    QVERIFY(asked.text.startsWith(
+        "別の PC「laptop」の Korvane が 2026/12/06 03:27 からこのフォルダを開いています。"));
+    QStringList buttons = asked.buttons;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"もう一度見る", "終了", "開く"}));
+    QCOMPARE(snapshot(f.dir->path()), before); // nothing written
 
+    // The laptop closes while the question is on screen: looking again opens without a word more.
+    f.answerer.clear();
+    QTimer::singleShot(0, this, [&] { QFile::remove(QDir(f.dir->path()).filePath(".korvane-bbbb2222.pc")); });
+    f.answerer.setAnswers({QStringLiteral("もう一度見る")});
+    const auto claim = claimDataFolder(f.dir->path(), kDesktop, locks.path());
+    QVERIFY(claim);
+    QCOMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(readBytes(claim->announcement.path()).starts_with("Korvane\npc=desktop\nsince="));
+
+    // An older Korvane's lock of another PC is asked about too, and never removed or replaced.
+    writeBytes(QDir(f.dir->path()).filePath(".korvane.lock"), "4242\nkorvane\nold-pc\n\n\n");
+    QTemporaryDir otherLocks; // as another user of this PC would have
     f.answerer.setAnswer(QStringLiteral("開く"));
-    const std::optional<FolderLock> claim = claimDataFolder(f.dir->path());
-    QVERIFY(claim && claim->lock);
-    QVERIFY(readBytes(lockFile).starts_with(std::to_string(QCoreApplication::applicationPid()) + "\n"));
+    QVERIFY(claimDataFolder(f.dir->path(), ThisPc{QStringLiteral("cccc3333"), QStringLiteral("other")},
+                            otherLocks.path()));
+    QVERIFY(f.answerer.texts().last().contains("PC「old-pc」の以前の版の Korvane が"));
+    QCOMPARE(readBytes(QDir(f.dir->path()).filePath(".korvane.lock")), "4242\nkorvane\nold-pc\n\n\n");
+}
+
+// Both PCs opened the folder within the sync tool's delay: each learns of the other once it arrives.
+void OtherProgramsTest::aPcThatArrivesWhileOpenIsSaid() {
+    f.open(quests());
+    f.form.reset();
+    QTemporaryDir locks;
+    auto claim = claimDataFolder(f.dir->path(), kDesktop, locks.path());
+    QVERIFY(claim);
+    f.form =
+        std::make_unique<TForm1>(AppPaths{f.dir->path(), f.dir->filePath("korvane.ini")}, std::move(claim));
+    f.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    QVERIFY(!f.get<QLabel>("Label22")->isVisible());
+    QCOMPARE(f.get<QLabel>("Label21")->toolTip(), QDir::toNativeSeparators(f.dir->path()));
+
+    announce(f.dir->path(), "bbbb2222", "laptop", QDateTime::currentDateTime());
+    QTRY_COMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.texts().first().startsWith("別の PC「laptop」の Korvane が "));
+    QTRY_VERIFY(f.get<QLabel>("Label22")->isVisible());
+    QCOMPARE(f.label("Label22"), "別の PC「laptop」でも開いています");
+    announce(f.dir->path(), "bbbb2222", "laptop", QDateTime::currentDateTime()); // refreshed: said once
+    QFile::remove(QDir(f.dir->path()).filePath(".korvane-bbbb2222.pc"));
+    QTRY_VERIFY(!f.get<QLabel>("Label22")->isVisible());
+    QCOMPARE(f.answerer.seen().size(), 1);
 }
 
 void OtherProgramsTest::outsideChangeBeforeAnEdit_data() {
@@ -187,6 +242,28 @@ void OtherProgramsTest::outsideChangesAreReadAgainWhenIdle() {
     QTRY_COMPARE(listedNumbers(f.grid()), QStringList{"0008"});
     QCOMPARE(readUtf8Lines(f.memo()).front(), "0001000書きかけ");
     QVERIFY(f.answerer.seen().isEmpty());
+}
+
+// Memory holds the only copy left once the folder is deleted: nothing is dropped, nothing written
+// until the player chose, and the checklist goes back as it was.
+void OtherProgramsTest::aFolderThatVanishesIsWrittenBackOnRequest() {
+    f.open(quests());
+    click(f.box("CheckBox1"));
+    const auto before = dataSnapshot(f.dir->path());
+    const QStringList listed = listedNumbers(f.grid());
+    f.answerer.setAnswer(QStringLiteral("元の場所に書き戻す"));
+    QVERIFY(QDir(f.dir->path()).removeRecursively());
+    QTRY_COMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.texts().first().startsWith(
+        QStringLiteral("データのフォルダ %1 がなくなりました").arg(QDir::toNativeSeparators(f.dir->path()))));
+    QCOMPARE(listedNumbers(f.grid()), listed);
+    for (const auto& [name, bytes] : before)
+        if (name != kBackupFolder)
+            QCOMPARE(readBytes(QDir(f.dir->path()).filePath(name)), bytes);
+    // It is the data folder again: the next edit goes there.
+    click(f.box("CheckBox3"));
+    QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,釣り,釣り人,なし,1,0,1");
+    QCOMPARE(f.answerer.seen().size(), 1);
 }
 
 void OtherProgramsTest::markupInTheDataIsShownAsText() {

@@ -164,10 +164,8 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     QVERIFY(QDir().mkpath(bin) && QDir().mkpath(shared));
     for (const QString& name : entries(sample->path()))
         QVERIFY(QFile::copy(sample->filePath(name), QDir(shared).filePath(name)));
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", root.filePath("home/.local/share").toLocal8Bit());
-    const auto paths = dataPaths({"korvane"}, bin + "/korvane");
-    qputenv("XDG_DATA_HOME", dataHome);
+    const UserFolders home{root.filePath("home/.local/share"), root.filePath("home/.config")};
+    const auto paths = dataPaths(std::nullopt, bin + "/korvane", home);
     QVERIFY(paths);
     const QString user = root.filePath("home/.local/share/korvane");
     QCOMPARE(paths->dataFolder, user);
@@ -184,8 +182,20 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     QCOMPARE(readUtf8Lines(user + "/クエスト.csv")[1],
              "0010,ジュノ,ジュノ港,飛空艇の積み荷,荷役頭,ランク1以上,1,0,0");
     QCOMPARE(readBytes(user + "/クエストメモ.txt"), readBytes(shared + "/クエストメモ.txt"));
-    QVERIFY(QFileInfo::exists(user + "/korvane.ini")); // the settings beside the data
+    QVERIFY(QFileInfo::exists(root.filePath("home/.config/korvane/korvane.ini"))); // never in a data folder
+    QVERIFY(!QFileInfo::exists(user + "/korvane.ini"));
     QCOMPARE(entries(bin), QStringList());
+
+    // The player moves the checklist into a sync folder and opens it there once: from then on the
+    // menu entry opens it, and the sample set never comes back.
+    const QString synced = root.filePath("Sync/korvane");
+    QVERIFY(QDir().rename(user, synced) ||
+            (QDir().mkpath(root.filePath("Sync")) && QDir().rename(user, synced)));
+    rememberOpened(synced, home);
+    QCOMPARE(dataPaths(std::nullopt, bin + "/korvane", home)->dataFolder, synced);
+    QDir(synced).removeRecursively();
+    QCOMPARE(dataPaths(std::nullopt, bin + "/korvane", home)->dataFolder, user);
+    QCOMPARE(entries(user), QStringList());
 }
 
 KORVANE_WIDGET_TEST_MAIN(StartupTest)

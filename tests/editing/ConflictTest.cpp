@@ -1,7 +1,7 @@
-// Conflict copies of the sync tools: their names, and the merge of each kind of difference, the
-// files compared byte for byte.
+// Conflict copies of the sync tools: their names, which files are copies at all, and the merge of
+// each kind of difference, the files compared byte for byte.
 
-#include "editing/ConflictMerge.h"
+#include "editing/MergePlan.h"
 #include "store/Backups.h"
 #include "support/LoadedData.h"
 #include "support/Sjis.h"
@@ -15,6 +15,7 @@ namespace {
 
 using test::crlf;
 using test::readBytes;
+using test::sj;
 using test::sjLines;
 using test::writeBytes;
 
@@ -71,20 +72,23 @@ protected:
     }
     // Merges the copy as planned, with the picks given, and returns the data file's bytes.
     std::string merged(const QString& copyName, const QString& dataFile,
-                       const std::set<std::string>& picks = {}) {
+                       const std::set<std::string>& picks = {}, bool copyIsThisPcs = false,
+                       std::vector<LeftOutLine>* leftOut = nullptr) {
         test::LoadedData data(dir.path());
         auto copy = conflictCopyNamed(dir.path(), copyName);
         EXPECT_TRUE(copy.has_value());
-        MergePlan plan = planMerge(data.data(), *copy);
+        MergePlan plan = planMerge(data.data(), *copy, copyIsThisPcs);
         for (MergeDifference& d : plan.differences)
-            d.takeTheirs = picks.contains(d.number);
+            d.takeOther = picks.contains(d.number);
+        if (leftOut)
+            *leftOut = plan.leftOut;
         applyMerge(data.data(), plan);
         for (StoredList* list : data.lists())
             EXPECT_EQ(crlf(list->lines().lines()), readBytes(list->path()))
                 << "memory is what the file holds";
         EXPECT_TRUE(QFileInfo::exists(QDir(dir.filePath(kBackupFolder)).filePath(copyName)))
             << "the copy is kept";
-        EXPECT_TRUE(findConflictCopies(dir.path()).empty()) << "and not offered again";
+        EXPECT_TRUE(findConflictCopies(dir.path()).copies.empty()) << "and not offered again";
         return readBytes(path(dataFile));
     }
 };
@@ -122,12 +126,19 @@ TEST_F(Merge, EachDifferenceSettledByItsRule) {
          sjLines({"0001,ウ,港,彼の名,p,c,0,0,0"}),
          {"0001"},
          sjLines({"0001,ウ,港,彼の名,p,c,0,0,0"})},
-        {"a quest only one side has is kept",
+        {"a quest only one side has is kept, the copy's lines byte for byte",
          "",
-         sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
-         sjLines({"0002,ウ,港,b,p,c,1,0,0"}),
+         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0005,ウ,港,e,p,c,0,0,0"}),
+         sjLines({"0002,ウ,港,\"<a href=x>\",p,c,1,0,0", "0003", "0004,ウ,港,d,p,c,0,0,1"}),
          {},
-         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,1,0,0"})},
+         sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,\"<a href=x>\",p,c,1,0,0", "0003",
+                  "0004,ウ,港,d,p,c,0,0,1", "0005,ウ,港,e,p,c,0,0,0"})},
+        {"a quest whose every change is the copy's takes the copy's line as it stands",
+         sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
+         sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
+         sjLines({"0001,ウ,港,a,p,\"c d\",1,0,0,extra"}),
+         {},
+         sjLines({"0001,ウ,港,a,p,\"c d\",1,0,0,extra"})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -141,6 +152,39 @@ TEST_F(Merge, EachDifferenceSettledByItsRule) {
     }
 }
 
+TEST_F(Merge, LinesThatNameNoQuestAreNamedAndLeftOut) {
+    const QString copy = QStringLiteral("クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    writeBytes(path(files::kQuestTable), sjLines({"0001,ウ,港,a,p,c,0,0,0"}));
+    writeBytes(path(copy),
+               sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,0,0,0", "0002,ウ,港,二行目,p,c,0,0,0",
+                        "10000,ウ,港,x,p,c,0,0,0", "0,ウ,港,x,p,c,0,0,0", "0000,ウ,港,x,p,c,0,0,0",
+                        "なし,ウ,港,x,p,c,0,0,0"}));
+    std::vector<LeftOutLine> leftOut;
+    EXPECT_EQ(merged(copy, files::kQuestTable, {}, false, &leftOut),
+              sjLines({"0001,ウ,港,a,p,c,0,0,0", "0002,ウ,港,b,p,c,0,0,0"}));
+    std::vector<std::pair<std::string, bool>>
+        named; // the line, and whether it is a second line of its number
+    for (const LeftOutLine& line : leftOut)
+        named.emplace_back(line.line, line.why.contains(QStringLiteral("二行目")));
+    EXPECT_EQ(named, (std::vector<std::pair<std::string, bool>>{{sj("0002,ウ,港,二行目,p,c,0,0,0"), true},
+                                                                {sj("10000,ウ,港,x,p,c,0,0,0"), false},
+                                                                {sj("0,ウ,港,x,p,c,0,0,0"), false},
+                                                                {sj("0000,ウ,港,x,p,c,0,0,0"), false},
+                                                                {sj("なし,ウ,港,x,p,c,0,0,0"), false}}));
+}
+
+// Syncthing put the other PC's version in the file and renamed this PC's into the copy: this PC's
+// side is the copy, and the rules read it so.
+TEST_F(Merge, ThisPcsVersionInTheCopy) {
+    const QString copy = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    writeBytes(path(files::kQuestTable), sjLines({"0001,ウ,港,a,p,c,0,0,0"}));
+    writeBytes(path(files::kMemo), sjLines({"0001000ノートのメモ"}));
+    writeBytes(path(copy), sjLines({"0001000机のメモ"}));
+    EXPECT_EQ(merged(copy, files::kMemo, {}, true),
+              sjLines({"0001000机のメモ", "0001001――― 競合コピー（2026/12/09 03:35）の内容 ―――",
+                       "0001002ノートのメモ"}));
+}
+
 TEST_F(Merge, MemosKeepBothTextsUnlessOneSideAloneChanged) {
     const QString copy = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
     putBase(files::kMemo, sjLines({"0001000元のメモ", "0002000元のメモ", "0003000同じ"}));
@@ -152,6 +196,56 @@ TEST_F(Merge, MemosKeepBothTextsUnlessOneSideAloneChanged) {
         merged(copy, files::kMemo),
         sjLines({"0001000私の追記", "0001001――― 競合コピー（2026/12/09 03:35）の内容 ―――", "0001002彼の追記",
                  "0001003二行目", "0002000彼だけの変更", "0003000同じ", "0004000彼だけのクエストのメモ"}));
+}
+
+// A memo line written anew is split past 255 bytes, as a saved memo is; a line only the other PC
+// wrote stays as it stands, however long. A memo one side added is told by the common version too.
+TEST_F(Merge, MemoLinesWrittenAnewAreSplitAsAnEditSplitsThem) {
+    const QString copy = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    const std::string longLine(300, 'x');
+    putBase(files::kMemo, sjLines({"0001000元"}));
+    writeBytes(path(files::kMemo), crlf({"0001000" + longLine}));
+    writeBytes(path(copy), crlf({"0001000" + longLine + "y", "0002000" + longLine}));
+    EXPECT_EQ(merged(copy, files::kMemo),
+              crlf({"0001000" + longLine.substr(0, 255), "0001001" + longLine.substr(255),
+                    "0001002" + sj("――― 競合コピー（2026/12/09 03:35）の内容 ―――"),
+                    "0001003" + longLine.substr(0, 255), "0001004" + longLine.substr(255) + "y",
+                    "0002000" + longLine}));
+}
+
+TEST_F(Merge, UndoBringsTheCopyBackToBeOfferedAgain) {
+    const QString copy = QStringLiteral("クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    const std::string mine = sjLines({"0001,ウ,港,a,p,c,0,0,0"}),
+                      theirs = sjLines({"0001,ウ,港,a,p,c,1,0,0"});
+    writeBytes(path(files::kQuestTable), mine);
+    writeBytes(path(copy), theirs);
+    test::LoadedData data(dir.path());
+    MergePlan plan = planMerge(data.data(), findConflictCopies(dir.path()).copies.at(0));
+    EditStep step;
+    applyMerge(data.data(), plan, &step);
+    EXPECT_TRUE(findConflictCopies(dir.path()).copies.empty());
+    applyStep(step);
+    EXPECT_EQ(readBytes(path(files::kQuestTable)), mine);
+    EXPECT_EQ(readBytes(path(copy)), theirs);
+    applyStep(step); // redone
+    EXPECT_EQ(readBytes(path(files::kQuestTable)), theirs);
+    EXPECT_FALSE(QFileInfo::exists(path(copy)));
+}
+
+// Only a regular file of the folder is a copy; one larger than any data file is not read.
+TEST(ConflictCopies, LinksAndHugeFilesAreRefusedByName) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath("クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    const QString huge = dir.filePath("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), link));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kLargestCopyBytes + 1));
+    const FoundCopies found = findConflictCopies(dir.path());
+    EXPECT_TRUE(found.copies.empty());
+    ASSERT_EQ(found.refused.size(), 2);
+    EXPECT_TRUE(found.refused[0].contains(QDir::toNativeSeparators(link)) ||
+                found.refused[1].contains(QDir::toNativeSeparators(link)));
+    EXPECT_TRUE(found.refused.join("").contains(QDir::toNativeSeparators(huge)));
 }
 
 } // namespace

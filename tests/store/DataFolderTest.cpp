@@ -18,8 +18,9 @@ struct PlaceCase {
     bool dataBeside;   // the program's folder holds the quest table
     bool prefixLayout; // <prefix>/bin with <prefix>/share/korvane/sample beside it
     bool folderGiven;
-    const char* dataFolder; // "program", "given" or "user"
-    const char* settings;   // "program" (beside it) or "data" (korvane.ini in the data folder)
+    bool openedBefore;      // the user's settings remember a folder that is still there
+    const char* dataFolder; // "program", "given", "remembered" or "user"
+    const char* settings;   // "program" (beside it) or "config" (the user's settings folder)
 };
 
 class DataPlaceTest : public testing::TestWithParam<PlaceCase> {};
@@ -28,36 +29,58 @@ TEST_P(DataPlaceTest, ChoosesTheFolders) {
     const PlaceCase& c = GetParam();
     QTemporaryDir root;
     const QString bin = root.filePath("prefix/bin"), given = root.filePath("given"),
-                  home = root.filePath("home");
+                  remembered = root.filePath("Sync/korvane");
+    const UserFolders user{root.filePath("home/.local/share"), root.filePath("home/.config")};
     QDir().mkpath(bin);
     QDir().mkpath(given);
+    QDir().mkpath(remembered);
     if (c.prefixLayout)
         QDir().mkpath(root.filePath("prefix/share/korvane/sample"));
     if (c.dataBeside)
         writeBytes(files::inFolder(bin, files::kQuestTable), "0001,a,b,c,d,e,0,0,0\r\n");
     const QString program = bin + "/korvane";
 
-    const DataPlace place =
-        chooseDataPlace(program, c.folderGiven ? std::optional(given) : std::nullopt, home);
-    const QString expected = QString(c.dataFolder) == "program" ? bin
-                             : QString(c.dataFolder) == "given" ? given
-                                                                : home + "/korvane";
+    const DataPlace place = chooseDataPlace(program, c.folderGiven ? std::optional(given) : std::nullopt,
+                                            {c.openedBefore ? remembered : QString(), true}, user);
+    const QString expected = QString(c.dataFolder) == "program"      ? bin
+                             : QString(c.dataFolder) == "given"      ? given
+                             : QString(c.dataFolder) == "remembered" ? remembered
+                                                                     : user.dataHome + "/korvane";
     EXPECT_EQ(place.dataFolder, expected) << c.what;
     EXPECT_EQ(place.userFolder, QString(c.dataFolder) == "user") << c.what;
     EXPECT_EQ(place.settingsFile,
-              QString(c.settings) == "program" ? program + ".ini" : expected + "/korvane.ini")
+              QString(c.settings) == "program" ? program + ".ini" : user.configHome + "/korvane/korvane.ini")
         << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Places, DataPlaceTest,
-    testing::Values(
-        PlaceCase{"a copy beside its data", true, false, false, "program", "program"},
-        PlaceCase{"a copy in a folder of its own, no data yet", false, false, false, "program", "program"},
-        PlaceCase{"installed in a prefix", false, true, false, "user", "data"},
-        PlaceCase{"installed, a folder given", false, true, true, "given", "data"},
-        PlaceCase{"a copy, a folder given", false, false, true, "given", "program"},
-        PlaceCase{"a checklist kept in the prefix's bin folder", true, true, false, "program", "program"}));
+    testing::Values(PlaceCase{"a copy beside its data", true, false, false, false, "program", "program"},
+                    PlaceCase{"a copy beside its data, another opened before", true, false, false, true,
+                              "program", "program"},
+                    PlaceCase{"a copy in a folder of its own, no data yet", false, false, false, false,
+                              "program", "program"},
+                    PlaceCase{"a copy whose data moved into a sync folder", false, false, false, true,
+                              "remembered", "program"},
+                    PlaceCase{"installed in a prefix", false, true, false, false, "user", "config"},
+                    PlaceCase{"installed, a checklist opened before", false, true, false, true, "remembered",
+                              "config"},
+                    PlaceCase{"installed, a folder given", false, true, true, true, "given", "config"},
+                    PlaceCase{"a copy, a folder given", false, false, true, false, "given", "program"},
+                    PlaceCase{"a checklist kept in the prefix's bin folder", true, true, false, false,
+                              "program", "program"}));
+
+TEST(DataPlace, AnInstalledProgramWithoutAHomeSaysSo) {
+    QTemporaryDir root;
+    QDir().mkpath(root.filePath("prefix/bin"));
+    QDir().mkpath(root.filePath("prefix/share/korvane/sample"));
+    try {
+        chooseDataPlace(root.filePath("prefix/bin/korvane"), std::nullopt, {}, UserFolders{});
+        FAIL() << "no folder without a home";
+    } catch (const KorvaneError& error) {
+        EXPECT_TRUE(error.message().contains("HOME")) << error.message().toStdString();
+    }
+}
 
 TEST(UserFolder, IsMadeAndFilledOnceAndNeverOverwritten) {
     QTemporaryDir root;
@@ -68,19 +91,23 @@ TEST(UserFolder, IsMadeAndFilledOnceAndNeverOverwritten) {
     for (const QString& name : names)
         writeBytes(files::inFolder(sample, name), "sample " + name.toStdString() + "\r\n");
 
-    prepareUserFolder(folder, sample);
+    EXPECT_TRUE(prepareUserFolder(folder, sample, false));
     for (const QString& name : names)
         EXPECT_EQ(readBytes(files::inFolder(folder, name)), readBytes(files::inFolder(sample, name)));
 
-    // The player's own files stay as they are at every later start, even with others gone.
+    // The player's own files stay as they are at every later start, even with others gone; and once
+    // the sample set was given, a folder emptied or removed is never filled again.
     writeBytes(files::inFolder(folder, files::kMemo), "0001000mine\r\n");
     QFile::remove(files::inFolder(folder, files::kQuestTable));
-    prepareUserFolder(folder, sample);
+    EXPECT_FALSE(prepareUserFolder(folder, sample, true));
     EXPECT_EQ(readBytes(files::inFolder(folder, files::kMemo)), "0001000mine\r\n");
     EXPECT_FALSE(QFileInfo::exists(files::inFolder(folder, files::kQuestTable)));
+    QDir(folder).removeRecursively();
+    EXPECT_FALSE(prepareUserFolder(folder, sample, true));
+    EXPECT_TRUE(entries(folder).isEmpty());
 
     writeBytes(root.filePath("file"), "");
-    EXPECT_THROW(prepareUserFolder(root.filePath("file/korvane"), sample), KorvaneError);
+    EXPECT_THROW(prepareUserFolder(root.filePath("file/korvane"), sample, false), KorvaneError);
 }
 
 } // namespace

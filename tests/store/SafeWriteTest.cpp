@@ -3,7 +3,6 @@
 
 #include "store/Backups.h"
 #include "store/Errors.h"
-#include "store/FolderLock.h"
 #include "store/LineFile.h"
 #include "store/TextStore.h"
 #include "support/Commit.h"
@@ -250,38 +249,6 @@ TEST(Owners, AReplacedFileKeepsItsOwnerGroupAndMode) {
     EXPECT_EQ(readBytes(store.path()), "0001000new\r\n");
     ::stat(native(store.path()).constData(), &st);
     EXPECT_EQ(st.st_uid, 0u);
-}
-
-TEST(FolderLock, OneCopyPerFolderAndAKilledCopyNeverBlocks) {
-    QTemporaryDir dir;
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        const FolderLock lock = lockDataFolder(dir.path());
-        const char took = lock.lock ? 'y' : 'n';
-        static_cast<void>(::write(ready[1], &took, 1));
-        ::pause();
-        ::_exit(0);
-    }
-    char took = 0;
-    ASSERT_EQ(::read(ready[0], &took, 1), 1);
-    ASSERT_EQ(took, 'y');
-
-    const FolderLock second = lockDataFolder(dir.path());
-    EXPECT_TRUE(second.heldBy.has_value());
-    EXPECT_FALSE(second.lock);
-    // However long the first copy has been open.
-    const QString lockFile = QDir(dir.path()).filePath(kLockFileName);
-    const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
-    ::utimensat(AT_FDCWD, native(lockFile).constData(), hourAgo, 0);
-    EXPECT_TRUE(lockDataFolder(dir.path()).heldBy.has_value());
-
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
-    const FolderLock after = lockDataFolder(dir.path());
-    EXPECT_TRUE(after.lock) << "the killed copy's lock is taken over";
-    EXPECT_FALSE(after.heldBy.has_value());
 }
 
 } // namespace

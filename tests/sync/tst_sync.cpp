@@ -1,8 +1,11 @@
 // One checklist on two PCs through a real sync tool: two Syncthing instances on 127.0.0.1 (no
-// discovery, relays or NAT) keep two folders in step, each open in a running Korvane. A tick made
-// on one side is shown by the other, idle one; a real conflict (both sides changed while the link
-// was paused) is merged with both changes kept. It fails, never skips, when Syncthing cannot run.
+// discovery, relays or NAT) keep two folders in step, each open in a running Korvane. Both PCs
+// opened within the sync delay learn of each other; a tick made on one side is shown by the other,
+// idle one; a real conflict (both sides changed while the link was paused) is merged with both
+// changes kept, a quest only the other PC has byte for byte; a PC that asks while the other has the
+// folder opens once the other closed. It fails, never skips, when Syncthing cannot run.
 
+#include "app/Startup.h"
 #include "editing/ConflictDialog.h"
 #include "store/DataFiles.h"
 #include "support/Fixture.h"
@@ -163,8 +166,10 @@ class SyncTest : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void bothPcsOpenedWithinTheSyncDelayAreToldOfEachOther();
     void aTickArrivesAndTheIdleWindowShowsIt();
     void aRealConflictIsMergedWithBothChangesKept();
+    void aPcOpensOnceTheOtherClosed();
 
 private:
     QString folder(const char* side) const { return root_.filePath(side); }
@@ -181,7 +186,25 @@ private:
         click(child<FlagBox>(window, box));
     }
 
+    // Korvane on one side, as that PC starts it: its lock and announcement, then its window.
+    std::unique_ptr<TForm1> open(const char* side, const ThisPc& pc) {
+        auto claim = claimDataFolder(folder(side), pc, root_.filePath(side + QStringLiteral("-locks")));
+        if (!claim)
+            return nullptr;
+        auto window = std::make_unique<TForm1>(
+            AppPaths{folder(side), root_.filePath(side + QStringLiteral(".ini"))}, std::move(claim));
+        window->resize(1100, 700);
+        window->show();
+        return window;
+    }
+    QString announcementIn(const char* side, const ThisPc& pc) const {
+        return QDir(folder(side)).filePath(announcementName(pc.id));
+    }
+
+    const ThisPc desktop_{QStringLiteral("aaaa0001"), QStringLiteral("desktop")};
+    const ThisPc laptop_{QStringLiteral("bbbb0002"), QStringLiteral("laptop")};
     QTemporaryDir root_;
+    ModalAnswerer answerer_;
     std::unique_ptr<Syncthing> a_, b_;
     std::unique_ptr<TForm1> windowA_, windowB_;
 };
@@ -204,13 +227,11 @@ void SyncTest::initTestCase() {
     QTRY_VERIFY_WITH_TIMEOUT(tableOf("B") == tableOf("A") && !tableOf("B").empty(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(files::inFolder(folder("B"), files::kMemo)), 30000);
 
-    windowA_ = std::make_unique<TForm1>(AppPaths{folder("A"), root_.filePath("a.ini")});
-    windowB_ = std::make_unique<TForm1>(AppPaths{folder("B"), root_.filePath("b.ini")});
-    for (TForm1* window : {windowA_.get(), windowB_.get()}) {
-        window->resize(1100, 700);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
+    // Both PCs open it at once, well within the sync tool's delay.
+    windowA_ = open("A", desktop_);
+    windowB_ = open("B", laptop_);
+    QVERIFY(windowA_ && windowB_);
+    QVERIFY(answerer_.seen().isEmpty()); // neither knew of the other yet
 }
 
 void SyncTest::cleanupTestCase() {
@@ -218,6 +239,21 @@ void SyncTest::cleanupTestCase() {
     windowB_.reset();
     a_.reset();
     b_.reset();
+}
+
+void SyncTest::bothPcsOpenedWithinTheSyncDelayAreToldOfEachOther() {
+    QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(*windowA_, "Label22")->isVisible() &&
+                                 child<QLabel>(*windowB_, "Label22")->isVisible(),
+                             30000);
+    QCOMPARE(child<QLabel>(*windowA_, "Label22")->text(), "別の PC「laptop」でも開いています");
+    QCOMPARE(child<QLabel>(*windowB_, "Label22")->text(), "別の PC「desktop」でも開いています");
+    QTRY_COMPARE(answerer_.seen().size(), 2); // a box on each PC, once
+    QVERIFY(answerer_.texts().join("").contains("別の PC「laptop」の Korvane が "));
+    QVERIFY(answerer_.texts().join("").contains("別の PC「desktop」の Korvane が "));
+    // Each PC's announcement is its own file: no conflict copy of it anywhere.
+    for (const char* side : {"A", "B"})
+        QCOMPARE(QDir(folder(side)).entryList({"*sync-conflict*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
 }
 
 void SyncTest::aTickArrivesAndTheIdleWindowShowsIt() {
@@ -234,8 +270,16 @@ void SyncTest::aRealConflictIsMergedWithBothChangesKept() {
     a_->pause(*b_);
     b_->pause(*a_);
     QTRY_VERIFY_WITH_TIMEOUT(!a_->connectedTo(*b_), 20000);
-    tick(*windowA_, 2, "CheckBox1"); // 0002 offered on A
+    // B ticks, then another program adds to B's table a quest A has not got; A ticks last, so that its
+    // version is the newer and B's becomes the conflict copy on A.
     tick(*windowB_, 3, "CheckBox3"); // 0003 repeatable on B
+    const std::string copyOnly = sj("0004,マウラ,マウラ,\"<a href=x>\",p,c,0,0,0");
+    QFile table(files::inFolder(folder("B"), files::kQuestTable));
+    QVERIFY(table.open(QIODevice::Append));
+    table.write((copyOnly + "\r\n").c_str());
+    table.close();
+    QTest::qWait(1500);
+    tick(*windowA_, 2, "CheckBox1"); // 0002 offered on A
     a_->scan();
     b_->scan();
     QTest::qWait(2000);
@@ -256,11 +300,38 @@ void SyncTest::aRealConflictIsMergedWithBothChangesKept() {
     b_->resume(*a_);
     QTRY_VERIFY_WITH_TIMEOUT(offered, 60000);
     const Utf8Lines merged{"0001,ウィンダス,港,a,p,c,1,0,0", "0002,ジュノ,ジュノ港,b,p,c,1,0,0",
-                           "0003,マウラ,マウラ,c,p,c,0,0,1"};
+                           "0003,マウラ,マウラ,c,p,c,0,0,1", "0004,マウラ,マウラ,\"<a href=x>\",p,c,0,0,0"};
     // Whichever side merged it, both sides end with both changes.
     QTRY_VERIFY_WITH_TIMEOUT(tableOf("A") == merged && tableOf("B") == merged, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(cell(child<StringGrid>(*windowA_, "StringGrid1"), kRepeatable, 3),
                               QStringLiteral("1"), 10000);
+}
+
+// The desktop has the folder open; the laptop starts and is asked. The desktop closes while the
+// question is on screen: looking again finds the folder free, and the laptop opens it. The desktop,
+// started again, is asked about the laptop in its turn.
+void SyncTest::aPcOpensOnceTheOtherClosed() {
+    windowB_.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(announcementIn("A", laptop_)), 30000);
+    answerer_.clear();
+    answerer_.setAnswer(QStringLiteral("もう一度見る"));
+    QTimer::singleShot(500, this, [this] {
+        windowA_.reset();
+        a_->scan();
+    });
+    windowB_ = open("B", laptop_);
+    QVERIFY(windowB_);
+    QVERIFY(!windowA_);
+    QVERIFY(answerer_.texts().first().startsWith("別の PC「desktop」の Korvane が "));
+    QVERIFY(QFileInfo::exists(announcementIn("B", laptop_)));
+    b_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(announcementIn("A", laptop_)), 30000);
+
+    answerer_.clear();
+    answerer_.setAnswer(QStringLiteral("終了"));
+    QVERIFY(!open("A", desktop_));
+    QVERIFY(answerer_.texts().first().startsWith("別の PC「laptop」の Korvane が "));
+    QVERIFY(!QFileInfo::exists(announcementIn("A", desktop_))); // one that ends writes nothing
 }
 
 KORVANE_WIDGET_TEST_MAIN(SyncTest)

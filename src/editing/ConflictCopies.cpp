@@ -1,0 +1,49 @@
+#include "ConflictCopies.h"
+
+#include "store/ConflictNames.h"
+#include "store/DataFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace korvane {
+
+std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name) {
+    const std::optional<ConflictName> conflict = conflictNameOf(name);
+    if (!conflict || std::find(std::begin(files::kDataFiles), std::end(files::kDataFiles),
+                               conflict->original) == std::end(files::kDataFiles))
+        return std::nullopt;
+    const QString path = files::inFolder(folder, name);
+    return ConflictCopy{path, conflict->original, conflict->tool,
+                        conflict->made.isValid() ? conflict->made : QFileInfo(path).lastModified()};
+}
+
+FoundCopies findConflictCopies(const QString& folder) {
+    FoundCopies found;
+    const QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : names) {
+        std::optional<ConflictCopy> copy = conflictCopyNamed(folder, name);
+        if (!copy)
+            continue;
+        const QFileInfo info(copy->path);
+        const QString shown = QDir::toNativeSeparators(copy->path);
+        if (info.isSymLink() || !info.isFile())
+            found.refused << QStringLiteral("競合コピーの名前の %1 は通常のファイルではないため、読みません")
+                                 .arg(shown);
+        else if (info.size() > kLargestCopyBytes)
+            found.refused
+                << QStringLiteral(
+                       "競合コピー %1 は %2 MB あり、データのファイルとしては大きすぎるため、読みません")
+                       .arg(shown)
+                       .arg(info.size() >> 20);
+        else
+            found.copies.push_back(std::move(*copy));
+    }
+    std::stable_sort(found.copies.begin(), found.copies.end(),
+                     [](const ConflictCopy& a, const ConflictCopy& b) { return a.made < b.made; });
+    return found;
+}
+
+} // namespace korvane

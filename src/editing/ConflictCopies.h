@@ -1,0 +1,36 @@
+#pragma once
+// The conflict copies a sync tool left beside the data files: when two PCs changed a file before
+// the tool brought them together, it keeps one version and renames the other. Only a regular file
+// of the data folder is a copy (a link could lead anywhere), and one larger than any data file of
+// a full set is refused unread.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace korvane {
+
+struct ConflictCopy {
+    QString path;     // the copy
+    QString dataFile; // the data file it is another version of: "クエスト.csv", …
+    QString tool;     // "Syncthing", "Nextcloud", "Dropbox"
+    QDateTime made;   // as its name says, or its modification time
+    bool operator==(const ConflictCopy&) const = default;
+};
+
+// No data file of a full set (9999 quests) comes near this size.
+constexpr long long kLargestCopyBytes = 64LL << 20;
+
+struct FoundCopies {
+    std::vector<ConflictCopy> copies; // oldest first
+    QStringList refused;              // a message for each copy that is not read, naming it
+};
+
+// The copy that name is, in folder, when it is a conflict copy of one of the four data files.
+std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name);
+
+FoundCopies findConflictCopies(const QString& folder);
+
+} // namespace korvane

@@ -1,0 +1,219 @@
+#include "MergeVersions.h"
+
+#include "store/Backups.h"
+#include "store/DataFiles.h"
+#include "store/Errors.h"
+#include "store/LineFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <set>
+
+namespace korvane {
+namespace {
+
+using merge::Key;
+using merge::Side;
+using merge::Units;
+using Rule = MergeDifference::Rule;
+
+bool isQuestNumber(std::string_view number) {
+    return number.size() == 4 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           number != "0000";
+}
+
+// A table's quests as a load reads them (the line cleaned of spaces), the first line of a number
+// only. leftOut, when given, receives the lines that are no quest's.
+Side tableSide(const Lines& lines, std::vector<LeftOutLine>* leftOut) {
+    Side side;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QuestRecord record = splitQuestRecord(removeSpaces(lines[i]));
+        const std::string& number = record[kNumber];
+        const bool quest = isQuestNumber(number);
+        if (!quest || side.places.contains(number)) {
+            if (leftOut)
+                leftOut->push_back(
+                    {lines[i], quest ? QStringLiteral("同じ番号の二行目です")
+                                     : QStringLiteral("クエスト番号（0001～9999）がありません")});
+            continue;
+        }
+        side.places[number] = {i, 1};
+        for (int field = kNation; field <= kRepeatable; ++field)
+            side.units[{number, field}] = record[static_cast<std::size_t>(field)];
+    }
+    return side;
+}
+
+// A store's texts by quest: each stored line's text followed by a line end.
+Side storeSide(const Lines& lines, std::vector<LeftOutLine>* leftOut) {
+    Side side;
+    for (std::size_t i = 0; i < lines.size();) {
+        const std::string number = lines[i].substr(0, 4);
+        if (!isQuestNumber(number)) {
+            if (leftOut)
+                leftOut->push_back({lines[i], QStringLiteral("クエスト番号（0001～9999）がありません")});
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        std::string text;
+        for (; end < lines.size() && lines[end].starts_with(number); ++end)
+            text.append(std::string_view(lines[end]).substr(std::min<std::size_t>(7, lines[end].size()))) +=
+                '\n';
+        side.places[number] = {i, end - i};
+        side.units[{number, kWholeText}] = std::move(text);
+        i = end;
+    }
+    return side;
+}
+
+Side sideOf(const Lines& lines, bool table, std::vector<LeftOutLine>* leftOut = nullptr) {
+    return table ? tableSide(lines, leftOut) : storeSide(lines, leftOut);
+}
+
+const std::string* find(const Units& units, const Key& key) {
+    const auto it = units.find(key);
+    return it == units.end() ? nullptr : &it->second;
+}
+
+// A text one side does not have is an empty text; a table's quest one side does not have is none.
+std::optional<std::string> valueOf(const Units& units, const Key& key, bool table) {
+    if (const std::string* value = find(units, key))
+        return *value;
+    return table ? std::nullopt : std::optional<std::string>(std::string());
+}
+
+// How many of the differences between the two sides the version explains: it equals one of them.
+int explained(const Units& mine, const Units& other, const Units& version, bool table) {
+    std::map<Key, int> keys;
+    for (const auto& unit : mine)
+        keys[unit.first];
+    for (const auto& unit : other)
+        keys[unit.first];
+    int count = 0;
+    for (const auto& [key, unused] : keys) {
+        const auto a = valueOf(mine, key, table), b = valueOf(other, key, table),
+                   old = valueOf(version, key, table);
+        if (a && b && old && *a != *b && (*old == *a || *old == *b))
+            ++count;
+    }
+    return count;
+}
+
+Lines readCopy(const ConflictCopy& copy, bool table) {
+    const QFileInfo info(copy.path);
+    const QString shown = QDir::toNativeSeparators(copy.path);
+    if (info.isSymLink() || !info.isFile())
+        throw KorvaneError(
+            QStringLiteral("競合コピー %1 は通常のファイルではないため、読みません").arg(shown));
+    if (info.size() > kLargestCopyBytes)
+        throw KorvaneError(QStringLiteral("競合コピー %1 は大きすぎるため、読みません").arg(shown));
+    try {
+        if (table)
+            return readLines(copy.path);
+        TextStore store(copy.path);
+        store.load();
+        return std::move(store.lines()).release();
+    } catch (const KorvaneError& error) {
+        throw KorvaneError(QStringLiteral("競合コピー %1: %2").arg(shown, error.message()));
+    }
+}
+
+std::size_t lineCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+} // namespace
+
+MergePlan::MergePlan() = default;
+MergePlan::~MergePlan() = default;
+MergePlan::MergePlan(MergePlan&&) noexcept = default;
+MergePlan& MergePlan::operator=(MergePlan&&) noexcept = default;
+
+MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyIsThisPcs) {
+    const bool table = copy.dataFile == files::kQuestTable;
+    const StoredList& file = table                              ? static_cast<const StoredList&>(files.table)
+                             : copy.dataFile == files::kContent ? files.content
+                             : copy.dataFile == files::kReward  ? files.reward
+                                                                : files.memo;
+    MergePlan plan;
+    plan.copy = copy;
+    plan.copyIsThisPcs = copyIsThisPcs;
+    plan.versions = std::make_unique<MergePlan::Versions>();
+    MergePlan::Versions& v = *plan.versions;
+    v.table = table;
+    v.copyLines = readCopy(copy, table);
+    v.file = sideOf(file.lines().lines(), table);
+    v.copy = sideOf(v.copyLines, table, &plan.leftOut);
+    const Units& mine = copyIsThisPcs ? v.copy.units : v.file.units;
+    const Units& other = copyIsThisPcs ? v.file.units : v.copy.units;
+
+    // The common earlier version: of the backups, the one that tells the most differences apart,
+    // the newest of those that tell as many.
+    Units base;
+    int best = 0;
+    const QStringList backups = backupsOf(file.path());
+    for (auto it = backups.rbegin(); it != backups.rend(); ++it) {
+        Lines lines;
+        try {
+            lines = table ? readLines(*it) : [&] {
+                TextStore store(*it);
+                store.load();
+                return std::move(store.lines()).release();
+            }();
+        } catch (const KorvaneError&) {
+            continue; // a backup that cannot be read tells nothing
+        }
+        Units candidate = sideOf(lines, table).units;
+        if (const int score = explained(mine, other, candidate, table); score > best) {
+            best = score;
+            base = std::move(candidate);
+            plan.base = *it;
+        }
+    }
+
+    const bool memo = copy.dataFile == files::kMemo;
+    std::map<Key, int> keys;
+    for (const auto& unit : v.file.units)
+        keys[unit.first];
+    for (const auto& unit : v.copy.units)
+        keys[unit.first];
+    for (const auto& [key, unused] : keys) {
+        const auto& [number, field] = key;
+        if (table && !find(v.file.units, key)) { // a quest only the copy has: kept
+            if (field == kNation)
+                plan.differences.push_back(
+                    {number, field, {}, {}, copyIsThisPcs ? Rule::QuestOnlyThisPc : Rule::QuestOnlyOther});
+            continue;
+        }
+        if (table && !find(v.copy.units, key))
+            continue; // a quest only the file has stays as it is
+        const std::string thisPc = *valueOf(mine, key, table), theirs = *valueOf(other, key, table);
+        if (thisPc == theirs)
+            continue;
+        MergeDifference d{number, field, thisPc, theirs, Rule::KeepThisPc};
+        const std::optional<std::string> old = plan.base.isEmpty() ? std::nullopt : valueOf(base, key, table);
+        if (old && *old == thisPc)
+            d.rule = Rule::OnlyOther;
+        else if (old && *old == theirs)
+            d.rule = Rule::OnlyThisPc;
+        else if (table && field >= kOffered)
+            d.rule = Rule::FlagSet;
+        else if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)
+            d.rule = Rule::BothMemos; // past what a memo may hold, the player picks
+        plan.differences.push_back(std::move(d));
+    }
+    return plan;
+}
+
+void carryPicks(const MergePlan& from, MergePlan& to) {
+    std::set<Key> picked;
+    for (const MergeDifference& d : from.differences)
+        if (d.takeOther)
+            picked.insert({d.number, d.field});
+    for (MergeDifference& d : to.differences)
+        d.takeOther = d.rule == Rule::KeepThisPc && picked.contains({d.number, d.field});
+}
+
+} // namespace korvane

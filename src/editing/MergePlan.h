@@ -1,0 +1,75 @@
+#pragma once
+// Merging a sync tool's conflict copy into its data file, quest by quest and field by field:
+//   a difference only one PC made (told against a common earlier version, the backup that explains
+//   the most differences) takes that PC's;
+//   where that cannot be told, a progress flag set on either PC is set, memos that differ keep both
+//   texts (this PC's first, then the other's under a line naming the copy's date), and every other
+//   field and text keeps this PC's unless the player picks the other's;
+//   a quest that only one side has is kept.
+// Which side is this PC's is for the caller to say: a sync tool may have put the other PC's version
+// in the file and renamed this PC's into the copy. What is kept from either side is kept byte for
+// byte; only a line the merge makes anew is written as an edit writes it. The copy's lines that
+// name no quest (a number outside 0001–9999, a second line of one number) are named and left out.
+
+#include "ConflictCopies.h"
+#include "QuestEdits.h"
+
+#include <memory>
+
+namespace korvane {
+
+// The field of a difference in a text store: the quest's whole text.
+constexpr int kWholeText = -1;
+
+struct MergeDifference {
+    enum class Rule {
+        OnlyOther,       // only the other PC changed it: the other's
+        OnlyThisPc,      // only this PC changed it: this PC's
+        FlagSet,         // a flag both changed, or with no version to tell: set when either side set it
+        BothMemos,       // memos both changed, or with no version to tell: both kept
+        KeepThisPc,      // anything else: this PC's, unless the player picks the other's
+        QuestOnlyOther,  // a quest only the other PC's version has: kept
+        QuestOnlyThisPc, // a quest only this PC's version has, which the file lacks: kept
+    };
+    std::string number;
+    int field = kWholeText; // a QuestField of the table, or kWholeText
+    // A field as stored; a text as its stored lines' texts, each followed by a line end.
+    std::string thisPc, other;
+    Rule rule = Rule::KeepThisPc;
+    bool takeOther = false; // the player's pick, for KeepThisPc
+};
+
+// A line of the copy that is not merged, and why.
+struct LeftOutLine {
+    std::string line;
+    QString why;
+};
+
+struct MergePlan {
+    MergePlan();
+    ~MergePlan();
+    MergePlan(MergePlan&&) noexcept;
+    MergePlan& operator=(MergePlan&&) noexcept;
+
+    ConflictCopy copy;
+    bool copyIsThisPcs = false; // the copy holds this PC's version, the file the other PC's
+    QString base;               // the backup the differences were told against; empty when none fitted
+    std::vector<MergeDifference> differences;
+    std::vector<LeftOutLine> leftOut;
+
+    struct Versions; // both sides' units and the copy's lines, read once
+    std::unique_ptr<Versions> versions;
+};
+
+// What merging the copy would do; nothing is written. Throws, naming the copy, when it cannot be
+// read, is no regular file or is too large.
+MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyIsThisPcs = false);
+
+// Writes the merge through the one safe path, then moves the copy into backup/. step, when given,
+// receives what the merge changed, the copy's move included, so that an undo brings it back.
+void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step = nullptr);
+
+// The player's picks of one plan, carried to a plan of the same copy made again.
+void carryPicks(const MergePlan& from, MergePlan& to);
+
+} // namespace korvane

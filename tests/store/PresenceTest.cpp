@@ -1,0 +1,195 @@
+// Who has a data folder open: this PC's kernel lock, and the announcements of the PCs a sync tool
+// shares the folder with, in every state a folder can leave them in.
+
+#include "store/Presence.h"
+#include "store/Errors.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace korvane::test {
+namespace {
+
+const ThisPc kMe{QStringLiteral("aaaa1111"), QStringLiteral("desktop")};
+const QDateTime kNow = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
+
+void setModified(const QString& path, const QDateTime& when) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(when.toSecsSinceEpoch()), 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+std::string announcement(const char* pc, const QDateTime& since, const QDateTime& refreshed) {
+    return "Korvane\npc=" + std::string(pc) + "\nsince=" + since.toString(Qt::ISODate).toStdString() +
+           "\nrefreshed=" + refreshed.toString(Qt::ISODate).toStdString() + "\n";
+}
+
+TEST(LocalLock, OneCopyPerFolderExactlyAndAKilledCopyNeverBlocks) {
+    QTemporaryDir dir, locks;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        auto taken = LocalLock::take(dir.path(), locks.path());
+        const char took = std::holds_alternative<LocalLock>(taken) ? 'y' : 'n';
+        static_cast<void>(::write(ready[1], &took, 1));
+        ::pause();
+        ::_exit(0);
+    }
+    char took = 0;
+    ASSERT_EQ(::read(ready[0], &took, 1), 1);
+    ASSERT_EQ(took, 'y');
+
+    // The same folder reached through a link is the same folder; the holder is named.
+    const QString link = QDir(locks.path()).filePath("link");
+    ASSERT_TRUE(QFile::link(dir.path(), link));
+    for (const QString& path : {dir.path(), link}) {
+        auto second = LocalLock::take(path, locks.path());
+        ASSERT_TRUE(std::holds_alternative<LocalLock::Holder>(second)) << path.toStdString();
+        EXPECT_EQ(std::get<LocalLock::Holder>(second).pid, holder);
+        EXPECT_EQ(std::get<LocalLock::Holder>(second).folder, dir.path());
+    }
+
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    {
+        auto after = LocalLock::take(dir.path(), locks.path());
+        ASSERT_TRUE(std::holds_alternative<LocalLock>(after)) << "the killed copy's lock is gone with it";
+        EXPECT_TRUE(entries(dir.path()).isEmpty()) << "nothing is written in the data folder";
+    }
+    EXPECT_TRUE(std::holds_alternative<LocalLock>(LocalLock::take(dir.path(), locks.path())))
+        << "a lock let go is taken again";
+
+    writeBytes(QDir(locks.path()).filePath("file"), "");
+    EXPECT_THROW(LocalLock::take(dir.path(), QDir(locks.path()).filePath("file/korvane")), KorvaneError);
+}
+
+struct PresenceCase {
+    const char* what;
+    std::function<void(const QString& folder)> make;
+    const char* name;    // of the other PC found; nullptr: none found
+    const char* problem; // why its file could not be read
+    const char* since;   // local time as shown; "" when unknown
+};
+
+class PresenceTest : public testing::TestWithParam<PresenceCase> {};
+
+TEST_P(PresenceTest, OtherPcsFound) {
+    const PresenceCase& c = GetParam();
+    QTemporaryDir dir;
+    c.make(dir.path());
+    const std::vector<OtherPc> others = otherPcsIn(dir.path(), kMe, kNow);
+    if (!c.name) {
+        EXPECT_TRUE(others.empty()) << c.what;
+        return;
+    }
+    ASSERT_EQ(others.size(), 1u) << c.what;
+    EXPECT_EQ(others[0].name, QString::fromUtf8(c.name)) << c.what;
+    EXPECT_EQ(others[0].problem, QString::fromUtf8(c.problem)) << c.what;
+    EXPECT_EQ(others[0].since.toUTC().toString("yyyy-MM-dd HH:mm"), QString::fromUtf8(c.since)) << c.what;
+}
+
+QString in(const QString& folder, const char* name) {
+    return QDir(folder).filePath(QString::fromUtf8(name));
+}
+
+const QDateTime kMorning = kNow.addSecs(-3 * 3600);
+
+INSTANTIATE_TEST_SUITE_P(
+    States, PresenceTest,
+    testing::Values(
+        PresenceCase{"an empty folder", [](const QString&) {}, nullptr, "", ""},
+        PresenceCase{"another PC refreshed a minute ago",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane-bbbb2222.pc"),
+                                    announcement("ノート", kMorning, kNow.addSecs(-60)));
+                     },
+                     "ノート", "", "2026-12-09 09:00"},
+        PresenceCase{"another PC switched off an hour ago",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane-bbbb2222.pc"),
+                                    announcement("ノート", kMorning, kNow.addSecs(-3600)));
+                     },
+                     nullptr, "", ""},
+        PresenceCase{"this PC's own announcement",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane-aaaa1111.pc"), announcement("desktop", kMorning, kNow));
+                     },
+                     nullptr, "", ""},
+        PresenceCase{"a sync tool's conflict copy of an announcement",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane-bbbb2222.sync-conflict-20261209-033510-ZOVNQVO.pc"),
+                                    announcement("ノート", kMorning, kNow));
+                     },
+                     nullptr, "", ""},
+        PresenceCase{"an announcement that is a folder",
+                     [](const QString& f) { QDir(f).mkdir(".korvane-bbbb2222.pc"); }, "", "フォルダです", ""},
+        PresenceCase{"an announcement that is a dangling link",
+                     [](const QString& f) { QFile::link(in(f, "gone"), in(f, ".korvane-bbbb2222.pc")); }, "",
+                     "リンク先がありません", ""},
+        PresenceCase{"an announcement of other bytes",
+                     [](const QString& f) { writeBytes(in(f, ".korvane-bbbb2222.pc"), "\x81\x40garbage"); },
+                     "", "読めません", ""},
+        PresenceCase{"an older Korvane's lock of another PC",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane.lock"), "4242\nkorvane\nlaptop\nffff9999\n\n");
+                         setModified(in(f, ".korvane.lock"), kMorning);
+                     },
+                     "laptop", "", "2026-12-09 09:00"},
+        PresenceCase{"an older Korvane's lock of this PC whose process ended",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane.lock"), "999999999\nkorvane\ndesktop\naaaa1111\n");
+                     },
+                     nullptr, "", ""},
+        PresenceCase{"an older Korvane's lock of this PC whose process runs",
+                     [](const QString& f) {
+                         writeBytes(in(f, ".korvane.lock"),
+                                    std::to_string(::getpid()) + "\nkorvane\ndesktop\naaaa1111\n");
+                         setModified(in(f, ".korvane.lock"), kMorning);
+                     },
+                     "desktop", "", "2026-12-09 09:00"},
+        PresenceCase{"an older Korvane's lock that is a folder",
+                     [](const QString& f) { QDir(f).mkdir(".korvane.lock"); }, "", "フォルダです", ""}));
+
+TEST(Announcement, OnlyOwnFilesAreWrittenAndRemoved) {
+    QTemporaryDir dir;
+    const QString own = in(dir.path(), ".korvane-aaaa1111.pc");
+    {
+        Announcement mine(dir.path(), kMe);
+        mine.write(kMorning);
+        mine.write(kNow); // refreshed: since stays
+        EXPECT_EQ(readBytes(own), announcement("desktop", kMorning, kNow));
+        // Another PC sees it, fresh, for a few minutes.
+        const ThisPc laptop{QStringLiteral("bbbb2222"), QStringLiteral("laptop")};
+        ASSERT_EQ(otherPcsIn(dir.path(), laptop, kNow.addSecs(120)).size(), 1u);
+        EXPECT_EQ(otherPcsIn(dir.path(), laptop, kNow.addSecs(120))[0].name, "desktop");
+
+        const char* removed[] = {".korvane-aaaa1111.sync-conflict-20261209-033510-ZOVNQVO.pc",
+                                 ".korvane.sync-conflict-20261209-033510-ZOVNQVO.lock",
+                                 ".korvane (conflicted copy 2026-12-09 033510).lock"};
+        const char* kept[] = {".korvane-bbbb2222.sync-conflict-20261209-033510-ZOVNQVO.pc", ".korvane.lock",
+                              "クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv"};
+        for (const char* name : removed)
+            writeBytes(in(dir.path(), name), "x");
+        for (const char* name : kept)
+            writeBytes(in(dir.path(), name), "x");
+        EXPECT_TRUE(mine.removeConflictCopies().isEmpty());
+        for (const char* name : removed)
+            EXPECT_FALSE(QFileInfo::exists(in(dir.path(), name))) << name;
+        for (const char* name : kept)
+            EXPECT_TRUE(QFileInfo::exists(in(dir.path(), name))) << name;
+        mine.remove();
+        EXPECT_FALSE(QFileInfo::exists(own));
+        mine.write(kNow);
+    }
+    EXPECT_FALSE(QFileInfo::exists(own)) << "a copy that ends takes its announcement with it";
+}
+
+} // namespace
+} // namespace korvane::test
