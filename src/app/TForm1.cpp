@@ -2,10 +2,12 @@
 
 #include "ErrorBox.h"
 #include "store/DataFiles.h"
+#include "store/DataFolder.h"
 #include "web/KeyDown.h"
 #include "widgets/Controls.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QVBoxLayout>
 
@@ -36,6 +38,13 @@ TForm1::TForm1(AppPaths paths, std::unique_ptr<FolderClaim> claim, QWidget* pare
     }
     runHandler([this] { restoreWindowState(); });
     folderIdentity_ = FileStamp::identity(paths_.dataFolder);
+    if (claim_) {
+        const QMap<QString, QString> written =
+            readWrittenVersions(UserFolders::fromEnvironment(), paths_.dataFolder);
+        for (StoredList* list : dataLists())
+            if (const auto stamp = FileStamp::fromText(written.value(QFileInfo(list->path()).fileName())))
+                list->rememberWritten(*stamp);
+    }
     watchFolder();
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
            qUtf8Printable(paths_.dataFolder), shown_.number.c_str());
@@ -204,8 +213,15 @@ void TForm1::FormShow() {
 // Nothing of the data is written at close: every edit has written its files already. The other
 // PCs learn that this one no longer has the folder.
 void TForm1::FormClose() {
-    if (claim_)
-        runHandler([this] { claim_->announcement.remove(); });
+    if (!claim_)
+        return;
+    runHandler([this] { claim_->announcement.remove(); });
+    // What this PC wrote last, so that the next run tells its own version in a conflict copy.
+    QMap<QString, QString> written;
+    for (StoredList* list : dataLists())
+        if (!list->written().empty())
+            written[QFileInfo(list->path()).fileName()] = list->written().back().toText();
+    runHandler([&] { writeWrittenVersions(UserFolders::fromEnvironment(), paths_.dataFolder, written); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {

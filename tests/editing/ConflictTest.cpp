@@ -3,6 +3,7 @@
 
 #include "editing/MergePlan.h"
 #include "store/Backups.h"
+#include "support/Commit.h"
 #include "support/LoadedData.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
@@ -230,6 +231,21 @@ TEST_F(Merge, UndoBringsTheCopyBackToBeOfferedAgain) {
     applyStep(step); // redone
     EXPECT_EQ(readBytes(path(files::kQuestTable)), theirs);
     EXPECT_FALSE(QFileInfo::exists(path(copy)));
+}
+
+// A sync tool renames this PC's version into the copy and puts the other PC's in its place: the
+// copy is told as this PC's by what this PC wrote, in this run or the last.
+TEST_F(Merge, ThisPcsVersionIsToldByWhatItWrote) {
+    const QString copy = path(QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt"));
+    test::LoadedData data(dir.path());
+    test::commitOne(data.memo.textChange("0001", {"mine"}));
+    ASSERT_TRUE(QFile::rename(path(files::kMemo), copy));
+    writeBytes(path(files::kMemo), crlf({"0001000theirs"}));
+    EXPECT_TRUE(data.memo.wroteVersion(copy));
+    EXPECT_FALSE(data.memo.wroteVersion(path(files::kMemo)));
+    TextStore nextRun(path(files::kMemo));
+    nextRun.rememberWritten(*FileStamp::fromText(data.memo.written().back().toText()));
+    EXPECT_TRUE(nextRun.wroteVersion(copy));
 }
 
 // Only a regular file of the folder is a copy; one larger than any data file is not read.
