@@ -99,7 +99,7 @@ void listAll(TForm1& window) {
 }
 
 std::unique_ptr<TForm1> openForm(const QString& set) {
-    auto window = std::make_unique<TForm1>(AppPaths{set, set + "/korvane.ini"});
+    auto window = std::make_unique<TForm1>(DataPlace{set, set + "/korvane.ini"});
     window->resize(1200, 800);
     window->show();
     QApplication::processEvents();
@@ -140,7 +140,7 @@ int importChild(int argc, char* argv[]) {
     YesToEveryBox answerer;
     app.installEventFilter(&answerer);
     const QString set = QString::fromLocal8Bit(argv[2]);
-    TForm1 window(AppPaths{set, set + "/korvane.ini"});
+    TForm1 window(DataPlace{set, set + "/korvane.ini"});
     window.show();
     QApplication::processEvents();
     control<QPushButton>(window, "Button13")->click();
@@ -153,7 +153,7 @@ int startupChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     applyAppearance(app);
     const QString set = QString::fromLocal8Bit(argv[2]);
-    TForm1 window(AppPaths{set, set + "/korvane.ini"});
+    TForm1 window(DataPlace{set, set + "/korvane.ini"});
     window.show();
     QApplication::processEvents(); // painted, with the first quest on show
     std::printf("%ld\n", peakKiBNow());
@@ -359,7 +359,7 @@ void ImportUndoRedo(benchmark::State& state, bool redo) {
         control<QPushButton>(*window, redo ? "Button15" : "Button14")->click();
         state.PauseTiming();
         if (historyBytes.count("import") == 0)
-            historyBytes["import"] = window->historyBytes();
+            historyBytes["import"] = window->checklist().history().bytes();
         window.reset();
         state.ResumeTiming();
     }
@@ -373,7 +373,7 @@ void HistoryOfTicks(benchmark::State& state) {
     for (auto _ : state)
         for (int i = 0; i < 100; ++i)
             tickOnce(*window);
-    historyBytes["ticks"] = window->historyBytes();
+    historyBytes["ticks"] = window->checklist().history().bytes();
 }
 
 // The check an edit makes before it writes: is each file still what this copy last wrote?

@@ -65,8 +65,8 @@ Answer askAboutOthers(const QString& question) {
 
 } // namespace
 
-std::optional<AppPaths> dataPaths(const std::optional<QString>& folder, const QString& programFile,
-                                  const UserFolders& user) {
+std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const QString& programFile,
+                                   const UserFolders& user) {
     if (folder && !QFileInfo(*folder).isDir()) {
         showErrorBox(
             QStringLiteral("データのフォルダ %1 がありません").arg(QDir::toNativeSeparators(*folder)));
@@ -82,7 +82,7 @@ std::optional<AppPaths> dataPaths(const std::optional<QString>& folder, const QS
                 remembered.write(user);
             }
         }
-        return AppPaths{place.dataFolder, place.settingsFile};
+        return DataPlace{place.dataFolder, place.settingsFile};
     } catch (const KorvaneError& error) {
         showErrorBox(error.message());
         return std::nullopt;

@@ -14,8 +14,8 @@ namespace korvane {
 // The data folder and the settings file for the folder given (`korvane FOLDER`) and the
 // executable's path; an installed program's folder in the user's home is made, and filled with the
 // sample set on the user's first start. What went wrong is said in the error box, and gives nothing.
-std::optional<AppPaths> dataPaths(const std::optional<QString>& folder, const QString& programFile,
-                                  const UserFolders& user = UserFolders::fromEnvironment());
+std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const QString& programFile,
+                                   const UserFolders& user = UserFolders::fromEnvironment());
 
 // Remembers the folder as the checklist last opened; a failure is said on standard error only.
 void rememberOpened(const QString& folder, const UserFolders& user = UserFolders::fromEnvironment());

@@ -1,13 +1,10 @@
 #include "TForm1.h"
 
 #include "ErrorBox.h"
-#include "store/DataFiles.h"
-#include "store/DataFolder.h"
 #include "web/KeyDown.h"
 #include "widgets/Controls.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QVBoxLayout>
 
@@ -16,12 +13,11 @@ namespace korvane {
 // Silent unless asked for (QT_LOGGING_RULES="korvane.startup.info=true"): what a start loaded.
 Q_LOGGING_CATEGORY(startupLog, "korvane.startup", QtWarningMsg)
 
-TForm1::TForm1(AppPaths paths, std::unique_ptr<FolderClaim> claim, QWidget* parent)
-    : QMainWindow(parent), paths_(std::move(paths)), claim_(std::move(claim)),
-      QuestList(files::inFolder(paths_.dataFolder, files::kQuestTable)),
-      ContentStore(files::inFolder(paths_.dataFolder, files::kContent)),
-      RewardStore(files::inFolder(paths_.dataFolder, files::kReward)),
-      MemoStore(files::inFolder(paths_.dataFolder, files::kMemo)) {
+TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* parent)
+    : QMainWindow(parent), place_(std::move(place)),
+      checklist_(std::make_unique<Checklist>(place_.dataFolder, std::move(claim))) {
+    if (checklist_->claim())
+        checklist_->rememberWritten(UserFolders::fromEnvironment());
     buildWindow();
     connectHandlers();
     bool created = false;
@@ -37,24 +33,13 @@ TForm1::TForm1(AppPaths paths, std::unique_ptr<FolderClaim> claim, QWidget* pare
         });
     }
     runHandler([this] { restoreWindowState(); });
-    folderIdentity_ = FileStamp::identity(paths_.dataFolder);
-    if (claim_) {
-        const QMap<QString, QString> written =
-            readWrittenVersions(UserFolders::fromEnvironment(), paths_.dataFolder);
-        for (StoredList* list : dataLists())
-            if (const auto stamp = FileStamp::fromText(written.value(QFileInfo(list->path()).fileName())))
-                list->rememberWritten(*stamp);
-    }
-    watchFolder();
-    qCInfo(startupLog, "%zu quests from %s, quest %s on show", QuestList.lines().size(),
-           qUtf8Printable(paths_.dataFolder), shown_.number.c_str());
+    prompts_->watch(checklist_.get());
+    StatusBar1->showHistory(checklist_->history());
+    qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList.lines().size(),
+           qUtf8Printable(place_.dataFolder), view_.questOnShow.c_str());
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
     Timer2->start();
-    if (claim_) {
-        runHandler([this] { lookForOtherPcs(); });
-        Timer3->start();
-    }
 }
 
 // Its data goes before its controls: a control that signals while it is taken down (an editable
@@ -88,7 +73,7 @@ void TForm1::buildWindow() {
     for (std::size_t field = 0; field < kQuestFieldCount; ++field)
         titles << columnTitle(static_cast<QuestField>(field));
     StringGrid1->setTitles(titles);
-    StringGrid1->setSource(&QuestList.lines());
+    StringGrid1->setSource(&checklist_->QuestList.lines());
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");
@@ -111,49 +96,31 @@ void TForm1::buildWindow() {
     Splitter2->setChildrenCollapsible(false);
     column->addWidget(Splitter2, 1);
 
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
-    Label18 = named(textLabel(QString(), StatusBar1), "Label18"); // read as its text: the counts
-    StatusBar1->addWidget(Label18, 1);
-    Label19 = named(textLabel(QString(), StatusBar1), "Label19");
-    StatusBar1->addWidget(Label19);
-    Label20 = named(textLabel(QString(), StatusBar1), "Label20");
-    Label20->setStyleSheet(QStringLiteral("color: #A00000"));
-    Label20->hide();
-    StatusBar1->addWidget(Label20);
-    Label22 = named(textLabel(QString(), StatusBar1), "Label22");
-    Label22->setStyleSheet(QStringLiteral("color: #A00000"));
-    Label22->hide();
-    StatusBar1->addWidget(Label22);
-    Label21 = named(textLabel(QDir(paths_.dataFolder).dirName(), StatusBar1), "Label21");
-    Label21->setToolTip(QDir::toNativeSeparators(paths_.dataFolder));
-    StatusBar1->addPermanentWidget(Label21);
-    history_ = new QUndoStack(this);
-    history_->setUndoLimit(100); // the history lives as long as the window: every step is in the files
-    Button14 = named(new QPushButton(QStringLiteral("元に戻す"), StatusBar1), "Button14");
-    StatusBar1->addPermanentWidget(Button14);
-    Button15 = named(new QPushButton(QStringLiteral("やり直し"), StatusBar1), "Button15");
-    StatusBar1->addPermanentWidget(Button15);
-    Button12 = named(new QPushButton(QStringLiteral("進捗"), StatusBar1), "Button12");
-    Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
-    StatusBar1->addPermanentWidget(Button12);
-    Button13 = named(new QPushButton(QStringLiteral("取り込み…"), StatusBar1), "Button13");
-    Button13->setToolTip(
-        QStringLiteral("別のフォルダのクエスト一覧を取り込みます（進み具合とメモは残ります）"));
-    StatusBar1->addPermanentWidget(Button13);
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(kAnnouncementRefreshSeconds * 1000);
+
+    prompts_ = new FolderPrompts(
+        {this, StatusBar1,
+         [this] {
+             return view_.pane != ViewState::Pane::View || !unsavedQuestion(Discards::Everything).isEmpty();
+         },
+         [this] { return settleTyping(Discards::Everything); }, [this] { reloadData(); },
+         [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
+        this);
 }
 
 void TForm1::connectHandlers() {
     connect(StringGrid1, &StringGrid::SelectCell, this, handler(&TForm1::StringGrid1SelectCell));
-    StringGrid1->setLeaveRowGuard([this] { return mayLeaveRow(); });
-    connect(Splitter1, &QSplitter::splitterMoved, this, handler(&TForm1::Splitter1Moved));
+    StringGrid1->setLeaveRowGuard([this] {
+        bool mayLeave = false;
+        guarded([&] { mayLeave = settleTyping(Discards::Editors); });
+        return mayLeave;
+    });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { gridWidthChosen_ = true; });
     connect(StringGrid1, &StringGrid::MouseMove, this, handler(&TForm1::StringGrid1MouseMove));
     connect(Memo2, &TextView::MouseMove, this, handler(&TForm1::Memo2MouseMove));
     connect(Memo3, &TextView::MouseMove, this, handler(&TForm1::Memo3MouseMove));
@@ -180,27 +147,24 @@ void TForm1::connectHandlers() {
     connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
     connect(Button3, &QPushButton::clicked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
-    connect(Timer3, &QTimer::timeout, this, handler(&TForm1::Timer3Timer));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
     connect(SpeedButton1, &QToolButton::clicked, this, handler(&TForm1::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, handler(&TForm1::SpeedButton2Click));
     connect(SpeedButton3, &QToolButton::clicked, this, handler(&TForm1::SpeedButton3Click));
     connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
-    connect(Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
-    connect(Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
-    connect(Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
-    connect(Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
-    connect(history_, &QUndoStack::indexChanged, this, handler(&TForm1::historyChanged));
-    historyChanged();
+    connect(StatusBar1->Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
+    connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
+    connect(StatusBar1->Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
+    connect(StatusBar1->Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
     setUpKeys();
 }
 
 void TForm1::FormCreate() {
-    const QStringList missing = loadData();
+    const QStringList missing = loadChecklist();
     Label1->setText(kRedisplayMarker);
     StringGrid1SelectCell(1, 1);
-    rememberFilter();
+    filterShown_ = filterControls();
     // A file that is not there starts empty; the first edit that needs it creates it.
     if (!missing.isEmpty())
         throw errors::missing(missing);
@@ -213,22 +177,14 @@ void TForm1::FormShow() {
 // Nothing of the data is written at close: every edit has written its files already. The other
 // PCs learn that this one no longer has the folder.
 void TForm1::FormClose() {
-    if (!claim_)
-        return;
-    runHandler([this] { claim_->announcement.remove(); });
-    // What this PC wrote last, so that the next run tells its own version in a conflict copy.
-    QMap<QString, QString> written;
-    for (StoredList* list : dataLists())
-        if (!list->written().empty())
-            written[QFileInfo(list->path()).fileName()] = list->written().back().toText();
-    runHandler([&] { writeWrittenVersions(UserFolders::fromEnvironment(), paths_.dataFolder, written); });
+    runHandler([this] { checklist_->close(UserFolders::fromEnvironment()); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Conflict copies left while Korvane was closed are offered once the window shows.
-    if (!event->spontaneous() && offeredCopies_.empty())
-        QTimer::singleShot(0, this, handler(&TForm1::lookAtFolder));
+    if (!event->spontaneous())
+        prompts_->lookSoon(0);
     fitGridToWindow();
     FormShow();
 }
@@ -238,9 +194,17 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     fitGridToWindow();
 }
 
+// Coming back to the window, the player sees the files as they are: looked at once the activation
+// has settled (a file watch can miss a change on some file systems).
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && prompts_)
+        prompts_->lookSoon(0);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     // Typing cannot be saved into a folder that is gone: the player chose to close all the same.
-    bool closing = folderGoneChosen_;
+    bool closing = prompts_->closingOnVanishedFolder();
     if (!closing)
         guarded([&] { closing = settleTyping(Discards::Everything); });
     if (!closing) {

@@ -3,30 +3,27 @@
 #include "TForm1.h"
 
 #include "browser/AreaLists.h"
-#include "browser/QuestFilter.h"
-#include "browser/QuestSearch.h"
-#include "store/DataFiles.h"
-#include "store/LineFile.h"
 #include "store/UiText.h"
 
 namespace korvane {
-namespace {
-
-void showQuestText(const TextStore& store, const std::string& number, TextView* view) {
-    view->setLines(store.readText(number));
-}
-
-} // namespace
 
 void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     if (ARow == StringGrid1->Row() && Label1->text() != kRedisplayMarker)
-        return; // the row is already on show
-    if (ARow < 1) {
-        clearDetailView(); // the title row is no quest
+        return;     // the row is already on show
+    if (ARow < 1) { // the title row is no quest
+        view_.questOnShow.clear();
+        view_.memoTyped = false;
+        for (QLabel* label : {Label14, Label1, Label2, Label3, Label4, Label5})
+            label->clear();
+        for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
+            box->setChecked(false);
+        for (TextView* view : {RichEdit1, Memo2, Memo3})
+            view->setLines({});
+        Button2->setVisible(false);
         return;
     }
     const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
-    shown_ = {cell(kNumber), StringGrid1->LineAt(ARow)};
+    view_.questOnShow = cell(kNumber);
     Label14->setText(toUi(cell(kNumber)));
     Label1->setText(toUi(cell(kNation)));
     Label2->setText(toUi(cell(kArea)));
@@ -38,21 +35,11 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     CheckBox3->setChecked(cell(kRepeatable) == "1");
     // Each view is emptied and refilled in one step.
     const std::string number = cell(kNumber);
-    showQuestText(ContentStore, number, RichEdit1);
+    RichEdit1->setLines(checklist_->ContentStore.readText(number));
     RichEdit1->scrollToFirstLine();
-    showQuestText(RewardStore, number, Memo2);
-    showQuestText(MemoStore, number, Memo3);
-    Button2->setVisible(false); // filling the memo counted as a change; there is nothing to save
-}
-
-void TForm1::clearDetailView() {
-    shown_ = {};
-    for (QLabel* label : {Label14, Label1, Label2, Label3, Label4, Label5})
-        label->clear();
-    for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
-        box->setChecked(false);
-    for (TextView* view : {RichEdit1, Memo2, Memo3})
-        view->setLines({});
+    Memo2->setLines(checklist_->RewardStore.readText(number));
+    Memo3->setLines(checklist_->MemoStore.readText(number));
+    view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
     Button2->setVisible(false);
 }
 
@@ -68,7 +55,7 @@ void TForm1::Memo3MouseMove() {
 
 void TForm1::ComboBox1Change() {
     if (!settleTyping(Discards::Editors))
-        return restoreFilter();
+        return restoreFilterControls(filterShown_);
     ComboBox1->dropValueItemsButChosen(); // a nation the overview added goes once another is chosen
     fillFilterAreas(*ComboBox1, *ComboBox2);
     RefillQuestGrid();
@@ -76,43 +63,32 @@ void TForm1::ComboBox1Change() {
 
 void TForm1::ComboBox2Change() {
     if (!settleTyping(Discards::Editors))
-        return restoreFilter();
+        return restoreFilterControls(filterShown_);
     RefillQuestGrid();
 }
+
 void TForm1::RadioGroup1Click() {
     if (!settleTyping(Discards::Editors))
-        return restoreFilter();
+        return restoreFilterControls(filterShown_);
     RefillQuestGrid();
-}
-
-void TForm1::rememberFilter() {
-    filterShown_ = {ComboBox1->state(), ComboBox2->state(), RadioGroup1->ItemIndex()};
-}
-
-void TForm1::restoreFilter() {
-    ComboBox1->restore(filterShown_.nation);
-    ComboBox2->restore(filterShown_.area);
-    RadioGroup1->setItemIndex(filterShown_.progress);
 }
 
 void TForm1::RefillQuestGrid() {
     // After a search no progress option is chosen: a filter then lists from the whole table.
     if (RadioGroup1->ItemIndex() < 0)
         RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
-    // A filter is in force only for an item chosen from its list, never for typed text.
-    QuestFilter filter{filterValue(*ComboBox1), filterValue(*ComboBox2),
-                       static_cast<Progress>(RadioGroup1->ItemIndex())};
-    rememberFilter();
+    view_.filter = chosenFilter(); // in force only for an item chosen from its list, never typed text
+    view_.search.reset();
+    filterShown_ = filterControls();
 
-    lastSearchBox_ = nullptr;
-    FilterResult result = filterQuests(QuestList, filter);
+    GridLines result = gridLinesFor(view_, checklist_->QuestList, {});
     if (result.lines.empty())
         result.lines.push_back(GridModel::kNoLine); // the titles and one empty row
     StringGrid1->setRows(std::move(result.lines));
     if (result.error)
         throw *result.error;
-    StringGrid1->showColumn(kNation, !filter.nation);
-    StringGrid1->showColumn(kArea, !filter.area);
+    StringGrid1->showColumn(kNation, !view_.filter.nation);
+    StringGrid1->showColumn(kArea, !view_.filter.area);
     updateStatusBar();
     Label1->setText(kRedisplayMarker);
     StringGrid1->setRow(1);
@@ -120,30 +96,27 @@ void TForm1::RefillQuestGrid() {
 }
 
 void TForm1::Button1Click() {
-    runSearch(Edit1, ContentStore);
+    if (!Edit1->text().isEmpty() && settleTyping(Discards::Editors))
+        runSearch(SearchIn::Content, Edit1->text());
 }
 void TForm1::Button6Click() {
-    runSearch(Edit2, RewardStore);
+    if (!Edit2->text().isEmpty() && settleTyping(Discards::Editors))
+        runSearch(SearchIn::Reward, Edit2->text());
 }
 void TForm1::Button10Click() {
-    runSearch(Edit6, QuestList);
+    if (!Edit6->text().isEmpty() && settleTyping(Discards::Editors))
+        runSearch(SearchIn::Table, Edit6->text());
 }
 
 // Scans the file as last saved, which the stores keep in order of quest number.
-void TForm1::runSearch(const QLineEdit* box, const StoredList& file) {
-    if (box->text().isEmpty() || !settleTyping(Discards::Editors))
-        return;
-    showSearch(box, file, box->text());
-}
-
-void TForm1::showSearch(const QLineEdit* box, const StoredList& file, const QString& text) {
+void TForm1::runSearch(SearchIn in, const QString& text) {
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
-    rememberFilter();
-    lastSearchBox_ = box;
-    lastSearchFile_ = &file;
-    lastSearchText_ = text;
-    // A text that code page 932 cannot hold occurs in no file.
-    SearchResult result = searchQuests(file.savedContent(), fromUi(text).value_or(std::string()), QuestList);
+    filterShown_ = filterControls();
+    view_.search = ViewState::Search{in, text};
+    const std::array<const StoredList*, 3> searched{&checklist_->ContentStore, &checklist_->RewardStore,
+                                                    &checklist_->QuestList};
+    const StoredList* file = searched[static_cast<std::size_t>(in)];
+    GridLines result = gridLinesFor(view_, checklist_->QuestList, file->savedContent());
     StringGrid1->setRows(std::move(result.lines));
     StringGrid1->showColumn(kNation, true); // it lists every nation and area
     StringGrid1->showColumn(kArea, true);
@@ -159,8 +132,8 @@ void TForm1::showSearch(const QLineEdit* box, const StoredList& file, const QStr
 }
 
 void TForm1::showAsFilesAre(const std::string& number) {
-    if (lastSearchBox_)
-        showSearch(lastSearchBox_, *lastSearchFile_, lastSearchText_);
+    if (view_.search)
+        runSearch(view_.search->in, view_.search->text);
     else
         RefillQuestGrid();
     showQuest(number);
@@ -171,9 +144,10 @@ void TForm1::showQuest(const std::string& number) {
     if (number.empty())
         return;
     const std::vector<std::size_t>& lines = StringGrid1->Lines();
+    const LineList& table = checklist_->QuestList.lines();
     const auto holds = [&](std::size_t line) {
-        return line != GridModel::kNoLine && QuestList.lines()[line].starts_with(number) &&
-               splitQuestRecord(QuestList.lines()[line])[kNumber] == number;
+        return line != GridModel::kNoLine && table[line].starts_with(number) &&
+               splitQuestRecord(table[line])[kNumber] == number;
     };
     for (int row = 1; row <= static_cast<int>(lines.size()); ++row)
         if (holds(lines[static_cast<std::size_t>(row - 1)])) {

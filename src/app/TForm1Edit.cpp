@@ -1,22 +1,16 @@
-// The main window's editing handlers: flags, memo, new quests, modification and deletion.
+// The main window's editing handlers: flags, memo, new quests, modification and deletion, and the
+// question before typed text would be thrown away.
 
 #include "TForm1.h"
 
+#include "TypedQuest.h"
 #include "browser/AreaLists.h"
 #include "editing/ConfirmBox.h"
 #include "editing/FlagRules.h"
 #include "store/Errors.h"
-#include "store/QuestTable.h"
 #include "store/UiText.h"
 
 namespace korvane {
-namespace {
-
-const char* flagOf(const QCheckBox* box) {
-    return box->isChecked() ? "1" : "0";
-}
-
-} // namespace
 
 void TForm1::CheckBox1MouseUp() {
     storeFlag(kOffered, CheckBox1);
@@ -32,16 +26,19 @@ void TForm1::CheckBox3MouseUp() {
 
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
 void TForm1::storeFlag(QuestField field, FlagBox* box) {
+    QuestTable& table = checklist_->QuestList;
     const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
-    const QuestRecord stored = line ? splitQuestRecord(QuestList.lines()[*line]) : QuestRecord{};
+    const QuestRecord stored = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
     const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
     if (click.clearBox && line)
-        sayInStatusBar(QStringLiteral("オファーしていないクエストはコンプリートにできません"));
+        StatusBar1->say(QStringLiteral("オファーしていないクエストはコンプリートにできません"));
     // Whatever happens, the box ends showing what the file holds.
     std::optional<std::size_t> changed;
-    EditStep step;
     try {
-        changed = korvane::storeFlag(QuestList, stored[kNumber], field, click.value, &step);
+        checklist_->apply(fieldCaption(field) + (click.value == "1" ? QString() : QStringLiteral("解除")),
+                          stored[kNumber], [&](EditStep* step) {
+                              changed = korvane::storeFlag(table, stored[kNumber], field, click.value, step);
+                          });
     } catch (...) {
         box->setChecked(stored[field] == "1");
         throw;
@@ -51,47 +48,42 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
         return;
     }
     StringGrid1->linesChanged(*changed);
-    record(std::move(step), fieldCaption(field) + (click.value == "1" ? QString() : QStringLiteral("解除")),
-           stored[kNumber]);
+    if (stored[field] != click.value)
+        StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
     box->setChecked(click.value == "1");
     updateStatusBar();
     StringGrid1->setFocus();
 }
 
 void TForm1::Memo3Change() {
+    view_.memoTyped = true;
     Button2->setVisible(true);
 }
 
 void TForm1::Button2Click() {
-    EditStep step;
-    saveMemo(questData(), shown_.number, Memo3->typedLines(), &step);
-    record(std::move(step), QStringLiteral("メモ"), shown_.number);
+    const std::string number = view_.questOnShow;
+    checklist_->apply(QStringLiteral("メモ"), number, [&](EditStep* step) {
+        saveMemo(checklist_->data(), number, Memo3->typedLines(), step);
+    });
     Memo3->forgetTyping();
+    view_.memoTyped = false;
     Button2->setVisible(false); // saved: nothing left to save
-    sayInStatusBar(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(shown_.number)));
-}
-
-// The stored fields of the quest on show; an empty record when none is.
-QuestRecord TForm1::shownRecord() {
-    if (!shown_.line || *shown_.line >= QuestList.lines().size() ||
-        !hasQuestKey(QuestList.lines()[*shown_.line], shown_.number))
-        shown_.line = QuestList.find(shown_.number);
-    return shown_.line ? splitQuestRecord(QuestList.lines()[*shown_.line]) : QuestRecord{};
+    StatusBar1->say(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(number)));
 }
 
 void TForm1::Button5Click() {
-    const std::string number = nextQuestNumber(questData()); // a full table opens no pane
+    const std::string number = nextQuestNumber(checklist_->data()); // a full table opens no pane
     if (!settleTyping(Discards::Everything))
         return;
-    openEditPane(true);
-    paneNumber_ = number;
+    showPane(ViewState::Pane::NewQuest);
+    view_.paneNumber = number;
     Label6->setText(toUi(number));
     widenEditFields();
     for (QLineEdit* field : {Edit3, Edit4, Edit5})
         field->clear();
     for (TextView* editor : {RichEdit1, Memo2, Memo3})
         editor->setLines({});
-    rememberPaneFields();
+    paneFields_ = paneFields(*this);
 }
 
 void TForm1::ComboBox3Change() {
@@ -101,16 +93,18 @@ void TForm1::ComboBox3Change() {
 void TForm1::Button4Click() {
     CleanEditFields();
     // Everything typed is checked before any file is written.
-    QuestRecord record = composeRecord({});
-    const QuestTexts texts = newQuestTexts();
+    QuestRecord record = composeRecord(*this, {});
+    const QuestTexts texts = newQuestTexts(*this);
     showingStored(
         [&] {
-            EditStep step;
-            const std::string number = addQuest(questData(), std::move(record), texts, &step);
-            this->record(std::move(step), QStringLiteral("追加"), number);
+            std::string number;
+            checklist_->apply(QStringLiteral("追加"), {}, [&](EditStep* step) {
+                number = addQuest(checklist_->data(), std::move(record), texts, step);
+            });
+            StatusBar1->say(QStringLiteral("追加 %1 を保存しました").arg(toUi(number)));
         },
         [this] {
-            closeEditPane();
+            showPane(ViewState::Pane::View);
             Label1->setText(kRedisplayMarker);
             RefillQuestGrid();
         });
@@ -119,7 +113,7 @@ void TForm1::Button4Click() {
 void TForm1::Button7Click() {
     if (!settleTyping(Discards::Everything))
         return;
-    closeEditPane();
+    showPane(ViewState::Pane::View);
     Label1->setText(kRedisplayMarker);
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
@@ -130,10 +124,10 @@ void TForm1::CleanEditFields() {
 }
 
 void TForm1::Button8Click() {
-    const QuestRecord stored = shownRecord();
-    openEditPane(false);
-    paneNumber_ = shown_.number;
-    Label6->setText(toUi(paneNumber_));
+    const QuestRecord stored = checklist_->QuestList.recordOf(view_.questOnShow);
+    showPane(ViewState::Pane::Modify);
+    view_.paneNumber = view_.questOnShow;
+    Label6->setText(toUi(view_.paneNumber));
     widenEditFields();
     ComboBox3->setText(toUi(stored[kNation]));
     ComboBox3Change();
@@ -141,9 +135,9 @@ void TForm1::Button8Click() {
     Edit3->setText(toUi(stored[kName]));
     Edit4->setText(toUi(stored[kPlace]));
     Edit5->setText(toUi(stored[kCondition]));
-    rememberPaneFields();
+    paneFields_ = paneFields(*this);
     // The quest keeps its progress unless the user changes it in the pane.
-    if (shown_.line) {
+    if (!stored[kNumber].empty()) {
         CheckBox4->setChecked(stored[kOffered] == "1");
         CheckBox5->setChecked(stored[kCompleted] == "1");
         CheckBox6->setChecked(stored[kRepeatable] == "1");
@@ -151,118 +145,80 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    const QuestRecord shown = shownRecord(); // the quest as it was, not as typed
+    const QuestRecord shown = checklist_->QuestList.recordOf(view_.questOnShow); // as it was, not as typed
     if (confirm(modifyQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         applyModification();
 }
 
 void TForm1::applyModification() {
-    const std::string textNumber = shown_.number;
-    requireKnownQuest(QuestList, textNumber, QStringLiteral("修正するクエストが表示されていません"));
-    const std::string number = paneNumber_;
-    const std::size_t index =
-        requireKnownQuest(QuestList, number,
-                          QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
+    QuestTable& table = checklist_->QuestList;
+    const std::string textNumber = view_.questOnShow;
+    requireKnownQuest(table, textNumber, QStringLiteral("修正するクエストが表示されていません"));
+    const std::string number = view_.paneNumber;
+    const std::size_t index = requireKnownQuest(
+        table, number, QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
     CleanEditFields();
-    const QuestRecord record = composeRecord(number);
-    const QuestTexts texts = changedTexts();
+    const QuestRecord record = composeRecord(*this, number);
+    const QuestTexts texts = changedTexts(*this);
     const int row = StringGrid1->Row();
     showingStored(
         [&] {
-            EditStep step;
-            modifyQuest(questData(), index, record, textNumber, texts, &step);
-            this->record(std::move(step), QStringLiteral("修正"), number);
+            checklist_->apply(QStringLiteral("修正"), number, [&](EditStep* step) {
+                modifyQuest(checklist_->data(), index, record, textNumber, texts, step);
+            });
+            StatusBar1->say(QStringLiteral("修正 %1 を保存しました").arg(toUi(number)));
         },
-        [&] { showAfterModification(row); });
-}
-
-void TForm1::showAfterModification(int row) {
-    closeEditPane();
-    RefillQuestGrid();
-    Label1->setText(kRedisplayMarker);
-    // When the quest left the filter and was the last row, the row before it is taken.
-    StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1));
-    StringGrid1SelectCell(1, StringGrid1->Row());
+        [&] {
+            showPane(ViewState::Pane::View);
+            RefillQuestGrid();
+            Label1->setText(kRedisplayMarker);
+            // When the quest left the filter and was the last row, the row before it is taken.
+            StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1));
+            StringGrid1SelectCell(1, StringGrid1->Row());
+        });
 }
 
 void TForm1::Button3Click() {
-    const std::string number = shown_.number;
-    requireKnownQuest(QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
-    const QuestRecord shown = shownRecord();
+    const std::string number = view_.questOnShow;
+    requireKnownQuest(checklist_->QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
+    const QuestRecord shown = checklist_->QuestList.recordOf(number);
     if (!confirm(deleteQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         return;
     showingStored(
         [&] {
-            EditStep step;
-            deleteQuest(questData(), number, &step);
-            record(std::move(step), QStringLiteral("削除"), number);
+            checklist_->apply(QStringLiteral("削除"), number,
+                              [&](EditStep* step) { deleteQuest(checklist_->data(), number, step); });
+            StatusBar1->say(QStringLiteral("削除 %1 を保存しました").arg(toUi(number)));
         },
         [this] { RefillQuestGrid(); });
 }
 
-void TForm1::openEditPane(bool forNewQuest) {
-    ScrollBox1->hide();
-    ScrollBox2->show();
-    Button9->setVisible(!forNewQuest);
-    Button4->setVisible(forNewQuest);
-}
-
-void TForm1::closeEditPane() {
-    ScrollBox1->show();
-    ScrollBox2->hide();
-}
-
-QuestRecord TForm1::composeRecord(const std::string& number) {
-    return {number,
-            encodeTyped(ComboBox3->Text(), fieldCaption(kNation)),
-            encodeTyped(ComboBox4->Text(), fieldCaption(kArea)),
-            encodeTyped(Edit3->text(), fieldCaption(kName)),
-            encodeTyped(Edit4->text(), fieldCaption(kPlace)),
-            encodeTyped(Edit5->text(), fieldCaption(kCondition)),
-            flagOf(CheckBox4),
-            flagOf(CheckBox5),
-            flagOf(CheckBox6)};
-}
-
-QuestTexts TForm1::newQuestTexts() {
-    return {encodeTextLines(RichEdit1->typedLines(), QStringLiteral("内容")),
-            encodeTextLines(Memo2->typedLines(), QStringLiteral("報酬")),
-            encodeTextLines(Memo3->typedLines(), QStringLiteral("メモ"))};
-}
-
-// A text the user did not touch since it was shown keeps its stored lines exactly as they are.
-QuestTexts TForm1::changedTexts() {
-    const auto changed = [](const TextView* view,
-                            const QString& what) -> std::optional<std::vector<std::string>> {
-        if (!view->changedByUser())
-            return std::nullopt;
-        return encodeTextLines(view->typedLines(), what);
-    };
-    return {changed(RichEdit1, QStringLiteral("内容")), changed(Memo2, QStringLiteral("報酬")),
-            changed(Memo3, QStringLiteral("メモ"))};
-}
-
-void TForm1::rememberPaneFields() {
-    paneFields_ = {ComboBox3->Text(), ComboBox4->Text(), Edit3->text(), Edit4->text(), Edit5->text()};
+// The edit pane takes the view pane's place while a quest is entered or modified.
+void TForm1::showPane(ViewState::Pane pane) {
+    view_.pane = pane;
+    ScrollBox1->setVisible(pane == ViewState::Pane::View);
+    ScrollBox2->setVisible(pane != ViewState::Pane::View);
+    Button9->setVisible(pane == ViewState::Pane::Modify);
+    Button4->setVisible(pane == ViewState::Pane::NewQuest);
 }
 
 // The question before typed text would be thrown away; empty when nothing typed would be.
 QString TForm1::unsavedQuestion(Discards what) const {
-    if (ScrollBox2->isVisible()) {
+    if (view_.pane != ViewState::Pane::View) {
         const bool editors = RichEdit1->changedByUser() || Memo2->changedByUser() || Memo3->changedByUser();
-        const bool fields = paneFields_ != QStringList{ComboBox3->Text(), ComboBox4->Text(), Edit3->text(),
-                                                       Edit4->text(), Edit5->text()};
+        const bool fields = paneFields_ != paneFields(*this);
         if (!editors && !(what == Discards::Everything && fields))
             return {};
-        return Button4->isVisible()
+        return view_.pane == ViewState::Pane::NewQuest
                    ? QStringLiteral("新しいクエスト %1 の入力は保存していません。追加しますか？")
-                         .arg(toUi(paneNumber_))
+                         .arg(toUi(view_.paneNumber))
                    : QStringLiteral("クエスト %1 の修正は保存していません。保存しますか？")
-                         .arg(toUi(paneNumber_));
+                         .arg(toUi(view_.paneNumber));
     }
-    if (!Memo3->changedByUser() || shown_.number.empty())
+    if (!Memo3->changedByUser() || view_.questOnShow.empty())
         return {};
-    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？").arg(toUi(shown_.number));
+    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？")
+        .arg(toUi(view_.questOnShow));
 }
 
 // Asks before typed text is thrown away: saved, discarded (the caller goes on and throws it away)
@@ -278,7 +234,8 @@ bool TForm1::settleTyping(Discards what) {
     case UnsavedAnswer::Discard:
         for (TextView* view : {RichEdit1, Memo2, Memo3})
             view->forgetTyping(); // asked once: what follows throws it away
-        rememberPaneFields();
+        view_.memoTyped = false;
+        paneFields_ = paneFields(*this);
         return true;
     case UnsavedAnswer::Cancel:
         break;
@@ -287,18 +244,12 @@ bool TForm1::settleTyping(Discards what) {
 }
 
 void TForm1::saveTyping() {
-    if (!ScrollBox2->isVisible())
+    if (view_.pane == ViewState::Pane::View)
         Button2Click();
-    else if (Button4->isVisible())
+    else if (view_.pane == ViewState::Pane::NewQuest)
         Button4Click();
     else
         applyModification(); // the question named the quest; it is not asked twice
-}
-
-bool TForm1::mayLeaveRow() {
-    bool mayLeave = false;
-    guarded([&] { mayLeave = settleTyping(Discards::Editors); });
-    return mayLeave;
 }
 
 } // namespace korvane

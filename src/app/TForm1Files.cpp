@@ -1,80 +1,46 @@
-// The main window's hold on its data files: reading them, and reading them again when another
-// program changed them. Korvane never writes over such a change; it offers to read the files anew.
+// The main window's hold on its checklist's files: reading them, reading them again, taking in
+// another set, and stepping through the history, each shown as the files then are.
 
 #include "TForm1.h"
 
-#include "ErrorBox.h"
-#include "editing/ConfirmBox.h"
+#include "editing/ImportDialog.h"
+#include "editing/QuestImport.h"
 #include "store/Errors.h"
+#include "store/UiText.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QEvent>
+#include <QFileDialog>
 #include <numeric>
 
 namespace korvane {
 
-// Reads the four files into the lists, and lists the table in the grid in file order; the files that
-// do not exist.
-QStringList TForm1::loadData() {
-    QStringList missing;
+// Reads the four files, and lists the table in the grid in file order; the files that do not exist.
+QStringList TForm1::loadChecklist() {
     std::vector<QuestRecord> rows;
     const auto listRows = [&] {
         std::vector<std::size_t> lines(rows.size());
         std::iota(lines.begin(), lines.end(), std::size_t{0});
         StringGrid1->setRows(std::move(lines));
     };
+    QStringList missing;
     try {
-        if (!QuestList.load(rows))
-            missing << QuestList.path();
+        missing = checklist_->load(rows);
     } catch (...) {
         listRows(); // what loaded before the failure is shown
         throw;
     }
-    fitGridColumns(rows);
+    fitQuestColumns(*StringGrid1, rows);
     listRows();
     updateStatusBar();
-    for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
-        if (!store->load())
-            missing << store->path();
-    declinedReload_.clear();
     return missing;
 }
 
-void TForm1::offerReload(const QStringList& changed, bool editRefused) {
-    history_->clear(); // its steps no longer fit the files
-    QStringList lines;
-    for (const QString& path : changed)
-        lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
-                     .arg(QDir::toNativeSeparators(path));
-    // A refused edit cannot be saved until the files are read again: its typing goes with a yes.
-    const bool typed = !unsavedQuestion(Discards::Everything).isEmpty();
-    if (editRefused)
-        lines << QStringLiteral("この編集はどのファイルにも保存していません。");
-    lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
-    if (editRefused && typed)
-        lines << QStringLiteral("（保存していない入力は破棄します）");
-    if (confirm(lines.join(QLatin1Char('\n')), this)) {
-        bool settled = editRefused;
-        if (!settled)
-            runHandler([&] { settled = settleTyping(Discards::Everything); });
-        if (settled)
-            return reloadData();
-    }
-    declinedReload_.clear();
-    for (StoredList* list : dataLists())
-        declinedReload_.push_back(FileStamp::take(list->path()));
-}
-
-// Reads every file again and redraws the window under the same filters, on the same quest when it
-// is still there.
+// Reads every file again and redraws the window as it was, on the same quest when it is still there.
 void TForm1::reloadData() {
-    history_->clear();
-    const std::string shown = shown_.number;
-    closeEditPane();
+    const std::string shown = view_.questOnShow;
+    showPane(ViewState::Pane::View);
     QStringList missing;
     try {
-        missing = loadData();
+        missing = loadChecklist();
     } catch (...) {
         Label1->setText(kRedisplayMarker);
         StringGrid1SelectCell(1, StringGrid1->Row());
@@ -85,12 +51,119 @@ void TForm1::reloadData() {
         throw errors::missing(missing);
 }
 
-// Coming back to the window, the player sees the files as they are: looked at once the activation
-// has settled (a file watch can miss a change on some file systems).
-void TForm1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && folderSettles_)
-        folderSettles_->start(0);
+// Asks for the folder, reads it by the start-up rules, shows what would change, and writes only
+// when the player takes it; then shows the table as it was, on the same quest.
+void TForm1::Button13Click() {
+    if (!settleTyping(Discards::Everything))
+        return;
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("取り込むデータのフォルダ"), QDir::homePath(),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (folder.isEmpty())
+        return;
+    const std::unique_ptr<ImportSet> theirs = readImportSet(folder);
+    std::set<std::string> leftOut;
+    std::size_t taken = 0; // the quests it adds or changes
+    {                      // the preview is let go before the import writes: a full one is a few megabytes
+        ImportDialog preview(folder, previewImport(checklist_->data(), *theirs), this);
+        if (preview.exec() != QDialog::Accepted)
+            return;
+        leftOut = preview.leftOut();
+        taken = static_cast<std::size_t>(preview.counts().added + preview.counts().changed) - leftOut.size();
+    }
+    const std::string shown = view_.questOnShow;
+    showingStored(
+        [&] {
+            checklist_->applyImport(*theirs, leftOut, QStringLiteral("取り込み (%1 件)").arg(taken), shown);
+        },
+        [&] {
+            showPane(ViewState::Pane::View);
+            std::vector<QuestRecord> rows; // the import may bring nations the columns must fit
+            for (const std::string& line : checklist_->QuestList.lines().lines())
+                rows.push_back(splitQuestRecord(line));
+            fitQuestColumns(*StringGrid1, rows);
+            showAsFilesAre(shown);
+        });
+    StatusBar1->say(QStringLiteral("取り込み (%1 件) を保存しました").arg(taken));
+}
+
+void TForm1::Button14Click() {
+    stepThroughHistory(true);
+}
+
+void TForm1::Button15Click() {
+    stepThroughHistory(false);
+}
+
+// The step is written back first (see EditHistory); then the window shows the files as they now
+// are, under the same filters (or the same search), with the step's quest on show, listed even
+// where the filter would hide it. A step that changed lines in place (a tick, a memo, a
+// modification) redraws what it changed, as the edit itself did.
+void TForm1::stepThroughHistory(bool back) {
+    if (!(back ? checklist_->history().canUndo() : checklist_->history().canRedo()) ||
+        !settleTyping(Discards::Everything))
+        return;
+    Checklist& list = *checklist_;
+    const EditHistory::Step* step = nullptr;
+    try {
+        step = &list.step(back);
+    } catch (const FileChangedError&) {
+        throw; // nothing written: the offer to read the files again
+    } catch (const KorvaneError&) {
+        showPane(ViewState::Pane::View); // what the files hold, also after a step that stopped part-way
+        showAsFilesAre(view_.questOnShow);
+        throw;
+    }
+    const std::string& number = step->number;
+    if (step->edit.inPlace()) {
+        for (const EditStep::Part& part : step->edit.parts)
+            if (part.list == &list.QuestList)
+                for (const LineRange& range : part.ranges)
+                    StringGrid1->linesChanged(range.first, range.count);
+    } else {
+        showAsFilesAre(number);
+    }
+    const std::optional<std::size_t> line = list.QuestList.find(number);
+    std::vector<std::size_t> lines = StringGrid1->Lines();
+    if (line && std::find(lines.begin(), lines.end(), *line) == lines.end()) {
+        std::erase(lines, GridModel::kNoLine);
+        lines.insert(std::upper_bound(lines.begin(), lines.end(), *line), *line);
+        StringGrid1->setRows(std::move(lines));
+    }
+    updateStatusBar();
+    if (step->edit.inPlace() && view_.questOnShow == number && line &&
+        StringGrid1->LineAt(StringGrid1->Row()) == line) {
+        // What the step changed of the quest on show is shown anew: its fields and boxes, and each
+        // text whose store it wrote.
+        const QuestRecord record = list.QuestList.recordOf(number);
+        for (const auto& [label, field] : {std::pair{Label1, kNation},
+                                           {Label2, kArea},
+                                           {Label3, kName},
+                                           {Label4, kPlace},
+                                           {Label5, kCondition}})
+            label->setText(toUi(record[field]));
+        CheckBox1->setChecked(record[kOffered] == "1");
+        CheckBox2->setChecked(record[kCompleted] == "1");
+        CheckBox3->setChecked(record[kRepeatable] == "1");
+        for (const auto& [store, view] : {std::pair{&list.ContentStore, RichEdit1},
+                                          {&list.RewardStore, Memo2},
+                                          {&list.MemoStore, Memo3}}) {
+            if (std::none_of(step->edit.parts.begin(), step->edit.parts.end(),
+                             [store = store](const EditStep::Part& part) { return part.list == store; }))
+                continue;
+            view->setLines(store->readText(number));
+            if (view == RichEdit1)
+                RichEdit1->scrollToFirstLine();
+            if (view == Memo3) {
+                view_.memoTyped = false;
+                Button2->setVisible(false);
+            }
+        }
+    } else {
+        showQuest(number);
+    }
+    StatusBar1->say(
+        (back ? QStringLiteral("元に戻しました: %1") : QStringLiteral("やり直しました: %1")).arg(step->name));
 }
 
 } // namespace korvane

@@ -18,7 +18,8 @@ constexpr int kWebPaneHeight = 173;
 } // namespace
 
 void TForm1::Button11Click() {
-    if (!Panel9->isVisible()) {
+    view_.webOpen = !view_.webOpen;
+    if (view_.webOpen) {
         Panel4->hide();
         Panel9->show();
         // The height the user left it at, in this run or the last one.
@@ -29,7 +30,7 @@ void TForm1::Button11Click() {
         Edit7->setText(kHomeAddress);
         ensureBrowser().Navigate(Edit7->text());
         // The browser stays on the home address; Enter goes to the remembered one.
-        if (const auto remembered = readProfileString(paths_.settingsFile, kSection, kKey))
+        if (const auto remembered = readProfileString(place_.settingsFile, kSection, kKey))
             Edit7->setText(toUi(*remembered));
         LoadUrlList();
         return;
@@ -39,7 +40,7 @@ void TForm1::Button11Click() {
     Panel4->show();
     Button11->setText(QStringLiteral("Web表示"));
     Edit7->setText(WebBrowser1->LocationURL());
-    writeProfileString(paths_.settingsFile, kSection, kKey, storedAddress(Edit7->text()));
+    writeProfileString(place_.settingsFile, kSection, kKey, storedAddress(Edit7->text()));
 }
 
 void TForm1::Edit7KeyDown(int Key) {
@@ -55,13 +56,13 @@ void TForm1::SpeedButton2Click() {
 }
 
 void TForm1::SpeedButton3Click() {
-    addToUrlList(files::inFolder(paths_.dataFolder, files::kUrlList),
+    addToUrlList(files::inFolder(place_.dataFolder, files::kUrlList),
                  fromUiLossy(WebBrowser1->LocationName()), storedAddress(WebBrowser1->LocationURL()));
     LoadUrlList();
 }
 
 void TForm1::LoadUrlList() {
-    Lines lines = readUrlList(files::inFolder(paths_.dataFolder, files::kUrlList));
+    Lines lines = readUrlList(files::inFolder(place_.dataFolder, files::kUrlList));
     QStringList entries;
     for (const std::string& line : lines)
         entries << toUi(line);

@@ -6,23 +6,60 @@
 #include "browser/AreaLists.h"
 #include "store/UiText.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QShortcut>
 
 namespace korvane {
+namespace {
+
+// Whether the focus is in a text box that can be typed in, which then undoes or redoes its typing.
+bool typingTakesKey(bool redo) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
+        redo ? line->redo() : line->undo();
+        return true;
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(focus); text && !text->isReadOnly()) {
+        redo ? text->redo() : text->undo();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 void TForm1::setUpKeys() {
+    const auto key = [this](const QKeySequence& keys, QWidget* scope, auto&& act) {
+        auto* shortcut = new QShortcut(keys, scope);
+        if (scope != this)
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, act] { guarded(act); });
+    };
     connect(Edit1, &QLineEdit::returnPressed, this, handler(&TForm1::Button1Click));
     connect(Edit2, &QLineEdit::returnPressed, this, handler(&TForm1::Button6Click));
     connect(Edit6, &QLineEdit::returnPressed, this, handler(&TForm1::Button10Click));
-    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, handler(&TForm1::findKey));
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, handler(&TForm1::saveKey));
-    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, handler(&TForm1::undoKey));
+    key(QKeySequence::Find, this, [this] {
+        Edit1->setFocus(Qt::ShortcutFocusReason);
+        Edit1->selectAll();
+    });
+    key(QKeySequence::Save, this, [this] {
+        if (view_.memoTyped && view_.pane == ViewState::Pane::View)
+            Button2Click();
+    });
+    // In a text box that can be typed in, the keys undo and redo its typing; elsewhere, the edits.
+    key(QKeySequence::Undo, this, [this] {
+        if (!typingTakesKey(false))
+            Button14Click();
+    });
     for (const QKeySequence& redo :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-        connect(new QShortcut(redo, this), &QShortcut::activated, this, handler(&TForm1::redoKey));
-    auto* cancel = new QShortcut(QKeySequence::Cancel, ScrollBox2);
-    cancel->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(cancel, &QShortcut::activated, this, handler(&TForm1::Button7Click));
+        key(redo, this, [this] {
+            if (!typingTakesKey(true))
+                Button15Click();
+        });
+    key(QKeySequence::Cancel, ScrollBox2, [this] { Button7Click(); });
 
     Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
     Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));
@@ -31,24 +68,10 @@ void TForm1::setUpKeys() {
     Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
 }
 
-void TForm1::findKey() {
-    Edit1->setFocus(Qt::ShortcutFocusReason);
-    Edit1->selectAll();
-}
-
-void TForm1::saveKey() {
-    if (Button2->isVisible())
-        Button2Click();
-}
-
-void TForm1::Splitter1Moved() {
-    gridWidthChosen_ = true;
-}
-
 // The columns, the grid's width, the web pane's height and the filter as the user left them. A
 // filter that no longer fits the data (a nation or area no quest has any more) falls back to all.
 void TForm1::restoreWindowState() {
-    remembered_ = readWindowState(paths_.settingsFile);
+    remembered_ = readWindowState(place_.settingsFile);
     if (!remembered_)
         return;
     StringGrid1->setUserWidths(remembered_->columnWidths);
@@ -61,7 +84,7 @@ void TForm1::restoreWindowState() {
     // The grid still lists every quest as loaded.
     const auto holds = [this](QuestField field, const std::string& value) {
         for (const std::size_t line : StringGrid1->Lines())
-            if (line != GridModel::kNoLine && fieldOf(QuestList.lines()[line], field) == value)
+            if (line != GridModel::kNoLine && fieldOf(checklist_->QuestList.lines()[line], field) == value)
                 return true;
         return false;
     };
@@ -74,10 +97,12 @@ void TForm1::restoreWindowState() {
             ComboBox2->setItemIndex(area);
     }
     const int progress = remembered_->progress;
-    RadioGroup1->setItemIndex(progress >= 0 && progress <= 5 ? progress : 4);
-    if (ComboBox1->ItemIndex() > 0 || progress != 4)
+    const int all = static_cast<int>(Progress::All);
+    RadioGroup1->setItemIndex(progress >= 0 && progress <= static_cast<int>(Progress::Repeatable) ? progress
+                                                                                                  : all);
+    if (ComboBox1->ItemIndex() > 0 || progress != all)
         RefillQuestGrid();
-    rememberFilter();
+    filterShown_ = filterControls();
 }
 
 // Until the user drags the handle, the grid shows its columns whole when the window leaves the
@@ -103,18 +128,18 @@ void TForm1::showAsRemembered() {
 }
 
 void TForm1::saveWindowState() {
-    if (paths_.settingsFile.isEmpty())
+    if (place_.settingsFile.isEmpty())
         return; // no home to keep settings in
     WindowState state;
     state.geometry = normalGeometry().isValid() ? normalGeometry() : geometry();
     state.maximized = isMaximized();
     state.columnWidths = StringGrid1->userWidths();
     state.gridWidth = Splitter1->sizes().value(0);
-    state.webHeight = Panel9->isVisible() ? Splitter2->sizes().value(1) : webHeight_;
-    state.nation = filterValue(*ComboBox1).value_or(std::string());
-    state.area = filterValue(*ComboBox2).value_or(std::string());
-    state.progress = RadioGroup1->ItemIndex() < 0 ? 4 : RadioGroup1->ItemIndex();
-    writeWindowState(paths_.settingsFile, state);
+    state.webHeight = view_.webOpen ? Splitter2->sizes().value(1) : webHeight_;
+    state.nation = view_.filter.nation.value_or(std::string());
+    state.area = view_.filter.area.value_or(std::string());
+    state.progress = static_cast<int>(view_.search ? Progress::All : view_.filter.progress);
+    writeWindowState(place_.settingsFile, state);
 }
 
 } // namespace korvane

@@ -1,6 +1,8 @@
 #include "StringGrid.h"
 
 #include "GridCellDelegate.h"
+#include "store/UiText.h"
+#include "store/Vocabulary.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -8,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <set>
 
 namespace korvane {
 
@@ -193,6 +196,28 @@ bool StringGrid::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::MouseMove)
         emit MouseMove();
     return QTableView::viewportEvent(event);
+}
+
+void fitQuestColumns(StringGrid& grid, const std::vector<QuestRecord>& rows) {
+    std::set<std::string> nations, areas;
+    for (const std::string& nation : vocabulary::nations()) {
+        nations.insert(nation);
+        for (const std::string& area : vocabulary::areasOf(nation))
+            areas.insert(area);
+    }
+    for (const QuestRecord& row : rows) {
+        nations.insert(row[kNation]);
+        areas.insert(row[kArea]);
+    }
+    std::array<QStringList, kQuestFieldCount> samples;
+    samples[kNumber] << QStringLiteral("0000");
+    for (const std::string& nation : nations)
+        samples[kNation] << toUi(nation);
+    for (const std::string& area : areas)
+        samples[kArea] << toUi(area);
+    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        samples[flag] << QStringLiteral("✓");
+    grid.fitColumns(samples, {30, 30, 50, 150, 150, 150, 0, 0, 0});
 }
 
 } // namespace korvane

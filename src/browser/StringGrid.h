@@ -20,8 +20,6 @@ public:
     int RowCount() const { return model_->rowCount() + 1; }
     // A read of the cell: the field of the row's line.
     const std::string& Cells(int column, int row) const;
-    // Every cell of a data row (1 to RowCount() - 1).
-    const QuestRecord& Record(int row) const { return model_->row(static_cast<std::size_t>(row - 1)); }
     // The quest list's line a data row shows; nothing for the empty row.
     std::optional<std::size_t> LineAt(int row) const;
     // The lines every data row shows, in grid order (GridModel::kNoLine for the empty row).
@@ -80,5 +78,9 @@ private:
     std::array<int, kQuestFieldCount> userWidths_{};
     std::function<bool()> leaveRowGuard_;
 };
+
+// Each column fits "0000", the longest nation and area of the vocabulary and of the rows, and its
+// title, at least at the widths the layout gives.
+void fitQuestColumns(StringGrid& grid, const std::vector<QuestRecord>& rows);
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #include "TopBar.h"
 
+#include "AreaLists.h"
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
 #include "widgets/Controls.h"
@@ -36,7 +37,7 @@ void TopBarControls::buildTopBar(QWidget* parent) {
                                   QStringLiteral("All"), QStringLiteral("繰り返し可能")},
                                  3, Panel1);
     placed(named(RadioGroup1, "RadioGroup1", QStringLiteral("進行状況")), 258, 50, 328, 46);
-    RadioGroup1->setItemIndex(4);
+    RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
 
     Button1 = placed(named(new QPushButton(QStringLiteral("内容検索"), Panel1), "Button1"), 590, 4, 80, 24);
     Edit1 = searchField("Edit1", Button1->text(), Panel1, 4);
@@ -46,6 +47,34 @@ void TopBarControls::buildTopBar(QWidget* parent) {
         placed(named(new QPushButton(QStringLiteral("クエスト検索"), Panel1), "Button10"), 590, 68, 80, 24);
     Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索"));
     Edit6 = searchField("Edit6", Button10->text(), Panel1, 68);
+}
+
+TopBarControls::FilterControls TopBarControls::filterControls() const {
+    return {ComboBox1->state(), ComboBox2->state(), RadioGroup1->ItemIndex()};
+}
+
+void TopBarControls::restoreFilterControls(const FilterControls& shown) {
+    ComboBox1->restore(shown.nation);
+    ComboBox2->restore(shown.area);
+    RadioGroup1->setItemIndex(shown.progress);
+}
+
+QuestFilter TopBarControls::chosenFilter() const {
+    return {filterValue(*ComboBox1), filterValue(*ComboBox2),
+            static_cast<Progress>(RadioGroup1->ItemIndex())};
+}
+
+void TopBarControls::chooseFromOverview(const OverviewChoice& choice) {
+    const auto shown = [](const QByteArray& value) {
+        return value.isEmpty() ? QStringLiteral("（地域なし）") : toUi(value.toStdString());
+    };
+    ComboBox1->setItemIndex(
+        choice.nation.isEmpty() ? 0 : ComboBox1->itemWithValue(choice.nation, shown(choice.nation)));
+    fillFilterAreas(*ComboBox1, *ComboBox2);
+    if (choice.areaIsSet)
+        ComboBox2->setItemIndex(ComboBox2->itemWithValue(choice.area, shown(choice.area)));
+    if (RadioGroup1->ItemIndex() < 0)
+        RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
 }
 
 } // namespace korvane

@@ -8,6 +8,14 @@
 
 namespace korvane {
 
+bool EditStep::inPlace() const {
+    for (const Part& part : parts)
+        for (const LineRange& range : part.ranges)
+            if (range.count != range.insert.size())
+                return false;
+    return true;
+}
+
 bool EditStep::changesNothing() const {
     if (!moves.empty())
         return false;

@@ -57,6 +57,8 @@ struct EditStep {
 
     // No line of any list changed.
     bool changesNothing() const;
+    // No list's lines moved: each range holds as many lines as it replaced.
+    bool inPlace() const;
     // The bytes of the lines it keeps.
     std::size_t bytes() const;
 };

@@ -144,6 +144,11 @@ std::string_view QuestShape::flag(QuestField field) const {
     return {&flags[static_cast<std::size_t>(field - kOffered)], 1};
 }
 
+QuestRecord QuestTable::recordOf(std::string_view number) {
+    const std::optional<std::size_t> line = find(number);
+    return line ? splitQuestRecord(lines()[*line]) : QuestRecord{};
+}
+
 std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) {
     if (number.size() != 4)
         return std::nullopt;

@@ -85,6 +85,8 @@ public:
     // The index of the quest's line: a confirmed hit only (its first four bytes are the number).
     // from: an index no later than that line, for look-ups of ascending numbers.
     std::optional<std::size_t> find(std::string_view number, std::size_t from = 0);
+    // The stored fields of the quest; an empty record when the table holds none of that number.
+    QuestRecord recordOf(std::string_view number);
 
     // The changes the edits make, planned without touching the table (see ListChange).
     // One field of a line; throws the index error when the line has no such field (zero-based).

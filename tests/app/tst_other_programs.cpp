@@ -123,7 +123,7 @@ void OtherProgramsTest::aPcThatArrivesWhileOpenIsSaid() {
     auto claim = claimDataFolder(f.dir->path(), kDesktop, locks.path());
     QVERIFY(claim);
     f.form =
-        std::make_unique<TForm1>(AppPaths{f.dir->path(), f.dir->filePath("korvane.ini")}, std::move(claim));
+        std::make_unique<TForm1>(DataPlace{f.dir->path(), f.dir->filePath("korvane.ini")}, std::move(claim));
     f.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     QVERIFY(!f.get<QLabel>("Label22")->isVisible());
@@ -281,7 +281,7 @@ void OtherProgramsTest::markupInTheDataIsShownAsText() {
     writeBytes(files::inFolder(folder, files::kReward), "");
     ModalAnswerer& answerer = f.answerer;
     answerer.clear();
-    TForm1 form(AppPaths{folder, QDir(folder).filePath("korvane.ini")});
+    TForm1 form(DataPlace{folder, QDir(folder).filePath("korvane.ini")});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -220,7 +220,7 @@ void PlayersViewTest::windowOpensWhereItWasLeft() {
     const QString settings = f.dir->filePath("korvane.ini");
     const auto start = [&] {
         f.form.reset();
-        f.form = std::make_unique<TForm1>(AppPaths{f.dir->path(), settings});
+        f.form = std::make_unique<TForm1>(DataPlace{f.dir->path(), settings});
         f.form->showAsRemembered();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     };

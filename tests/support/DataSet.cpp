@@ -66,7 +66,7 @@ std::vector<std::pair<QString, std::string>> dataSnapshot(const QString& folder)
 
 std::unique_ptr<TForm1> openMainWindow(const QTemporaryDir& dir, const QString& settingsFile) {
     auto form = std::make_unique<TForm1>(
-        AppPaths{dir.path(), settingsFile.isEmpty() ? dir.filePath("korvane.ini") : settingsFile});
+        DataPlace{dir.path(), settingsFile.isEmpty() ? dir.filePath("korvane.ini") : settingsFile});
     form->resize(1100, 700);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))

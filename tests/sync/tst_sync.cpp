@@ -192,7 +192,7 @@ private:
         if (!claim)
             return nullptr;
         auto window = std::make_unique<TForm1>(
-            AppPaths{folder(side), root_.filePath(side + QStringLiteral(".ini"))}, std::move(claim));
+            DataPlace{folder(side), root_.filePath(side + QStringLiteral(".ini"))}, std::move(claim));
         window->resize(1100, 700);
         window->show();
         return window;

@@ -1,0 +1,245 @@
+#include "FolderPrompts.h"
+
+#include "ErrorBox.h"
+#include "Startup.h"
+#include "editing/ConfirmBox.h"
+#include "editing/ConflictDialog.h"
+#include "store/Errors.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace korvane {
+
+FolderPrompts::FolderPrompts(Window window, QObject* parent)
+    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)), Timer3(new QTimer(this)) {
+    settles_->setSingleShot(true);
+    connect(settles_, &QTimer::timeout, this, [this] { guarded([this] { lookAtFolder(); }); });
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(kAnnouncementRefreshSeconds * 1000);
+    connect(Timer3, &QTimer::timeout, this, [this] { guarded([this] { refresh(); }); });
+}
+
+template <class F> void FolderPrompts::guarded(F&& work) {
+    runHandler(std::forward<F>(work),
+               [this](const FileChangedError& error) { offerReload({error.path()}, true); });
+}
+
+// The folder itself, since sync tools replace a file by renaming another over it, and the files,
+// which some programs write in place.
+void FolderPrompts::watch(Checklist* checklist) {
+    checklist_ = checklist;
+    delete watcher_;
+    watcher_ = new QFileSystemWatcher(this);
+    watcher_->addPath(checklist_->folder());
+    const auto changed = [this] { settles_->start(WatchPolicy::kSettleMs); };
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    watchFiles();
+    window_.status->showFolder(checklist_->folder());
+    otherPcsSeen_.clear();
+    if (checklist_->claim()) {
+        guarded([this] { lookForOtherPcs(); });
+        Timer3->start();
+    } else {
+        Timer3->stop();
+    }
+}
+
+void FolderPrompts::watchFiles() {
+    QStringList files;
+    for (StoredList* list : checklist_->lists())
+        if (QFileInfo::exists(list->path()) && !watcher_->files().contains(list->path()))
+            files << list->path();
+    if (!files.isEmpty())
+        watcher_->addPaths(files);
+}
+
+void FolderPrompts::lookSoon(int ms) {
+    settles_->start(ms);
+}
+
+// Files other programs changed are read again, keeping the filters and the quest on show; then new
+// conflict copies are offered, against the files as they are now (the sync tool may have put the
+// other PC's version in place and renamed ours). While the player is busy this waits.
+void FolderPrompts::lookAtFolder() {
+    const bool boxOnScreen = QApplication::activeModalWidget() || QApplication::activePopupWidget();
+    const FolderLook look = checklist_->look(!window_.busy() && !boxOnScreen);
+    if (look.folderThere) {
+        watchFiles(); // a file replaced by a rename is watched anew
+        lookForOtherPcs();
+    }
+    switch (checklist_->watch().next(look)) {
+    case WatchStep::FolderGone:
+        if (boxOnScreen)
+            return lookSoon(WatchPolicy::kLaterMs); // said once the box on screen is answered
+        return folderGone();
+    case WatchStep::LookLater:
+        return lookSoon(WatchPolicy::kLaterMs);
+    case WatchStep::KeepDeclined:
+        return; // the player kept what is on show: a merge now would write over the files unread
+    case WatchStep::ReadAgain: {
+        QStringList names;
+        QDateTime when;
+        for (const QString& path : look.changed) {
+            names << QFileInfo(path).fileName();
+            when = std::max(when, QFileInfo(path).lastModified());
+        }
+        window_.readAgain();
+        window_.status->say(
+            QStringLiteral("%1 を読み直しました (他のプログラムによる変更 %2)")
+                .arg(names.join(QStringLiteral("、")), when.toString(QStringLiteral("HH:mm"))));
+        break;
+    }
+    case WatchStep::OfferCopies:
+        break;
+    }
+    offerConflictCopies();
+}
+
+// The announcement is refreshed, so that the other PCs know this one still has the folder.
+void FolderPrompts::refresh() {
+    if (!checklist_->folderStillThere())
+        return lookAtFolder();
+    checklist_->announce();
+    lookForOtherPcs();
+}
+
+// A PC that opens the folder while this one has it (both opened it within the sync tool's delay,
+// say) is said once in a box, and in the status bar while it has it.
+void FolderPrompts::lookForOtherPcs() {
+    QStringList names, arrived;
+    std::set<QString> files;
+    for (const OtherPc& other : checklist_->otherPcs()) {
+        names << (other.name.isEmpty() ? QFileInfo(other.file).fileName() : other.name);
+        files.insert(other.file);
+        if (!otherPcsSeen_.contains(other.file))
+            arrived << describeOtherPc(other);
+    }
+    window_.status->showOtherPcs(names);
+    if (!arrived.isEmpty() && QApplication::activeModalWidget())
+        return lookSoon(WatchPolicy::kLaterMs); // said once the box on screen is answered
+    otherPcsSeen_ = files;
+    if (arrived.isEmpty())
+        return;
+    arrived << QString()
+            << QStringLiteral("同じデータを二つの Korvane で同時に開くと、互いの編集を上書きします。"
+                              "どちらか一方を閉じてください。");
+    showWarningBox(arrived.join(QLatin1Char('\n')), QStringLiteral("OtherPcArrived"));
+}
+
+// Every conflict copy found at one look in one preview, and the merge when the player takes it;
+// "後で" leaves the copies to the next start.
+void FolderPrompts::offerConflictCopies() {
+    QStringList said;
+    std::vector<MergePlan> plans = checklist_->newConflictCopies(said);
+    if (plans.empty()) {
+        if (!said.isEmpty())
+            showWarningBox(said.join(QLatin1Char('\n')), QStringLiteral("ConflictRefused"));
+        return;
+    }
+    ConflictDialog preview(plans, said, window_.widget);
+    const bool merge = preview.exec() == QDialog::Accepted;
+    if (!preview.vanished().isEmpty()) {
+        checklist_->offerAgain(plans); // the rest is offered at the next look
+        showWarningBox(QStringLiteral("競合コピー %1 がなくなりました（別の PC で統合されたようです）。"
+                                      "何も書き込んでいません。")
+                           .arg(QDir::toNativeSeparators(preview.vanished())),
+                       QStringLiteral("ConflictVanished"));
+        return;
+    }
+    if (!merge)
+        return;
+    QStringList merged;
+    try {
+        merged = checklist_->mergeCopies(plans, window_.questOnShow());
+    } catch (const KorvaneError&) {
+        window_.showAsFilesAre(); // what the files hold, also after a merge that stopped part-way
+        throw;
+    }
+    window_.showAsFilesAre();
+    window_.status->say(
+        QStringLiteral("%1 の競合コピーを統合しました").arg(merged.join(QStringLiteral("、"))));
+}
+
+void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
+    checklist_->history().clear(); // its steps no longer fit the files
+    QStringList lines;
+    for (const QString& path : changed)
+        lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
+                     .arg(QDir::toNativeSeparators(path));
+    // A refused edit cannot be saved until the files are read again: its typing goes with a yes.
+    if (editRefused)
+        lines << QStringLiteral("この編集はどのファイルにも保存していません。");
+    lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
+    if (editRefused && window_.busy())
+        lines << QStringLiteral("（保存していない入力は破棄します）");
+    if (confirm(lines.join(QLatin1Char('\n')), window_.widget)) {
+        bool settled = editRefused;
+        if (!settled)
+            runHandler([&] { settled = window_.settleTyping(); });
+        if (settled)
+            return window_.readAgain();
+    }
+    std::vector<FileStamp> now;
+    for (StoredList* list : checklist_->lists())
+        now.push_back(FileStamp::take(list->path()));
+    checklist_->watch().declined(std::move(now));
+}
+
+// Memory holds the only copy of the checklist left: the window stays as it is, and the player
+// chooses where the checklist goes.
+void FolderPrompts::folderGone() {
+    const QString folder = QDir::toNativeSeparators(checklist_->folder());
+    for (;;) {
+        QMessageBox box(
+            QMessageBox::Warning, kApplicationTitle,
+            QStringLiteral("データのフォルダ %1 がなくなりました（削除されたか、名前が変わったか、"
+                           "移されました）。\nチェックリストは Korvane が覚えています。書き出す先を"
+                           "選んでください。選ぶまで、どのファイルにも書き込みません。")
+                .arg(folder),
+            QMessageBox::NoButton, window_.widget);
+        box.setObjectName(QStringLiteral("FolderGone"));
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* back = box.addButton(QStringLiteral("元の場所に書き戻す"), QMessageBox::AcceptRole);
+        QPushButton* other =
+            box.addButton(QStringLiteral("別のフォルダに書き出す…"), QMessageBox::ActionRole);
+        QPushButton* quit = box.addButton(QStringLiteral("閉じる"), QMessageBox::RejectRole);
+        box.setDefaultButton(back);
+        box.setEscapeButton(quit);
+        box.exec();
+        QString target;
+        if (box.clickedButton() == back)
+            target = checklist_->folder();
+        else if (box.clickedButton() == other)
+            target = QFileDialog::getExistingDirectory(
+                window_.widget, QStringLiteral("チェックリストを書き出すフォルダ"), QDir::homePath(),
+                QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        else {
+            closing_ = true;
+            window_.widget->close();
+            return;
+        }
+        bool written = false;
+        if (!target.isEmpty())
+            runHandler([&] {
+                checklist_->writeTo(target);
+                written = true;
+            });
+        if (written) {
+            if (checklist_->claim())
+                rememberOpened(checklist_->folder());
+            watch(checklist_);
+            window_.status->say(
+                QStringLiteral("チェックリストを %1 に書き出しました").arg(QDir::toNativeSeparators(target)));
+            return;
+        }
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,80 @@
+#include "StatusBar.h"
+
+#include "editing/EditHistory.h"
+#include "store/Backups.h"
+#include "widgets/Controls.h"
+
+#include <QDir>
+#include <QTime>
+
+namespace korvane {
+namespace {
+
+QLabel* redLabel(const char* name, QWidget* parent) {
+    QLabel* label = named(textLabel(QString(), parent), name);
+    label->setStyleSheet(QStringLiteral("color: #A00000"));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent), Label18(named(textLabel(QString(), this), "Label18")),
+      Label19(named(textLabel(QString(), this), "Label19")), Label20(redLabel("Label20", this)),
+      Label22(redLabel("Label22", this)), Label21(named(textLabel(QString(), this), "Label21")),
+      Button14(named(new QPushButton(QStringLiteral("元に戻す"), this), "Button14")),
+      Button15(named(new QPushButton(QStringLiteral("やり直し"), this), "Button15")),
+      Button12(named(new QPushButton(QStringLiteral("進捗"), this), "Button12")),
+      Button13(named(new QPushButton(QStringLiteral("取り込み…"), this), "Button13")) {
+    setObjectName(QStringLiteral("StatusBar1"));
+    addWidget(Label18, 1); // read as its text: the counts
+    addWidget(Label19);
+    addWidget(Label20);
+    addWidget(Label22);
+    addPermanentWidget(Label21);
+    addPermanentWidget(Button14);
+    addPermanentWidget(Button15);
+    addPermanentWidget(Button12);
+    addPermanentWidget(Button13);
+    Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
+    Button13->setToolTip(
+        QStringLiteral("別のフォルダのクエスト一覧を取り込みます（進み具合とメモは残ります）"));
+}
+
+void StatusBar::say(const QString& what) {
+    Label19->setText(
+        QStringLiteral("%1 (%2)").arg(what, QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+}
+
+void StatusBar::showBackupFailure() {
+    const QString failure = lastBackupFailure();
+    Label20->setText(failure);
+    Label20->setVisible(!failure.isEmpty());
+}
+
+void StatusBar::showOtherPcs(const QStringList& names) {
+    Label22->setText(
+        names.isEmpty()
+            ? QString()
+            : QStringLiteral("別の PC「%1」でも開いています").arg(names.join(QStringLiteral("」「"))));
+    Label22->setVisible(!names.isEmpty());
+}
+
+void StatusBar::showFolder(const QString& folder) {
+    Label21->setText(QDir(folder).dirName());
+    Label21->setToolTip(QDir::toNativeSeparators(folder));
+}
+
+void StatusBar::showHistory(const EditHistory& history) {
+    const auto tip = [](const QString& action, const EditHistory::Step* step, const QString& key) {
+        return step ? QStringLiteral("%1: %2 (%3)").arg(action, step->name, key)
+                    : QStringLiteral("%1 (%2)").arg(action, key);
+    };
+    Button14->setEnabled(history.canUndo());
+    Button14->setToolTip(tip(QStringLiteral("元に戻す"), history.nextUndo(), QStringLiteral("Ctrl+Z")));
+    Button15->setEnabled(history.canRedo());
+    Button15->setToolTip(tip(QStringLiteral("やり直し"), history.nextRedo(), QStringLiteral("Ctrl+Y")));
+}
+
+} // namespace korvane

@@ -1,0 +1,17 @@
+#include "ViewState.h"
+
+#include "store/UiText.h"
+
+namespace korvane {
+
+GridLines gridLinesFor(const ViewState& view, QuestTable& table, std::string_view searched) {
+    if (!view.search) {
+        FilterResult result = filterQuests(table, view.filter);
+        return {std::move(result.lines), std::move(result.error)};
+    }
+    // A text that code page 932 cannot hold occurs in no file.
+    SearchResult result = searchQuests(searched, fromUi(view.search->text).value_or(std::string()), table);
+    return {std::move(result.lines), std::move(result.error)};
+}
+
+} // namespace korvane

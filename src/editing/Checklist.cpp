@@ -1,0 +1,185 @@
+#include "Checklist.h"
+
+#include "QuestImport.h"
+#include "store/DataFiles.h"
+#include "store/Errors.h"
+#include "store/UiText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace korvane {
+
+Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
+    : QuestList(files::inFolder(folder, files::kQuestTable)),
+      ContentStore(files::inFolder(folder, files::kContent)),
+      RewardStore(files::inFolder(folder, files::kReward)), MemoStore(files::inFolder(folder, files::kMemo)),
+      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)) {}
+
+Checklist::~Checklist() = default;
+
+QStringList Checklist::load(std::vector<QuestRecord>& rows) {
+    history_.clear();
+    watch_.filesRead();
+    QStringList missing;
+    if (!QuestList.load(rows))
+        missing << QuestList.path();
+    for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
+        if (!store->load())
+            missing << store->path();
+    return missing;
+}
+
+QString Checklist::stepName(const QString& what, const std::string& number) {
+    return what.contains(QLatin1Char('(')) ? what : what + QLatin1Char(' ') + toUi(number);
+}
+
+const EditHistory::Step& Checklist::step(bool back) {
+    const EditHistory::Step& done = back ? history_.undo() : history_.redo();
+    for (const EditStep::Move& move : done.edit.moves) {
+        offered_.erase(move.from);
+        offered_.erase(move.to);
+    }
+    return done;
+}
+
+FolderLook Checklist::look(bool idle) const {
+    FolderLook look;
+    look.folderThere = folderStillThere();
+    look.idle = idle;
+    if (!look.folderThere || !idle)
+        return look;
+    for (const StoredList* list :
+         {static_cast<const StoredList*>(&QuestList), static_cast<const StoredList*>(&ContentStore),
+          static_cast<const StoredList*>(&RewardStore), static_cast<const StoredList*>(&MemoStore)}) {
+        look.now.push_back(FileStamp::take(list->path()));
+        look.fileMissing = look.fileMissing || !look.now.back().exists();
+        if (!list->unchangedOnDisk())
+            look.changed << list->path();
+    }
+    return look;
+}
+
+StoredList& Checklist::listOf(const QString& dataFile) {
+    for (StoredList* list : lists())
+        if (QFileInfo(list->path()).fileName() == dataFile)
+            return *list;
+    return QuestList;
+}
+
+std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
+    FoundCopies found = findConflictCopies(folder_);
+    for (const QString& refusal : found.refused)
+        if (offered_.insert(refusal).second)
+            said << refusal;
+    std::vector<MergePlan> plans;
+    for (const ConflictCopy& copy : found.copies) {
+        if (!offered_.insert(copy.path).second)
+            continue;
+        // Which version is this PC's is told by what it wrote, not by which file holds it.
+        StoredList& file = listOf(copy.dataFile);
+        try {
+            MergePlan plan =
+                planMerge(data(), copy, file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
+            if (plan.differences.empty() && plan.leftOut.empty())
+                applyMerge(data(), plan); // the same lines: the copy only goes to backup/
+            else
+                plans.push_back(std::move(plan));
+        } catch (const KorvaneError& error) {
+            said << error.message();
+        }
+    }
+    return plans;
+}
+
+QStringList Checklist::mergeCopies(std::vector<MergePlan>& plans, const std::string& number) {
+    QStringList merged;
+    for (MergePlan& plan : plans) {
+        if (merged.contains(plan.copy.dataFile)) {
+            MergePlan again = planMerge(data(), plan.copy, plan.copyIsThisPcs);
+            carryPicks(plan, again);
+            plan = std::move(again);
+        }
+        apply(QStringLiteral("競合の統合 (%1)").arg(plan.copy.dataFile), number,
+              [&](EditStep* step) { applyMerge(data(), plan, step); });
+        merged << plan.copy.dataFile;
+    }
+    merged.removeDuplicates();
+    return merged;
+}
+
+void Checklist::offerAgain(const std::vector<MergePlan>& plans) {
+    for (const MergePlan& plan : plans)
+        offered_.erase(plan.copy.path);
+}
+
+void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
+                            const std::string& number) {
+    apply(what, number, [&](EditStep* step) { korvane::applyImport(data(), theirs, leftOut, step); });
+}
+
+bool Checklist::folderStillThere() const {
+    return identity_.sameFile(FileStamp::identity(folder_));
+}
+
+void Checklist::writeTo(const QString& folder) {
+    const bool same = QDir(folder).absolutePath() == QDir(folder_).absolutePath();
+    for (const QString& name : files::kDataFiles)
+        if (!same && QFileInfo::exists(files::inFolder(folder, name)))
+            throw KorvaneError(
+                QStringLiteral("フォルダ %1 にはすでにチェックリスト（%2）があるため、書き出しません")
+                    .arg(QDir::toNativeSeparators(folder), name));
+    if (!QDir().mkpath(folder))
+        throw errors::cannotCreateFolder(folder);
+    std::unique_ptr<FolderClaim> claim;
+    if (claim_) {
+        auto taken = LocalLock::take(folder, localLockFolder());
+        if (std::holds_alternative<LocalLock::Holder>(taken))
+            throw KorvaneError(QStringLiteral("この PC の別の Korvane がフォルダ %1 を開いています")
+                                   .arg(QDir::toNativeSeparators(folder)));
+        claim.reset(new FolderClaim{std::get<LocalLock>(std::move(taken)),
+                                    Announcement(folder, claim_->announcement.me())});
+    }
+    for (StoredList* list : lists()) {
+        const bool loaded = list->loaded();
+        list->moveTo(files::inFolder(folder, QFileInfo(list->path()).fileName()));
+        if (loaded)
+            list->writeWhole();
+    }
+    folder_ = QDir(folder).absolutePath();
+    identity_ = FileStamp::identity(folder_);
+    history_.clear();
+    if (claim) {
+        claim_ = std::move(claim);
+        claim_->announcement.write();
+    }
+}
+
+std::vector<OtherPc> Checklist::otherPcs() const {
+    return claim_ ? otherPcsIn(folder_, claim_->announcement.me()) : std::vector<OtherPc>{};
+}
+
+void Checklist::announce() {
+    if (claim_)
+        claim_->announcement.write();
+}
+
+void Checklist::rememberWritten(const UserFolders& user) {
+    const QMap<QString, QString> written = readWrittenVersions(user, folder_);
+    for (StoredList* list : lists())
+        if (const auto stamp = FileStamp::fromText(written.value(QFileInfo(list->path()).fileName())))
+            list->rememberWritten(*stamp);
+}
+
+void Checklist::close(const UserFolders& user) {
+    if (!claim_)
+        return;
+    QMap<QString, QString> written;
+    for (StoredList* list : lists())
+        if (!list->written().empty())
+            written[QFileInfo(list->path()).fileName()] = list->written().back().toText();
+    claim_->announcement.remove();
+    writeWrittenVersions(user, folder_, written);
+}
+
+} // namespace korvane

@@ -1,0 +1,107 @@
+#pragma once
+// One checklist: a data folder's four lists, read whole and written by the one safe path, with
+// what belongs to them while they are open: the history of edits, the watch on the folder, the
+// conflict copies sync tools leave, and this PC's lock and announcement. A window shows one
+// checklist; showing another is replacing it.
+
+#include "ConflictCopies.h"
+#include "EditHistory.h"
+#include "FolderWatch.h"
+#include "MergePlan.h"
+#include "QuestEdits.h"
+#include "store/DataFolder.h"
+#include "store/Presence.h"
+
+#include <array>
+#include <memory>
+#include <set>
+
+namespace korvane {
+
+struct ImportSet;
+
+class Checklist {
+public:
+    // The checklist in folder; nothing is read yet. claim: this PC's lock of the folder and its
+    // announcement, held while the checklist lives; none when the caller keeps the folder otherwise.
+    explicit Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim = {});
+    ~Checklist();
+    Checklist(const Checklist&) = delete;
+    Checklist& operator=(const Checklist&) = delete;
+
+    QuestTable QuestList;
+    TextStore ContentStore;
+    TextStore RewardStore;
+    TextStore MemoStore;
+
+    const QString& folder() const { return folder_; }
+    QuestData data() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
+    std::array<StoredList*, 4> lists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
+
+    // Reads the four files; rows receives the table's records in file order. The files that are not
+    // there (each an empty list the first edit creates). Throws what stops the table or a store
+    // from loading, with what loaded before kept. The history is emptied.
+    QStringList load(std::vector<QuestRecord>& rows);
+
+    // The one way an edit is applied: edit(step) writes its files and fills step, which the history
+    // keeps as what (with the quest's number unless what names its own).
+    template <class Edit> void apply(const QString& what, const std::string& number, Edit&& edit) {
+        EditStep step;
+        history_.whileWriting([&] { edit(&step); });
+        history_.record(std::move(step), number, stepName(what, number));
+    }
+    EditHistory& history() { return history_; }
+    const EditHistory& history() const { return history_; }
+    // Undoes (back) or redoes the next step; a conflict copy it brings back is offered again.
+    const EditHistory::Step& step(bool back);
+
+    // A look at the folder, and what to do next about it.
+    FolderLook look(bool idle) const;
+    WatchPolicy& watch() { return watch_; }
+
+    // The conflict copies not offered yet, planned against the files as they are; each copy that
+    // holds the lines its file holds goes to backup/ at once. said: the copies refused or unreadable,
+    // each said once.
+    std::vector<MergePlan> newConflictCopies(QStringList& said);
+    // Merges each copy as its own step; a copy of a file an earlier one merged is planned again
+    // against the file as it now is, keeping the player's picks. number: the quest on show, which
+    // an undo shows again. The data files merged.
+    QStringList mergeCopies(std::vector<MergePlan>& plans, const std::string& number);
+    // The copies are looked at afresh at the next look.
+    void offerAgain(const std::vector<MergePlan>& plans);
+
+    // Takes in another set of files as one step.
+    void applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
+                     const std::string& number);
+
+    // Whether the folder is still the one that was opened (not deleted, renamed or replaced).
+    bool folderStillThere() const;
+    // Writes every list that loaded into folder, which then is the checklist's folder, locked and
+    // announced as at start when the checklist was. A folder that holds a checklist already is not
+    // written over. The history is emptied: its steps belong to the files that went.
+    void writeTo(const QString& folder);
+
+    FolderClaim* claim() const { return claim_.get(); }
+    // The other PCs that have the folder open now; none known without a claim.
+    std::vector<OtherPc> otherPcs() const;
+    // Refreshes this PC's announcement.
+    void announce();
+
+    // What this PC wrote last, as the user's settings remember it from the last run.
+    void rememberWritten(const UserFolders& user);
+    // At close: the announcement is removed and what this PC wrote is remembered for the next run.
+    void close(const UserFolders& user);
+
+private:
+    static QString stepName(const QString& what, const std::string& number);
+    StoredList& listOf(const QString& dataFile);
+
+    QString folder_;
+    FileStamp identity_; // the folder as it was opened
+    std::unique_ptr<FolderClaim> claim_;
+    EditHistory history_;
+    WatchPolicy watch_;
+    std::set<QString> offered_; // conflict copies offered, and refusals said
+};
+
+} // namespace korvane
