@@ -1,4 +1,5 @@
 #include "browser/QuestSearch.h"
+#include "browser/ViewState.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
@@ -55,6 +56,43 @@ TEST_F(QuestSearchTest, ManyLinesOfOneQuestGiveItOnce) {
         lines.push_back("0002," + std::to_string(100 + i) + sj(",猫と猫"));
     lines.push_back(sj("0003,000,猫"));
     EXPECT_EQ(numbersFound(crlf(lines), sj("猫")), (std::vector<std::string>{"0002", "0003"}));
+}
+
+// What the grid lists for a view: the filters over the table, or the search over the searched file
+// as saved, whatever the filters stand at.
+TEST_F(QuestSearchTest, TheGridListsWhatTheViewSays) {
+    struct Case {
+        const char* what;
+        ViewState view;
+        std::vector<std::string> listed;
+    };
+    const std::string content = sj("0002000白い猫\r\n0003000黒い猫\r\n");
+    const auto filter = [](std::optional<std::string> nation, std::optional<std::string> area, Progress progress) {
+        ViewState view;
+        view.filter = {std::move(nation), std::move(area), progress};
+        return view;
+    };
+    const auto search = [](SearchIn in, const char* text) {
+        ViewState view;
+        view.filter = {std::string("B"), std::nullopt, Progress::NotOffered}; // no matter for a search
+        view.search = ViewState::Search{in, QString::fromUtf8(text)};
+        return view;
+    };
+    const Case cases[] = {
+        {"every quest", ViewState{}, {"0001", "0002", "0003", "1234"}},
+        {"a nation", filter("C", std::nullopt, Progress::All), {"0003"}},
+        {"a nation and an area it lacks", filter("C", "b", Progress::All), {}},
+        {"completed ones", filter(std::nullopt, std::nullopt, Progress::Completed), {}},
+        {"a search of the content", search(SearchIn::Content, "猫"), {"0002", "0003"}},
+        {"a text code page 932 cannot hold", search(SearchIn::Content, "😀"), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> listed;
+        for (const std::size_t line : gridLinesFor(c.view, table, content).lines)
+            listed.push_back(table.lines()[line].substr(0, 4));
+        EXPECT_EQ(listed, c.listed);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Undo and redo without a window: every kind of edit written back, byte for byte, both ways.
 
+#include "editing/Checklist.h"
 #include "editing/FlagRules.h"
 #include "editing/QuestImport.h"
 #include "store/Errors.h"
@@ -131,6 +132,69 @@ TEST(Undo, RefusedWhenAFileChangedSince) {
     const auto changed = filesOf(mine.path());
     EXPECT_THROW(applyStep(step), FileChangedError);
     EXPECT_EQ(filesOf(mine.path()), changed) << "nothing is written";
+}
+
+// The history as a player steps through it: each step written first and the history moved only
+// once it is; a new edit drops what was undone; a refused undo or an edit that found a file
+// changed by another program empties it, since its steps no longer fit the files.
+TEST(EditHistory, StepsThroughTheChecklist) {
+    QTemporaryDir folder;
+    writeSet(folder.path(), false);
+    Checklist list(folder.path());
+    std::vector<QuestRecord> rows;
+    list.load(rows);
+    const auto tick = [&](const char* number) {
+        list.apply(QStringLiteral("オファー"), number,
+                   [&](EditStep* step) { storeFlag(list.QuestList, number, kOffered, "1", step); });
+    };
+    const auto offered = [&] {
+        std::string flags;
+        for (const char* number : {"0001", "0002", "0003"})
+            flags += list.QuestList.recordOf(number)[kOffered];
+        return flags + (readBytes(list.QuestList.path()) == crlf(list.QuestList.lines().lines()) ? "" : " (file differs)");
+    };
+    const auto next = [&] {
+        const EditHistory& h = list.history();
+        return (h.nextUndo() ? h.nextUndo()->name.toStdString() : "-") + " / " +
+               (h.nextRedo() ? h.nextRedo()->name.toStdString() : "-");
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        const char* flags;
+        const char* steps; // what the next undo and redo would write back
+    };
+    const Case cases[] = {
+        {"a tick", [&] { tick("0001"); }, "111", "オファー 0001 / -"},
+        {"a tick that stores what is stored: no step", [&] { tick("0001"); }, "111", "オファー 0001 / -"},
+        {"undone", [&] { list.step(true); }, "011", "- / オファー 0001"},
+        {"redone", [&] { list.step(false); }, "111", "オファー 0001 / -"},
+        {"undone, then another edit drops the redo",
+         [&] {
+             list.step(true);
+             list.apply(QStringLiteral("削除"), "0003", [&](EditStep* step) { deleteQuest(list.data(), "0003", step); });
+         },
+         "01", "削除 0003 / -"},
+        {"an undo refused after another program changed the table empties the history",
+         [&] {
+             writeBytes(list.QuestList.path(), readBytes(list.QuestList.path()) + "0009,x,y,z,p,c,0,0,0\r\n");
+             EXPECT_THROW(list.step(true), FileChangedError);
+         },
+         "01 (file differs)", "- / -"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.act();
+        EXPECT_EQ(offered(), c.flags);
+        EXPECT_EQ(next(), c.steps);
+    }
+    // An edit that finds a file changed by another program writes nothing, and the history,
+    // which no longer fits the files, stays empty.
+    list.load(rows);
+    tick("0001");
+    writeBytes(list.QuestList.path(), readBytes(list.QuestList.path()));
+    EXPECT_THROW(tick("0002"), FileChangedError);
+    EXPECT_EQ(next(), "- / -");
 }
 
 } // namespace
