@@ -23,11 +23,13 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/sample/ DESTINATION ${CMAKE_INSTALL
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane
         ${deb_files})
 
-# Compressed as Debian wants them: at the most, without a name or a time in the header.
+# The version written once, in the project: the changelog and the manual page take it. Compressed
+# as Debian wants them: at the most, without a name or a time in the header.
 foreach(doc changelog korvane.1)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${doc}.in ${CMAKE_BINARY_DIR}/deb/${doc} @ONLY)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/deb/${doc}.gz
-                     COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/${doc} > ${CMAKE_BINARY_DIR}/deb/${doc}.gz
-                     DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc} VERBATIM)
+                     COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/deb/${doc} > ${CMAKE_BINARY_DIR}/deb/${doc}.gz
+                     DEPENDS ${CMAKE_BINARY_DIR}/deb/${doc} VERBATIM)
 endforeach()
 add_custom_target(korvane_deb_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/deb/changelog.gz ${CMAKE_BINARY_DIR}/deb/korvane.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/deb/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane

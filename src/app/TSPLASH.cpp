@@ -29,7 +29,8 @@ TSPLASH::TSPLASH() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint
     // Transparent labels over the picture.
     // The version stands on the picture's night sky: light text, as the notice's dark text stands
     // on its sand.
-    QLabel* version = placed(named(textLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.0.0"), panel), "Label1"), 10, 12);
+    QLabel* version =
+        placed(named(textLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ " KORVANE_VERSION), panel), "Label1"), 10, 12);
     QPalette light = version->palette();
     light.setColor(QPalette::WindowText, QColor(0xFF, 0xF4, 0xD0));
     version->setPalette(light);

@@ -3,6 +3,7 @@
 // size, whether it was maximised, the column widths the user set, the grid's width, the web
 // pane's height and the last filter. Every other section and line of the file stays as it is.
 
+#include "browser/QuestFilter.h"
 #include "store/QuestTable.h"
 
 #include <QRect>
@@ -19,9 +20,9 @@ struct WindowState {
     std::array<int, kQuestFieldCount> columnWidths{}; // set by the user; 0: never set
     int gridWidth = 0;
     int webHeight = 0;
-    std::string nation; // the filter, as stored; empty: 全国
-    std::string area;   // empty: 全地域
-    int progress = 4;   // the progress option; -1 after a search
+    std::string nation;                             // the filter, as stored; empty: 全国
+    std::string area;                               // empty: 全地域
+    int progress = static_cast<int>(Progress::All); // the progress option; never -1, what a search leaves
 };
 
 // Nothing when the file has no such section.

@@ -1,5 +1,5 @@
 #pragma once
-// The fixed names of the data files in the data folder (the executable's folder).
+// The fixed names of the data files in a checklist's data folder.
 
 #include <QDir>
 #include <QString>

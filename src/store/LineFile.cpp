@@ -150,12 +150,6 @@ void openToRead(QFile& file) {
     throw errors::cannotOpen(file.fileName());
 }
 
-Lines splitLines(std::string_view content) {
-    LineSplitter splitter;
-    splitter.feed(content);
-    return splitter.finish();
-}
-
 // Straight into one buffer of the file's size: a search reads a whole store at each run.
 std::string readFile(const QString& path, FileStamp* stamp) {
     std::string content;

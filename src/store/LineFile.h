@@ -47,7 +47,4 @@ inline FileStamp writeLines(const QString& path, const Lines& lines, const Write
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options = {});
 
-// Splits whole-file content into lines by the reading rule above.
-Lines splitLines(std::string_view content);
-
 } // namespace korvane
