@@ -37,22 +37,22 @@ QString aboutCopy(const MergePlan& plan) {
         plan.base.isEmpty()
             ? QStringLiteral("両方のもとになった版が見つからないため、どちらだけの変更かは分かりません")
             : QStringLiteral("もとになった版 %1 と比べます").arg(QFileInfo(plan.base).fileName());
-    const QString whose = plan.copyIsThisPcs
-                              ? QStringLiteral("この PC の版。%1 には別の PC の版が入っています")
-                              : QStringLiteral("別の PC の版");
+    const QString whose =
+        plan.copyIsThisPcs
+            ? QStringLiteral("この PC の版。%1 には別の PC の版が入っています").arg(plan.copy.dataFile)
+            : QStringLiteral("別の PC の版");
     return QStringLiteral("%1（%2、%3 %4 の %5）— %6")
         .arg(plan.copy.dataFile, QDir::toNativeSeparators(plan.copy.path), plan.copy.tool,
-             plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")), whose.arg(plan.copy.dataFile),
-             base);
+             plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")), whose, base);
 }
 
 } // namespace
 
 QString describeDifference(const MergeDifference& d, const QString& what) {
     if (d.rule == Rule::QuestOnlyOther)
-        return QStringLiteral("%1 — 別の PC にだけあるクエスト: そのまま加えます").arg(toUi(d.number));
+        return QStringLiteral("%1「%2」— 別の PC にだけあるクエスト: そのまま加えます").arg(toUi(d.number), toUi(d.other));
     if (d.rule == Rule::QuestOnlyThisPc)
-        return QStringLiteral("%1 — この PC にだけあるクエスト: そのまま残します").arg(toUi(d.number));
+        return QStringLiteral("%1「%2」— この PC にだけあるクエスト: そのまま残します").arg(toUi(d.number), toUi(d.other));
     const QString values =
         QStringLiteral(": この PC %1 / 別の PC %2 → ").arg(valueOf(d, d.thisPc), valueOf(d, d.other));
     QString settled;

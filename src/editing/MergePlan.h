@@ -33,7 +33,8 @@ struct MergeDifference {
     };
     std::string number;
     int field = kWholeText; // a QuestField of the table, or kWholeText
-    // A field as stored; a text as its stored lines' texts, each followed by a line end.
+    // A field as stored; a text as its stored lines' texts, each followed by a line end; for a
+    // quest only one side has, its name.
     std::string thisPc, other;
     Rule rule = Rule::KeepThisPc;
     bool takeOther = false; // the player's pick, for KeepThisPc
