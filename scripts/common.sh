@@ -37,6 +37,11 @@ install_missing_packages() {
 configure_and_build() {
   local dir="$1"
   shift
+  # A compiler cache makes building again after a change, or in another clone, quick.
+  if command -v ccache > /dev/null; then
+    set -- "$@" -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+  fi
   cmake -S "${KORVANE_SOURCE:-$ROOT}" -B "$dir" -G Ninja "$@" > /dev/null
   cmake --build "$dir"
   mkdir -p -m 700 "$dir/xdg-runtime"
