@@ -227,7 +227,10 @@ void SyncTest::initTestCase() {
     QTRY_VERIFY_WITH_TIMEOUT(tableOf("B") == tableOf("A") && !tableOf("B").empty(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(files::inFolder(folder("B"), files::kMemo)), 30000);
 
-    // Both PCs open it at once, well within the sync tool's delay.
+    // Both PCs open it at once, well within the sync tool's delay: the link is held while they do.
+    a_->pause(*b_);
+    b_->pause(*a_);
+    QTRY_VERIFY_WITH_TIMEOUT(!a_->connectedTo(*b_), 20000);
     windowA_ = open("A", desktop_);
     windowB_ = open("B", laptop_);
     QVERIFY(windowA_ && windowB_);
@@ -242,6 +245,8 @@ void SyncTest::cleanupTestCase() {
 }
 
 void SyncTest::bothPcsOpenedWithinTheSyncDelayAreToldOfEachOther() {
+    a_->resume(*b_);
+    b_->resume(*a_);
     QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(*windowA_, "Label22")->isVisible() &&
                                  child<QLabel>(*windowB_, "Label22")->isVisible(),
                              30000);
