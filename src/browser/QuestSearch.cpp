@@ -2,6 +2,7 @@
 
 #include "store/CommaText.h"
 #include "store/Numbers.h"
+#include "store/Platform.h"
 #include "store/SjisChars.h"
 
 #include <cstring>
@@ -19,9 +20,9 @@ std::string_view firstChars(std::string_view line, int count) {
 // The start of the line holding pos, no earlier than floor (a known line start): files are large,
 // so memrchr finds the breaks and never looks back past what the scan has already passed.
 std::size_t lineStartBefore(std::string_view s, std::size_t pos, std::size_t floor) {
-    const auto* lf = static_cast<const char*>(::memrchr(s.data() + floor, '\n', pos - floor));
+    const auto* lf = platform::findLastByte(s.substr(floor, pos - floor), '\n');
     const std::size_t afterLf = lf ? static_cast<std::size_t>(lf - s.data()) + 1 : floor;
-    const auto* cr = static_cast<const char*>(::memrchr(s.data() + afterLf, '\r', pos - afterLf));
+    const auto* cr = platform::findLastByte(s.substr(afterLf, pos - afterLf), '\r');
     return cr ? static_cast<std::size_t>(cr - s.data()) + 1 : afterLf;
 }
 
@@ -42,8 +43,8 @@ std::size_t nextLineStart(std::string_view s, std::size_t lineEnd) {
 }
 
 std::size_t find(std::string_view s, std::string_view text, std::size_t from) {
-    const void* hit = ::memmem(s.data() + from, s.size() - from, text.data(), text.size());
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - s.data()) : std::string_view::npos;
+    const char* hit = platform::findBytes(s.substr(from), text);
+    return hit ? static_cast<std::size_t>(hit - s.data()) : std::string_view::npos;
 }
 
 } // namespace

@@ -2,17 +2,13 @@
 
 #include "Errors.h"
 
+#include "Platform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korvane {
 namespace {
@@ -35,15 +31,14 @@ QString nameAt(const QFileInfo& file, const QDateTime& time) {
     return stemOf(file) + time.toUTC().toString(QStringLiteral("_yyyyMMdd-HHmmss-zzz")) + extensionOf(file);
 }
 
-void reportFailure(const QString& path, const char* why) {
+void reportFailure(const QString& path, const QString& why) {
     static bool reported = false;
-    failure = QStringLiteral("%1 のバックアップを作れません (%2)")
-                  .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(why));
+    failure = QStringLiteral("%1 のバックアップを作れません (%2)").arg(QDir::toNativeSeparators(path), why);
     if (reported)
         return;
     reported = true;
     std::fprintf(stderr, "korvane: no backup of %s could be kept (%s); saving goes on without it\n",
-                 QFile::encodeName(path).constData(), why);
+                 qUtf8Printable(path), qUtf8Printable(why));
 }
 
 // The folder is made when first needed; made by root in a user's data folder, it is the user's.
@@ -52,20 +47,8 @@ bool makeFolder(const QString& folder, const QString& dataFolder) {
         return true;
     if (!QDir().mkdir(folder))
         return false;
-    struct stat owner {};
-    if (::geteuid() == 0 && ::stat(QFile::encodeName(dataFolder).constData(), &owner) == 0 &&
-        owner.st_uid != 0) {
-        // Root's backups of a user's folder stay the user's; one left root's still holds backups.
-        const int given = ::chown(QFile::encodeName(folder).constData(), owner.st_uid, owner.st_gid);
-        static_cast<void>(given);
-    }
+    platform::giveFolderToOwnerOf(folder, dataFolder);
     return true;
-}
-
-std::int64_t nowNs() {
-    timespec t{};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 // The versions named as backups of the file, with when each was made: a backup is made by a link
@@ -91,11 +74,11 @@ std::vector<KeptVersion> versionsOf(const QFileInfo& file) {
     const QDir folder(folderOf(file));
     std::vector<KeptVersion> versions;
     for (const QString& entry : folder.entryList(QDir::Files, QDir::Name)) {
-        struct stat st {};
         const QString path = folder.filePath(entry);
-        if (namesBackupOf(entry, stem, extension) && ::stat(QFile::encodeName(path).constData(), &st) == 0)
-            versions.push_back(
-                {path, static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec});
+        if (!namesBackupOf(entry, stem, extension))
+            continue;
+        if (const auto facts = platform::factsOf(path))
+            versions.push_back({path, facts->changedNs});
     }
     return versions;
 }
@@ -137,7 +120,7 @@ QString lastBackupFailure() {
 
 QStringList backupsOf(const QString& path) {
     std::vector<KeptVersion> versions = versionsOf(QFileInfo(path));
-    sortByMade(versions, nowNs());
+    sortByMade(versions, platform::nowNs());
     QStringList out;
     for (const KeptVersion& version : versions)
         out << version.path;
@@ -148,7 +131,7 @@ void keepBackup(const QString& path, const QDateTime& editTime) {
     const QFileInfo file(path);
     const QString folder = folderOf(file);
     if (!makeFolder(folder, file.absolutePath())) {
-        reportFailure(path, "the backup folder cannot be made");
+        reportFailure(path, QStringLiteral("the backup folder cannot be made"));
         return;
     }
     QDateTime time = editTime;
@@ -157,18 +140,16 @@ void keepBackup(const QString& path, const QDateTime& editTime) {
         time = time.addMSecs(1);
         target = QDir(folder).filePath(nameAt(file, time));
     }
-    const QByteArray from = QFile::encodeName(path), to = QFile::encodeName(target);
     // A hard link keeps the old version when the rename replaces the name; a file system without
     // hard links gets a copy.
-    if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) != 0) {
-        const int linkError = errno;
+    if (const std::optional<QString> linkError = platform::hardLink(path, target)) {
         if (!QFile::copy(path, target)) {
-            reportFailure(path, std::strerror(linkError));
+            reportFailure(path, *linkError);
             return;
         }
     }
     failure.clear();
-    for (const QString& old : versionsToRemove(versionsOf(file), nowNs(), kBackupsKept))
+    for (const QString& old : versionsToRemove(versionsOf(file), platform::nowNs(), kBackupsKept))
         QFile::remove(old);
 }
 

@@ -1,42 +1,18 @@
 #include "FileStamp.h"
 
-#include <QStringList>
-
 #include <QFile>
+#include <QStringList>
 #include <algorithm>
-#include <cerrno>
-#include <ctime>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korvane {
 namespace {
 
 constexpr std::int64_t kSecond = 1'000'000'000;
 
-std::int64_t nanoseconds(const timespec& t) {
-    return static_cast<std::int64_t>(t.tv_sec) * kSecond + t.tv_nsec;
-}
-
-std::int64_t now() {
-    timespec t{};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    return nanoseconds(t);
-}
-
-// How long after a modification time another write may still get the same time. File times come
-// from the kernel's coarse clock, which trails the fine one by up to a few ticks; a file system
-// that keeps whole seconds (FAT keeps two) can give one time to writes seconds apart.
-std::int64_t fineWindow() {
-    timespec tick{};
-    ::clock_getres(CLOCK_REALTIME_COARSE, &tick);
-    return std::max<std::int64_t>(4 * nanoseconds(tick), 20'000'000);
-}
-
+// A file system that keeps whole seconds (FAT keeps two) can give one time to writes seconds apart.
 std::int64_t sameTimeWindow(std::int64_t modified) {
-    return modified % kSecond == 0 ? 2 * kSecond : fineWindow();
+    return modified % kSecond == 0 ? 2 * kSecond : platform::fileClockWindowNs();
 }
 
 // The hash of the file's content as it reads now; nothing when it cannot be read.
@@ -50,21 +26,6 @@ std::optional<std::uint64_t> hashOfFile(const QString& path) {
 }
 
 } // namespace
-
-Opened openRegular(QFile& file) {
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENXIO ? Opened::NotRegular : Opened::CannotOpen; // ENXIO: a socket
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const bool folder = S_ISDIR(st.st_mode);
-        ::close(fd);
-        return folder ? Opened::CannotOpen : Opened::NotRegular;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? Opened::Yes
-                                                                            : Opened::CannotOpen;
-}
 
 bool readInPieces(QIODevice& file, const std::function<void(std::string_view)>& take) {
     constexpr std::size_t kPiece = std::size_t{1} << 20;
@@ -84,26 +45,25 @@ void ContentHash::add(std::string_view bytes) {
     }
 }
 
-bool FileStamp::tooRecent(const struct stat& st) {
-    const std::int64_t modified = nanoseconds(st.st_mtim);
-    return modified > now() - sameTimeWindow(modified);
+bool FileStamp::tooRecent(const platform::FileFacts& facts) {
+    return facts.modifiedNs > platform::nowNs() - sameTimeWindow(facts.modifiedNs);
 }
 
-FileStamp FileStamp::of(const struct stat& st, std::optional<std::uint64_t> hash) {
+FileStamp FileStamp::of(const platform::FileFacts& facts, std::optional<std::uint64_t> hash) {
     FileStamp stamp;
     stamp.exists_ = true;
-    stamp.device_ = st.st_dev;
-    stamp.inode_ = st.st_ino;
-    stamp.size_ = st.st_size;
-    stamp.modifiedNs_ = nanoseconds(st.st_mtim);
-    stamp.changedNs_ = nanoseconds(st.st_ctim);
+    stamp.device_ = facts.device;
+    stamp.inode_ = facts.inode;
+    stamp.size_ = facts.size;
+    stamp.modifiedNs_ = facts.modifiedNs;
+    stamp.changedNs_ = facts.changedNs;
     stamp.hash_ = hash;
     return stamp;
 }
 
 FileStamp FileStamp::identity(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? of(st, std::nullopt) : absent();
+    const auto facts = platform::factsOf(path);
+    return facts ? of(*facts, std::nullopt) : absent();
 }
 
 FileStamp FileStamp::unknown() {
@@ -113,25 +73,27 @@ FileStamp FileStamp::unknown() {
 }
 
 FileStamp FileStamp::take(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return errno == ENOENT ? absent() : unknown();
-    if (!tooRecent(st))
-        return of(st, std::nullopt);
+    bool failed = false;
+    const auto facts = platform::factsOf(path, &failed);
+    if (!facts)
+        return failed ? unknown() : absent();
+    if (!tooRecent(*facts))
+        return of(*facts, std::nullopt);
     const auto hash = hashOfFile(path);
-    return hash ? of(st, hash) : unknown();
+    return hash ? of(*facts, hash) : unknown();
 }
 
-bool FileStamp::sameIdentity(const struct stat& st) const {
-    return inode_ != 0 && st.st_ino == inode_ && st.st_dev == device_ && st.st_size == size_ &&
-           nanoseconds(st.st_mtim) == modifiedNs_ && nanoseconds(st.st_ctim) == changedNs_;
+bool FileStamp::sameIdentity(const platform::FileFacts& facts) const {
+    return inode_ != 0 && facts.inode == inode_ && facts.device == device_ && facts.size == size_ &&
+           facts.modifiedNs == modifiedNs_ && facts.changedNs == changedNs_;
 }
 
 bool FileStamp::matches(const QString& path) const {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return !exists_ && errno == ENOENT;
-    if (!exists_ || !sameIdentity(st))
+    bool failed = false;
+    const auto facts = platform::factsOf(path, &failed);
+    if (!facts)
+        return !exists_ && !failed;
+    if (!exists_ || !sameIdentity(*facts))
         return false;
     if (!hash_)
         return true;
@@ -166,7 +128,7 @@ std::optional<FileStamp> FileStamp::fromText(const QString& text) {
 }
 
 std::int64_t FileStamp::safelyPastNanoseconds() {
-    return now() - 2 * fineWindow();
+    return platform::nowNs() - 2 * platform::fileClockWindowNs();
 }
 
 } // namespace korvane

@@ -5,6 +5,8 @@
 // all of these alike, so a stamp taken while the modification time is that recent also keeps a
 // hash of the content, and the check then reads the file.
 
+#include "Platform.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -13,15 +15,14 @@
 
 class QFile;
 class QIODevice;
-struct stat;
 
 namespace korvane {
 
 // Opens file (its name already set) for reading without ever blocking: only a regular file, or a
 // link to one, is opened. A pipe, a device or a socket in a file's place would hang the window or
 // never end.
-enum class Opened { Yes, CannotOpen, NotRegular };
-Opened openRegular(QFile& file);
+using platform::Opened;
+using platform::openRegular;
 
 // Reads an open file to its end in pieces of a megabyte, handing each to take; false when a read
 // fails. The one loop by which whole files are read.
@@ -44,15 +45,16 @@ public:
 
     // Whether the file's modification time is too recent to tell a later write in the same clock
     // tick: its stamp then needs a hash of the content.
-    static bool tooRecent(const struct stat& st);
+    static bool tooRecent(const platform::FileFacts& facts);
 
-    // The file as stat() describes it, with the hash of its content when tooRecent() says so.
-    static FileStamp of(const struct stat& st, std::optional<std::uint64_t> hash);
+    // The file as the file system describes it, with the hash of its content when tooRecent() says so.
+    static FileStamp of(const platform::FileFacts& facts, std::optional<std::uint64_t> hash);
 
     // Stamps the file at path now (reading it when tooRecent); absent when it does not exist.
     static FileStamp take(const QString& path);
 
-    // What stat() says of path, never its content: a folder's identity. Absent when it is not there.
+    // What the file system says of path, never its content: a folder's identity. Absent when it is
+    // not there.
     static FileStamp identity(const QString& path);
 
     // A stamp that never matches: for a file that could not be read whole in one state.
@@ -82,7 +84,7 @@ public:
     static std::int64_t safelyPastNanoseconds();
 
 private:
-    bool sameIdentity(const struct stat& st) const;
+    bool sameIdentity(const platform::FileFacts& facts) const;
 
     bool exists_ = false;
     std::uint64_t device_ = 0, inode_ = 0;

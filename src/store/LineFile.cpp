@@ -6,58 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korvane {
 namespace {
-
-// QFileInfo::isWritable() asks access(), which says yes to root whatever the mode bits are.
-// A file that the user marked read-only stays untouched, whoever runs the program.
-bool markedReadOnly(const struct stat& st) {
-    return S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-// The new file belongs to whoever owned the old one, with its mode: a save made as root leaves a
-// user's file the user's. fchown may drop the set-id bits, so the mode comes after it.
-bool keepOwnerAndMode(int fd, const struct stat& old) {
-    struct stat now {};
-    if (::fstat(fd, &now) != 0)
-        return false;
-    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
-        return false;
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// A file made anew in a folder of another user, by root, goes to the folder's owner.
-bool giveToFolderOwner(int fd, const QString& path) {
-    struct stat folder {};
-    if (::geteuid() != 0 ||
-        ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) != 0)
-        return true;
-    return folder.st_uid == 0 || ::fchown(fd, folder.st_uid, folder.st_gid) == 0;
-}
-
-// A modification time just before now: a change by another program after this write then always
-// gets a later time than this file, however coarse the clock that stamps files.
-void stampSafelyPast(int fd) {
-    const std::int64_t past = FileStamp::safelyPastNanoseconds();
-    const timespec times[2] = {{0, UTIME_OMIT}, {past / 1'000'000'000, past % 1'000'000'000}};
-    ::futimens(fd, times);
-}
-
-// Makes the rename itself durable.
-void syncFolderOf(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 // Cuts lines as content comes, piece by piece: a line ends at CR LF, a lone CR or a lone LF.
 class LineSplitter {
@@ -105,10 +57,9 @@ private:
     bool pendingCr_ = false;
 };
 
-bool sameState(const struct stat& a, const struct stat& b) {
-    return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
-           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
-           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+bool sameState(const std::optional<platform::FileFacts>& a, const std::optional<platform::FileFacts>& b) {
+    return a && b && a->inode == b->inode && a->size == b->size && a->modifiedNs == b->modifiedNs &&
+           a->changedNs == b->changedNs;
 }
 
 // Reads the file once with read, which also feeds the hash when one is passed, and gives the stamp
@@ -120,16 +71,15 @@ FileStamp readStable(const QString& path, bool stamped, const std::function<bool
     for (int attempt = 1;; ++attempt) {
         QFile file(path);
         openToRead(file);
-        struct stat before {};
-        ::fstat(file.handle(), &before);
-        const bool hashed = stamped && FileStamp::tooRecent(before); // a hash only for a stamp asked for
+        const auto before = platform::factsOf(file);
+        const bool hashed =
+            stamped && before && FileStamp::tooRecent(*before); // a hash only for a stamp asked for
         ContentHash hash;
         if (!read(file, hashed ? &hash : nullptr))
             throw errors::cannotOpen(path);
-        struct stat after {};
-        ::fstat(file.handle(), &after);
+        const auto after = platform::factsOf(file);
         if (sameState(before, after))
-            return FileStamp::of(after, hashed ? std::optional(hash.value()) : std::nullopt);
+            return FileStamp::of(*after, hashed ? std::optional(hash.value()) : std::nullopt);
         if (attempt == 3)
             return FileStamp::unknown();
         restart();
@@ -205,19 +155,22 @@ Lines readLines(const QString& path, FileStamp* stamp) {
 
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options) {
-    struct stat old {};
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
-    if (replacing && markedReadOnly(old))
-        return false;
+    std::optional<platform::FileFacts> old = platform::factsOf(path);
+    if (old && !old->regular)
+        old.reset();
+    const bool replacing = old.has_value();
+    if (replacing && old->readOnly)
+        return false; // a file the user marked read-only stays untouched, whoever runs the program
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!(replacing ? keepOwnerAndMode(file.handle(), old) : giveToFolderOwner(file.handle(), path)) ||
-        !fill(file))
+    if (!platform::keepOwner(file, path, old) || !fill(file))
         return false;
     if (!file.flush())
         return false;
-    stampSafelyPast(file.handle());
+    // A modification time just before now: a change by another program after this write then
+    // always gets a later time than this file, however coarse the clock that stamps files.
+    platform::setModified(file, FileStamp::safelyPastNanoseconds());
     if (replacing && options.keepBackup)
         keepBackup(path, options.editTime);
     // commit() syncs the new file's data to the disk before it takes the name (Qt 6), so a power
@@ -225,7 +178,7 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fil
     // link commits both at once.
     if (!file.commit())
         return false;
-    syncFolderOf(path);
+    platform::syncFolder(QFileInfo(path).absolutePath()); // the rename itself made durable
     return true;
 }
 

@@ -4,6 +4,8 @@
 // The kernel lets it go when the process ends, however it ends, so a lock is never stale and no
 // guess from process numbers is needed. A second copy never opens a folder a live copy has.
 
+#include "Platform.h"
+
 #include <QString>
 #include <variant>
 
@@ -25,20 +27,10 @@ public:
     // an error naming the path when the lock cannot be made or the folder cannot be looked at.
     static std::variant<LocalLock, Holder> take(const QString& folder, const QString& lockFolder);
 
-    LocalLock(LocalLock&& other) noexcept;
-    LocalLock& operator=(LocalLock&& other) noexcept;
-    LocalLock(const LocalLock&) = delete;
-    LocalLock& operator=(const LocalLock&) = delete;
-    ~LocalLock();
-
-    const QString& path() const { return path_; }
-
 private:
-    LocalLock(int fd, QString path) : fd_(fd), path_(std::move(path)) {}
-    void release();
+    explicit LocalLock(platform::FileLock lock) : lock_(std::move(lock)) {}
 
-    int fd_ = -1;
-    QString path_;
+    platform::FileLock lock_;
 };
 
 } // namespace korvane

@@ -2,6 +2,7 @@
 
 #include "ConflictNames.h"
 #include "Errors.h"
+#include "Platform.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
-#include <cerrno>
-#include <csignal>
 
 namespace korvane {
 namespace {
@@ -49,10 +48,6 @@ QString valueOf(const QList<QByteArray>& lines, const char* key) {
     return {};
 }
 
-bool runsHere(long long pid) {
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
-
 // QLockFile's format: the process number, the program, the host name, then the machine's and the
 // boot's ids in newer versions.
 std::optional<OtherPc> legacyLockIn(const QString& folder, const ThisPc& me) {
@@ -71,7 +66,7 @@ std::optional<OtherPc> legacyLockIn(const QString& folder, const ThisPc& me) {
     const bool thisPc = machine.isEmpty() ? other.name == me.name : machine == me.id;
     if (other.name.isEmpty())
         other.problem = QStringLiteral("読めません");
-    else if (thisPc && !runsHere(lines.value(0).trimmed().toLongLong()))
+    else if (thisPc && !platform::processRuns(lines.value(0).trimmed().toLongLong()))
         return std::nullopt; // left by a copy of this PC that ended
     return other;
 }

@@ -5,20 +5,19 @@
 #include "LineFile.h"
 #include "ListChange.h"
 
+#include "Platform.h"
+
 #include <QFile>
 #include <algorithm>
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korvane {
 
 bool StoredList::read() {
     loaded_ = false;
     wasRead_ = true;
-    struct stat st {};
     fileIsList_ = false;
-    if (::stat(QFile::encodeName(path_).constData(), &st) != 0 && errno == ENOENT) {
+    bool failed = false;
+    if (!platform::factsOf(path_, &failed) && !failed) {
         lines_.assign({});
         stamp_ = FileStamp::absent();
         return false;
@@ -26,10 +25,10 @@ bool StoredList::read() {
     try {
         lines_.assign(readLines(path_, &stamp_));
     } catch (const KorvaneError&) {
-        // What cannot be read is known by what stat() says of it, so that a later change is seen.
+        // What cannot be read is known by what the file system says of it, so that a later change
+        // is seen.
         lines_.assign({});
-        stamp_ = ::stat(QFile::encodeName(path_).constData(), &st) == 0 ? FileStamp::of(st, std::nullopt)
-                                                                        : FileStamp::absent();
+        stamp_ = FileStamp::identity(path_);
         throw;
     }
     fileIsList_ = true;
@@ -74,7 +73,7 @@ void StoredList::putBack(const std::optional<Lines>& fileLines, const QDateTime&
         rememberWritten(stamp_);
     } else {
         keepBackup(path_, editTime);
-        if (::unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT)
+        if (!platform::removeFile(path_))
             throw errors::cannotCreate(path_);
         stamp_ = FileStamp::absent();
     }

@@ -1,13 +1,14 @@
 #include "Browser.h"
 
 #include "store/Errors.h"
+#include "store/Platform.h"
 
 #include <QCoreApplication>
 #include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
 #include <cstdio>
-#include <unistd.h>
+
 
 namespace korvane {
 namespace {
@@ -48,7 +49,7 @@ void prepareBrowserEngine() {
     // The browser's shaders are not kept in a cache of the user's: nothing of Korvane's outside its
     // own folder.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+    if (platform::runningAsRoot() && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         std::fputs("korvane: running as root, so the web pane's browser runs without its sandbox\n", stderr);
     }

@@ -1,0 +1,86 @@
+#pragma once
+// What the store asks of the operating system, in one unit for each system: PlatformPosix.cpp
+// (Debian) and PlatformWindows.cpp (Windows). The rest of the program speaks only of these.
+
+#include <QFileDevice>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+class QFile;
+
+namespace korvane::platform {
+
+// What the file system says of a file or folder, a link followed.
+struct FileFacts {
+    bool regular = false;
+    bool directory = false;
+    bool readOnly = false; // no write permission for anyone, whoever asks (root included)
+    // The identity: device and inode, or on Windows the volume's serial and the file's index.
+    std::uint64_t device = 0, inode = 0;
+    std::int64_t size = 0;
+    // Nanoseconds since the epoch. A program can put the modification time back, not the change time.
+    std::int64_t modifiedNs = 0, changedNs = 0;
+};
+
+// Nothing when path does not exist; failed is set when it could not be looked at otherwise.
+std::optional<FileFacts> factsOf(const QString& path, bool* failed = nullptr);
+// The facts of an open file.
+std::optional<FileFacts> factsOf(QFileDevice& file);
+
+std::int64_t nowNs();
+// How long after a modification time another write may still get the same time: file times come
+// from a coarse clock, which trails the fine one by up to a few ticks.
+std::int64_t fileClockWindowNs();
+
+// Opens file (its name set) for reading without ever blocking on a pipe, a device or a socket.
+enum class Opened { Yes, CannotOpen, NotRegular };
+Opened openRegular(QFile& file);
+
+// The new file of an atomic save, before it takes the name: it keeps the owner, group and mode
+// of the file it replaces (old), or, made anew by root in another user's folder, goes to the
+// folder's owner. False when that cannot be done.
+bool keepOwner(QFileDevice& file, const QString& path, const std::optional<FileFacts>& old);
+// Gives the open file this modification time.
+void setModified(QFileDevice& file, std::int64_t ns);
+// Makes a rename in the folder durable.
+void syncFolder(const QString& folder);
+// A folder made by root in another user's data folder goes to that user.
+void giveFolderToOwnerOf(const QString& folder, const QString& dataFolder);
+
+// A second name for a file; an error text when the file system cannot make one.
+std::optional<QString> hardLink(const QString& from, const QString& to);
+// Removes a file; true also when it was not there.
+bool removeFile(const QString& path);
+
+bool processRuns(long long pid);
+bool runningAsRoot();
+
+// The kernel's exclusive lock on a file, let go when the process ends however it ends.
+class FileLock {
+public:
+    enum class Taken { Yes, HeldElsewhere, Failed };
+    // Takes the lock of the file at path, making it; writes says into it once taken.
+    Taken take(const QString& path, const QByteArray& says);
+    // Reads what the holder wrote.
+    static QByteArray read(const QString& path);
+    FileLock() = default;
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    // Removed while still held, so no other copy ever holds a file that is gone.
+    ~FileLock();
+
+private:
+    void release();
+    std::intptr_t handle_ = -1;
+    QString path_;
+};
+
+// Byte searches, as fast as the system's C library makes them.
+const char* findBytes(std::string_view haystack, std::string_view needle);
+const char* findLastByte(std::string_view haystack, char byte);
+
+} // namespace korvane::platform

@@ -1,0 +1,219 @@
+// The store's calls of the operating system on Debian (POSIX, glibc).
+
+#include "Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane::platform {
+namespace {
+
+constexpr std::int64_t kSecond = 1'000'000'000;
+
+std::int64_t nanoseconds(const timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * kSecond + t.tv_nsec;
+}
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+FileFacts factsOf(const struct stat& st) {
+    FileFacts facts;
+    facts.regular = S_ISREG(st.st_mode);
+    facts.directory = S_ISDIR(st.st_mode);
+    // access() says yes to root whatever the mode bits are: a file the user marked read-only stays
+    // untouched, whoever runs the program.
+    facts.readOnly = facts.regular && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    facts.device = st.st_dev;
+    facts.inode = st.st_ino;
+    facts.size = st.st_size;
+    facts.modifiedNs = nanoseconds(st.st_mtim);
+    facts.changedNs = nanoseconds(st.st_ctim);
+    return facts;
+}
+
+} // namespace
+
+std::optional<FileFacts> factsOf(const QString& path, bool* failed) {
+    struct stat st {};
+    const bool found = ::stat(native(path).constData(), &st) == 0;
+    if (failed)
+        *failed = !found && errno != ENOENT;
+    return found ? std::optional(factsOf(st)) : std::nullopt;
+}
+
+std::optional<FileFacts> factsOf(QFileDevice& file) {
+    struct stat st {};
+    return ::fstat(file.handle(), &st) == 0 ? std::optional(factsOf(st)) : std::nullopt;
+}
+
+std::int64_t nowNs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return nanoseconds(t);
+}
+
+// File times come from the kernel's coarse clock.
+std::int64_t fileClockWindowNs() {
+    timespec tick{};
+    ::clock_getres(CLOCK_REALTIME_COARSE, &tick);
+    return std::max<std::int64_t>(4 * nanoseconds(tick), 20'000'000);
+}
+
+Opened openRegular(QFile& file) {
+    const int fd = ::open(native(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO ? Opened::NotRegular : Opened::CannotOpen; // ENXIO: a socket
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        return folder ? Opened::CannotOpen : Opened::NotRegular;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? Opened::Yes
+                                                                            : Opened::CannotOpen;
+}
+
+// A save made as root leaves a user's file the user's. fchown may drop the set-id bits, so the
+// mode comes after it.
+bool keepOwner(QFileDevice& file, const QString& path, const std::optional<FileFacts>& old) {
+    const int fd = file.handle();
+    if (old) {
+        struct stat was {
+        }, now{};
+        if (::stat(native(path).constData(), &was) != 0 || ::fstat(fd, &now) != 0)
+            return false;
+        if ((now.st_uid != was.st_uid || now.st_gid != was.st_gid) &&
+            ::fchown(fd, was.st_uid, was.st_gid) != 0)
+            return false;
+        return ::fchmod(fd, was.st_mode & 07777) == 0;
+    }
+    struct stat folder {};
+    if (::geteuid() != 0 || ::stat(native(QFileInfo(path).absolutePath()).constData(), &folder) != 0)
+        return true;
+    return folder.st_uid == 0 || ::fchown(fd, folder.st_uid, folder.st_gid) == 0;
+}
+
+void setModified(QFileDevice& file, std::int64_t ns) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {ns / kSecond, ns % kSecond}};
+    ::futimens(file.handle(), times);
+}
+
+void syncFolder(const QString& folder) {
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Root's backups of a user's folder stay the user's; one left root's still holds backups.
+void giveFolderToOwnerOf(const QString& folder, const QString& dataFolder) {
+    struct stat owner {};
+    if (::geteuid() == 0 && ::stat(native(dataFolder).constData(), &owner) == 0 && owner.st_uid != 0) {
+        const int given = ::chown(native(folder).constData(), owner.st_uid, owner.st_gid);
+        static_cast<void>(given);
+    }
+}
+
+std::optional<QString> hardLink(const QString& from, const QString& to) {
+    if (::linkat(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(), AT_SYMLINK_FOLLOW) ==
+        0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool removeFile(const QString& path) {
+    return ::unlink(native(path).constData()) == 0 || errno == ENOENT;
+}
+
+bool processRuns(long long pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+FileLock::Taken FileLock::take(const QString& path, const QByteArray& says) {
+    release();
+    // A lock file is removed while locked, so one opened just before may be gone: lock the file
+    // that is there.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(native(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return Taken::Failed;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return error == EWOULDBLOCK ? Taken::HeldElsewhere : Taken::Failed;
+        }
+        struct stat opened {
+        }, named{};
+        if (::fstat(fd, &opened) == 0 && ::stat(native(path).constData(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+            if (::ftruncate(fd, 0) != 0 ||
+                ::pwrite(fd, says.constData(), static_cast<std::size_t>(says.size()), 0) != says.size()) {
+                ::close(fd);
+                return Taken::Failed;
+            }
+            handle_ = fd;
+            path_ = path;
+            return Taken::Yes;
+        }
+        ::close(fd);
+    }
+    return Taken::Failed;
+}
+
+QByteArray FileLock::read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_), path_(std::move(other.path_)) {
+    other.handle_ = -1;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        handle_ = other.handle_;
+        path_ = std::move(other.path_);
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    release();
+}
+
+void FileLock::release() {
+    if (handle_ < 0)
+        return;
+    ::unlink(native(path_).constData());
+    ::close(static_cast<int>(handle_));
+    handle_ = -1;
+}
+
+const char* findBytes(std::string_view haystack, std::string_view needle) {
+    return static_cast<const char*>(::memmem(haystack.data(), haystack.size(), needle.data(), needle.size()));
+}
+
+const char* findLastByte(std::string_view haystack, char byte) {
+    return static_cast<const char*>(::memrchr(haystack.data(), byte, haystack.size()));
+}
+
+} // namespace korvane::platform

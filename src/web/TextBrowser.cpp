@@ -1,0 +1,63 @@
+// The web pane where no web engine is built (Windows: Qt WebEngine cannot be built with MinGW):
+// the built-in pages and local files shown with Qt's own rich-text browser, any other address
+// opened in the player's web browser. The address list and the look-up work the same.
+
+#include "Browser.h"
+
+#include "store/Errors.h"
+
+#include <QDesktopServices>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace korvane {
+namespace {
+
+bool showsHere(const QUrl& url) {
+    return url.scheme() == QStringLiteral("qrc") || url.isLocalFile();
+}
+
+class TextBrowser : public Browser {
+public:
+    explicit TextBrowser(QWidget* parent) : view_(new QTextBrowser(parent)) {
+        view_->setObjectName(QStringLiteral("WebBrowser1"));
+        view_->setAccessibleDescription(QStringLiteral("WebBrowser1"));
+        view_->setAccessibleName(QStringLiteral("ブラウザ"));
+        view_->setOpenLinks(false);
+        QObject::connect(view_, &QTextBrowser::anchorClicked, view_, [this](const QUrl& url) { go(url); });
+    }
+
+    void Navigate(const QString& address) override {
+        const QUrl url = QUrl::fromUserInput(address.trimmed());
+        if (!url.isValid())
+            throw KorvaneError(QStringLiteral("アドレス %1 を開けません").arg(address));
+        go(url);
+    }
+
+    void GoBack() override { view_->backward(); }
+    void GoForward() override { view_->forward(); }
+    QString LocationName() const override { return view_->documentTitle(); }
+    QString LocationURL() const override { return view_->source().toString(); }
+    QWidget* widget() override { return view_; }
+
+private:
+    // A page of the web goes to the player's browser; the pane keeps the page it had.
+    void go(const QUrl& url) {
+        if (showsHere(url))
+            view_->setSource(url);
+        else
+            QDesktopServices::openUrl(url);
+    }
+
+    QTextBrowser* view_;
+};
+
+} // namespace
+
+std::unique_ptr<Browser> createBrowser(QWidget* parent) {
+    return std::make_unique<TextBrowser>(parent);
+}
+
+void prepareBrowserEngine() {}
+
+} // namespace korvane
