@@ -76,13 +76,13 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
         RememberedChecklists remembered = RememberedChecklists::read(user);
         const DataPlace place = chooseDataPlace(programFile, folder, remembered, user);
         if (place.userFolder) {
-            prepareUserFolder(place.dataFolder, installedSampleFolder(programFile), remembered.sampleGiven);
+            prepareUserFolder(place.dataFolder, place.sampleFolder, remembered.sampleGiven);
             if (!remembered.sampleGiven) {
                 remembered.sampleGiven = true;
                 remembered.write(user);
             }
         }
-        return DataPlace{place.dataFolder, place.settingsFile};
+        return place;
     } catch (const KorvaneError& error) {
         showErrorBox(error.message());
         return std::nullopt;

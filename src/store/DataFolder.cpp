@@ -17,6 +17,7 @@ bool holdsData(const QString& folder) {
                        [&](const QString& name) { return QFileInfo::exists(files::inFolder(folder, name)); });
 }
 
+#ifndef _WIN32
 // An absolute folder the variable names, or the home's folder below it.
 QString userFolder(const char* variable, const char* belowHome) {
     const QString named = qEnvironmentVariable(variable);
@@ -27,6 +28,7 @@ QString userFolder(const char* variable, const char* belowHome) {
         return QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(belowHome));
     return {};
 }
+#endif
 
 QString checklistsFile(const UserFolders& user) {
     return QDir(user.settingsFolder()).filePath(QStringLiteral("checklists.ini"));
@@ -34,12 +36,24 @@ QString checklistsFile(const UserFolders& user) {
 
 } // namespace
 
+// Windows keeps a program's data and settings of a user in one folder, %APPDATA%\Korvane.
+#ifdef _WIN32
+const QString kOwnFolder = QStringLiteral("Korvane");
+#else
+const QString kOwnFolder = QStringLiteral("korvane");
+#endif
+
 UserFolders UserFolders::fromEnvironment() {
+#ifdef _WIN32
+    const QString appData = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+    return {appData, appData};
+#else
     return {userFolder("XDG_DATA_HOME", ".local/share"), userFolder("XDG_CONFIG_HOME", ".config")};
+#endif
 }
 
 QString UserFolders::settingsFolder() const {
-    return configHome.isEmpty() ? QString() : QDir(configHome).filePath(QStringLiteral("korvane"));
+    return configHome.isEmpty() ? QString() : QDir(configHome).filePath(kOwnFolder);
 }
 
 RememberedChecklists RememberedChecklists::read(const UserFolders& user) {
@@ -106,14 +120,16 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
                           const RememberedChecklists& remembered, const UserFolders& user) {
     const QString programFolder = QFileInfo(programFile).absolutePath();
     // An installed program: its folder is the system's (root can write /usr/bin too), or one the
-    // user cannot write, and holds no checklist of its own.
+    // user cannot write ("Program Files"). A checklist it holds there is only the sample set.
+    const bool writable = QFileInfo(programFolder).isWritable();
     const bool besideData = holdsData(programFolder);
-    const bool installed = !besideData && (QFileInfo(installedSampleFolder(programFile)).isDir() ||
-                                           !QFileInfo(programFolder).isWritable());
+    const bool installed =
+        besideData ? !writable : QFileInfo(installedSampleFolder(programFile)).isDir() || !writable;
     DataPlace place;
+    place.sampleFolder = besideData ? programFolder : installedSampleFolder(programFile);
     if (folderArgument)
         place.dataFolder = QFileInfo(*folderArgument).absoluteFilePath();
-    else if (besideData)
+    else if (besideData && !installed)
         place.dataFolder = programFolder;
     else if (!remembered.lastOpened.isEmpty() && QFileInfo(remembered.lastOpened).isDir())
         place.dataFolder = remembered.lastOpened;
@@ -121,7 +137,8 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
         if (user.dataHome.isEmpty())
             throw KorvaneError(QStringLiteral("ユーザーのフォルダが分かりません（HOME も XDG_DATA_HOME "
                                               "も設定されていません）。データのフォルダを指定してください"));
-        place = {QDir(user.dataHome).filePath(QStringLiteral("korvane")), {}, true};
+        place.dataFolder = QDir(user.dataHome).filePath(kOwnFolder);
+        place.userFolder = true;
     } else
         place.dataFolder = programFolder;
     if (!installed)
@@ -129,7 +146,8 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
     else if (!user.configHome.isEmpty())
         place.settingsFile = QDir(user.settingsFolder()).filePath(QStringLiteral("korvane.ini"));
     else if (!user.dataHome.isEmpty())
-        place.settingsFile = QDir(user.dataHome).filePath(QStringLiteral("korvane/korvane.ini"));
+        place.settingsFile =
+            QDir(QDir(user.dataHome).filePath(kOwnFolder)).filePath(QStringLiteral("korvane.ini"));
     return place;
 }
 

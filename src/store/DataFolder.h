@@ -39,7 +39,8 @@ void writeWrittenVersions(const UserFolders& user, const QString& folder,
 struct DataPlace {
     QString dataFolder;
     QString settingsFile;
-    bool userFolder = false; // the folder in the user's home, made (and filled the first time) at start
+    bool userFolder = false;   // the folder in the user's home, made (and filled the first time) at start
+    QString sampleFolder = {}; // what fills it the first time
 };
 
 // programFile: the executable's path. folderArgument: `korvane FOLDER`. Throws when the user's

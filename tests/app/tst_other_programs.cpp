@@ -9,9 +9,11 @@
 #include "support/TestMain.h"
 
 #include <QTest>
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace korvane;
 using namespace korvane::test;
@@ -266,7 +268,12 @@ void OtherProgramsTest::aFolderThatVanishesIsWrittenBackOnRequest() {
     QCOMPARE(f.answerer.seen().size(), 1);
 }
 
+// A folder named like markup and a pipe named in the data: both POSIX's alone ("<" and ">" are no
+// characters of a Windows name).
 void OtherProgramsTest::markupInTheDataIsShownAsText() {
+#ifdef _WIN32
+    QSKIP("a folder named with < and > and a pipe exist on POSIX alone");
+#else
     QTemporaryDir root;
     const QString folder = root.filePath("<b>data</b>"); // a folder name that looks like markup
     QDir().mkpath(folder);
@@ -309,6 +316,7 @@ void OtherProgramsTest::markupInTheDataIsShownAsText() {
     const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
     QCOMPARE(fd, -1);
     QCOMPARE(errno, ENXIO);
+#endif
 }
 
 void OtherProgramsTest::startingFromNothing() {

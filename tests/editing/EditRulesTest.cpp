@@ -8,7 +8,6 @@
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -47,7 +46,7 @@ protected:
     test::LoadedData& load(const std::vector<std::string>& table, const std::vector<std::string>& memo = {}) {
         const QStringList paths = test::dataFiles(dir.path());
         for (const QString& path : paths)
-            ::chmod(QFile::encodeName(path).constData(), 0644);
+            test::markReadOnly(path, false);
         writeBytes(paths[0], crlf(table));
         writeBytes(paths[1], "");
         writeBytes(paths[2], "");
@@ -160,8 +159,8 @@ TEST(TextLines, WrittenAt255BytesAndNeverCut) {
 
 TEST_F(QuestFiles, AFailedEditLeavesMemoryAsTheFilesAre) {
     test::LoadedData& data = load({"0001,N"}, {"0001000memo"});
-    ::chmod(QFile::encodeName(data.reward.path()).constData(), 0444); // the third file cannot be written
-    data.reward.load(); // a change of mode is a change of the file: read it as it is now
+    test::markReadOnly(data.reward.path()); // the third file cannot be written
+    data.reward.load();                     // a change of mode is a change of the file: read it as it is now
     try {
         addQuest(data.data(), {"", "N"}, {Lines{"c"}, Lines{"r"}, Lines{"m"}});
         FAIL() << "the reward was written";

@@ -4,7 +4,6 @@
 #include "support/TestMain.h"
 
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -54,7 +53,7 @@ void FlagsTest::tickingOfferedStoresItEverywhere() {
 }
 
 void FlagsTest::completedNeedsOffered() {
-    const ino_t before = inodeOf(f.table());
+    const auto before = inodeOf(f.table());
     const std::string bytes = readBytes(f.table());
     click(f.box("CheckBox2"));
     QVERIFY(!f.box("CheckBox2")->isChecked());
@@ -82,7 +81,7 @@ void FlagsTest::clearingOfferedLeavesCompleted() {
 
 void FlagsTest::spaceBarStoresNothing() {
     const std::string bytes = readBytes(f.table());
-    const ino_t before = inodeOf(f.table());
+    const auto before = inodeOf(f.table());
     f.box("CheckBox1")->setFocus();
     QTest::keyClick(f.box("CheckBox1"), Qt::Key_Space);
     QVERIFY(f.box("CheckBox1")->isChecked());
@@ -96,7 +95,7 @@ void FlagsTest::spaceBarStoresNothing() {
 
 void FlagsTest::rightClickStoresTheStateUnchanged() {
     const std::string bytes = readBytes(f.table());
-    const ino_t before = inodeOf(f.table());
+    const auto before = inodeOf(f.table());
     click(f.box("CheckBox1"), Qt::RightButton);
     QVERIFY(!f.box("CheckBox1")->isChecked());
     QCOMPARE(readBytes(f.table()), bytes);
@@ -132,7 +131,7 @@ void FlagsTest::rowWithoutQuestChangesNothing() {
     choose(f.dropDown("ComboBox1"), "ジラート"); // admits nothing: one empty row
     QCOMPARE(cell(f.grid(), 0, 1), "");
     const auto before = snapshot(f.dir->path());
-    const ino_t inode = inodeOf(f.table());
+    const auto inode = inodeOf(f.table());
     click(f.box("CheckBox1"));
     QVERIFY(!f.box("CheckBox1")->isChecked());
     QCOMPARE(cell(f.grid(), 6, 1), "");
@@ -143,7 +142,7 @@ void FlagsTest::rowWithoutQuestChangesNothing() {
 
 void FlagsTest::readOnlyTableKeepsItsContent() {
     const std::string bytes = readBytes(f.table());
-    ::chmod(QFile::encodeName(f.table()).constData(), 0444);
+    markReadOnly(f.table());
     f.reopen(); // a change of mode is a change of the file: read as it is now
     f.button("Button5")->setFocus();
     click(f.box("CheckBox1"));
@@ -153,7 +152,7 @@ void FlagsTest::readOnlyTableKeepsItsContent() {
     QCOMPARE(cell(f.grid(), 6, 1), "0");
     QVERIFY(!f.box("CheckBox1")->isChecked());
     QVERIFY(!f.grid()->hasFocus());
-    ::chmod(QFile::encodeName(f.table()).constData(), 0644);
+    markReadOnly(f.table(), false);
     f.reopen();
     click(f.box("CheckBox3"));
     QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,a,p,c,0,0,1");

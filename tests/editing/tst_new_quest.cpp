@@ -72,7 +72,7 @@ void NewQuestTest::openingTwiceOrCancellingUsesNoNumber() {
 }
 
 void NewQuestTest::addsCleanedLineAndIndexedTexts() {
-    const ino_t rewardInode = inodeOf(f.reward());
+    const auto rewardInode = inodeOf(f.reward());
     click(f.button("Button5"));
     choose(f.dropDown("ComboBox3"), "ジュノ");
     QCOMPARE(f.dropDown("ComboBox4")->Text(), "ル・ルデの庭");
@@ -175,7 +175,7 @@ void NewQuestTest::refusesAbove9999() {
 }
 
 void NewQuestTest::failedSaveKeepsWhatWasDone() {
-    ::chmod(QFile::encodeName(f.content()).constData(), 0444);
+    markReadOnly(f.content());
     f.reopen(); // a change of mode is a change of the file: read as it is now
     const std::string content = readBytes(f.content());
     click(f.button("Button5"));

@@ -5,14 +5,15 @@
 #include "store/Errors.h"
 #include "support/TempFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <csignal>
-#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#ifndef _WIN32
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace korvane::test {
 namespace {
@@ -21,8 +22,9 @@ const ThisPc kMe{QStringLiteral("aaaa1111"), QStringLiteral("desktop")};
 const QDateTime kNow = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
 
 void setModified(const QString& path, const QDateTime& when) {
-    const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(when.toSecsSinceEpoch()), 0}};
-    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
+    QFile file(path);
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(when, QFileDevice::FileModificationTime);
 }
 
 std::string announcement(const char* pc, const QDateTime& since, const QDateTime& refreshed) {
@@ -30,6 +32,7 @@ std::string announcement(const char* pc, const QDateTime& since, const QDateTime
            "\nrefreshed=" + refreshed.toString(Qt::ISODate).toStdString() + "\n";
 }
 
+#ifndef _WIN32 // a child process killed, as only POSIX makes one
 TEST(LocalLock, OneCopyPerFolderExactlyAndAKilledCopyNeverBlocks) {
     QTemporaryDir dir, locks;
     int ready[2];
@@ -69,6 +72,16 @@ TEST(LocalLock, OneCopyPerFolderExactlyAndAKilledCopyNeverBlocks) {
     writeBytes(QDir(locks.path()).filePath("file"), "");
     EXPECT_THROW(LocalLock::take(dir.path(), QDir(locks.path()).filePath("file/korvane")), KorvaneError);
 }
+#endif
+
+TEST(LocalLock, OneCopyPerFolderInThisProcessToo) {
+    QTemporaryDir dir, locks;
+    auto first = LocalLock::take(dir.path(), locks.path());
+    ASSERT_TRUE(std::holds_alternative<LocalLock>(first));
+    auto second = LocalLock::take(dir.path(), locks.path());
+    ASSERT_TRUE(std::holds_alternative<LocalLock::Holder>(second));
+    EXPECT_EQ(std::get<LocalLock::Holder>(second).pid, QCoreApplication::applicationPid());
+}
 
 struct PresenceCase {
     const char* what;
@@ -101,61 +114,62 @@ QString in(const QString& folder, const char* name) {
 
 const QDateTime kMorning = kNow.addSecs(-3 * 3600);
 
-INSTANTIATE_TEST_SUITE_P(
-    States, PresenceTest,
-    testing::Values(
-        PresenceCase{"an empty folder", [](const QString&) {}, nullptr, "", ""},
-        PresenceCase{"another PC refreshed a minute ago",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane-bbbb2222.pc"),
-                                    announcement("ノート", kMorning, kNow.addSecs(-60)));
-                     },
-                     "ノート", "", "2026-12-09 09:00"},
-        PresenceCase{"another PC switched off an hour ago",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane-bbbb2222.pc"),
-                                    announcement("ノート", kMorning, kNow.addSecs(-3600)));
-                     },
-                     nullptr, "", ""},
-        PresenceCase{"this PC's own announcement",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane-aaaa1111.pc"), announcement("desktop", kMorning, kNow));
-                     },
-                     nullptr, "", ""},
-        PresenceCase{"a sync tool's conflict copy of an announcement",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane-bbbb2222.sync-conflict-20261209-033510-ZOVNQVO.pc"),
-                                    announcement("ノート", kMorning, kNow));
-                     },
-                     nullptr, "", ""},
-        PresenceCase{"an announcement that is a folder",
-                     [](const QString& f) { QDir(f).mkdir(".korvane-bbbb2222.pc"); }, "", "フォルダです", ""},
-        PresenceCase{"an announcement that is a dangling link",
-                     [](const QString& f) { QFile::link(in(f, "gone"), in(f, ".korvane-bbbb2222.pc")); }, "",
-                     "リンク先がありません", ""},
-        PresenceCase{"an announcement of other bytes",
-                     [](const QString& f) { writeBytes(in(f, ".korvane-bbbb2222.pc"), "\x81\x40garbage"); },
-                     "", "読めません", ""},
-        PresenceCase{"an older Korvane's lock of another PC",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane.lock"), "4242\nkorvane\nlaptop\nffff9999\n\n");
-                         setModified(in(f, ".korvane.lock"), kMorning);
-                     },
-                     "laptop", "", "2026-12-09 09:00"},
-        PresenceCase{"an older Korvane's lock of this PC whose process ended",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane.lock"), "999999999\nkorvane\ndesktop\naaaa1111\n");
-                     },
-                     nullptr, "", ""},
-        PresenceCase{"an older Korvane's lock of this PC whose process runs",
-                     [](const QString& f) {
-                         writeBytes(in(f, ".korvane.lock"),
-                                    std::to_string(::getpid()) + "\nkorvane\ndesktop\naaaa1111\n");
-                         setModified(in(f, ".korvane.lock"), kMorning);
-                     },
-                     "desktop", "", "2026-12-09 09:00"},
-        PresenceCase{"an older Korvane's lock that is a folder",
-                     [](const QString& f) { QDir(f).mkdir(".korvane.lock"); }, "", "フォルダです", ""}));
+const PresenceCase kPresenceCases[] = {
+    PresenceCase{"an empty folder", [](const QString&) {}, nullptr, "", ""},
+    PresenceCase{"another PC refreshed a minute ago",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane-bbbb2222.pc"),
+                                announcement("ノート", kMorning, kNow.addSecs(-60)));
+                 },
+                 "ノート", "", "2026-12-09 09:00"},
+    PresenceCase{"another PC switched off an hour ago",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane-bbbb2222.pc"),
+                                announcement("ノート", kMorning, kNow.addSecs(-3600)));
+                 },
+                 nullptr, "", ""},
+    PresenceCase{"this PC's own announcement",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane-aaaa1111.pc"), announcement("desktop", kMorning, kNow));
+                 },
+                 nullptr, "", ""},
+    PresenceCase{"a sync tool's conflict copy of an announcement",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane-bbbb2222.sync-conflict-20261209-033510-ZOVNQVO.pc"),
+                                announcement("ノート", kMorning, kNow));
+                 },
+                 nullptr, "", ""},
+    PresenceCase{"an announcement that is a folder",
+                 [](const QString& f) { QDir(f).mkdir(".korvane-bbbb2222.pc"); }, "", "フォルダです", ""},
+#ifndef _WIN32 // links of Windows are shortcuts, files of their own
+    PresenceCase{"an announcement that is a dangling link",
+                 [](const QString& f) { QFile::link(in(f, "gone"), in(f, ".korvane-bbbb2222.pc")); }, "",
+                 "リンク先がありません", ""},
+#endif
+    PresenceCase{"an announcement of other bytes",
+                 [](const QString& f) { writeBytes(in(f, ".korvane-bbbb2222.pc"), "\x81\x40garbage"); }, "",
+                 "読めません", ""},
+    PresenceCase{"an older Korvane's lock of another PC",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane.lock"), "4242\nkorvane\nlaptop\nffff9999\n\n");
+                     setModified(in(f, ".korvane.lock"), kMorning);
+                 },
+                 "laptop", "", "2026-12-09 09:00"},
+    PresenceCase{"an older Korvane's lock of this PC whose process ended",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane.lock"), "999999999\nkorvane\ndesktop\naaaa1111\n");
+                 },
+                 nullptr, "", ""},
+    PresenceCase{"an older Korvane's lock of this PC whose process runs",
+                 [](const QString& f) {
+                     writeBytes(in(f, ".korvane.lock"),
+                                std::to_string(::getpid()) + "\nkorvane\ndesktop\naaaa1111\n");
+                     setModified(in(f, ".korvane.lock"), kMorning);
+                 },
+                 "desktop", "", "2026-12-09 09:00"},
+    PresenceCase{"an older Korvane's lock that is a folder",
+                 [](const QString& f) { QDir(f).mkdir(".korvane.lock"); }, "", "フォルダです", ""}};
+INSTANTIATE_TEST_SUITE_P(States, PresenceTest, testing::ValuesIn(kPresenceCases));
 
 TEST(Announcement, OnlyOwnFilesAreWrittenAndRemoved) {
     QTemporaryDir dir;

@@ -6,11 +6,11 @@
 #include "Ui.h"
 
 #include "app/TForm1.h"
+#include "store/Platform.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <sys/stat.h>
 
 namespace korvane::test {
 
@@ -52,11 +52,10 @@ public:
     std::unique_ptr<TForm1> form;
 };
 
-// Identity of a file's content on disk: an atomic rewrite gives it a new inode.
-inline ino_t inodeOf(const QString& path) {
-    struct stat st {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st.st_ino;
+// Identity of a file's content on disk: an atomic rewrite gives it a new inode (a new file index).
+inline std::uint64_t inodeOf(const QString& path) {
+    const auto facts = platform::factsOf(path);
+    return facts ? facts->inode : 0;
 }
 
 } // namespace korvane::test

@@ -33,6 +33,13 @@ inline std::string crlf(const std::vector<std::string>& lines) {
     return out;
 }
 
+// Marks a file read-only for everyone, or writable again by its owner, as the system does it (the
+// mode bits; on Windows the read-only attribute).
+inline void markReadOnly(const QString& path, bool readOnly = true) {
+    const QFile::Permissions read = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(path, readOnly ? read : read | QFile::WriteOwner | QFile::WriteUser);
+}
+
 // Names of the entries of a folder, to prove that nothing else was created.
 inline QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

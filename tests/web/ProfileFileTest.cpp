@@ -3,7 +3,6 @@
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -62,7 +61,7 @@ TEST_F(ProfileFileOnDisk, WritesAndReadsBack) {
 
 TEST_F(ProfileFileOnDisk, UnwritableFileKeepsItsContentAndSaysSo) {
     writeBytes(path, "[Web]\nadd=old\n");
-    ::chmod(QFile::encodeName(path).constData(), 0444);
+    test::markReadOnly(path);
     try {
         writeProfileString(path, "Web", "add", "new");
         FAIL() << "a read-only settings file was written";
