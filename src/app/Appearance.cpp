@@ -30,10 +30,15 @@ void applyAppearance(QApplication& app) {
     QApplication::setWindowIcon(icon);
     // Qt's own texts (a text box's menu, the folder chooser, standard buttons) in Japanese, as the
     // rest of the window; the program's own captions are its own and stay as they are.
+    // Where a program copied with its libraries (Windows) keeps them: beside it.
     auto* qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + QStringLiteral("/translations")})
+        if (qtTexts->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          folder)) {
+            QCoreApplication::installTranslator(qtTexts);
+            break;
+        }
 }
 
 } // namespace korvane

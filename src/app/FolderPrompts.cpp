@@ -13,6 +13,7 @@
 #include <QFileSystemWatcher>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace korvane {
 
@@ -68,6 +69,10 @@ void FolderPrompts::lookSoon(int ms) {
 // conflict copies are offered, against the files as they are now (the sync tool may have put the
 // other PC's version in place and renamed ours). While the player is busy this waits.
 void FolderPrompts::lookAtFolder() {
+    // A look that comes while a box of this watch is open (its event loop runs) waits for it.
+    if (looking_)
+        return lookSoon(WatchPolicy::kLaterMs);
+    const QScopedValueRollback<bool> looking(looking_, true);
     const bool boxOnScreen = QApplication::activeModalWidget() || QApplication::activePopupWidget();
     const FolderLook look = checklist_->look(!window_.busy() && !boxOnScreen);
     if (look.folderThere) {
@@ -76,9 +81,10 @@ void FolderPrompts::lookAtFolder() {
     }
     switch (checklist_->watch().next(look)) {
     case WatchStep::FolderGone:
+    case WatchStep::FilesGone:
         if (boxOnScreen)
             return lookSoon(WatchPolicy::kLaterMs); // said once the box on screen is answered
-        return folderGone();
+        return folderGone(look);
     case WatchStep::LookLater:
         return lookSoon(WatchPolicy::kLaterMs);
     case WatchStep::KeepDeclined:
@@ -194,15 +200,21 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
 
 // Memory holds the only copy of the checklist left: the window stays as it is, and the player
 // chooses where the checklist goes.
-void FolderPrompts::folderGone() {
-    const QString folder = QDir::toNativeSeparators(checklist_->folder());
+void FolderPrompts::folderGone(const FolderLook& look) {
+    QString gone = QStringLiteral("データのフォルダ %1 ").arg(QDir::toNativeSeparators(checklist_->folder()));
+    if (look.folderThere) {
+        QStringList names;
+        for (std::size_t i = 0; i < look.now.size(); ++i)
+            if (!look.now[i].exists() && checklist_->lists()[i]->fileExists())
+                names << QFileInfo(checklist_->lists()[i]->path()).fileName();
+        gone += QStringLiteral("の %1 ").arg(names.join(QStringLiteral("、")));
+    }
     for (;;) {
         QMessageBox box(
             QMessageBox::Warning, kApplicationTitle,
-            QStringLiteral("データのフォルダ %1 がなくなりました（削除されたか、名前が変わったか、"
-                           "移されました）。\nチェックリストは Korvane が覚えています。書き出す先を"
-                           "選んでください。選ぶまで、どのファイルにも書き込みません。")
-                .arg(folder),
+            gone + QStringLiteral("がなくなりました（削除されたか、名前が変わったか、移されました）。\n"
+                                  "チェックリストは Korvane が覚えています。書き出す先を選んでください。"
+                                  "選ぶまで、どのファイルにも書き込みません。"),
             QMessageBox::NoButton, window_.widget);
         box.setObjectName(QStringLiteral("FolderGone"));
         box.setTextFormat(Qt::PlainText);

@@ -22,7 +22,7 @@ public:
     struct Window {
         QWidget* widget = nullptr; // the boxes' parent; closed when the player chooses so
         StatusBar* status = nullptr;
-        std::function<bool()> busy;           // a pane is open, or typing is not saved
+        std::function<bool()> busy;           // a handler runs, a pane is open, or typing is not saved
         std::function<bool()> settleTyping;   // asks before typing is thrown away; false: cancelled
         std::function<void()> readAgain;      // reads the files again, showing what was on show
         std::function<void()> showAsFilesAre; // shows what was on show, as the files now are
@@ -48,7 +48,8 @@ private:
     void refresh();
     void lookForOtherPcs();
     void offerConflictCopies();
-    void folderGone();
+    // The folder, or data files it held, vanished: memory holds the only copy left.
+    void folderGone(const FolderLook& look);
 
     Window window_;
     Checklist* checklist_ = nullptr;
@@ -57,6 +58,7 @@ private:
     QTimer* Timer3 = nullptr;        // refreshes this PC's announcement
     std::set<QString> otherPcsSeen_; // their announcements, as at the last look
     bool closing_ = false;
+    bool looking_ = false; // a look is on, perhaps in a box's event loop
 };
 
 } // namespace korvane

@@ -103,14 +103,15 @@ void TForm1::buildWindow() {
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
 
-    prompts_ = new FolderPrompts(
-        {this, StatusBar1,
-         [this] {
-             return view_.pane != ViewState::Pane::View || !unsavedQuestion(Discards::Everything).isEmpty();
-         },
-         [this] { return settleTyping(Discards::Everything); }, [this] { reloadData(); },
-         [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
-        this);
+    prompts_ = new FolderPrompts({this, StatusBar1,
+                                  [this] {
+                                      return handling_ > 0 || view_.pane != ViewState::Pane::View ||
+                                             !unsavedQuestion(Discards::Everything).isEmpty();
+                                  },
+                                  [this] { return settleTyping(Discards::Everything); },
+                                  [this] { reloadData(); }, [this] { showAsFilesAre(view_.questOnShow); },
+                                  [this] { return view_.questOnShow; }},
+                                 this);
 }
 
 void TForm1::connectHandlers() {

@@ -20,6 +20,7 @@
 #include "web/WebPane.h"
 
 #include <QMainWindow>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTimer>
 
@@ -147,6 +148,7 @@ private:
     std::optional<WindowState> remembered_;
     int webHeight_ = 0;            // the web pane's height, kept from one opening to the next
     bool gridWidthChosen_ = false; // by dragging the handle, in this run or the last one
+    int handling_ = 0;             // handlers running: one may wait in a box's event loop
 
     StringGrid* StringGrid1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
@@ -162,6 +164,7 @@ private:
 // reload instead of an error box. Whatever happened, the status bar then shows the history and a
 // backup that could not be kept.
 template <class F> void TForm1::guarded(F&& work) {
+    const QScopedValueRollback<int> handling(handling_, handling_ + 1);
     runHandler(std::forward<F>(work),
                [this](const FileChangedError& error) { prompts_->offerReload({error.path()}, true); });
     StatusBar1->showBackupFailure();

@@ -53,7 +53,7 @@ FolderLook Checklist::look(bool idle) const {
          {static_cast<const StoredList*>(&QuestList), static_cast<const StoredList*>(&ContentStore),
           static_cast<const StoredList*>(&RewardStore), static_cast<const StoredList*>(&MemoStore)}) {
         look.now.push_back(FileStamp::take(list->path()));
-        look.fileMissing = look.fileMissing || !look.now.back().exists();
+        look.fileMissing = look.fileMissing || (list->fileExists() && !look.now.back().exists());
         if (!list->unchangedOnDisk())
             look.changed << list->path();
     }

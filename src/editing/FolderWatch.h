@@ -2,7 +2,9 @@
 // What to do about a data folder that other programs change while Korvane runs (a sync tool
 // bringing another PC's edits, a text editor): a look at the folder, and the next step for it.
 // Nothing is read again while the player is busy; a file a sync tool renamed away for a moment is
-// looked at again before it is said; files the player chose not to read again stay unread.
+// looked at again before it is said, and one that stays gone is never read as an empty list, which
+// would drop the only copy left (on Windows a folder in use cannot go, but its files can); files
+// the player chose not to read again stay unread.
 
 #include "store/FileStamp.h"
 
@@ -15,13 +17,14 @@ namespace korvane {
 struct FolderLook {
     bool folderThere = true;
     bool idle = true;         // no pane open, no typing unsaved, no box on screen
-    bool fileMissing = false; // a data file is not there
+    bool fileMissing = false; // a data file this copy read or wrote is not there
     QStringList changed;      // the data files another program changed since this copy read or wrote them
     std::vector<FileStamp> now;
 };
 
 enum class WatchStep {
     FolderGone,   // the folder vanished or moved: the player chooses where the checklist goes
+    FilesGone,    // data files it held stay gone: said like a folder that is gone, never read as empty
     LookLater,    // the player is busy, or a file is missing for a moment: look again in a second
     ReadAgain,    // read the files again, then offer new conflict copies
     KeepDeclined, // the player declined to read these very files again: nothing more

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <unicode/ucol.h>
+#include <unicode/uloc.h>
 #include <unicode/ustring.h>
 #include <vector>
 
@@ -52,7 +53,11 @@ std::string Collation::localeFromEnvironment() {
             return {};
         return locale;
     }
+#ifdef _WIN32
+    return uloc_getDefault(); // the user's own locale, as Windows names it
+#else
     return {};
+#endif
 }
 
 const Collation& Collation::user() {

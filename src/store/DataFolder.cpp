@@ -111,6 +111,10 @@ void writeWrittenVersions(const UserFolders& user, const QString& folder,
         throw errors::cannotWrite(checklistsFile(user));
 }
 
+QString userDataFolder(const UserFolders& user) {
+    return QDir(user.dataHome).filePath(kOwnFolder);
+}
+
 QString installedSampleFolder(const QString& programFile) {
     return QDir::cleanPath(QFileInfo(programFile).absolutePath() +
                            QStringLiteral("/../share/korvane/sample"));
@@ -137,7 +141,7 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
         if (user.dataHome.isEmpty())
             throw KorvaneError(QStringLiteral("ユーザーのフォルダが分かりません（HOME も XDG_DATA_HOME "
                                               "も設定されていません）。データのフォルダを指定してください"));
-        place.dataFolder = QDir(user.dataHome).filePath(kOwnFolder);
+        place.dataFolder = userDataFolder(user);
         place.userFolder = true;
     } else
         place.dataFolder = programFolder;
@@ -146,8 +150,7 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
     else if (!user.configHome.isEmpty())
         place.settingsFile = QDir(user.settingsFolder()).filePath(QStringLiteral("korvane.ini"));
     else if (!user.dataHome.isEmpty())
-        place.settingsFile =
-            QDir(QDir(user.dataHome).filePath(kOwnFolder)).filePath(QStringLiteral("korvane.ini"));
+        place.settingsFile = QDir(userDataFolder(user)).filePath(QStringLiteral("korvane.ini"));
     return place;
 }
 

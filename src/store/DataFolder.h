@@ -48,6 +48,9 @@ struct DataPlace {
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
                           const RememberedChecklists& remembered, const UserFolders& user);
 
+// The user's own data folder: <dataHome>/korvane (%APPDATA%\Korvane on Windows).
+QString userDataFolder(const UserFolders& user);
+
 // Where an installed program's sample set is: <prefix>/share/korvane/sample beside <prefix>/bin.
 QString installedSampleFolder(const QString& programFile);
 

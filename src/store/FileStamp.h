@@ -71,6 +71,13 @@ public:
     // The same version of a file, wherever it is now: the same identity, size and modification
     // time. A file renamed (as a sync tool renames one into a conflict copy) stays the same version.
     bool sameVersion(const FileStamp& other) const;
+    // The same file in the same state, as the file system tells it (absent both, or the same
+    // identity, size and times), whether or not either stamp holds a hash: that depends only on
+    // how soon after the write it was taken.
+    bool sameState(const FileStamp& other) const {
+        return exists_ == other.exists_ && inode_ == other.inode_ && device_ == other.device_ &&
+               size_ == other.size_ && modifiedNs_ == other.modifiedNs_ && changedNs_ == other.changedNs_;
+    }
     // The same file or folder (device and inode), whatever it holds now.
     bool sameFile(const FileStamp& other) const {
         return exists_ && other.exists_ && inode_ != 0 && inode_ == other.inode_ && device_ == other.device_;

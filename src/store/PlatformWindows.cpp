@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <io.h>
 #include <windows.h>
 
 namespace korvane::platform {

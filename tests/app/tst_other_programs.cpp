@@ -190,7 +190,7 @@ void OtherProgramsTest::outsideChangeBeforeAnEdit() {
     f.answerer.setAnswers(asks ? QStringList{kYes, kNo} : QStringList{kNo});
     run();
     const SeenBox offer = f.answerer.seen().last();
-    QVERIFY2(offer.text.contains(path), qPrintable(offer.text));
+    QVERIFY2(offer.text.contains(QDir::toNativeSeparators(path)), qPrintable(offer.text));
     QCOMPARE(offer.buttons, (QStringList{kYes, kNo}));
     QCOMPARE(snapshot(f.dir->path()), before); // nothing of the edit is written anywhere
     QCOMPARE(listedNumbers(f.grid()), listed);
@@ -256,8 +256,11 @@ void OtherProgramsTest::aFolderThatVanishesIsWrittenBackOnRequest() {
     f.answerer.setAnswer(QStringLiteral("元の場所に書き戻す"));
     QVERIFY(QDir(f.dir->path()).removeRecursively());
     QTRY_COMPARE(f.answerer.seen().size(), 1);
-    QVERIFY(f.answerer.texts().first().startsWith(
-        QStringLiteral("データのフォルダ %1 がなくなりました").arg(QDir::toNativeSeparators(f.dir->path()))));
+    // On Windows a folder in use stays, and only its files go: said the same way.
+    QVERIFY2(f.answerer.texts().first().startsWith(
+                 QStringLiteral("データのフォルダ %1 ").arg(QDir::toNativeSeparators(f.dir->path()))) &&
+                 f.answerer.texts().first().contains(QStringLiteral("がなくなりました")),
+             qPrintable(f.answerer.texts().first()));
     QCOMPARE(listedNumbers(f.grid()), listed);
     for (const auto& [name, bytes] : before)
         if (name != kBackupFolder)
@@ -323,7 +326,7 @@ void OtherProgramsTest::startingFromNothing() {
     f.open({});
     QCOMPARE(f.answerer.seen().size(), 1); // the missing files are named, as at any start
     for (const QString& path : {f.table(), f.content(), f.reward(), f.memo()})
-        QVERIFY(f.answerer.texts().first().contains(path));
+        QVERIFY(f.answerer.texts().first().contains(QDir::toNativeSeparators(path)));
     click(f.button("Button5"));
     QCOMPARE(f.label("Label6"), "0001");
     typeInto(f.field("Edit3"), "最初のクエスト");

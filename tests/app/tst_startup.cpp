@@ -80,7 +80,8 @@ void StartupTest::missingMemoStoreShowsTheErrorAndTheWindowOpens() {
 
     QCOMPARE(answerer.seen().size(), 1);
     const SeenBox& box = answerer.seen().front();
-    QCOMPARE(box.text, QStringLiteral("ファイル %1 は開けません.").arg(memoPath(*dir)));
+    QCOMPARE(box.text,
+             QStringLiteral("ファイル %1 は開けません.").arg(QDir::toNativeSeparators(memoPath(*dir))));
     QCOMPARE(box.title, "Korvane");
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, QStringList{"OK"});
@@ -167,7 +168,7 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     const UserFolders home{root.filePath("home/.local/share"), root.filePath("home/.config")};
     const auto paths = dataPaths(std::nullopt, bin + "/korvane", home);
     QVERIFY(paths);
-    const QString user = root.filePath("home/.local/share/korvane");
+    const QString user = userDataFolder(home);
     QCOMPARE(paths->dataFolder, user);
     {
         TForm1 window(*paths);
@@ -182,7 +183,7 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     QCOMPARE(readUtf8Lines(user + "/クエスト.csv")[1],
              "0010,ジュノ,ジュノ港,飛空艇の積み荷,荷役頭,ランク1以上,1,0,0");
     QCOMPARE(readBytes(user + "/クエストメモ.txt"), readBytes(shared + "/クエストメモ.txt"));
-    QVERIFY(QFileInfo::exists(root.filePath("home/.config/korvane/korvane.ini"))); // never in a data folder
+    QVERIFY(QFileInfo::exists(home.settingsFolder() + "/korvane.ini")); // never in a data folder
     QVERIFY(!QFileInfo::exists(user + "/korvane.ini"));
     QCOMPARE(entries(bin), QStringList());
 

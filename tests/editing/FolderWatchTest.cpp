@@ -28,16 +28,19 @@ TEST(WatchPolicy, EachLookGetsItsStep) {
     const Case cases[] = {
         {"nothing changed: new copies are offered", {quiet}, {S::OfferCopies}},
         {"a change is read again", {changed}, {S::ReadAgain}},
-        {"while the player is busy it waits", {busy, busy, changed}, {S::LookLater, S::LookLater, S::ReadAgain}},
-        {"a file missing for a moment is looked at again, then read",
+        {"while the player is busy it waits",
+         {busy, busy, changed},
+         {S::LookLater, S::LookLater, S::ReadAgain}},
+        {"a file that stays gone is said, never read as an empty list",
          {missing, missing, missing, missing, missing},
-         {S::LookLater, S::LookLater, S::LookLater, S::LookLater, S::ReadAgain}},
+         {S::LookLater, S::LookLater, S::LookLater, S::LookLater, S::FilesGone}},
         {"a file back in place is read at once", {missing, changed}, {S::LookLater, S::ReadAgain}},
         {"the files declined stay unread, a later change is read",
          {changed, changedAgain},
          {S::KeepDeclined, S::ReadAgain},
          true},
-        {"a vanished folder is said, busy or not", {gone, FolderLook{false, false, false, {}, {}}},
+        {"a vanished folder is said, busy or not",
+         {gone, FolderLook{false, false, false, {}, {}}},
          {S::FolderGone, S::FolderGone}},
     };
     for (const Case& c : cases) {

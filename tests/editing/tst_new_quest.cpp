@@ -188,7 +188,7 @@ void NewQuestTest::failedSaveKeepsWhatWasDone() {
         f.answerer.texts(),
         QStringList{QStringLiteral("ファイル %1 を作成できません\nこの編集は クエスト.csv に保存しましたが、"
                                    "クエスト内容.txt、クエストメモ.txt には保存していません.")
-                        .arg(f.content())});
+                        .arg(QDir::toNativeSeparators(f.content()))});
     QCOMPARE(readUtf8Lines(f.table()).back(), "0004,マウラ,マウラ,一回目,場所,条件,0,0,0");
     QCOMPARE(readBytes(f.content()), content);
     QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0003000三のメモ"}); // the rest is not carried out

@@ -35,16 +35,16 @@ TEST_P(CollationInLocale, IgnoresCaseOnly) {
 INSTANTIATE_TEST_SUITE_P(Locales, CollationInLocale, testing::Values("", "ja_JP", "en_US", "de_DE"));
 
 TEST(Collation, LocaleComesFromTheEnvironment) {
-    ::setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    qputenv("LC_ALL", "ja_JP.UTF-8");
     EXPECT_EQ(Collation::localeFromEnvironment(), "ja_JP");
-    ::setenv("LC_ALL", "C", 1);
+    qputenv("LC_ALL", "C");
     EXPECT_EQ(Collation::localeFromEnvironment(), "");
-    ::setenv("LC_ALL", "POSIX", 1);
+    qputenv("LC_ALL", "POSIX");
     EXPECT_EQ(Collation::localeFromEnvironment(), "");
-    ::unsetenv("LC_ALL");
-    ::setenv("LC_COLLATE", "de_DE@euro", 1);
+    qunsetenv("LC_ALL");
+    qputenv("LC_COLLATE", "de_DE@euro");
     EXPECT_EQ(Collation::localeFromEnvironment(), "de_DE");
-    ::unsetenv("LC_COLLATE");
+    qunsetenv("LC_COLLATE");
 }
 
 TEST(LineList, SortIsStableAndMergesAppendedLines) {

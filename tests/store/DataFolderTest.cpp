@@ -45,11 +45,11 @@ TEST_P(DataPlaceTest, ChoosesTheFolders) {
     const QString expected = QString(c.dataFolder) == "program"      ? bin
                              : QString(c.dataFolder) == "given"      ? given
                              : QString(c.dataFolder) == "remembered" ? remembered
-                                                                     : user.dataHome + "/korvane";
+                                                                     : userDataFolder(user);
     EXPECT_EQ(place.dataFolder, expected) << c.what;
     EXPECT_EQ(place.userFolder, QString(c.dataFolder) == "user") << c.what;
     EXPECT_EQ(place.settingsFile,
-              QString(c.settings) == "program" ? program + ".ini" : user.configHome + "/korvane/korvane.ini")
+              QString(c.settings) == "program" ? program + ".ini" : user.settingsFolder() + "/korvane.ini")
         << c.what;
 }
 

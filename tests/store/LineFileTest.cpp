@@ -47,7 +47,8 @@ TEST_F(LineFileOnDisk, MissingFileCannotBeOpenedWithFullPathInMessage) {
         readLines(path);
         FAIL() << "no error";
     } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("ファイル %1 は開けません").arg(QDir::toNativeSeparators(path)));
     }
     EXPECT_THROW(readLines(dir.path()), KorvaneError) << "a folder is no file";
 }
@@ -99,7 +100,8 @@ TEST_F(LineFileOnDisk, ReadOnlyFileIsNeverReplaced) {
         writeLines(path, {"new"});
         FAIL() << "a read-only file was written";
     } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(path));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)));
     }
     EXPECT_EQ(readBytes(path), "old\r\n");
     EXPECT_EQ(test::entries(dir.path()), QStringList{"f.txt"}) << "no temporary file left behind";

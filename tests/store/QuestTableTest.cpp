@@ -106,7 +106,8 @@ TEST_F(QuestTableTest, UnreadableFileIsNotLoadedAndNeverWritten) {
         table.load(rows);
         FAIL();
     } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("ファイル %1 は開けません").arg(QDir::toNativeSeparators(path)));
     }
     EXPECT_FALSE(table.loaded());
     EXPECT_THROW(commitOne({&table, 0, 0, {"0001,x"}, true}), KorvaneError);

@@ -5,8 +5,14 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// GoogleTest shows a QString as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace korvane::test {
 

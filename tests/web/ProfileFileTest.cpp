@@ -66,7 +66,7 @@ TEST_F(ProfileFileOnDisk, UnwritableFileKeepsItsContentAndSaysSo) {
         writeProfileString(path, "Web", "add", "new");
         FAIL() << "a read-only settings file was written";
     } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("%1 に書き込めません").arg(path));
+        EXPECT_EQ(e.message(), QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
     }
     EXPECT_EQ(readBytes(path), "[Web]\nadd=old\n");
 }

@@ -28,7 +28,8 @@ TEST(UrlList, AddsToTheListAndNeverReplacesOneItCannotRead) {
         addToUrlList(path, "c", "https://c.example/");
         FAIL() << "a list that could not be read was replaced";
     } catch (const KorvaneError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("ファイル %1 は開けません").arg(QDir::toNativeSeparators(path)));
     }
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
