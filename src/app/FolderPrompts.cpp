@@ -42,7 +42,6 @@ void FolderPrompts::watch(Checklist* checklist) {
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
     watchFiles();
-    window_.status->showFolder(checklist_->folder());
     otherPcsSeen_.clear();
     if (checklist_->claim()) {
         guarded([this] { lookForOtherPcs(); });

@@ -73,8 +73,8 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
         return std::nullopt;
     }
     try {
-        RememberedChecklists remembered = RememberedChecklists::read(user);
-        const DataPlace place = chooseDataPlace(programFile, folder, remembered, user);
+        PlayerChecklists remembered = PlayerChecklists::read(user);
+        const DataPlace place = chooseDataPlace(programFile, folder, remembered.lastOpened, user);
         if (place.userFolder) {
             prepareUserFolder(place.dataFolder, place.sampleFolder, remembered.sampleGiven);
             if (!remembered.sampleGiven) {
@@ -91,11 +91,11 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
 
 void rememberOpened(const QString& folder, const UserFolders& user) {
     try {
-        RememberedChecklists remembered = RememberedChecklists::read(user);
-        if (remembered.lastOpened == folder)
-            return;
-        remembered.lastOpened = folder;
-        remembered.write(user);
+        PlayerChecklists remembered = PlayerChecklists::read(user);
+        const PlayerChecklists before = remembered;
+        remembered.opened(folder);
+        if (remembered.lastOpened != before.lastOpened || remembered.entries != before.entries)
+            remembered.write(user);
     } catch (const KorvaneError& error) {
         std::fprintf(stderr, "korvane: %s\n", qUtf8Printable(error.message()));
     }

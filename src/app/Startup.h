@@ -3,6 +3,7 @@
 
 #include "TForm1.h"
 #include "store/DataFolder.h"
+#include "store/PlayerChecklists.h"
 #include "store/Presence.h"
 
 #include <QStringList>
@@ -17,7 +18,8 @@ namespace korvane {
 std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const QString& programFile,
                                    const UserFolders& user = UserFolders::fromEnvironment());
 
-// Remembers the folder as the checklist last opened; a failure is said on standard error only.
+// Remembers the folder as the checklist last opened, and lists it among the player's; a failure is
+// said on standard error only.
 void rememberOpened(const QString& folder, const UserFolders& user = UserFolders::fromEnvironment());
 
 // Takes the data folder for this copy: this PC's lock, then, when other PCs have the folder open

@@ -22,7 +22,9 @@ QLabel* redLabel(const char* name, QWidget* parent) {
 StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent), Label18(named(textLabel(QString(), this), "Label18")),
       Label19(named(textLabel(QString(), this), "Label19")), Label20(redLabel("Label20", this)),
-      Label22(redLabel("Label22", this)), Label21(named(textLabel(QString(), this), "Label21")),
+      Label22(redLabel("Label22", this)),
+      ComboBox6(named(new QComboBox(this), "ComboBox6", QStringLiteral("キャラクター"))),
+      SpeedButton4(named(new QToolButton(this), "SpeedButton4", QStringLiteral("キャラクターの操作"))),
       Button14(named(new QPushButton(QStringLiteral("元に戻す"), this), "Button14")),
       Button15(named(new QPushButton(QStringLiteral("やり直し"), this), "Button15")),
       Button12(named(new QPushButton(QStringLiteral("進捗"), this), "Button12")),
@@ -32,7 +34,10 @@ StatusBar::StatusBar(QWidget* parent)
     addWidget(Label19);
     addWidget(Label20);
     addWidget(Label22);
-    addPermanentWidget(Label21);
+    addPermanentWidget(ComboBox6);
+    addPermanentWidget(SpeedButton4);
+    ComboBox6->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SpeedButton4->setText(QStringLiteral("キャラクター"));
     addPermanentWidget(Button14);
     addPermanentWidget(Button15);
     addPermanentWidget(Button12);
@@ -59,11 +64,6 @@ void StatusBar::showOtherPcs(const QStringList& names) {
             ? QString()
             : QStringLiteral("別の PC「%1」でも開いています").arg(names.join(QStringLiteral("」「"))));
     Label22->setVisible(!names.isEmpty());
-}
-
-void StatusBar::showFolder(const QString& folder) {
-    Label21->setText(QDir(folder).dirName());
-    Label21->setToolTip(QDir::toNativeSeparators(folder));
 }
 
 void StatusBar::showHistory(const EditHistory& history) {

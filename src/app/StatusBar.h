@@ -1,11 +1,13 @@
 #pragma once
 // The window's status bar: the counts of the quests on show, what was last done, a backup that
-// could not be kept, other PCs that have the folder open, the folder itself, and the buttons for
-// the history, the overview and the import.
+// could not be kept, other PCs that have the folder open, the character whose checklist is open,
+// and the buttons for the history, the overview and the import.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace korvane {
 
@@ -21,19 +23,19 @@ public:
     void showBackupFailure();
     // The other PCs that have the folder open; none: nothing shown.
     void showOtherPcs(const QStringList& names);
-    void showFolder(const QString& folder);
     // 元に戻す and やり直し as the history stands, their tooltips naming the step.
     void showHistory(const EditHistory& history);
 
-    QLabel* Label18;       // counts of the rows on show
-    QLabel* Label19;       // what was last done, and when
-    QLabel* Label20;       // a backup that could not be kept
-    QLabel* Label22;       // other PCs that have the folder open too
-    QLabel* Label21;       // the data folder, its full path as the tooltip
-    QPushButton* Button14; // 元に戻す
-    QPushButton* Button15; // やり直し
-    QPushButton* Button12; // 進捗
-    QPushButton* Button13; // 取り込み…
+    QLabel* Label18;           // counts of the rows on show
+    QLabel* Label19;           // what was last done, and when
+    QLabel* Label20;           // a backup that could not be kept
+    QLabel* Label22;           // other PCs that have the folder open too
+    QComboBox* ComboBox6;      // the characters: the one open, its folder as the tooltip
+    QToolButton* SpeedButton4; // キャラクター: new, add a folder, rename, take off the list
+    QPushButton* Button14;     // 元に戻す
+    QPushButton* Button15;     // やり直し
+    QPushButton* Button12;     // 進捗
+    QPushButton* Button13;     // 取り込み…
 };
 
 } // namespace korvane

@@ -34,6 +34,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     }
     runHandler([this] { restoreWindowState(); });
     prompts_->watch(checklist_.get());
+    runHandler([this] { characters_->refresh(); });
     StatusBar1->showHistory(checklist_->history());
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList.lines().size(),
            qUtf8Printable(place_.dataFolder), view_.questOnShow.c_str());
@@ -112,6 +113,9 @@ void TForm1::buildWindow() {
                                   [this] { reloadData(); }, [this] { showAsFilesAre(view_.questOnShow); },
                                   [this] { return view_.questOnShow; }},
                                  this);
+    characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
+                                        [this](const QString& folder) { return showChecklist(folder); }},
+                                       StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
 }
 
 void TForm1::connectHandlers() {

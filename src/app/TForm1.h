@@ -4,6 +4,7 @@
 // handler is a few lines of glue over a unit of its layer. What it shows is one value, view_: the
 // grid, the detail view and the panes are drawn from it, never read back from a widget.
 
+#include "CharacterPrompts.h"
 #include "ErrorBox.h"
 #include "FolderPrompts.h"
 #include "StatusBar.h"
@@ -65,6 +66,9 @@ private:
     QStringList loadChecklist();
     void reloadData();
     void Button13Click();
+    // Shows another checklist (a character's) in place of this one: asked first about typing, and,
+    // as at start, about other PCs that have it open; the filters and the quest on show stay.
+    bool showChecklist(const QString& folder);
 
     // Typed text that is not saved: asked about before anything throws it away. Another quest
     // shown while the edit pane stays open throws away the editors' text only.
@@ -157,6 +161,7 @@ private:
     QWidget* Panel2 = nullptr;
     QTimer* Timer2 = nullptr;
     FolderPrompts* prompts_ = nullptr;
+    CharacterPrompts* characters_ = nullptr;
     CivilDateTime pcTime_;
 };
 

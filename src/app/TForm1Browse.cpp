@@ -20,6 +20,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
         for (TextView* view : {RichEdit1, Memo2, Memo3})
             view->setLines({});
         Button2->setVisible(false);
+        Label23->clear();
         return;
     }
     const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
@@ -41,6 +42,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     Memo3->setLines(checklist_->MemoStore.readText(number));
     view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
     Button2->setVisible(false);
+    Label23->setText(characters_->othersProgress(number));
 }
 
 void TForm1::StringGrid1MouseMove() {

@@ -3,6 +3,8 @@
 
 #include "TForm1.h"
 
+#include "Startup.h"
+
 #include "editing/ImportDialog.h"
 #include "editing/QuestImport.h"
 #include "store/Errors.h"
@@ -15,20 +17,19 @@ namespace korvane {
 
 // Reads the four files, and lists the table in the grid in file order; the files that do not exist.
 QStringList TForm1::loadChecklist() {
-    std::vector<QuestRecord> rows;
     const auto listRows = [&] {
-        std::vector<std::size_t> lines(rows.size());
+        std::vector<std::size_t> lines(checklist_->QuestList.goodLines());
         std::iota(lines.begin(), lines.end(), std::size_t{0});
         StringGrid1->setRows(std::move(lines));
     };
     QStringList missing;
     try {
-        missing = checklist_->load(rows);
+        missing = checklist_->load();
     } catch (...) {
         listRows(); // what loaded before the failure is shown
         throw;
     }
-    fitQuestColumns(*StringGrid1, rows);
+    fitQuestColumns(*StringGrid1, checklist_->QuestList);
     listRows();
     updateStatusBar();
     return missing;
@@ -49,6 +50,35 @@ void TForm1::reloadData() {
     showAsFilesAre(shown);
     if (!missing.isEmpty())
         throw errors::missing(missing);
+}
+
+bool TForm1::showChecklist(const QString& folder) {
+    if (!settleTyping(Discards::Everything))
+        return false;
+    std::unique_ptr<FolderClaim> claim;
+    if (const FolderClaim* now = checklist_->claim()) {
+        claim = claimDataFolder(folder, now->announcement.me());
+        if (!claim)
+            return false; // said: another copy of this PC has it, or the player left it
+    }
+    const std::string shown = view_.questOnShow;
+    checklist_->close(UserFolders::fromEnvironment());
+    auto next = std::make_unique<Checklist>(folder, std::move(claim));
+    if (next->claim())
+        next->rememberWritten(UserFolders::fromEnvironment());
+    StringGrid1->setSource(&next->QuestList.lines());
+    checklist_ = std::move(next);
+    place_.dataFolder = checklist_->folder();
+    rememberOpened(checklist_->folder());
+    characters_->refresh(); // the one left is another character now
+    showPane(ViewState::Pane::View);
+    prompts_->watch(checklist_.get());
+    QStringList missing;
+    guarded([&] { missing = loadChecklist(); });
+    showAsFilesAre(shown);
+    if (!missing.isEmpty())
+        showErrorBox(errors::missing(missing).message());
+    return true;
 }
 
 // Asks for the folder, reads it by the start-up rules, shows what would change, and writes only
@@ -78,10 +108,7 @@ void TForm1::Button13Click() {
         },
         [&] {
             showPane(ViewState::Pane::View);
-            std::vector<QuestRecord> rows; // the import may bring nations the columns must fit
-            for (const std::string& line : checklist_->QuestList.lines().lines())
-                rows.push_back(splitQuestRecord(line));
-            fitQuestColumns(*StringGrid1, rows);
+            fitQuestColumns(*StringGrid1, checklist_->QuestList); // the import may bring nations
             showAsFilesAre(shown);
         });
     StatusBar1->say(QStringLiteral("取り込み (%1 件) を保存しました").arg(taken));

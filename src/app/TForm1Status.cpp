@@ -21,7 +21,10 @@ void TForm1::updateStatusBar() {
 }
 
 void TForm1::Button12Click() {
-    ProgressDialog dialog(progressOverview(checklist_->QuestList), this);
+    std::vector<std::pair<QString, ProgressOverview>> others;
+    for (const auto& [name, table] : characters_->others().tables())
+        others.emplace_back(name, progressOverview(*table));
+    ProgressDialog dialog(progressOverview(checklist_->QuestList), others, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     chooseFromOverview(*dialog.choice());

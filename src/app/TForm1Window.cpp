@@ -60,6 +60,8 @@ void TForm1::setUpKeys() {
                 Button15Click();
         });
     key(QKeySequence::Cancel, ScrollBox2, [this] { Button7Click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, [this] { characters_->step(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, [this] { characters_->step(-1); });
 
     Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
     Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));

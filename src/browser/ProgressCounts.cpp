@@ -115,4 +115,18 @@ ProgressOverview progressOverview(const QuestTable& questList) {
     return overview;
 }
 
+ProgressCounts countsIn(const ProgressOverview& overview, const std::string& nation,
+                        const std::optional<std::string>& area) {
+    for (const NationProgress& row : overview.nations) {
+        if (row.nation != nation)
+            continue;
+        if (!area)
+            return row.counts;
+        for (const AreaProgress& areaRow : row.areas)
+            if (areaRow.area == *area)
+                return areaRow.counts;
+    }
+    return {};
+}
+
 } // namespace korvane

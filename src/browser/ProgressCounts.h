@@ -50,4 +50,8 @@ struct ProgressOverview {
 // vocabulary's order first, then the others as met.
 ProgressOverview progressOverview(const QuestTable& questList);
 
+// The counts of a nation, or of one of its areas, in an overview; none when it has no such row.
+ProgressCounts countsIn(const ProgressOverview& overview, const std::string& nation,
+                        const std::optional<std::string>& area);
+
 } // namespace korvane

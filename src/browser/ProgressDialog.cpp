@@ -44,12 +44,18 @@ public:
 };
 
 QTreeWidgetItem* row(const QString& name, const ProgressCounts& counts, const std::string& nation,
-                     const std::optional<std::string>& area) {
-    auto* item =
-        new QTreeWidgetItem(QStringList{name, QString::number(counts.quests),
-                                        QString::number(counts.completed), QString::number(counts.left())});
-    for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
-        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+                     const std::optional<std::string>& area,
+                     const std::vector<std::pair<QString, ProgressOverview>>& others) {
+    QStringList cells{name, QString::number(counts.quests), QString::number(counts.completed),
+                      QString::number(counts.left()), QString()};
+    for (const auto& [character, overview] : others) {
+        const ProgressCounts theirs = nation.empty() ? overview.total : countsIn(overview, nation, area);
+        cells << QStringLiteral("%1 / %2").arg(theirs.completed).arg(theirs.quests);
+    }
+    auto* item = new QTreeWidgetItem(cells);
+    for (int column = kQuestsColumn; column < cells.size(); ++column)
+        if (column != kBarColumn)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(kNameColumn, kNationRole, QByteArray::fromStdString(nation));
     item->setData(kNameColumn, kAreaRole, QByteArray::fromStdString(area.value_or(std::string())));
     item->setData(kNameColumn, kAreaRowRole, area.has_value());
@@ -67,29 +73,37 @@ QTreeWidgetItem* boldRow(QTreeWidgetItem* item) {
 
 } // namespace
 
-ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent)
+ProgressDialog::ProgressDialog(const ProgressOverview& overview,
+                               const std::vector<std::pair<QString, ProgressOverview>>& others,
+                               QWidget* parent)
     : QDialog(parent), tree_(named(new QTreeWidget(this), "ProgressTree", QStringLiteral("進捗"))) {
     setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(QStringLiteral("進捗"));
-    tree_->setHeaderLabels({QStringLiteral("国・地域"), QStringLiteral("クエスト"), QStringLiteral("完了"),
-                            QStringLiteral("残り"), QStringLiteral("進み具合")});
+    QStringList headers{QStringLiteral("国・地域"), QStringLiteral("クエスト"), QStringLiteral("完了"),
+                        QStringLiteral("残り"), QStringLiteral("進み具合")};
+    for (const auto& [character, unused] : others)
+        headers << character; // completed / quests of that character
+    tree_->setHeaderLabels(headers);
     tree_->setItemDelegateForColumn(kBarColumn, new BarDelegate(tree_));
     tree_->setRootIsDecorated(true);
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
     for (const NationProgress& nation : overview.nations) {
-        QTreeWidgetItem* top = boldRow(row(toUi(nation.nation), nation.counts, nation.nation, std::nullopt));
+        QTreeWidgetItem* top =
+            boldRow(row(toUi(nation.nation), nation.counts, nation.nation, std::nullopt, others));
         for (const AreaProgress& area : nation.areas)
             top->addChild(row(area.area.empty() ? QStringLiteral("（地域なし）") : toUi(area.area),
-                              area.counts, nation.nation, area.area));
+                              area.counts, nation.nation, area.area, others));
         tree_->addTopLevelItem(top);
     }
-    tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, std::nullopt)));
+    tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, std::nullopt, others)));
     tree_->expandAll();
     tree_->header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
         tree_->header()->resizeSection(column, 64);
-    tree_->header()->setStretchLastSection(true);
+    tree_->header()->setStretchLastSection(others.empty());
+    if (!others.empty())
+        tree_->header()->resizeSection(kBarColumn, 160);
 
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         choice_ = OverviewChoice{item->data(kNameColumn, kNationRole).toByteArray(),
@@ -99,7 +113,7 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview, QWidget* parent
     });
     auto* column = new QVBoxLayout(this);
     column->addWidget(tree_);
-    resize(620, 560);
+    resize(620 + 90 * static_cast<int>(others.size()), 560);
 }
 
 } // namespace korvane

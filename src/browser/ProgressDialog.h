@@ -1,6 +1,7 @@
 #pragma once
 // The progress overview "進捗": every nation and, under it, every area, with its quests, how many
-// are completed and left, and a bar for the share done, over a total. Double-clicking a row closes
+// are completed and left, and a bar for the share done, over a total; a column for each other
+// character tells how many it completed of the same quests. Double-clicking a row closes
 // it with that nation and area chosen; the window applies the choice once the dialog is closed.
 
 #include "ProgressCounts.h"
@@ -22,7 +23,9 @@ struct OverviewChoice {
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    ProgressDialog(const ProgressOverview& overview, QWidget* parent);
+    // others: each other character's name and overview.
+    ProgressDialog(const ProgressOverview& overview,
+                   const std::vector<std::pair<QString, ProgressOverview>>& others, QWidget* parent);
 
     QTreeWidget* tree() const { return tree_; }
     // The row double-clicked, once the dialog has closed on it.

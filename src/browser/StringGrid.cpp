@@ -198,16 +198,23 @@ bool StringGrid::viewportEvent(QEvent* event) {
     return QTableView::viewportEvent(event);
 }
 
-void fitQuestColumns(StringGrid& grid, const std::vector<QuestRecord>& rows) {
+void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
     std::set<std::string> nations, areas;
     for (const std::string& nation : vocabulary::nations()) {
         nations.insert(nation);
         for (const std::string& area : vocabulary::areasOf(nation))
             areas.insert(area);
     }
-    for (const QuestRecord& row : rows) {
-        nations.insert(row[kNation]);
-        areas.insert(row[kArea]);
+    std::vector<std::string_view> plain;
+    for (const std::string& line : table.lines().lines()) {
+        if (splitPlainFields(line, plain)) {
+            nations.emplace(plain.size() > kNation ? plain[kNation] : std::string_view());
+            areas.emplace(plain.size() > kArea ? plain[kArea] : std::string_view());
+        } else {
+            const QuestRecord row = splitQuestRecord(line);
+            nations.insert(row[kNation]);
+            areas.insert(row[kArea]);
+        }
     }
     std::array<QStringList, kQuestFieldCount> samples;
     samples[kNumber] << QStringLiteral("0000");

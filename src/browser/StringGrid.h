@@ -79,8 +79,8 @@ private:
     std::function<bool()> leaveRowGuard_;
 };
 
-// Each column fits "0000", the longest nation and area of the vocabulary and of the rows, and its
+// Each column fits "0000", the longest nation and area of the vocabulary and of the table, and its
 // title, at least at the widths the layout gives.
-void fitQuestColumns(StringGrid& grid, const std::vector<QuestRecord>& rows);
+void fitQuestColumns(StringGrid& grid, const QuestTable& table);
 
 } // namespace korvane

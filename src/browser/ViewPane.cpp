@@ -40,6 +40,10 @@ void ViewPaneControls::buildViewPane(QWidget* parent) {
     Button3 = placed(named(new QPushButton(QStringLiteral("クエスト削除"), pane), "Button3"), 378, 4, 80, 24);
     Button2 = placed(named(new QPushButton(QStringLiteral("メモの修正"), pane), "Button2"), 279, 30, 96, 24);
     Button2->hide();
+    Label23 = placed(named(textLabel(QString(), pane), "Label23", QStringLiteral("ほかのキャラクター")), 380,
+                     34, 300, 16);
+    Label23->setToolTip(
+        QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 }
 
 } // namespace korvane

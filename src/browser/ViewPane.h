@@ -20,6 +20,7 @@ struct ViewPaneControls {
     QLabel* Label4 = nullptr;  // place
     QLabel* Label5 = nullptr;  // condition
     QLabel* Label14 = nullptr; // quest number
+    QLabel* Label23 = nullptr; // the other characters' progress of the quest
     FlagBox* CheckBox1 = nullptr;
     FlagBox* CheckBox2 = nullptr;
     FlagBox* CheckBox3 = nullptr;

@@ -18,11 +18,11 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
 
 Checklist::~Checklist() = default;
 
-QStringList Checklist::load(std::vector<QuestRecord>& rows) {
+QStringList Checklist::load() {
     history_.clear();
     watch_.filesRead();
     QStringList missing;
-    if (!QuestList.load(rows))
+    if (!QuestList.load())
         missing << QuestList.path();
     for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
         if (!store->load())

@@ -38,10 +38,10 @@ public:
     QuestData data() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
     std::array<StoredList*, 4> lists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
 
-    // Reads the four files; rows receives the table's records in file order. The files that are not
-    // there (each an empty list the first edit creates). Throws what stops the table or a store
-    // from loading, with what loaded before kept. The history is emptied.
-    QStringList load(std::vector<QuestRecord>& rows);
+    // Reads the four files. The files that are not there (each an empty list the first edit
+    // creates). Throws what stops the table or a store from loading, with what loaded before kept
+    // (QuestList.goodLines()). The history is emptied.
+    QStringList load();
 
     // The one way an edit is applied: edit(step) writes its files and fills step, which the history
     // keeps as what (with the quest's number unless what names its own).

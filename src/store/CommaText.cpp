@@ -2,6 +2,7 @@
 
 #include "SjisChars.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace korvane {
@@ -107,6 +108,21 @@ Fields fieldsFrom(std::string_view line, std::size_t first, std::size_t count) {
         line, first + count, [first](std::size_t index) { return index >= first; },
         [&fields](std::string&& field) { fields.push_back(std::move(field)); });
     return fields;
+}
+
+bool splitPlainFields(std::string_view line, std::vector<std::string_view>& fields) {
+    if (line.empty() || std::any_of(line.begin(), line.end(),
+                                    [](char c) { return c == '"' || static_cast<unsigned char>(c) <= 0x20; }))
+        return false;
+    fields.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(
+            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos)
+            return true;
+        start = comma + 1;
+    }
 }
 
 Fields splitCommaText(std::string_view line) {

@@ -13,6 +13,11 @@ namespace korvane {
 using Fields = std::vector<std::string>;
 
 Fields splitCommaText(std::string_view line);
+
+// A line with no double quote and no byte of 0x20 or below (no trail byte of code page 932 is one,
+// nor a comma) is its fields between commas: split without a copy, as splitCommaText would split
+// it. False, with fields untouched, for any other line, and for an empty one, which has no field.
+bool splitPlainFields(std::string_view line, std::vector<std::string_view>& fields);
 // The same split, handing each field over as it is read.
 void forEachField(std::string_view line, const std::function<void(std::string&&)>& take);
 // Fields first to first + count - 1 only, read by the same rule; those before are stepped over

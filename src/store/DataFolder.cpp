@@ -30,10 +30,6 @@ QString userFolder(const char* variable, const char* belowHome) {
 }
 #endif
 
-QString checklistsFile(const UserFolders& user) {
-    return QDir(user.settingsFolder()).filePath(QStringLiteral("checklists.ini"));
-}
-
 } // namespace
 
 // Windows keeps a program's data and settings of a user in one folder, %APPDATA%\Korvane.
@@ -52,29 +48,12 @@ UserFolders UserFolders::fromEnvironment() {
 #endif
 }
 
+QString UserFolders::checklistsFile() const {
+    return QDir(settingsFolder()).filePath(QStringLiteral("checklists.ini"));
+}
+
 QString UserFolders::settingsFolder() const {
     return configHome.isEmpty() ? QString() : QDir(configHome).filePath(kOwnFolder);
-}
-
-RememberedChecklists RememberedChecklists::read(const UserFolders& user) {
-    if (user.configHome.isEmpty())
-        return {};
-    const QSettings settings(checklistsFile(user), QSettings::IniFormat);
-    return {settings.value(QStringLiteral("Checklists/last")).toString(),
-            settings.value(QStringLiteral("Checklists/sampleGiven")).toBool()};
-}
-
-void RememberedChecklists::write(const UserFolders& user) const {
-    if (user.configHome.isEmpty())
-        return;
-    if (!QDir().mkpath(user.settingsFolder()))
-        throw errors::cannotWrite(checklistsFile(user));
-    QSettings settings(checklistsFile(user), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Checklists/last"), lastOpened);
-    settings.setValue(QStringLiteral("Checklists/sampleGiven"), sampleGiven);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw errors::cannotWrite(checklistsFile(user));
 }
 
 namespace {
@@ -88,7 +67,7 @@ QMap<QString, QString> readWrittenVersions(const UserFolders& user, const QStrin
     QMap<QString, QString> versions;
     if (user.configHome.isEmpty())
         return versions;
-    QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    QSettings settings(user.checklistsFile(), QSettings::IniFormat);
     settings.beginGroup(versionsGroup(folder));
     for (const QString& name : files::kDataFiles)
         if (const QString text = settings.value(name).toString(); !text.isEmpty())
@@ -101,14 +80,14 @@ void writeWrittenVersions(const UserFolders& user, const QString& folder,
     if (user.configHome.isEmpty() || versions.isEmpty())
         return;
     QDir().mkpath(user.settingsFolder());
-    QSettings settings(checklistsFile(user), QSettings::IniFormat);
+    QSettings settings(user.checklistsFile(), QSettings::IniFormat);
     settings.beginGroup(versionsGroup(folder));
     for (auto it = versions.begin(); it != versions.end(); ++it)
         settings.setValue(it.key(), it.value());
     settings.endGroup();
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw errors::cannotWrite(checklistsFile(user));
+        throw errors::cannotWrite(user.checklistsFile());
 }
 
 QString userDataFolder(const UserFolders& user) {
@@ -121,7 +100,7 @@ QString installedSampleFolder(const QString& programFile) {
 }
 
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const RememberedChecklists& remembered, const UserFolders& user) {
+                          const QString& lastOpened, const UserFolders& user) {
     const QString programFolder = QFileInfo(programFile).absolutePath();
     // An installed program: its folder is the system's (root can write /usr/bin too), or one the
     // user cannot write ("Program Files"). A checklist it holds there is only the sample set.
@@ -135,8 +114,8 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
         place.dataFolder = QFileInfo(*folderArgument).absoluteFilePath();
     else if (besideData && !installed)
         place.dataFolder = programFolder;
-    else if (!remembered.lastOpened.isEmpty() && QFileInfo(remembered.lastOpened).isDir())
-        place.dataFolder = remembered.lastOpened;
+    else if (!lastOpened.isEmpty() && QFileInfo(lastOpened).isDir())
+        place.dataFolder = lastOpened;
     else if (installed) {
         if (user.dataHome.isEmpty())
             throw KorvaneError(QStringLiteral("ユーザーのフォルダが分かりません（HOME も XDG_DATA_HOME "

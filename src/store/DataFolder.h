@@ -18,16 +18,8 @@ struct UserFolders {
     static UserFolders fromEnvironment();
     // Korvane's folder in the user's settings: <configHome>/korvane.
     QString settingsFolder() const;
-};
-
-// What the user's settings remember of the checklists (<configHome>/korvane/checklists.ini).
-struct RememberedChecklists {
-    QString lastOpened;       // the data folder last opened
-    bool sampleGiven = false; // the sample set was copied once: never again
-
-    static RememberedChecklists read(const UserFolders& user);
-    // Nothing is remembered without a settings folder; throws "%s に書き込めません" otherwise.
-    void write(const UserFolders& user) const;
+    // The file there of the player's checklists and of the versions this PC wrote.
+    QString checklistsFile() const;
 };
 
 // The version of each data file of a folder this PC wrote last (FileStamp texts, by file name),
@@ -45,8 +37,9 @@ struct DataPlace {
 
 // programFile: the executable's path. folderArgument: `korvane FOLDER`. Throws when the user's
 // folder is needed and the environment names no home.
+// lastOpened: the checklist the player opened last, as the user's settings remember it.
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const RememberedChecklists& remembered, const UserFolders& user);
+                          const QString& lastOpened, const UserFolders& user);
 
 // The user's own data folder: <dataHome>/korvane (%APPDATA%\Korvane on Windows).
 QString userDataFolder(const UserFolders& user);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstring>
 #include <optional>
 
 namespace korvane {
@@ -22,10 +23,19 @@ public:
                 start = 1; // the LF of a CR LF cut in two
         }
         const std::size_t n = piece.size();
+        // The next line end is the nearer of the next LF and the next CR, each found by memchr,
+        // which looks at many bytes a step.
+        const auto next = [&](char c, std::size_t from) {
+            const void* hit = std::memchr(piece.data() + from, c, n - from);
+            return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - piece.data()) : n;
+        };
+        std::size_t nextLf = next('\n', start), nextCr = next('\r', start);
         while (start < n) {
-            std::size_t end = start;
-            while (end < n && piece[end] != '\r' && piece[end] != '\n')
-                ++end;
+            if (nextLf < start)
+                nextLf = next('\n', start);
+            if (nextCr < start)
+                nextCr = next('\r', start);
+            const std::size_t end = std::min(nextLf, nextCr);
             if (end == n) {
                 partial_.append(piece.substr(start));
                 return;

@@ -72,27 +72,38 @@ std::string removeSpaces(std::string_view line) {
     return out;
 }
 
-bool QuestTable::load(std::vector<QuestRecord>& rows) {
+bool QuestTable::load() {
     maxQuestNo_ = 0;
+    goodLines_ = 0;
     const bool existed = read();
-    rows.clear();
-    rows.reserve(lines().size());
     shapes_.clear();
     shapes_.reserve(lines().size());
+    std::vector<std::string_view> plain;
+    Fields quoted;
     try {
         for (std::size_t i = 0; i < lines().size(); ++i) {
-            std::string cleaned = removeSpaces(lines()[i]);
-            if (cleaned.size() != lines()[i].size()) {
-                lines().set(i, std::move(cleaned));
-                markFileDiffers();
+            // Most lines hold no space: they are not copied to be cleaned.
+            const std::string_view read = lines()[i];
+            if (read.find(' ') != std::string_view::npos || read.find("\x81\x40") != std::string_view::npos) {
+                std::string cleaned = removeSpaces(read);
+                if (cleaned.size() != read.size()) {
+                    lines().set(i, std::move(cleaned));
+                    markFileDiffers();
+                }
             }
-            Fields fields = splitCommaText(lines()[i]);
-            shapes_.push_back(QuestShape::of(fields));
-            const bool noFields = fields.empty();
-            rows.push_back(toQuestRecord(std::move(fields)));
-            if (noFields)
+            const std::string& line = lines()[i];
+            std::string_view first;
+            if (splitPlainFields(line, plain)) {
+                shapes_.push_back(QuestShape::of(plain));
+                first = plain.front();
+            } else {
+                quoted = splitCommaText(line);
+                shapes_.push_back(QuestShape::of(quoted));
+                first = quoted.empty() ? std::string_view() : std::string_view(quoted.front());
+            }
+            goodLines_ = i + 1;
+            if (shapes_.back().fields == 0)
                 throw errors::indexOutOfRange(0);
-            const std::string_view first = rows.back()[kNumber];
             const auto number = parseInteger(first);
             if (!number)
                 throw errors::notInteger(first);
@@ -106,6 +117,23 @@ bool QuestTable::load(std::vector<QuestRecord>& rows) {
     }
     markLoaded();
     return existed;
+}
+
+bool QuestTable::load(std::vector<QuestRecord>& rows) {
+    const auto fill = [&] {
+        rows.clear();
+        rows.reserve(goodLines_);
+        for (std::size_t i = 0; i < goodLines_; ++i)
+            rows.push_back(splitQuestRecord(lines()[i]));
+    };
+    try {
+        const bool existed = load();
+        fill();
+        return existed;
+    } catch (const KorvaneError&) {
+        fill();
+        throw;
+    }
 }
 
 void QuestTable::take(std::vector<LineRange>& ranges, bool keepsOrder) {
@@ -124,7 +152,8 @@ void QuestTable::take(std::vector<LineRange>& ranges, bool keepsOrder) {
     StoredList::take(ranges, keepsOrder);
 }
 
-QuestShape QuestShape::of(const Fields& fields) {
+namespace {
+template <class Range> QuestShape shapeOf(const Range& fields) {
     QuestShape shape;
     shape.fields = static_cast<std::uint8_t>(std::min<std::size_t>(fields.size(), 15));
     for (std::size_t k = 0; k < 3; ++k)
@@ -132,6 +161,15 @@ QuestShape QuestShape::of(const Fields& fields) {
             (fields[kOffered + k] == "1" || fields[kOffered + k] == "0"))
             shape.flags[k] = fields[kOffered + k][0];
     return shape;
+}
+} // namespace
+
+QuestShape QuestShape::of(const Fields& fields) {
+    return shapeOf(fields);
+}
+
+QuestShape QuestShape::of(const std::vector<std::string_view>& fields) {
+    return shapeOf(fields);
 }
 
 QuestShape QuestShape::of(std::string_view line) {

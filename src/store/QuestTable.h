@@ -57,6 +57,7 @@ struct QuestShape {
     std::array<char, 3> flags{'-', '-', '-'}; // "1", "0", or '-' for any other text
 
     static QuestShape of(const Fields& fields);
+    static QuestShape of(const std::vector<std::string_view>& fields);
     static QuestShape of(std::string_view line);
     // The flag's field: "1", "0", or "-" for another text. Throws the index error (6, 7 or 8) when
     // the line has no such field, as reading the split line would.
@@ -72,11 +73,14 @@ public:
     const std::vector<QuestShape>& shapes() const { return shapes_; }
     void take(std::vector<LineRange>& ranges, bool keepsOrder) override;
 
-    // Reads and cleans every line, putting each line's record into rows, and computes maxQuestNo.
-    // A line whose first field is not an integer, or an empty line, stops the load with its error;
-    // rows then holds the lines up to that one and the table counts as not loaded. False when the
-    // file does not exist (the table is then empty).
+    // Reads and cleans every line, and computes maxQuestNo. A line whose first field is not an
+    // integer, or an empty line, stops the load with its error; the table then counts as not loaded,
+    // and goodLines() says how many lines were read up to and with that one. False when the file does
+    // not exist (the table is then empty).
+    bool load();
+    // The same, putting those lines' records into rows.
     bool load(std::vector<QuestRecord>& rows);
+    std::size_t goodLines() const { return goodLines_; }
 
     int maxQuestNo() const { return maxQuestNo_; }
     // maxQuestNo is raised when a quest is added and never lowered in a run.
@@ -103,6 +107,7 @@ private:
     ListChange sortedWhole(std::size_t first, std::size_t count, Lines insert);
 
     int maxQuestNo_ = 0;
+    std::size_t goodLines_ = 0;
     std::vector<QuestShape> shapes_;
 };
 

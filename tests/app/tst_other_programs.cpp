@@ -129,7 +129,7 @@ void OtherProgramsTest::aPcThatArrivesWhileOpenIsSaid() {
     f.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     QVERIFY(!f.get<QLabel>("Label22")->isVisible());
-    QCOMPARE(f.get<QLabel>("Label21")->toolTip(), QDir::toNativeSeparators(f.dir->path()));
+    QCOMPARE(f.get<QComboBox>("ComboBox6")->toolTip(), QDir::toNativeSeparators(f.dir->path()));
 
     announce(f.dir->path(), "bbbb2222", "laptop", QDateTime::currentDateTime());
     QTRY_COMPARE(f.answerer.seen().size(), 1);

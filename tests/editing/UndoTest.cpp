@@ -141,8 +141,7 @@ TEST(EditHistory, StepsThroughTheChecklist) {
     QTemporaryDir folder;
     writeSet(folder.path(), false);
     Checklist list(folder.path());
-    std::vector<QuestRecord> rows;
-    list.load(rows);
+    list.load();
     const auto tick = [&](const char* number) {
         list.apply(QStringLiteral("オファー"), number,
                    [&](EditStep* step) { storeFlag(list.QuestList, number, kOffered, "1", step); });
@@ -151,7 +150,9 @@ TEST(EditHistory, StepsThroughTheChecklist) {
         std::string flags;
         for (const char* number : {"0001", "0002", "0003"})
             flags += list.QuestList.recordOf(number)[kOffered];
-        return flags + (readBytes(list.QuestList.path()) == crlf(list.QuestList.lines().lines()) ? "" : " (file differs)");
+        return flags + (readBytes(list.QuestList.path()) == crlf(list.QuestList.lines().lines())
+                            ? ""
+                            : " (file differs)");
     };
     const auto next = [&] {
         const EditHistory& h = list.history();
@@ -172,7 +173,8 @@ TEST(EditHistory, StepsThroughTheChecklist) {
         {"undone, then another edit drops the redo",
          [&] {
              list.step(true);
-             list.apply(QStringLiteral("削除"), "0003", [&](EditStep* step) { deleteQuest(list.data(), "0003", step); });
+             list.apply(QStringLiteral("削除"), "0003",
+                        [&](EditStep* step) { deleteQuest(list.data(), "0003", step); });
          },
          "01", "削除 0003 / -"},
         {"an undo refused after another program changed the table empties the history",
@@ -190,7 +192,7 @@ TEST(EditHistory, StepsThroughTheChecklist) {
     }
     // An edit that finds a file changed by another program writes nothing, and the history,
     // which no longer fits the files, stays empty.
-    list.load(rows);
+    list.load();
     tick("0001");
     writeBytes(list.QuestList.path(), readBytes(list.QuestList.path()));
     EXPECT_THROW(tick("0002"), FileChangedError);

@@ -4,10 +4,12 @@
 #include "store/DataFolder.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/PlayerChecklists.h"
 #include "support/TempFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace korvane::test {
@@ -41,7 +43,7 @@ TEST_P(DataPlaceTest, ChoosesTheFolders) {
     const QString program = bin + "/korvane";
 
     const DataPlace place = chooseDataPlace(program, c.folderGiven ? std::optional(given) : std::nullopt,
-                                            {c.openedBefore ? remembered : QString(), true}, user);
+                                            c.openedBefore ? remembered : QString(), user);
     const QString expected = QString(c.dataFolder) == "program"      ? bin
                              : QString(c.dataFolder) == "given"      ? given
                              : QString(c.dataFolder) == "remembered" ? remembered
@@ -108,6 +110,75 @@ TEST(UserFolder, IsMadeAndFilledOnceAndNeverOverwritten) {
 
     writeBytes(root.filePath("file"), "");
     EXPECT_THROW(prepareUserFolder(root.filePath("file/korvane"), sample, false), KorvaneError);
+}
+
+// The player's checklists as a run of changes, each with the list it leaves or the refusal it
+// gets; the list is what the user's settings read back.
+TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
+    QTemporaryDir root;
+    const UserFolders user{root.filePath("share"), root.filePath("config")};
+    const QString sync = root.filePath("Sync"), main = sync + "/korvane", alt = sync + "/サブ";
+    struct Step {
+        const char* what;
+        std::function<void(PlayerChecklists&)> change;
+        const char* refusal; // nothing: done
+        std::vector<ChecklistEntry> listed;
+    };
+    const Step steps[] = {
+        {"a folder opened is listed by its name",
+         [&](PlayerChecklists& l) { l.opened(main); },
+         nullptr,
+         {{"korvane", main}}},
+        {"opened again: listed once",
+         [&](PlayerChecklists& l) { l.opened(main + "/"); },
+         nullptr,
+         {{"korvane", main}}},
+        {"a new character beside it",
+         [&](PlayerChecklists& l) { l.add("サブ", folderBeside(main, "サブ")); },
+         nullptr,
+         {{"korvane", main}, {"サブ", alt}}},
+        {"a name another has",
+         [&](PlayerChecklists& l) { l.add("サブ", sync + "/other"); },
+         "もうあります",
+         {{"korvane", main}, {"サブ", alt}}},
+        {"a folder listed already",
+         [&](PlayerChecklists& l) { l.add("三", alt); },
+         "一覧にあります",
+         {{"korvane", main}, {"サブ", alt}}},
+        {"no name",
+         [&](PlayerChecklists& l) { l.add("  ", sync + "/x"); },
+         "名前を入れて",
+         {{"korvane", main}, {"サブ", alt}}},
+        {"renamed",
+         [&](PlayerChecklists& l) { l.rename(main, "本体"); },
+         nullptr,
+         {{"本体", main}, {"サブ", alt}}},
+        {"taken off: the other stays",
+         [&](PlayerChecklists& l) { l.remove(main); },
+         nullptr,
+         {{"サブ", alt}}},
+        {"another folder of the same name opened",
+         [&](PlayerChecklists& l) { l.opened(root.filePath("x/サブ")); },
+         nullptr,
+         {{"サブ", alt}, {"サブ (2)", root.filePath("x/サブ")}}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        PlayerChecklists list = PlayerChecklists::read(user);
+        try {
+            step.change(list);
+            list.write(user);
+            EXPECT_EQ(step.refusal, nullptr);
+        } catch (const KorvaneError& error) {
+            ASSERT_NE(step.refusal, nullptr) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(step.refusal)))
+                << error.message().toStdString();
+        }
+        EXPECT_EQ(PlayerChecklists::read(user).entries, step.listed);
+    }
+    EXPECT_EQ(PlayerChecklists::read(user).lastOpened, root.filePath("x/サブ"));
+    // A name that a file system refuses in a folder's name still gives a folder beside the current one.
+    EXPECT_EQ(folderBeside(main, "a/b:c"), sync + "/a_b_c");
 }
 
 } // namespace

@@ -1,0 +1,146 @@
+#include "CharacterPrompts.h"
+
+#include "ErrorBox.h"
+#include "NewCharacterDialog.h"
+#include "editing/ConfirmBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+
+namespace korvane {
+namespace {
+
+QString normal(const QString& folder) {
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+} // namespace
+
+CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent)
+    : QObject(parent), window_(std::move(window)), names_(names) {
+    auto* menu = new QMenu(actions);
+    const auto item = [&](const char* objectName, const QString& text, void (CharacterPrompts::*act)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(objectName));
+        connect(action, &QAction::triggered, this, [this, act] { runHandler([&] { (this->*act)(); }); });
+    };
+    item("NewCharacter", QStringLiteral("新しいキャラクター…"), &CharacterPrompts::newCharacter);
+    item("AddCharacterFolder", QStringLiteral("フォルダを一覧に加える…"), &CharacterPrompts::addFolder);
+    item("RenameCharacter", QStringLiteral("名前を変える…"), &CharacterPrompts::rename);
+    item("TakeCharacterOff", QStringLiteral("一覧から外す（ファイルは残ります）"),
+         &CharacterPrompts::takeOff);
+    actions->setMenu(menu);
+    actions->setPopupMode(QToolButton::InstantPopup);
+    connect(names_, &QComboBox::activated, this, [this](int index) { runHandler([&] { chosen(index); }); });
+}
+
+void CharacterPrompts::refresh() {
+    list_ = PlayerChecklists::read(UserFolders::fromEnvironment());
+    const QString current = normal(window_.checklist().folder());
+    if (!list_.find(current))
+        list_.opened(current); // shown all the same, as the settings will have it
+    std::vector<ChecklistEntry> others;
+    const QSignalBlocker quiet(names_);
+    names_->clear();
+    for (const ChecklistEntry& entry : list_.entries) {
+        names_->addItem(entry.name, entry.folder);
+        names_->setItemData(names_->count() - 1, QDir::toNativeSeparators(entry.folder), Qt::ToolTipRole);
+        if (normal(entry.folder) == current)
+            names_->setCurrentIndex(names_->count() - 1);
+        else
+            others.push_back(entry);
+    }
+    names_->setToolTip(QDir::toNativeSeparators(current));
+    others_.setCharacters(std::move(others));
+}
+
+void CharacterPrompts::chosen(int index) {
+    const QString folder = names_->itemData(index).toString();
+    if (normal(folder) != normal(window_.checklist().folder()) && !window_.showFolder(folder))
+        return refresh(); // the drop-down shows the checklist that stayed
+    refresh();
+}
+
+void CharacterPrompts::step(int by) {
+    const int count = names_->count();
+    if (count > 1)
+        chosen(((names_->currentIndex() + by) % count + count) % count);
+}
+
+QString CharacterPrompts::othersProgress(std::string_view number) {
+    if (number.empty())
+        return {};
+    QStringList parts;
+    for (const OtherCharacters::Progress& other : others_.progressOf(number))
+        parts << QStringLiteral("%1: %2").arg(other.name, !other.hasQuest   ? QStringLiteral("－")
+                                                          : other.completed ? QStringLiteral("◎")
+                                                          : other.offered   ? QStringLiteral("○")
+                                                                            : QStringLiteral("・"));
+    return parts.join(QStringLiteral("　"));
+}
+
+template <class Change> void CharacterPrompts::changeList(Change&& change) {
+    PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
+    list.opened(window_.checklist().folder());
+    change(list);
+    list.write(UserFolders::fromEnvironment());
+    refresh();
+}
+
+void CharacterPrompts::newCharacter() {
+    NewCharacterDialog dialog(window_.checklist().folder(), window_.widget);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString folder = normal(dialog.folder());
+    changeList([&](PlayerChecklists& list) {
+        list.add(dialog.name(), folder); // refused before anything is made
+        makeCharacterChecklist(window_.checklist(), folder, dialog.how());
+    });
+    window_.showFolder(folder);
+    refresh();
+}
+
+void CharacterPrompts::addFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        window_.widget, QStringLiteral("一覧に加えるチェックリストのフォルダ"), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (folder.isEmpty())
+        return;
+    bool given = false;
+    const QString name =
+        QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
+                              QLineEdit::Normal, QDir(folder).dirName(), &given);
+    if (given)
+        changeList([&](PlayerChecklists& list) { list.add(name, normal(folder)); });
+}
+
+void CharacterPrompts::rename() {
+    const QString folder = normal(window_.checklist().folder());
+    bool given = false;
+    const QString name =
+        QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
+                              QLineEdit::Normal, names_->currentText(), &given);
+    if (given)
+        changeList([&](PlayerChecklists& list) { list.rename(folder, name); });
+}
+
+// The checklist on show stays open; it leaves the list, its files stay where they are.
+void CharacterPrompts::takeOff() {
+    const QString folder = normal(window_.checklist().folder());
+    if (!confirm(QStringLiteral("「%1」を一覧から外します。フォルダ %2 のファイルはそのまま残ります")
+                     .arg(names_->currentText(), QDir::toNativeSeparators(folder)),
+                 window_.widget))
+        return;
+    PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
+    list.remove(folder);
+    list.write(UserFolders::fromEnvironment());
+    list_ = list;
+    const QSignalBlocker quiet(names_);
+    names_->removeItem(names_->currentIndex());
+    names_->insertItem(0, QStringLiteral("（一覧にない）%1").arg(QDir(folder).dirName()), folder);
+    names_->setCurrentIndex(0);
+}
+
+} // namespace korvane

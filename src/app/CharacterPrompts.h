@@ -1,0 +1,50 @@
+#pragma once
+// The player's characters in the window: which checklist is open (its name, its folder as the
+// tooltip), a switch to another in one step (the drop-down, or Ctrl+PgDown and Ctrl+PgUp), a new
+// character, an existing folder added, a rename, a checklist taken off the list (its files stay),
+// and the other characters' progress of the quest on show.
+
+#include "editing/Characters.h"
+#include "store/PlayerChecklists.h"
+
+#include <QComboBox>
+#include <QObject>
+#include <QToolButton>
+#include <functional>
+
+namespace korvane {
+
+class CharacterPrompts : public QObject {
+public:
+    struct Window {
+        QWidget* widget = nullptr;
+        std::function<Checklist&()> checklist;          // the one on show
+        std::function<bool(const QString&)> showFolder; // asks first about typing; false: it stays as it was
+    };
+
+    CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
+
+    // The list as the user's settings keep it, the checklist on show chosen in it.
+    void refresh();
+    // The next character in the list, or the one before.
+    void step(int by);
+    // "ノート: ◎　サブ: ○" for the quest on show: completed, offered, or neither ("－").
+    QString othersProgress(std::string_view number);
+    OtherCharacters& others() { return others_; }
+
+private:
+    void chosen(int index);
+    void newCharacter();
+    void addFolder();
+    void rename();
+    void takeOff();
+    // Runs a change of the list through the error box, writes it, and fills the drop-down anew.
+    template <class Change> void changeList(Change&& change);
+
+    Window window_;
+    QComboBox* names_;
+    PlayerChecklists list_;
+    OtherCharacters others_;
+};
+
+} // namespace korvane

@@ -1,0 +1,116 @@
+#include "PlayerChecklists.h"
+
+#include "Errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <algorithm>
+
+namespace korvane {
+namespace {
+
+QString normal(const QString& folder) {
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+} // namespace
+
+PlayerChecklists PlayerChecklists::read(const UserFolders& user) {
+    PlayerChecklists list;
+    if (user.configHome.isEmpty())
+        return list;
+    QSettings settings(user.checklistsFile(), QSettings::IniFormat);
+    list.lastOpened = settings.value(QStringLiteral("Checklists/last")).toString();
+    list.sampleGiven = settings.value(QStringLiteral("Checklists/sampleGiven")).toBool();
+    const int count = settings.beginReadArray(QStringLiteral("Characters"));
+    for (int i = 0; i < count; ++i) {
+        settings.setArrayIndex(i);
+        const QString name = settings.value(QStringLiteral("name")).toString();
+        const QString folder = settings.value(QStringLiteral("folder")).toString();
+        if (!name.isEmpty() && !folder.isEmpty())
+            list.entries.push_back({name, folder});
+    }
+    settings.endArray();
+    return list;
+}
+
+void PlayerChecklists::write(const UserFolders& user) const {
+    if (user.configHome.isEmpty())
+        return;
+    if (!QDir().mkpath(user.settingsFolder()))
+        throw errors::cannotWrite(user.checklistsFile());
+    QSettings settings(user.checklistsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Checklists/last"), lastOpened);
+    settings.setValue(QStringLiteral("Checklists/sampleGiven"), sampleGiven);
+    settings.remove(QStringLiteral("Characters"));
+    settings.beginWriteArray(QStringLiteral("Characters"), static_cast<int>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        settings.setArrayIndex(static_cast<int>(i));
+        settings.setValue(QStringLiteral("name"), entries[i].name);
+        settings.setValue(QStringLiteral("folder"), entries[i].folder);
+    }
+    settings.endArray();
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw errors::cannotWrite(user.checklistsFile());
+}
+
+const ChecklistEntry* PlayerChecklists::find(const QString& folder) const {
+    const QString wanted = normal(folder);
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [&](const ChecklistEntry& entry) { return normal(entry.folder) == wanted; });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+void PlayerChecklists::opened(const QString& folder) {
+    lastOpened = normal(folder);
+    if (find(folder))
+        return;
+    QString name = QDir(lastOpened).dirName();
+    for (int n = 2;
+         std::any_of(entries.begin(), entries.end(), [&](const ChecklistEntry& e) { return e.name == name; });
+         ++n)
+        name = QStringLiteral("%1 (%2)").arg(QDir(lastOpened).dirName()).arg(n);
+    entries.push_back({name, lastOpened});
+}
+
+void PlayerChecklists::requireFreeName(const QString& name, const QString& folder) const {
+    if (name.trimmed().isEmpty())
+        throw KorvaneError(QStringLiteral("キャラクターの名前を入れてください"));
+    for (const ChecklistEntry& entry : entries)
+        if (entry.name == name && normal(entry.folder) != normal(folder))
+            throw KorvaneError(QStringLiteral("「%1」という名前のキャラクターはもうあります").arg(name));
+}
+
+void PlayerChecklists::add(const QString& name, const QString& folder) {
+    requireFreeName(name, folder);
+    if (const ChecklistEntry* listed = find(folder))
+        throw KorvaneError(QStringLiteral("フォルダ %1 は「%2」のチェックリストとして一覧にあります")
+                               .arg(QDir::toNativeSeparators(folder), listed->name));
+    entries.push_back({name.trimmed(), normal(folder)});
+}
+
+void PlayerChecklists::rename(const QString& folder, const QString& name) {
+    requireFreeName(name, folder);
+    for (ChecklistEntry& entry : entries)
+        if (normal(entry.folder) == normal(folder))
+            entry.name = name.trimmed();
+}
+
+void PlayerChecklists::remove(const QString& folder) {
+    std::erase_if(entries,
+                  [&](const ChecklistEntry& entry) { return normal(entry.folder) == normal(folder); });
+}
+
+QString folderBeside(const QString& currentFolder, const QString& name) {
+    // What a file system refuses in a folder's name becomes "_".
+    QString safe = name.trimmed();
+    for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
+        safe.replace(c, QLatin1Char('_'));
+    if (safe.isEmpty() || safe == QStringLiteral(".") || safe == QStringLiteral(".."))
+        safe = QStringLiteral("_");
+    return QDir::cleanPath(QFileInfo(currentFolder).absolutePath() + QLatin1Char('/') + safe);
+}
+
+} // namespace korvane

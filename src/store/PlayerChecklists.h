@@ -1,0 +1,50 @@
+#pragma once
+// The player's checklists, one a character, as the user's settings keep them
+// (<configHome>/korvane/checklists.ini): each one's name and folder, the one opened last, and
+// whether the sample set was given. A checklist's folder works alone all the same (`korvane
+// FOLDER`, a copy beside its data, a sync tool): nothing of this is in the data files.
+
+#include "DataFolder.h"
+
+#include <QString>
+#include <vector>
+
+namespace korvane {
+
+struct ChecklistEntry {
+    QString name;   // the character's
+    QString folder; // absolute, as the checklist is opened
+    bool operator==(const ChecklistEntry&) const = default;
+};
+
+class PlayerChecklists {
+public:
+    std::vector<ChecklistEntry> entries; // in the player's order
+    QString lastOpened;                  // the data folder last opened
+    bool sampleGiven = false;            // the sample set was copied once: never again
+
+    static PlayerChecklists read(const UserFolders& user);
+    // Nothing is remembered without a settings folder; throws "%s に書き込めません" otherwise.
+    void write(const UserFolders& user) const;
+
+    // The entry of folder; nothing when it is not listed.
+    const ChecklistEntry* find(const QString& folder) const;
+    // The folder opened is the last one opened, and is listed, under its folder's name, when it
+    // was not.
+    void opened(const QString& folder);
+    // Lists another checklist. Refused, saying why, for an empty name, a name another has, or a
+    // folder listed already.
+    void add(const QString& name, const QString& folder);
+    void rename(const QString& folder, const QString& name);
+    // Off the list; its files stay where they are.
+    void remove(const QString& folder);
+
+private:
+    void requireFreeName(const QString& name, const QString& folder) const;
+};
+
+// Where a new character's checklist goes unless the player says otherwise: beside the current
+// one, in the same parent folder, so that a synced parent carries every character.
+QString folderBeside(const QString& currentFolder, const QString& name);
+
+} // namespace korvane
