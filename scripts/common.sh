@@ -6,7 +6,7 @@ BUILD="${KORVANE_BUILD_DIR:-$ROOT/build}"
 # Debian 12 packages the program needs to be built and run (Xvfb for a machine without a display).
 PROGRAM_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-webengine-dev libgl-dev libicu-dev
+  qt6-base-dev qt6-webengine-dev libgl-dev libicu-dev libmimalloc-dev
   fonts-ipafont-gothic qt6-translations-l10n xvfb xauth
 )
 # ... what the Debian package is built and checked with (scripts/package)

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <deque>
 #include <set>
 
 namespace korvane {
@@ -199,7 +200,9 @@ bool StringGrid::viewportEvent(QEvent* event) {
 }
 
 void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
-    std::set<std::string> nations, areas;
+    // Views into the table and the vocabulary; a quoted line's fields are kept beside.
+    std::set<std::string_view> nations, areas;
+    std::deque<std::string> unquoted;
     for (const std::string& nation : vocabulary::nations()) {
         nations.insert(nation);
         for (const std::string& area : vocabulary::areasOf(nation))
@@ -208,19 +211,19 @@ void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
     std::vector<std::string_view> plain;
     for (const std::string& line : table.lines().lines()) {
         if (splitPlainFields(line, plain)) {
-            nations.emplace(plain.size() > kNation ? plain[kNation] : std::string_view());
-            areas.emplace(plain.size() > kArea ? plain[kArea] : std::string_view());
+            nations.insert(plain.size() > kNation ? plain[kNation] : std::string_view());
+            areas.insert(plain.size() > kArea ? plain[kArea] : std::string_view());
         } else {
-            const QuestRecord row = splitQuestRecord(line);
-            nations.insert(row[kNation]);
-            areas.insert(row[kArea]);
+            QuestRecord row = splitQuestRecord(line);
+            nations.insert(unquoted.emplace_back(std::move(row[kNation])));
+            areas.insert(unquoted.emplace_back(std::move(row[kArea])));
         }
     }
     std::array<QStringList, kQuestFieldCount> samples;
     samples[kNumber] << QStringLiteral("0000");
-    for (const std::string& nation : nations)
+    for (const std::string_view nation : nations)
         samples[kNation] << toUi(nation);
-    for (const std::string& area : areas)
+    for (const std::string_view area : areas)
         samples[kArea] << toUi(area);
     for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
         samples[flag] << QStringLiteral("✓");

@@ -15,7 +15,25 @@ namespace {
 // Cuts lines as content comes, piece by piece: a line ends at CR LF, a lone CR or a lone LF.
 class LineSplitter {
 public:
+    explicit LineSplitter(qint64 fileSize = 0)
+        : fileSize_(static_cast<std::size_t>(std::max<qint64>(fileSize, 0))) {}
+
     void feed(std::string_view piece) {
+        split(piece);
+        // Room for the file's lines as the first piece foretells them, so that the list is not
+        // moved again and again as it grows.
+        if (seen_ == 0 && piece.size() < fileSize_ && !lines_.empty())
+            lines_.reserve(lines_.size() * (fileSize_ / piece.size() + 1));
+        seen_ += piece.size();
+    }
+    Lines finish() {
+        if (!partial_.empty())
+            lines_.push_back(std::move(partial_));
+        return std::move(lines_);
+    }
+
+private:
+    void split(std::string_view piece) {
         std::size_t start = 0;
         if (pendingCr_ && !piece.empty()) {
             pendingCr_ = false;
@@ -55,13 +73,9 @@ public:
             start = piece[end] == '\r' && piece[end + 1] == '\n' ? end + 2 : end + 1;
         }
     }
-    Lines finish() {
-        if (!partial_.empty())
-            lines_.push_back(std::move(partial_));
-        return std::move(lines_);
-    }
 
-private:
+    std::size_t fileSize_;
+    std::size_t seen_ = 0;
     Lines lines_;
     std::string partial_;
     bool pendingCr_ = false;
@@ -147,17 +161,18 @@ std::string readFile(const QString& path, FileStamp* stamp) {
 
 // Piece by piece, so that a large file is never held whole beside its lines.
 Lines readLines(const QString& path, FileStamp* stamp) {
-    std::optional<LineSplitter> splitter(std::in_place);
+    std::optional<LineSplitter> splitter;
     const FileStamp read = readStable(
         path, stamp != nullptr,
         [&splitter](QFile& file, ContentHash* hash) {
+            splitter.emplace(file.size());
             return readInPieces(file, [&](std::string_view piece) {
                 splitter->feed(piece);
                 if (hash)
                     hash->add(piece);
             });
         },
-        [&splitter] { splitter.emplace(); });
+        [] {});
     if (stamp)
         *stamp = read;
     return splitter->finish();

@@ -4,7 +4,9 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace korvane {
 
@@ -74,50 +76,59 @@ void LineList::replace(std::vector<LineRange>& ranges, bool keepsOrder) {
         wasSorted && (keepsOrder || inOrder) ? lines_.size() : std::min(sortedPrefix_, firstChanged);
 }
 
-bool LineList::isSorted() {
-    if (sortedPrefix_ == 0 && !lines_.empty())
-        sortedPrefix_ = 1;
-    while (sortedPrefix_ < lines_.size() &&
-           !collation_->less(lines_[sortedPrefix_], lines_[sortedPrefix_ - 1]))
-        ++sortedPrefix_;
-    return sortedPrefix_ >= lines_.size();
-}
-
 namespace {
 
-// A line's first seven bytes as a number, when they are all digits: a quest number and a line
-// index. Two lines whose numbers differ are in that order in every collation, so a sort compares
-// numbers and only asks the collation about lines with equal or no numbers.
+// A line's first seven bytes, when they are all digits, as a number that orders as they do: a
+// quest number and a line index. Two lines whose numbers differ are in that order in every
+// collation, so a sort compares numbers, as does the check of order, and only asks the collation
+// about lines with equal or no numbers. Read as one word: this runs for every line read.
+constexpr std::uint64_t kNoNumber = UINT64_MAX;
+
+std::uint64_t leadingNumber(std::string_view line) {
+    constexpr std::size_t kDigits = 7;
+    if (line.size() < kDigits)
+        return kNoNumber;
+    std::uint64_t word = 0;
+    std::memcpy(&word, line.data(), kDigits);
+    // The first byte the most significant, in the low seven bytes.
+    word = std::endian::native == std::endian::little ? __builtin_bswap64(word) >> 8 : word >> 8;
+    constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0, kDigitHigh = 0x30303030303030, kSix = 0x06060606060606;
+    // '0'..'9' are 0x30..0x39: high half 3, and still 3 after adding six.
+    if ((word & kHigh) != kDigitHigh || ((word + kSix) & kHigh) != kDigitHigh)
+        return kNoNumber;
+    return word;
+}
+
 struct Keyed {
-    std::uint32_t number;
-    bool hasNumber;
+    std::uint64_t number;
     std::string* line;
 };
 
-Keyed keyed(std::string& line) {
-    constexpr std::size_t kDigits = 7;
-    if (line.size() < kDigits)
-        return {0, false, &line};
-    std::uint32_t number = 0;
-    for (std::size_t i = 0; i < kDigits; ++i) {
-        const char c = line[i];
-        if (!isDigit(c))
-            return {0, false, &line};
-        number = number * 10 + static_cast<std::uint32_t>(c - '0');
-    }
-    return {number, true, &line};
-}
-
 } // namespace
+
+bool LineList::isSorted() {
+    if (sortedPrefix_ == 0 && !lines_.empty())
+        sortedPrefix_ = 1;
+    std::uint64_t previous = sortedPrefix_ < lines_.size() ? leadingNumber(lines_[sortedPrefix_ - 1]) : 0;
+    while (sortedPrefix_ < lines_.size()) {
+        const std::uint64_t number = leadingNumber(lines_[sortedPrefix_]);
+        const bool decided = number != kNoNumber && previous != kNoNumber && number != previous;
+        if (decided ? number < previous : collation_->less(lines_[sortedPrefix_], lines_[sortedPrefix_ - 1]))
+            break;
+        previous = number;
+        ++sortedPrefix_;
+    }
+    return sortedPrefix_ >= lines_.size();
+}
 
 // Stable: sorting the keys, then moving each line once into its place.
 void LineList::stableSortRange(std::size_t first) {
     std::vector<Keyed> keys;
     keys.reserve(lines_.size() - first);
     for (std::size_t i = first; i < lines_.size(); ++i)
-        keys.push_back(keyed(lines_[i]));
+        keys.push_back({leadingNumber(lines_[i]), &lines_[i]});
     std::stable_sort(keys.begin(), keys.end(), [this](const Keyed& a, const Keyed& b) {
-        if (a.hasNumber && b.hasNumber && a.number != b.number)
+        if (a.number != kNoNumber && b.number != kNoNumber && a.number != b.number)
             return a.number < b.number;
         return collation_->less(*a.line, *b.line);
     });
