@@ -50,6 +50,13 @@ void rewriteFloor(const std::vector<QString>& paths) {
     }
 }
 
+std::size_t readFloor(const std::vector<QString>& paths) {
+    std::size_t bytes = 0;
+    for (const QString& path : paths)
+        bytes += readAll(QFile::encodeName(path)).size();
+    return bytes;
+}
+
 std::size_t scanFloor(const QString& path, std::string_view text) {
     const std::string bytes = readAll(QFile::encodeName(path));
     std::size_t count = 0;

@@ -3,9 +3,11 @@
 //   korvane_bench --smoke    a quick run on a small set, to keep the benchmark working
 // Google Benchmark's own flags may follow.
 
+#include "CharacterRows.h"
 #include "DataGenerator.h"
 #include "Floors.h"
 #include "MergeRows.h"
+#include "StartupRows.h"
 #include "app/Appearance.h"
 #include "app/TForm1.h"
 #include "browser/ProgressDialog.h"
@@ -25,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -46,7 +47,7 @@ struct Config {
 Config config;
 
 QTemporaryDir* root = nullptr;
-QString fullSet, messySet, sampleSet, addSet, otherSet, importWork, floorSet, mergeWork;
+QString fullSet, messySet, sampleSet, addSet, otherSet, importWork, floorSet, mergeWork, childConfig;
 std::size_t fullBytes = 0, otherBytes = 0;
 std::unique_ptr<TForm1> form, addForm;
 std::map<std::string, double> medians; // milliseconds
@@ -108,28 +109,11 @@ std::unique_ptr<TForm1> openForm(const QString& set) {
 
 // --- start-up: a child process per run, from process start to the first quest shown --------------
 
-long runStartupChild(const QString& set) {
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {"--startup-child", set});
-    child.waitForFinished(60000);
-    return child.readAllStandardOutput().trimmed().toLong();
-}
-
 void Startup(benchmark::State& state, const QString* set, const char* name) {
     long peak = 0;
     for (auto _ : state)
-        peak = std::max(peak, runStartupChild(*set));
+        peak = std::max(peak, bench::runChild({"--startup-child", *set}, childConfig));
     peakKiB[name] = peak;
-}
-
-long peakKiBNow() {
-    // VmHWM, not ru_maxrss: the latter keeps the parent's size across exec.
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
 }
 
 int importChild(int argc, char* argv[]) {
@@ -144,19 +128,7 @@ int importChild(int argc, char* argv[]) {
     window.show();
     QApplication::processEvents();
     control<QPushButton>(window, "Button13")->click();
-    std::printf("%ld\n", peakKiBNow());
-    return 0;
-}
-
-int startupChild(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyAppearance(app);
-    const QString set = QString::fromLocal8Bit(argv[2]);
-    TForm1 window(DataPlace{set, set + "/korvane.ini"});
-    window.show();
-    QApplication::processEvents(); // painted, with the first quest on show
-    std::printf("%ld\n", peakKiBNow());
+    std::printf("%ld\n", bench::peakKiBNow());
     return 0;
 }
 
@@ -178,10 +150,7 @@ void ImportFullSet(benchmark::State& state) {
 // Peak memory of a child that starts on one full set and imports another.
 long runImportChild() {
     bench::copySet(fullSet, importWork);
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {"--import-child", importWork, otherSet});
-    child.waitForFinished(120000);
-    return child.readAllStandardOutput().trimmed().toLong();
+    return bench::runChild({"--import-child", importWork, otherSet}, childConfig);
 }
 
 // --- browsing ----------------------------------------------------------------------------------------
@@ -425,6 +394,8 @@ void printTable() {
     row("select a row", "browse/select_row", "");
     row("filter refill, with the status bar's counts", "browse/filter_refill", "");
     row("progress overview, built and shown", "browse/progress_overview", "");
+    row("switch to another full-size character", "characters/switch", "floor/read_all_four");
+    row("select a row, four full-size characters' progress beside", "characters/select_row", "");
     row("content search, frequent", "search/content_frequent", "floor/content_frequent");
     row("content search, rare", "search/content_rare", "floor/content_rare");
     row("reward search, frequent", "search/reward_frequent", "floor/reward_frequent");
@@ -483,6 +454,9 @@ void prepareSets() {
     importWork = root->filePath("import");
     floorSet = root->filePath("floor");
     mergeWork = root->filePath("merge");
+    // The player's settings are the benchmark's own; a child starts as on a first start.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root->filePath("config")));
+    childConfig = root->filePath("child-config");
     for (const QString& folder : {fullSet, messySet, addSet, sampleSet, otherSet})
         QDir().mkpath(folder);
     fullBytes = datagen::writeDataSet(fullSet, {config.quests, 1, false}).bytes;
@@ -491,6 +465,7 @@ void prepareSets() {
     // Room for the additions the add, undo and redo rows make: numbers are never given out twice.
     datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 4, 1, false});
     bench::copySet(fullSet, floorSet);
+    bench::prepareCharacters(root->path(), fullSet, otherSet);
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
         QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
@@ -510,6 +485,19 @@ void registerAll() {
     reps(benchmark::RegisterBenchmark("browse/select_row", SelectRow), config.repetitions);
     reps(benchmark::RegisterBenchmark("browse/filter_refill", FilterRefill), config.repetitions);
     reps(benchmark::RegisterBenchmark("browse/progress_overview", ProgressOverviewOpens), config.repetitions);
+    reps(benchmark::RegisterBenchmark("characters/switch", bench::switchCharacter), config.repetitions);
+    reps(benchmark::RegisterBenchmark("floor/read_all_four",
+                                      [](benchmark::State& state) {
+                                          const std::vector<QString> paths{inSet(fullSet, files::kQuestTable),
+                                                                           inSet(fullSet, files::kContent),
+                                                                           inSet(fullSet, files::kReward),
+                                                                           inSet(fullSet, files::kMemo)};
+                                          for (auto _ : state)
+                                              benchmark::DoNotOptimize(bench::readFloor(paths));
+                                      }),
+         config.repetitions);
+    reps(benchmark::RegisterBenchmark("characters/select_row", bench::selectRowBesideOthers),
+         config.repetitions);
     const struct {
         const char *name, *button, *box;
         QString file;
@@ -580,7 +568,7 @@ void registerAll() {
 
 int main(int argc, char* argv[]) {
     if (argc >= 3 && std::strcmp(argv[1], "--startup-child") == 0)
-        return startupChild(argc, argv);
+        return bench::startupChild(argc, argv);
     if (argc >= 4 && std::strcmp(argv[1], "--import-child") == 0)
         return importChild(argc, argv);
     std::vector<char*> args(argv, argv + argc);
@@ -608,6 +596,7 @@ int main(int argc, char* argv[]) {
     printTable();
     form.reset();
     addForm.reset();
+    bench::closeCharacterWindows();
     delete root;
     return 0;
 }

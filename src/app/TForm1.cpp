@@ -35,6 +35,10 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     runHandler([this] { restoreWindowState(); });
     prompts_->watch(checklist_.get());
     runHandler([this] { characters_->refresh(); });
+    // The other characters' tables are read once the window is on the screen, never before.
+    QTimer::singleShot(0, this, [this] {
+        runHandler([this] { Label23->setText(characters_->othersProgress(view_.questOnShow)); });
+    });
     StatusBar1->showHistory(checklist_->history());
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList.lines().size(),
            qUtf8Printable(place_.dataFolder), view_.questOnShow.c_str());

@@ -90,6 +90,10 @@ void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
         dialog->reject();
     });
     click(f.button("Button12"));
+
+    // Started again, the window shows the others' progress once it is on the screen.
+    f.reopen();
+    QTRY_COMPARE(f.label("Label23"), "サブ: ○");
     QDir(second).removeRecursively();
 }
 
