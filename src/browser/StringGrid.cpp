@@ -205,8 +205,8 @@ void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
     std::deque<std::string> unquoted;
     for (const std::string& nation : vocabulary::nations()) {
         nations.insert(nation);
-        for (const std::string& area : vocabulary::areasOf(nation))
-            areas.insert(area);
+        for (std::string& area : vocabulary::areasOf(nation))
+            areas.insert(unquoted.emplace_back(std::move(area)));
     }
     std::vector<std::string_view> plain;
     for (const std::string& line : table.lines().lines()) {
