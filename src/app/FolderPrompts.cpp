@@ -143,6 +143,9 @@ void FolderPrompts::lookForOtherPcs() {
 void FolderPrompts::offerConflictCopies() {
     QStringList said;
     std::vector<MergePlan> plans = checklist_->newConflictCopies(said);
+    // The journal's copies are merged without a question: the union keeps every line.
+    if (const QString merged = checklist_->takeJournalMerge(); !merged.isEmpty())
+        window_.status->say(merged);
     if (plans.empty()) {
         if (!said.isEmpty())
             showWarningBox(said.join(QLatin1Char('\n')), QStringLiteral("ConflictRefused"));

@@ -28,6 +28,7 @@ StatusBar::StatusBar(QWidget* parent)
       Button14(named(new QPushButton(QStringLiteral("元に戻す"), this), "Button14")),
       Button15(named(new QPushButton(QStringLiteral("やり直し"), this), "Button15")),
       Button12(named(new QPushButton(QStringLiteral("進捗"), this), "Button12")),
+      Button16(named(new QPushButton(QStringLiteral("記録"), this), "Button16")),
       Button13(named(new QPushButton(QStringLiteral("取り込み…"), this), "Button13")) {
     setObjectName(QStringLiteral("StatusBar1"));
     addWidget(Label18, 1); // read as its text: the counts
@@ -41,8 +42,10 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(Button14);
     addPermanentWidget(Button15);
     addPermanentWidget(Button12);
+    addPermanentWidget(Button16);
     addPermanentWidget(Button13);
     Button12->setToolTip(QStringLiteral("国と地域ごとの進み具合"));
+    Button16->setToolTip(QStringLiteral("いつ、どのクエストで何をしたか（クエスト履歴.csv）"));
     Button13->setToolTip(
         QStringLiteral("別のフォルダのクエスト一覧を取り込みます（進み具合とメモは残ります）"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The window's status bar: the counts of the quests on show, what was last done, a backup that
 // could not be kept, other PCs that have the folder open, the character whose checklist is open,
-// and the buttons for the history, the overview and the import.
+// and the buttons for the history, the overview, the journal and the import.
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,6 +35,7 @@ public:
     QPushButton* Button14;     // 元に戻す
     QPushButton* Button15;     // やり直し
     QPushButton* Button12;     // 進捗
+    QPushButton* Button16;     // 記録
     QPushButton* Button13;     // 取り込み…
 };
 

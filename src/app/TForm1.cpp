@@ -37,7 +37,10 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     runHandler([this] { characters_->refresh(); });
     // The other characters' tables are read once the window is on the screen, never before.
     QTimer::singleShot(0, this, [this] {
-        runHandler([this] { Label23->setText(characters_->othersProgress(view_.questOnShow)); });
+        runHandler([this] {
+            Label23->setText(characters_->othersProgress(view_.questOnShow));
+            showQuestDates();
+        });
     });
     StatusBar1->showHistory(checklist_->history());
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList.lines().size(),
@@ -164,6 +167,8 @@ void TForm1::connectHandlers() {
     connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
     connect(StatusBar1->Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
     connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
+    connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));
+    connect(Button17, &QPushButton::clicked, this, handler(&TForm1::Button17Click));
     connect(StatusBar1->Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
     connect(StatusBar1->Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
     setUpKeys();

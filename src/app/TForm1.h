@@ -141,6 +141,13 @@ private:
     void SpeedButton3Click();
     void LoadUrlList();
     void ComboBox5Change();
+    void Button17Click();
+    void lookUp(const std::string& address);
+
+    // TForm1Journal.cpp
+    void showQuestDates();
+    void Button16Click();
+    void showJournalChoice(std::uint16_t number);
 
     DataPlace place_;
     std::unique_ptr<Checklist> checklist_;
@@ -148,6 +155,7 @@ private:
     FilterControls filterShown_; // the filter controls as the grid last showed them
     QStringList paneFields_;     // the edit pane's one-line fields as it opened
     Lines urlLines_;             // the address list's lines, as ComboBox5 shows them
+    QString datesShown_;         // what Label24 was filled from: quest, flags and journal size
 
     std::optional<WindowState> remembered_;
     int webHeight_ = 0;            // the web pane's height, kept from one opening to the next
@@ -174,6 +182,13 @@ template <class F> void TForm1::guarded(F&& work) {
                [this](const FileChangedError& error) { prompts_->offerReload({error.path()}, true); });
     StatusBar1->showBackupFailure();
     StatusBar1->showHistory(checklist_->history());
+    runHandler([this] {
+        showQuestDates();
+        if (const QString failure = checklist_->takeJournalFailure(); !failure.isEmpty())
+            StatusBar1->say(failure);
+        if (const QString merge = checklist_->takeJournalMerge(); !merge.isEmpty())
+            StatusBar1->say(merge);
+    });
 }
 
 template <class... Args> auto TForm1::handler(void (TForm1::*method)(Args...)) {

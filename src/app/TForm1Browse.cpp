@@ -21,6 +21,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
             view->setLines({});
         Button2->setVisible(false);
         Label23->clear();
+        showQuestDates();
         return;
     }
     const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
@@ -43,6 +44,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
     Button2->setVisible(false);
     Label23->setText(characters_->othersProgress(number));
+    showQuestDates();
 }
 
 void TForm1::StringGrid1MouseMove() {

@@ -4,6 +4,7 @@
 
 #include "store/DataFiles.h"
 #include "store/UiText.h"
+#include "web/LookUp.h"
 #include "web/ProfileFile.h"
 #include "web/UrlList.h"
 
@@ -74,7 +75,34 @@ void TForm1::ComboBox5Change() {
     const int picked = ComboBox5->ItemIndex();
     if (picked < 0 || static_cast<std::size_t>(picked) >= urlLines_.size())
         return;
-    Edit7->setText(toUi(urlAddress(urlLines_[static_cast<std::size_t>(picked)])));
+    const std::string address = urlAddress(urlLines_[static_cast<std::size_t>(picked)]);
+    if (!isLookUpAddress(address)) {
+        Edit7->setText(toUi(address));
+        WebBrowser1->Navigate(Edit7->text());
+        return;
+    }
+    lookUp(address);
+}
+
+// 調べる: the quest on show, at the first address of the list that looks a quest up.
+void TForm1::Button17Click() {
+    if (!view_.webOpen)
+        Button11Click();
+    for (const std::string& line : urlLines_) {
+        const std::string address = urlAddress(line);
+        if (isLookUpAddress(address))
+            return lookUp(address);
+    }
+    StatusBar1->say(QStringLiteral("アドレス一覧に {name} か {no} を含むアドレスがありません"));
+}
+
+void TForm1::lookUp(const std::string& address) {
+    if (view_.questOnShow.empty()) {
+        StatusBar1->say(QStringLiteral("調べるクエストを選んでください"));
+        return;
+    }
+    const QuestRecord record = checklist_->QuestList.recordOf(view_.questOnShow);
+    Edit7->setText(lookUpAddress(address, view_.questOnShow, record[kName]));
     WebBrowser1->Navigate(Edit7->text());
 }
 

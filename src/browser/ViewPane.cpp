@@ -7,10 +7,10 @@ namespace korvane {
 
 void ViewPaneControls::buildViewPane(QWidget* parent) {
     ScrollBox1 = named(new QScrollArea(parent), "ScrollBox1");
-    ScrollBox1->setFixedHeight(118);
+    ScrollBox1->setFixedHeight(138);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     auto* pane = new QWidget;
-    pane->setMinimumSize(520, 104);
+    pane->setMinimumSize(520, 124);
     fillBackground(pane, QColor(0xFF, 0xFF, 0xAC));
     ScrollBox1->setWidget(pane);
     ScrollBox1->setWidgetResizable(true);
@@ -18,9 +18,13 @@ void ViewPaneControls::buildViewPane(QWidget* parent) {
     addFieldTiles(pane);
     Label1 = placed(named(textLabel(kRedisplayMarker, pane), "Label1"), 34, 5, 138, 16);
     Label2 = placed(named(textLabel(QStringLiteral("Label2"), pane), "Label2"), 34, 24, 138, 16);
-    Label3 = placed(named(textLabel(QStringLiteral("Label3"), pane), "Label3"), 52, 48, 460, 16);
+    Label3 = placed(named(textLabel(QStringLiteral("Label3"), pane), "Label3"), 52, 48, 404, 16);
     Label5 = placed(named(textLabel(QStringLiteral("Label5"), pane), "Label5"), 36, 67, 476, 16);
     Label4 = placed(named(textLabel(QStringLiteral("Label4"), pane), "Label4"), 36, 88, 476, 16);
+    placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
+    Label24 = placed(named(textLabel(QString(), pane), "Label24", QStringLiteral("記録")), 36, 108, 476, 16);
+    Label24->setToolTip(
+        QStringLiteral("記録（クエスト履歴.csv）にある、このクエストをオファー・コンプリートした日時"));
     Label14 = placed(named(textLabel(QStringLiteral("Label14"), pane), "Label14"), 462, 6, 56, 18);
     setPixelFont(Label3, 12, true);
     QPalette blue = Label3->palette();
@@ -40,6 +44,9 @@ void ViewPaneControls::buildViewPane(QWidget* parent) {
     Button3 = placed(named(new QPushButton(QStringLiteral("クエスト削除"), pane), "Button3"), 378, 4, 80, 24);
     Button2 = placed(named(new QPushButton(QStringLiteral("メモの修正"), pane), "Button2"), 279, 30, 96, 24);
     Button2->hide();
+    Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
+    Button17->setToolTip(QStringLiteral(
+        "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
     Label23 = placed(named(textLabel(QString(), pane), "Label23", QStringLiteral("ほかのキャラクター")), 380,
                      34, 300, 16);
     Label23->setToolTip(

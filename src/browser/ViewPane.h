@@ -21,12 +21,14 @@ struct ViewPaneControls {
     QLabel* Label5 = nullptr;  // condition
     QLabel* Label14 = nullptr; // quest number
     QLabel* Label23 = nullptr; // the other characters' progress of the quest
+    QLabel* Label24 = nullptr; // when the quest was offered and completed, as the journal tells
     FlagBox* CheckBox1 = nullptr;
     FlagBox* CheckBox2 = nullptr;
     FlagBox* CheckBox3 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button8 = nullptr;
     QPushButton* Button3 = nullptr;
+    QPushButton* Button17 = nullptr; // 調べる: the quest looked up on the web
 
     void buildViewPane(QWidget* parent);
 };

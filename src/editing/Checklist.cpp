@@ -1,10 +1,13 @@
 #include "Checklist.h"
 
 #include "QuestImport.h"
+#include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/Numbers.h"
 #include "store/UiText.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,7 +17,8 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
     : QuestList(files::inFolder(folder, files::kQuestTable)),
       ContentStore(files::inFolder(folder, files::kContent)),
       RewardStore(files::inFolder(folder, files::kReward)), MemoStore(files::inFolder(folder, files::kMemo)),
-      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)) {}
+      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
+      journal_(files::inFolder(folder, kJournalFile)), pcName_(ThisPc::here().name) {}
 
 Checklist::~Checklist() = default;
 
@@ -36,6 +40,8 @@ QString Checklist::stepName(const QString& what, const std::string& number) {
 
 const EditHistory::Step& Checklist::step(bool back) {
     const EditHistory::Step& done = back ? history_.undo() : history_.redo();
+    const JournalCause cause = back ? JournalCause::Undo : JournalCause::Redo;
+    note(journalEventsOf(done.edit, data(), cause), cause);
     for (const EditStep::Move& move : done.edit.moves) {
         offered_.erase(move.from);
         offered_.erase(move.to);
@@ -76,6 +82,10 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
     for (const ConflictCopy& copy : found.copies) {
         if (!offered_.insert(copy.path).second)
             continue;
+        if (copy.dataFile == kJournalFile) {
+            mergeJournalCopy(copy);
+            continue;
+        }
         // Which version is this PC's is told by what it wrote, not by which file holds it.
         StoredList& file = listOf(copy.dataFile);
         try {
@@ -100,8 +110,9 @@ QStringList Checklist::mergeCopies(std::vector<MergePlan>& plans, const std::str
             carryPicks(plan, again);
             plan = std::move(again);
         }
-        apply(QStringLiteral("競合の統合 (%1)").arg(plan.copy.dataFile), number,
-              [&](EditStep* step) { applyMerge(data(), plan, step); });
+        apply(
+            QStringLiteral("競合の統合 (%1)").arg(plan.copy.dataFile), number,
+            [&](EditStep* step) { applyMerge(data(), plan, step); }, JournalCause::Merge);
         merged << plan.copy.dataFile;
     }
     merged.removeDuplicates();
@@ -115,7 +126,40 @@ void Checklist::offerAgain(const std::vector<MergePlan>& plans) {
 
 void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
                             const std::string& number) {
-    apply(what, number, [&](EditStep* step) { korvane::applyImport(data(), theirs, leftOut, step); });
+    apply(
+        what, number, [&](EditStep* step) { korvane::applyImport(data(), theirs, leftOut, step); },
+        JournalCause::Import);
+}
+
+void Checklist::note(const std::vector<JournalEvent>& events, JournalCause cause) {
+    try {
+        journal_.append(events, cause, QDateTime::currentSecsSinceEpoch(), pcName_);
+    } catch (const KorvaneError& error) {
+        journalFailure_ = QStringLiteral("記録を書けませんでした: %1").arg(error.message());
+    }
+}
+
+// The journal's copy needs no question: the union of both keeps every line.
+void Checklist::mergeJournalCopy(const ConflictCopy& copy) {
+    try {
+        const std::size_t added = journal_.mergeCopy(copy.path);
+        moveAside(copy.path);
+        journalMerge_ = QStringLiteral("記録の競合コピーを統合しました（%1 行を追加）").arg(added);
+    } catch (const KorvaneError& error) {
+        journalFailure_ = QStringLiteral("記録の競合コピーを統合できませんでした: %1").arg(error.message());
+    }
+}
+
+const Journal& Checklist::journal() {
+    journal_.refresh();
+    return journal_;
+}
+
+QuestDates Checklist::questDates(std::string_view number) {
+    const auto parsed = parseInteger(number);
+    return parsed && *parsed >= 1 && *parsed <= 9999
+               ? korvane::questDates(journal(), static_cast<std::uint16_t>(*parsed))
+               : QuestDates{};
 }
 
 bool Checklist::folderStillThere() const {
@@ -146,6 +190,7 @@ void Checklist::writeTo(const QString& folder) {
         if (loaded)
             list->writeWhole();
     }
+    journal_.moveTo(files::inFolder(folder, kJournalFile));
     folder_ = QDir(folder).absolutePath();
     identity_ = FileStamp::identity(folder_);
     history_.clear();

@@ -9,12 +9,14 @@
 #include "FolderWatch.h"
 #include "MergePlan.h"
 #include "QuestEdits.h"
+#include "QuestJournal.h"
 #include "store/DataFolder.h"
 #include "store/Presence.h"
 
 #include <array>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace korvane {
 
@@ -45,10 +47,15 @@ public:
 
     // The one way an edit is applied: edit(step) writes its files and fills step, which the history
     // keeps as what (with the quest's number unless what names its own).
-    template <class Edit> void apply(const QString& what, const std::string& number, Edit&& edit) {
+    // Each quest's events go into the journal: cause says what brought the edit about.
+    template <class Edit>
+    void apply(const QString& what, const std::string& number, Edit&& edit,
+               JournalCause cause = JournalCause::Player) {
         EditStep step;
         history_.whileWriting([&] { edit(&step); });
+        std::vector<JournalEvent> events = journalEventsOf(step, data(), cause);
         history_.record(std::move(step), number, stepName(what, number));
+        note(events, cause);
     }
     EditHistory& history() { return history_; }
     const EditHistory& history() const { return history_; }
@@ -74,6 +81,15 @@ public:
     void applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
                      const std::string& number);
 
+    // The journal as its file now holds it: read when first asked for, and again once another PC
+    // added to it.
+    const Journal& journal();
+    QuestDates questDates(std::string_view number);
+    // What could not be written to the journal since the last call (the edits themselves were);
+    // and what was merged into it from a sync tool's conflict copy. Each said once.
+    QString takeJournalFailure() { return std::exchange(journalFailure_, {}); }
+    QString takeJournalMerge() { return std::exchange(journalMerge_, {}); }
+
     // Whether the folder is still the one that was opened (not deleted, renamed or replaced).
     bool folderStillThere() const;
     // Writes every list that loaded into folder, which then is the checklist's folder, locked and
@@ -94,6 +110,8 @@ public:
 
 private:
     static QString stepName(const QString& what, const std::string& number);
+    void note(const std::vector<JournalEvent>& events, JournalCause cause);
+    void mergeJournalCopy(const ConflictCopy& copy);
     StoredList& listOf(const QString& dataFile);
 
     QString folder_;
@@ -102,6 +120,9 @@ private:
     EditHistory history_;
     WatchPolicy watch_;
     std::set<QString> offered_; // conflict copies offered, and refusals said
+    Journal journal_;
+    QString pcName_;
+    QString journalFailure_, journalMerge_;
 };
 
 } // namespace korvane

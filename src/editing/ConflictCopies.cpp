@@ -2,6 +2,7 @@
 
 #include "store/ConflictNames.h"
 #include "store/DataFiles.h"
+#include "store/Journal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,8 +12,9 @@ namespace korvane {
 
 std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name) {
     const std::optional<ConflictName> conflict = conflictNameOf(name);
-    if (!conflict || std::find(std::begin(files::kDataFiles), std::end(files::kDataFiles),
-                               conflict->original) == std::end(files::kDataFiles))
+    if (!conflict || (std::find(std::begin(files::kDataFiles), std::end(files::kDataFiles),
+                                conflict->original) == std::end(files::kDataFiles) &&
+                      conflict->original != kJournalFile))
         return std::nullopt;
     const QString path = files::inFolder(folder, name);
     return ConflictCopy{path, conflict->original, conflict->tool,

@@ -46,6 +46,8 @@ bool keepOwner(QFileDevice& file, const QString& path, const std::optional<FileF
 void setModified(QFileDevice& file, std::int64_t ns);
 // Makes a rename in the folder durable.
 void syncFolder(const QString& folder);
+// Makes what was written to the file durable.
+void syncFile(const QString& path);
 // A folder made by root in another user's data folder goes to that user.
 void giveFolderToOwnerOf(const QString& folder, const QString& dataFolder);
 

@@ -118,6 +118,14 @@ void syncFolder(const QString& folder) {
     }
 }
 
+void syncFile(const QString& path) {
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::fdatasync(fd);
+        ::close(fd);
+    }
+}
+
 // Root's backups of a user's folder stay the user's; one left root's still holds backups.
 void giveFolderToOwnerOf(const QString& folder, const QString& dataFolder) {
     struct stat owner {};

@@ -114,6 +114,16 @@ void setModified(QFileDevice& file, std::int64_t ns) {
 // A rename on NTFS is written with the file system's own log.
 void syncFolder(const QString&) {}
 
+void syncFile(const QString& path) {
+    const HANDLE file = ::CreateFileW(wide(path).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        ::FlushFileBuffers(file);
+        ::CloseHandle(file);
+    }
+}
+
 void giveFolderToOwnerOf(const QString&, const QString&) {}
 
 std::optional<QString> hardLink(const QString& from, const QString& to) {

@@ -18,7 +18,8 @@ const QString kHome = QStringLiteral("qrc:/web/home.html");
 constexpr int kLoad = 15000; // ms a page may take to load
 
 DataSet quests() {
-    return {Utf8Lines{"0001,ウィンダス,港,a,p,c,0,0,0"}, Utf8Lines{}, Utf8Lines{}, Utf8Lines{"0001000メモ"}};
+    return {Utf8Lines{"0001,ウィンダス,港,子猫,p,c,0,0,0"}, Utf8Lines{}, Utf8Lines{},
+            Utf8Lines{"0001000メモ"}};
 }
 
 QString page(const QTemporaryDir& dir, const QString& name, const QString& title) {
@@ -52,6 +53,7 @@ private slots:
     void backOnTheFirstPageDoesNothing();
     void enterWithShiftOrCtrlNavigates();
     void unwritableSettingsFileStillClosesThePane();
+    void theQuestOnShowIsLookedUp();
 
 private:
     // Whichever browser stands behind the pane: a web engine's view, or Qt's rich-text browser.
@@ -212,6 +214,22 @@ void WebPaneTest::unwritableSettingsFileStillClosesThePane() {
              QStringLiteral("%1 に書き込めません.").arg(QDir::toNativeSeparators(settings)));
     QVERIFY(!f.get<QWidget>("Panel9")->isVisible());
     QCOMPARE(f.button("Button11")->text(), "Web表示");
+}
+
+// An address with placeholders opens with the quest on show put in, from 調べる and from the list.
+void WebPaneTest::theQuestOnShowIsLookedUp() {
+    const QString quest = page(*f.dir, "q0001.html", "Quest one");
+    const QString lookUp = QUrl::fromLocalFile(f.dir->filePath("q")).toString() + "{no}.html?{name:euc-jp}";
+    const QString expected = quest + "?%BB%D2%C7%AD"; // 子猫 in EUC-JP
+    writeBytes(urlListPath(*f.dir), crlf({"A," + pageA.toStdString(), sj("wiki,") + lookUp.toStdString()}));
+    click(f.button("Button17")); // opens the pane on the first such address
+    QVERIFY(f.get<QWidget>("Panel9")->isVisible());
+    QCOMPARE(f.field("Edit7")->text(), expected);
+    QTRY_COMPARE_WITH_TIMEOUT(browserTitle(), "Quest one", kLoad);
+    go(pageA);
+    choose(f.dropDown("ComboBox5"), "wiki," + lookUp);
+    QCOMPARE(f.field("Edit7")->text(), expected);
+    QTRY_COMPARE_WITH_TIMEOUT(browserTitle(), "Quest one", kLoad);
 }
 
 KORVANE_WIDGET_TEST_MAIN(WebPaneTest)

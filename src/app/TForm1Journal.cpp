@@ -1,0 +1,63 @@
+// The main window's journal: the dates of the quest on show, and the list "記録".
+
+#include "TForm1.h"
+
+#include "browser/JournalDialog.h"
+#include "store/Numbers.h"
+#include "store/UiText.h"
+
+namespace korvane {
+
+// The journal is read once the window is on the screen, never during the start; and again only
+// when the quest, its flags or the journal changed.
+void TForm1::showQuestDates() {
+    if (!isVisible() || view_.questOnShow.empty()) {
+        Label24->clear();
+        datesShown_.clear();
+        return;
+    }
+    const QuestRecord record = checklist_->QuestList.recordOf(view_.questOnShow);
+    const Journal& journal = checklist_->journal();
+    const QString key =
+        toUi(view_.questOnShow + record[kOffered] + record[kCompleted] + record[kRepeatable]) +
+        QString::number(journal.entries().size());
+    if (key == datesShown_)
+        return;
+    datesShown_ = key;
+    Label24->setText(journalSummary(checklist_->questDates(view_.questOnShow), record[kOffered] == "1",
+                                    record[kCompleted] == "1", record[kRepeatable] == "1"));
+}
+
+void TForm1::Button16Click() {
+    const auto onShow = parseInteger(view_.questOnShow);
+    const auto nameOf = [this](std::uint16_t number) {
+        return toUi(checklist_->QuestList.recordOf(questNumberText(number))[kName]);
+    };
+    JournalDialog dialog(checklist_->journal(), nameOf,
+                         onShow && *onShow > 0 && *onShow <= 9999 ? static_cast<std::uint16_t>(*onShow) : 0,
+                         this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
+        return;
+    showJournalChoice(*dialog.choice());
+}
+
+// The quest chosen in the journal, in the grid: when the grid does not list it, the filters turn
+// to its nation and area with every progress.
+void TForm1::showJournalChoice(std::uint16_t number) {
+    const std::string digits = questNumberText(number);
+    const QuestRecord record = checklist_->QuestList.recordOf(digits);
+    if (record[kNumber].empty()) {
+        StatusBar1->say(QStringLiteral("クエスト %1 はもうありません").arg(toUi(digits)));
+        return;
+    }
+    showQuest(digits);
+    if (view_.questOnShow == digits)
+        return;
+    RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
+    chooseFromOverview(
+        {QByteArray::fromStdString(record[kNation]), QByteArray::fromStdString(record[kArea]), true});
+    RefillQuestGrid();
+    showQuest(digits);
+}
+
+} // namespace korvane

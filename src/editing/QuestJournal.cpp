@@ -1,0 +1,175 @@
+#include "QuestJournal.h"
+
+#include "store/Numbers.h"
+
+#include <map>
+
+namespace korvane {
+namespace {
+
+std::uint16_t numberOf(std::string_view text) {
+    const auto number = parseInteger(text);
+    return number && *number >= 1 && *number <= 9999 ? static_cast<std::uint16_t>(*number) : 0;
+}
+
+// A stored text line's quest: its first four bytes.
+std::uint16_t textNumber(std::string_view line) {
+    return line.size() >= 4 ? numberOf(line.substr(0, 4)) : 0;
+}
+
+struct Sides {
+    std::optional<QuestRecord> before, after;
+    std::string memoBefore, memoAfter, textBefore, textAfter; // the lines, joined
+};
+
+bool isSet(const QuestRecord& row, QuestField field) {
+    return row[field] == "1";
+}
+
+} // namespace
+
+std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestData& lists, JournalCause cause) {
+    const bool takenBack = cause == JournalCause::Undo || cause == JournalCause::Redo;
+    std::map<std::uint16_t, Sides> quests;
+    for (const EditStep::Part& part : step.parts) {
+        const LineList& now = part.list->lines();
+        for (const LineRange& range : part.ranges) {
+            // The range holds the lines it replaced; the list holds, at its place, what came instead.
+            if (part.list == &lists.table) {
+                for (const std::string& line : range.insert) {
+                    QuestRecord row = splitQuestRecord(line);
+                    if (const std::uint16_t number = numberOf(row[kNumber]))
+                        quests[number].before = std::move(row);
+                }
+                for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i) {
+                    QuestRecord row = splitQuestRecord(now[i]);
+                    if (const std::uint16_t number = numberOf(row[kNumber]))
+                        quests[number].after = std::move(row);
+                }
+                continue;
+            }
+            // A text written again as it was (a modification keeps the texts it did not change) is
+            // no change of its quest.
+            const bool memo = part.list == &lists.memo;
+            const auto touch = [&](std::string_view line, bool after) {
+                if (const std::uint16_t number = textNumber(line)) {
+                    Sides& sides = quests[number];
+                    ((memo ? (after ? sides.memoAfter : sides.memoBefore)
+                           : (after ? sides.textAfter : sides.textBefore)) += line) += '\n';
+                }
+            };
+            for (const std::string& line : range.insert)
+                touch(line, false);
+            for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
+                touch(now[i], true);
+        }
+    }
+    std::vector<JournalEvent> events;
+    for (const auto& [number, sides] : quests) {
+        const auto add = [&, number = number](JournalKind kind) { events.push_back({number, kind}); };
+        if (sides.after && !sides.before) {
+            add(JournalKind::Added);
+            if (takenBack)
+                continue; // a deletion undone: the quest's flags keep the dates they had
+            if (isSet(*sides.after, kOffered))
+                add(JournalKind::Offered);
+            if (isSet(*sides.after, kCompleted))
+                add(JournalKind::Completed);
+            continue;
+        }
+        if (sides.before && !sides.after) {
+            add(JournalKind::Deleted);
+            continue;
+        }
+        bool modified = sides.textBefore != sides.textAfter;
+        if (sides.before && sides.after) {
+            for (const auto& [field, set, cleared] :
+                 {std::tuple{kOffered, JournalKind::Offered, JournalKind::OfferedCleared},
+                  std::tuple{kCompleted, JournalKind::Completed, JournalKind::CompletedCleared}})
+                if (isSet(*sides.before, field) != isSet(*sides.after, field))
+                    add(isSet(*sides.after, field) ? set : cleared);
+            for (const QuestField field : {kNation, kArea, kName, kPlace, kCondition, kRepeatable})
+                modified = modified || (*sides.before)[field] != (*sides.after)[field];
+        }
+        if (modified)
+            add(JournalKind::Modified);
+        if (sides.memoBefore != sides.memoAfter)
+            add(JournalKind::Memo);
+    }
+    return events;
+}
+
+QuestDates questDates(const Journal& journal, std::uint16_t number) {
+    struct Change {
+        std::int64_t time;
+        bool set;
+    };
+    struct Flag {
+        std::vector<Change> done, undone;
+        void change(const JournalEntry& e, bool set) {
+            switch (e.cause) {
+            case JournalCause::Undo:
+                if (!done.empty()) {
+                    undone.push_back(done.back());
+                    done.pop_back();
+                }
+                return;
+            case JournalCause::Redo:
+                if (!undone.empty()) {
+                    done.push_back(undone.back());
+                    undone.pop_back();
+                }
+                return;
+            default:
+                undone.clear();
+                // A flag set again that is set already (the other PC's tick merged in) keeps its date.
+                if (done.empty() || done.back().set != set)
+                    done.push_back({e.time, set});
+            }
+        }
+    } offered, completed;
+    for (const JournalEntry& e : journal.entries()) {
+        if (e.number != number)
+            continue;
+        switch (e.kind) {
+        case JournalKind::Added:
+            if (e.cause != JournalCause::Undo && e.cause != JournalCause::Redo)
+                offered = completed = Flag{}; // a number given to a new quest starts afresh
+            break;
+        case JournalKind::Offered:
+        case JournalKind::OfferedCleared:
+            offered.change(e, e.kind == JournalKind::Offered);
+            break;
+        case JournalKind::Completed:
+        case JournalKind::CompletedCleared:
+            completed.change(e, e.kind == JournalKind::Completed);
+            break;
+        default:
+            break;
+        }
+    }
+    QuestDates dates;
+    if (!offered.done.empty() && offered.done.back().set)
+        dates.offered = offered.done.back().time;
+    if (!completed.done.empty() && completed.done.back().set)
+        dates.completed = completed.done.back().time;
+    for (const Change& change : completed.done)
+        dates.completions += change.set ? 1 : 0;
+    return dates;
+}
+
+QString journalSummary(const QuestDates& dates, bool offered, bool completed, bool repeatable) {
+    const auto when = [](const std::optional<std::int64_t>& time) {
+        return time ? journalTimeText(*time) : QStringLiteral("日付不明");
+    };
+    QStringList parts;
+    if (offered)
+        parts << fieldCaption(kOffered) + QLatin1Char(' ') + when(dates.offered);
+    if (completed)
+        parts << fieldCaption(kCompleted) + QLatin1Char(' ') + when(dates.completed);
+    if (repeatable && dates.completions > 0)
+        parts << QStringLiteral("%1 回コンプリート").arg(dates.completions);
+    return parts.join(QStringLiteral("　"));
+}
+
+} // namespace korvane

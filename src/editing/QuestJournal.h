@@ -1,0 +1,33 @@
+#pragma once
+// The journal as the checklist keeps it: the events of each step written, quest by quest, told
+// from the lines the step replaced and the lines now in their place; and, for a quest, when it was
+// offered and completed and how often it was completed, as the journal tells it.
+
+#include "QuestEdits.h"
+#include "store/Journal.h"
+#include "store/ListChange.h"
+
+#include <optional>
+
+namespace korvane {
+
+// What the step, just written (an edit, or an undo or redo of one), did to each quest: a flag set
+// or cleared, a memo saved, a quest added (with the flags it was added with), modified (another
+// field, its content or its reward) or deleted. In the order of the quests' numbers. A quest that
+// an undo or redo brings back is only added: its flags keep the dates they had.
+std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestData& lists, JournalCause cause);
+
+struct QuestDates {
+    std::optional<std::int64_t> offered, completed; // when the flag was set, while it stays set
+    int completions = 0;                            // how often the quest was completed
+};
+
+// Read from the quest's events in time order. An undo takes back the last change of its flag, so
+// that a completion cleared by mistake and brought back keeps its date; a redo makes it again.
+QuestDates questDates(const Journal& journal, std::uint16_t number);
+
+// The detail view's line for a quest with these flags: "オファー 2026/12/01 20:15　コンプリート
+// 2026/12/03 21:40（3 回）", in the local time; a flag set before the journal knew of it says so.
+QString journalSummary(const QuestDates& dates, bool offered, bool completed, bool repeatable);
+
+} // namespace korvane

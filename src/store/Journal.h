@@ -1,0 +1,116 @@
+#pragma once
+// The journal of a checklist: one line per event of its quests, appended and never rewritten, in
+// "クエスト履歴.csv" beside the four files: comma text in code page 932 with CR LF, as they are, so
+// that a player can read it. A line holds the time in UTC ("2026-12-09T08:15:03Z"), the quest
+// number, what happened, the PC's name, and, when the player did not do it directly, what did
+// (元に戻す, やり直し, 取り込み, 統合). Each PC appends to the same file through the sync tool; a
+// conflict copy of it is merged as the union of the lines in time order.
+
+#include "CommaText.h"
+#include "FileStamp.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+inline const QString kJournalFile = QStringLiteral("クエスト履歴.csv");
+
+enum class JournalKind : std::uint8_t {
+    Offered,
+    OfferedCleared,
+    Completed,
+    CompletedCleared,
+    Memo,
+    Added,
+    Modified,
+    Deleted
+};
+enum class JournalCause : std::uint8_t { Player, Undo, Redo, Import, Merge };
+constexpr int kJournalKinds = 8;
+
+struct JournalEvent {
+    std::uint16_t number = 0; // 1 to 9999
+    JournalKind kind = JournalKind::Modified;
+    bool operator==(const JournalEvent&) const = default;
+};
+
+struct JournalEntry {
+    std::int64_t time = 0; // seconds since the epoch
+    std::uint16_t number = 0;
+    JournalKind kind = JournalKind::Modified;
+    JournalCause cause = JournalCause::Player;
+    std::uint16_t pc = 0; // Journal::pcName
+};
+
+QString journalKindText(JournalKind kind);
+QString journalCauseText(JournalCause cause); // empty for the player's own
+// The local date and time of a journal time: "2026/12/03 21:40".
+QString journalTimeText(std::int64_t time);
+
+// A quest number as the files store it: "0042".
+std::string questNumberText(std::uint16_t number);
+
+// One journal line as it is stored, without its line end; "" for an entry it cannot hold.
+std::string journalLine(const JournalEntry& entry, std::string_view pcName);
+
+class Journal {
+public:
+    explicit Journal(QString path = {}) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+    // In the order of their times; lines with equal times in the file's order. As last read: see
+    // refresh().
+    const std::vector<JournalEntry>& entries() const { return entries_; }
+    // The PC names the entries use, in code page 932.
+    const std::string& pcName(std::uint16_t pc) const { return pcNames_[pc]; }
+    // Lines that are not a journal line (one a crash cut short, one written by hand): kept in the
+    // file, left out here.
+    std::size_t unreadLines() const { return unread_; }
+
+    // Reads the file when it was never read or changed since it was last read or written here
+    // (another PC's lines came through the sync tool): true when it was read. A journal that is
+    // not there is empty. Throws "ファイル %s は開けません" when it cannot be read.
+    bool refresh();
+
+    // Appends the events, at time (seconds since the epoch) by pcName, to the file, and to
+    // entries() when they are read and current. A line a crash cut short is ended first, so that
+    // the new lines stay whole. Nothing is read: written at once, synced to the disk a moment
+    // later, so that an edit never waits for it. Throws "%s に書き込めません" when it cannot be
+    // written.
+    void append(const std::vector<JournalEvent>& events, JournalCause cause, std::int64_t time,
+                const QString& pcName);
+
+    // The journal goes with its checklist into another folder: what was read is written there.
+    void moveTo(const QString& path);
+
+    // Merges the lines of another version of the journal (a sync tool's conflict copy): the union
+    // of both files' lines, in time order, each once; lines that are no journal line kept at the
+    // end. The number of lines the copy added. Throws what reading or writing throws.
+    std::size_t mergeCopy(const QString& copyPath);
+
+private:
+    struct Scratch {
+        std::vector<std::string_view> fields;
+        Fields quoted;
+    };
+    void read();
+    void take(std::string_view line, Scratch& scratch);
+    std::uint16_t pcIndex(std::string_view name);
+
+    QString path_;
+    FileStamp stamp_ = FileStamp::unknown(); // as last read or written here
+    bool loaded_ = false;                    // entries_ hold what the file held at stamp_
+    std::vector<JournalEntry> entries_;
+    std::vector<std::string> pcNames_;
+    std::size_t unread_ = 0;
+};
+
+// Syncs appended files to the disk on a thread of its own, soon after they were written; waits for
+// every file asked before the program ends.
+void syncSoon(const QString& path);
+
+} // namespace korvane

@@ -1,0 +1,222 @@
+// The journal: what each edit writes into it, the dates it tells, two PCs' journals merged, and a
+// line a crash cut short.
+
+#include "editing/Checklist.h"
+#include "editing/FlagRules.h"
+#include "editing/QuestImport.h"
+#include "store/CommaText.h"
+#include "store/UiText.h"
+#include "support/LoadedData.h"
+#include "support/Sjis.h"
+
+#include <QDateTime>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::sj;
+using test::writeBytes;
+
+// The journal's lines as the player reads them, without the time and the PC: "0001,オファー".
+std::string eventsIn(const QString& path, std::size_t from = 0) {
+    std::string out;
+    const std::string bytes = readBytes(path);
+    std::size_t lineNo = 0;
+    for (const QByteArray& line : QByteArray::fromStdString(bytes).split('\n')) {
+        if (line.isEmpty() || lineNo++ < from)
+            continue;
+        Fields fields = splitCommaText(std::string_view(line.constData(), std::size_t(line.size() - 1)));
+        fields.erase(fields.begin());
+        fields.erase(fields.begin() + 2);
+        if (!out.empty())
+            out += ' ';
+        out += joinCommaText(fields);
+    }
+    return toUi(out).toStdString();
+}
+
+TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
+    QTemporaryDir folder, other;
+    const QStringList paths = test::dataFiles(folder.path());
+    writeBytes(paths[0], crlf({sj("0001,ウィンダス,港,一,p,c,0,0,0"), sj("0002,ジュノ,港,二,p,c,1,1,1")}));
+    writeBytes(test::dataFiles(other.path())[0],
+               crlf({sj("0001,ウィンダス,港,一（新）,p,c,1,0,0"), sj("0005,バストゥーク,港,五,p,c,1,1,0")}));
+    for (int i = 1; i < 4; ++i)
+        writeBytes(test::dataFiles(other.path())[i], "");
+    Checklist list(folder.path());
+    list.load();
+    const QString journal = files::inFolder(folder.path(), kJournalFile);
+    const auto edit = [&](std::function<void(EditStep*)> change) {
+        list.apply(QStringLiteral("edit"), "", std::move(change));
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        const char* lines;
+    };
+    const Case cases[] = {
+        {"a tick", [&] { edit([&](EditStep* s) { storeFlag(list.QuestList, "0001", kOffered, "1", s); }); },
+         "0001,オファー"},
+        {"a modification of two flags alone",
+         [&] {
+             edit([&](EditStep* s) {
+                 modifyQuest(list.data(), 1,
+                             {"0002", sj("ジュノ"), sj("港"), sj("二"), "p", "c", "0", "0", "1"}, "0002", {},
+                             s);
+             });
+         },
+         "0002,オファー解除 0002,コンプリート解除"},
+        {"undone and redone", [&] { list.step(true), list.step(false); },
+         "0002,オファー,元に戻す 0002,コンプリート,元に戻す 0002,オファー解除,やり直し "
+         "0002,コンプリート解除,やり直し"},
+        {"a memo",
+         [&] { edit([&](EditStep* s) { saveMemo(list.data(), "0001", {QStringLiteral("m")}, s); }); },
+         "0001,メモ"},
+        {"a new quest, offered",
+         [&] {
+             edit([&](EditStep* s) {
+                 addQuest(list.data(), {"", "N", "A", "new", "p", "c", "1", "0", "0"}, {Lines{"c"}, {}, {}},
+                          s);
+             });
+         },
+         "0003,追加 0003,オファー"},
+        {"a modification of the content",
+         [&] {
+             edit([&](EditStep* s) {
+                 modifyQuest(list.data(), 2, list.QuestList.recordOf("0003"), "0003", {Lines{"d"}, {}, {}},
+                             s);
+             });
+         },
+         "0003,修正"},
+        {"a deletion, and its undo: the quest comes back with its dates",
+         [&] { edit([&](EditStep* s) { deleteQuest(list.data(), "0003", s); }), list.step(true); },
+         "0003,削除 0003,追加,元に戻す"},
+        {"an import: another set's name, and a quest that comes in without progress",
+         [&] {
+             auto theirs = readImportSet(other.path());
+             list.applyImport(*theirs, {}, QStringLiteral("取り込み"), "");
+         },
+         "0001,修正,取り込み 0005,追加,取り込み"},
+    };
+    std::size_t seen = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.act();
+        EXPECT_EQ(eventsIn(journal, seen), c.lines);
+        seen = list.journal().entries().size();
+        EXPECT_EQ(list.journal().unreadLines(), 0u);
+    }
+    EXPECT_TRUE(list.takeJournalFailure().isEmpty());
+}
+
+// Dates as the journal tells them, from lines a test writes: "t,kind[,cause]" at minutes.
+TEST(Journal, TellsWhenAQuestWasOfferedAndCompletedAndHowOften) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<JournalKind, JournalCause>> events; // a minute apart, from minute 1
+        std::optional<int> offered, completed;                    // the minute of the date told
+        int completions;
+    };
+    using K = JournalKind;
+    using C = JournalCause;
+    const Case cases[] = {
+        {"offered then completed", {{K::Offered, C::Player}, {K::Completed, C::Player}}, 1, 2, 1},
+        {"completed, cleared by mistake, undone: the first date stays",
+         {{K::Completed, C::Player}, {K::CompletedCleared, C::Player}, {K::Completed, C::Undo}},
+         {},
+         1,
+         1},
+        {"a completion undone and redone keeps its date",
+         {{K::Completed, C::Player}, {K::CompletedCleared, C::Undo}, {K::Completed, C::Redo}},
+         {},
+         1,
+         1},
+        {"a completion undone is no completion",
+         {{K::Completed, C::Player}, {K::CompletedCleared, C::Undo}},
+         {},
+         {},
+         0},
+        {"a repeatable quest done three times",
+         {{K::Completed, C::Player},
+          {K::CompletedCleared, C::Player},
+          {K::Completed, C::Player},
+          {K::CompletedCleared, C::Player},
+          {K::Completed, C::Player}},
+         {},
+         5,
+         3},
+        {"the other PC's tick merged in on a set flag keeps the first date",
+         {{K::Offered, C::Player}, {K::Offered, C::Merge}},
+         1,
+         {},
+         0},
+        {"the number given to a new quest starts afresh",
+         {{K::Completed, C::Player}, {K::Deleted, C::Player}, {K::Added, C::Player}},
+         {},
+         {},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("j.csv");
+        std::vector<std::string> lines{journalLine({60, 8, K::Completed, C::Player, 0}, "other quest")};
+        for (std::size_t i = 0; i < c.events.size(); ++i)
+            lines.push_back(
+                journalLine({60 * std::int64_t(i + 1), 7, c.events[i].first, c.events[i].second, 0}, "PC"));
+        writeBytes(path, crlf(lines));
+        Journal journal(path);
+        journal.refresh();
+        const QuestDates dates = questDates(journal, 7);
+        EXPECT_EQ(dates.offered, c.offered ? std::optional<std::int64_t>(*c.offered * 60) : std::nullopt);
+        EXPECT_EQ(dates.completed,
+                  c.completed ? std::optional<std::int64_t>(*c.completed * 60) : std::nullopt);
+        EXPECT_EQ(dates.completions, c.completions);
+    }
+}
+
+TEST(Journal, SummaryOfAQuest) {
+    const std::int64_t t = QDateTime(QDate(2026, 12, 3), QTime(21, 40)).toSecsSinceEpoch();
+    EXPECT_EQ(journalSummary({t, t, 3}, true, true, true),
+              QStringLiteral("オファー 2026/12/03 21:40　コンプリート 2026/12/03 21:40　3 回コンプリート"));
+    EXPECT_EQ(journalSummary({}, true, false, false), QStringLiteral("オファー 日付不明"));
+}
+
+// Two PCs appended to one journal: the sync tool's copy is merged as the union in time order.
+TEST(Journal, MergesAConflictCopyAndReadsPastATornLine) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(kJournalFile), copy = folder.filePath("copy.csv");
+    const auto line = [](std::int64_t minute, std::uint16_t number, const char* pc) {
+        return journalLine({minute * 60, number, JournalKind::Completed, JournalCause::Player, 0}, pc);
+    };
+    writeBytes(path, crlf({line(1, 1, "A"), line(3, 3, "A"), "hand-written note"}));
+    writeBytes(copy, crlf({line(1, 1, "A"), line(2, 2, "B"), line(4, 4, "B")}));
+    Journal journal(path);
+    EXPECT_EQ(journal.mergeCopy(copy), 2u);
+    EXPECT_EQ(readBytes(path), crlf({line(1, 1, "A"), line(2, 2, "B"), line(3, 3, "A"), line(4, 4, "B"),
+                                     "hand-written note"}));
+    EXPECT_EQ(journal.entries().size(), 4u);
+    EXPECT_EQ(journal.unreadLines(), 1u);
+
+    // A crash cut the last line short: it stays as it is, and the next lines start on a line of their own.
+    const std::string torn = line(5, 5, "A").substr(0, 25);
+    writeBytes(path, crlf({line(1, 1, "A")}) + torn);
+    journal.refresh();
+    EXPECT_EQ(journal.entries().size(), 1u);
+    journal.append({{6, JournalKind::Memo}}, JournalCause::Player, 360, QStringLiteral("A"));
+    EXPECT_EQ(readBytes(path),
+              crlf({line(1, 1, "A"), torn,
+                    journalLine({360, 6, JournalKind::Memo, JournalCause::Player, 0}, "A")}));
+    EXPECT_EQ(journal.entries().size(), 2u);
+    Journal again(path);
+    again.refresh();
+    EXPECT_EQ(again.entries().size(), 2u);
+    EXPECT_EQ(again.unreadLines(), 1u);
+}
+
+} // namespace
+} // namespace korvane
