@@ -6,6 +6,7 @@
 #include "CharacterRows.h"
 #include "DataGenerator.h"
 #include "Floors.h"
+#include "JournalRows.h"
 #include "MergeRows.h"
 #include "StartupRows.h"
 #include "app/Appearance.h"
@@ -396,6 +397,9 @@ void printTable() {
     row("progress overview, built and shown", "browse/progress_overview", "");
     row("switch to another full-size character", "characters/switch", "floor/read_all_four");
     row("select a row, four full-size characters' progress beside", "characters/select_row", "");
+    row("journal: one event appended (100,000 lines)", "journal/append", "");
+    row("journal: a quest's dates, for the detail view (100,000 lines)", "journal/dates", "");
+    row("journal: 記録 opened over 100,000 lines, the file read", "journal/list", "");
     row("content search, frequent", "search/content_frequent", "floor/content_frequent");
     row("content search, rare", "search/content_rare", "floor/content_rare");
     row("reward search, frequent", "search/reward_frequent", "floor/reward_frequent");
@@ -466,6 +470,7 @@ void prepareSets() {
     datagen::writeDataSet(addSet, {config.quests - config.editRepetitions * 4, 1, false});
     bench::copySet(fullSet, floorSet);
     bench::prepareCharacters(root->path(), fullSet, otherSet);
+    bench::prepareJournal(root->path());
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
         QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
@@ -498,6 +503,9 @@ void registerAll() {
          config.repetitions);
     reps(benchmark::RegisterBenchmark("characters/select_row", bench::selectRowBesideOthers),
          config.repetitions);
+    reps(benchmark::RegisterBenchmark("journal/append", bench::appendToJournal), config.repetitions);
+    reps(benchmark::RegisterBenchmark("journal/dates", bench::datesOfAQuest), config.repetitions);
+    reps(benchmark::RegisterBenchmark("journal/list", bench::openJournalList), 5);
     const struct {
         const char *name, *button, *box;
         QString file;

@@ -1,0 +1,63 @@
+#include "JournalRows.h"
+
+#include "browser/JournalDialog.h"
+#include "editing/QuestJournal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace korvane::bench {
+namespace {
+
+QString journalPath;
+
+} // namespace
+
+void prepareJournal(const QString& root) {
+    journalPath = QDir(root).filePath(QStringLiteral("journal.csv"));
+    QFile file(journalPath);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(journalPath));
+    const std::int64_t start = 1'700'000'000;
+    for (int i = 0; i < kJournalLines; ++i) {
+        const JournalEntry entry{start + i * 60, static_cast<std::uint16_t>(i * 7 % 9999 + 1),
+                                 static_cast<JournalKind>(i % kJournalKinds),
+                                 i % 10 == 0 ? JournalCause::Undo : JournalCause::Player, 0};
+        const std::string line = journalLine(entry, i % 3 == 0 ? "ノートPC" : "メインPC") + "\r\n";
+        file.write(line.data(), static_cast<qint64>(line.size()));
+    }
+}
+
+void appendToJournal(benchmark::State& state) {
+    Journal journal(journalPath);
+    journal.refresh();
+    std::int64_t time = 1'800'000'000;
+    for (auto _ : state)
+        journal.append({{42, JournalKind::Completed}}, JournalCause::Player, ++time,
+                       QStringLiteral("メインPC"));
+}
+
+void datesOfAQuest(benchmark::State& state) {
+    Journal journal(journalPath);
+    journal.refresh();
+    std::uint16_t number = 1;
+    for (auto _ : state) {
+        number = static_cast<std::uint16_t>(number * 31 % 9999 + 1);
+        benchmark::DoNotOptimize(questDates(journal, number));
+    }
+}
+
+void openJournalList(benchmark::State& state) {
+    for (auto _ : state) {
+        Journal journal(journalPath);
+        journal.refresh();
+        JournalDialog dialog(
+            journal, [](std::uint16_t) { return QStringLiteral("クエスト"); }, 0, nullptr);
+        dialog.show();
+        QApplication::processEvents();
+        state.counters["entries"] = static_cast<double>(journal.entries().size());
+    }
+}
+
+} // namespace korvane::bench

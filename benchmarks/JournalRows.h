@@ -1,0 +1,20 @@
+#pragma once
+// The journal's rows: an event appended to a journal of a hundred thousand lines, the dates of a
+// quest read from it, and the list "記録" over it opened.
+
+#include <QString>
+#include <benchmark/benchmark.h>
+
+namespace korvane::bench {
+
+constexpr int kJournalLines = 100000;
+
+// A journal of kJournalLines lines over 9999 quests, in root.
+void prepareJournal(const QString& root);
+
+void appendToJournal(benchmark::State& state);
+void datesOfAQuest(benchmark::State& state);
+// The journal read from its file, and the list built over it and shown.
+void openJournalList(benchmark::State& state);
+
+} // namespace korvane::bench
