@@ -111,6 +111,17 @@ TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
         EXPECT_EQ(list.journal().unreadLines(), 0u);
     }
     EXPECT_TRUE(list.takeJournalFailure().isEmpty());
+
+    // The other PC's version, as the sync tool left it: merged without a question, moved aside.
+    const QString copy = folder.filePath("クエスト履歴.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    const std::string theirs = journalLine({60, 2, JournalKind::Memo, JournalCause::Player, 0}, "B");
+    writeBytes(copy, crlf({theirs}));
+    QStringList said;
+    EXPECT_TRUE(list.newConflictCopies(said).empty());
+    EXPECT_EQ(list.takeJournalMerge(), QStringLiteral("記録の競合コピーを統合しました（1 行を追加）"));
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(readBytes(journal).substr(0, theirs.size() + 2), theirs + "\r\n") << "the oldest line first";
+    EXPECT_EQ(list.journal().entries().size(), seen + 1);
 }
 
 // Dates as the journal tells them, from lines a test writes: "t,kind[,cause]" at minutes.
