@@ -31,6 +31,9 @@ StatusBar::StatusBar(QWidget* parent)
       Button16(named(new QPushButton(QStringLiteral("記録"), this), "Button16")),
       Button13(named(new QPushButton(QStringLiteral("取り込み…"), this), "Button13")) {
     setObjectName(QStringLiteral("StatusBar1"));
+    // Texts never make the window wider than the player left it: they are cut instead.
+    for (QLabel* label : {Label18, Label19})
+        label->setMinimumWidth(1);
     addWidget(Label18, 1); // read as its text: the counts
     addWidget(Label19);
     addWidget(Label20);

@@ -187,6 +187,10 @@ std::string journalLine(const JournalEntry& entry, std::string_view pcName) {
 bool Journal::refresh() {
     if (loaded_ && stamp_.matches(path_))
         return false;
+    // Gone from under the checklist (the folder deleted, a sync tool's rename): what was read
+    // stays, to be written back with the checklist, never read as an empty journal.
+    if (loaded_ && !entries_.empty() && !QFile::exists(path_))
+        return false;
     read();
     return true;
 }

@@ -38,7 +38,9 @@ class CharactersTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit()); // the player's list, this test's own
+        // The player's list, this test's own (on Windows it lives under APPDATA).
+        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit());
+        qputenv("APPDATA", settings_.path().toLocal8Bit());
         f.open(quests());
     }
     void cleanup() { f.close(); }

@@ -227,6 +227,14 @@ TEST(Journal, MergesAConflictCopyAndReadsPastATornLine) {
     again.refresh();
     EXPECT_EQ(again.entries().size(), 2u);
     EXPECT_EQ(again.unreadLines(), 1u);
+
+    // The folder deleted under the checklist: the journal read stays, and goes with it elsewhere.
+    QFile::remove(path);
+    again.refresh();
+    again.moveTo(copy);
+    EXPECT_EQ(
+        readBytes(copy),
+        crlf({line(1, 1, "A"), journalLine({360, 6, JournalKind::Memo, JournalCause::Player, 0}, "A")}));
 }
 
 } // namespace
