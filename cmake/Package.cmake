@@ -4,7 +4,8 @@
 #   /usr/bin/korvane
 #   /usr/share/applications/korvane.desktop, /usr/share/icons/hicolor/NxN/apps/korvane.png
 #   /usr/share/korvane/sample/            copied into each user's data folder on the first start
-#   /usr/share/doc/korvane/copyright, changelog.Debian.gz, /usr/share/man/man1/korvane.1.gz
+#   /usr/share/doc/korvane/copyright, changelog.Debian.gz, the player's guide 使い方.md and its pictures
+#   /usr/share/man/man1/korvane.1.gz, and in Japanese /usr/share/man/ja/man1/korvane.1.gz
 set(deb_files COMPONENT deb EXCLUDE_FROM_ALL)
 
 install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} ${deb_files})
@@ -22,19 +23,26 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/sample/ DESTINATION ${CMAKE_INSTALL
         ${deb_files})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane
         ${deb_files})
+# The guide links its pictures by the same relative path as in the source.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/使い方.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane ${deb_files})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/screenshots/guide/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane/screenshots/guide ${deb_files})
 
 # The version written once, in the project: the changelog and the manual page take it. Compressed
 # as Debian wants them: at the most, without a name or a time in the header.
-foreach(doc changelog korvane.1)
+foreach(doc changelog korvane.1 korvane.ja.1)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/${doc}.in ${CMAKE_BINARY_DIR}/deb/${doc} @ONLY)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/deb/${doc}.gz
                      COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/deb/${doc} > ${CMAKE_BINARY_DIR}/deb/${doc}.gz
                      DEPENDS ${CMAKE_BINARY_DIR}/deb/${doc} VERBATIM)
 endforeach()
-add_custom_target(korvane_deb_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/deb/changelog.gz ${CMAKE_BINARY_DIR}/deb/korvane.1.gz)
+add_custom_target(korvane_deb_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/deb/changelog.gz ${CMAKE_BINARY_DIR}/deb/korvane.1.gz
+                                              ${CMAKE_BINARY_DIR}/deb/korvane.ja.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/deb/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane
         RENAME changelog.Debian.gz ${deb_files})
 install(FILES ${CMAKE_BINARY_DIR}/deb/korvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 ${deb_files})
+install(FILES ${CMAKE_BINARY_DIR}/deb/korvane.ja.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1
+        RENAME korvane.1.gz ${deb_files})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvane)

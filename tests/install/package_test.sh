@@ -28,7 +28,12 @@ expected="$top/expected"
   for name in "$source_dir"/data/sample/*; do echo "./usr/share/korvane/sample/$(basename "$name")"; done
   echo ./usr/share/doc/korvane/copyright
   echo ./usr/share/doc/korvane/changelog.Debian.gz
+  echo ./usr/share/doc/korvane/使い方.md
+  for name in "$source_dir"/docs/screenshots/guide/*.png; do
+    echo "./usr/share/doc/korvane/screenshots/guide/$(basename "$name")"
+  done
   echo ./usr/share/man/man1/korvane.1.gz
+  echo ./usr/share/man/ja/man1/korvane.1.gz
 } | sort > "$expected"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort > "$top/files"
 diff "$expected" "$top/files" || fail "the package's files are not the expected ones"
