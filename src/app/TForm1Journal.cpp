@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "browser/JournalDialog.h"
+#include "store/Errors.h"
 #include "store/Numbers.h"
 #include "store/UiText.h"
 
@@ -17,15 +18,21 @@ void TForm1::showQuestDates() {
         return;
     }
     const QuestRecord record = checklist_->QuestList.recordOf(view_.questOnShow);
-    const Journal& journal = checklist_->journal();
-    const QString key =
-        toUi(view_.questOnShow + record[kOffered] + record[kCompleted] + record[kRepeatable]) +
-        QString::number(journal.entries().size());
-    if (key == datesShown_)
-        return;
-    datesShown_ = key;
-    Label24->setText(journalSummary(checklist_->questDates(view_.questOnShow), record[kOffered] == "1",
-                                    record[kCompleted] == "1", record[kRepeatable] == "1"));
+    try {
+        const Journal& journal = checklist_->journal();
+        const QString key =
+            toUi(view_.questOnShow + record[kOffered] + record[kCompleted] + record[kRepeatable]) +
+            QString::number(journal.entries().size());
+        if (key == datesShown_)
+            return;
+        datesShown_ = key;
+        Label24->setText(journalSummary(checklist_->questDates(view_.questOnShow), record[kOffered] == "1",
+                                        record[kCompleted] == "1", record[kRepeatable] == "1"));
+    } catch (const KorvaneError& error) {
+        // Looked at after every action: said in its place, never as a box each second.
+        datesShown_.clear();
+        Label24->setText(error.message());
+    }
 }
 
 void TForm1::Button16Click() {

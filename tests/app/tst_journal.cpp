@@ -27,6 +27,7 @@ private slots:
     }
     void cleanup() { f.close(); }
     void aTickIsDatedListedAndFound();
+    void aJournalThatCannotBeReadIsSaidInItsPlace();
 
 private:
     Fixture f;
@@ -73,6 +74,19 @@ void JournalTest::aTickIsDatedListedAndFound() {
     QCOMPARE(f.detail().number, "0001");
     QCOMPARE(f.get<RadioGroup>("RadioGroup1")->ItemIndex(), int(Progress::All));
     QCOMPARE(f.label("Label24"), "オファー 日付不明　コンプリート " + when + "　1 回コンプリート");
+}
+
+// Looked at after every action and every second: no box, the message where the dates would be.
+void JournalTest::aJournalThatCannotBeReadIsSaidInItsPlace() {
+    const QString path = files::inFolder(f.dir->path(), kJournalFile);
+    QVERIFY(QDir().mkdir(path));
+    f.reopen();
+    QTRY_COMPARE(f.label("Label24"),
+                 QStringLiteral("ファイル %1 は開けません").arg(QDir::toNativeSeparators(path)));
+    click(f.box("CheckBox2")); // the tick itself is stored
+    QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,a,p,c,1,1,1");
+    QTest::qWait(1100);
+    QVERIFY(f.answerer.seen().isEmpty());
 }
 
 KORVANE_WIDGET_TEST_MAIN(JournalTest)
