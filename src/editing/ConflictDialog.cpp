@@ -50,9 +50,11 @@ QString aboutCopy(const MergePlan& plan) {
 
 QString describeDifference(const MergeDifference& d, const QString& what) {
     if (d.rule == Rule::QuestOnlyOther)
-        return QStringLiteral("%1「%2」— 別の PC にだけあるクエスト: そのまま加えます").arg(toUi(d.number), toUi(d.other));
+        return QStringLiteral("%1「%2」— 別の PC にだけあるクエスト: そのまま加えます")
+            .arg(toUi(d.number), toUi(d.other));
     if (d.rule == Rule::QuestOnlyThisPc)
-        return QStringLiteral("%1「%2」— この PC にだけあるクエスト: そのまま残します").arg(toUi(d.number), toUi(d.other));
+        return QStringLiteral("%1「%2」— この PC にだけあるクエスト: そのまま残します")
+            .arg(toUi(d.number), toUi(d.other));
     const QString values =
         QStringLiteral(": この PC %1 / 別の PC %2 → ").arg(valueOf(d, d.thisPc), valueOf(d, d.other));
     QString settled;

@@ -182,8 +182,11 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyI
     for (const auto& [key, unused] : keys) {
         const auto& [number, field] = key;
         if (table && !find(v.file.units, key)) { // a quest only the copy has: kept
-            if (field == kNation) // once a quest, named by its name
-                plan.differences.push_back({number, field, {}, v.copy.units.at({number, kName}),
+            if (field == kNation)                // once a quest, named by its name
+                plan.differences.push_back({number,
+                                            field,
+                                            {},
+                                            v.copy.units.at({number, kName}),
                                             copyIsThisPcs ? Rule::QuestOnlyThisPc : Rule::QuestOnlyOther});
             continue;
         }

@@ -9,7 +9,6 @@
 #include <QWebEngineView>
 #include <cstdio>
 
-
 namespace korvane {
 namespace {
 

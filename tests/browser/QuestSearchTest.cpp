@@ -67,7 +67,8 @@ TEST_F(QuestSearchTest, TheGridListsWhatTheViewSays) {
         std::vector<std::string> listed;
     };
     const std::string content = sj("0002000白い猫\r\n0003000黒い猫\r\n");
-    const auto filter = [](std::optional<std::string> nation, std::optional<std::string> area, Progress progress) {
+    const auto filter = [](std::optional<std::string> nation, std::optional<std::string> area,
+                           Progress progress) {
         ViewState view;
         view.filter = {std::move(nation), std::move(area), progress};
         return view;
