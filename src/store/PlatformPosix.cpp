@@ -185,29 +185,6 @@ FileLock::Taken FileLock::take(const QString& path, const QByteArray& says) {
     return Taken::Failed;
 }
 
-QByteArray FileLock::read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
-}
-
-FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_), path_(std::move(other.path_)) {
-    other.handle_ = -1;
-}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        handle_ = other.handle_;
-        path_ = std::move(other.path_);
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-FileLock::~FileLock() {
-    release();
-}
-
 void FileLock::release() {
     if (handle_ < 0)
         return;
