@@ -142,12 +142,10 @@ private:
     void LoadUrlList();
     void ComboBox5Change();
     void Button17Click();
-    void lookUp(const std::string& address);
 
     // TForm1Journal.cpp
     void showQuestDates();
     void Button16Click();
-    void showJournalChoice(std::uint16_t number);
 
     DataPlace place_;
     std::unique_ptr<Checklist> checklist_;

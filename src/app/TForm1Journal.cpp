@@ -35,6 +35,8 @@ void TForm1::showQuestDates() {
     }
 }
 
+// The list "記録"; the quest double-clicked is shown in the grid, the filters turned to its nation
+// and area with every progress when they hid it.
 void TForm1::Button16Click() {
     const auto onShow = parseInteger(view_.questOnShow);
     const auto nameOf = [this](std::uint16_t number) {
@@ -45,26 +47,18 @@ void TForm1::Button16Click() {
                          this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
-    showJournalChoice(*dialog.choice());
-}
-
-// The quest chosen in the journal, in the grid: when the grid does not list it, the filters turn
-// to its nation and area with every progress.
-void TForm1::showJournalChoice(std::uint16_t number) {
-    const std::string digits = questNumberText(number);
-    const QuestRecord record = checklist_->QuestList.recordOf(digits);
-    if (record[kNumber].empty()) {
-        StatusBar1->say(QStringLiteral("クエスト %1 はもうありません").arg(toUi(digits)));
-        return;
-    }
-    showQuest(digits);
-    if (view_.questOnShow == digits)
+    const std::string number = questNumberText(*dialog.choice());
+    const QuestRecord record = checklist_->QuestList.recordOf(number);
+    if (record[kNumber].empty())
+        return StatusBar1->say(QStringLiteral("クエスト %1 はもうありません").arg(toUi(number)));
+    showQuest(number);
+    if (view_.questOnShow == number)
         return;
     RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
     chooseFromOverview(
         {QByteArray::fromStdString(record[kNation]), QByteArray::fromStdString(record[kArea]), true});
     RefillQuestGrid();
-    showQuest(digits);
+    showQuest(number);
 }
 
 } // namespace korvane

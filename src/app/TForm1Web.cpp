@@ -71,6 +71,7 @@ void TForm1::LoadUrlList() {
     urlLines_ = std::move(lines);
 }
 
+// An address that looks a quest up opens with the quest on show put in.
 void TForm1::ComboBox5Change() {
     const int picked = ComboBox5->ItemIndex();
     if (picked < 0 || static_cast<std::size_t>(picked) >= urlLines_.size())
@@ -78,32 +79,26 @@ void TForm1::ComboBox5Change() {
     const std::string address = urlAddress(urlLines_[static_cast<std::size_t>(picked)]);
     if (!isLookUpAddress(address)) {
         Edit7->setText(toUi(address));
-        WebBrowser1->Navigate(Edit7->text());
+    } else if (view_.questOnShow.empty()) {
+        StatusBar1->say(QStringLiteral("調べるクエストを選んでください"));
         return;
+    } else {
+        Edit7->setText(lookUpAddress(address, view_.questOnShow,
+                                     checklist_->QuestList.recordOf(view_.questOnShow)[kName]));
     }
-    lookUp(address);
+    WebBrowser1->Navigate(Edit7->text());
 }
 
-// 調べる: the quest on show, at the first address of the list that looks a quest up.
+// 調べる: the first address of the list that looks a quest up, picked as the list would pick it.
 void TForm1::Button17Click() {
     if (!view_.webOpen)
         Button11Click();
-    for (const std::string& line : urlLines_) {
-        const std::string address = urlAddress(line);
-        if (isLookUpAddress(address))
-            return lookUp(address);
-    }
+    for (std::size_t i = 0; i < urlLines_.size(); ++i)
+        if (isLookUpAddress(urlAddress(urlLines_[i]))) {
+            ComboBox5->setItemIndex(static_cast<int>(i));
+            return ComboBox5Change();
+        }
     StatusBar1->say(QStringLiteral("アドレス一覧に {name} か {no} を含むアドレスがありません"));
-}
-
-void TForm1::lookUp(const std::string& address) {
-    if (view_.questOnShow.empty()) {
-        StatusBar1->say(QStringLiteral("調べるクエストを選んでください"));
-        return;
-    }
-    const QuestRecord record = checklist_->QuestList.recordOf(view_.questOnShow);
-    Edit7->setText(lookUpAddress(address, view_.questOnShow, record[kName]));
-    WebBrowser1->Navigate(Edit7->text());
 }
 
 } // namespace korvane

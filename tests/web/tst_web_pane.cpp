@@ -225,6 +225,7 @@ void WebPaneTest::theQuestOnShowIsLookedUp() {
     click(f.button("Button17")); // opens the pane on the first such address
     QVERIFY(f.get<QWidget>("Panel9")->isVisible());
     QCOMPARE(f.field("Edit7")->text(), expected);
+    QCOMPARE(f.dropDown("ComboBox5")->ItemIndex(), 1); // the entry it used, picked in the list
     QTRY_COMPARE_WITH_TIMEOUT(browserTitle(), "Quest one", kLoad);
     go(pageA);
     choose(f.dropDown("ComboBox5"), "wiki," + lookUp);
