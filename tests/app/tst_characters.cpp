@@ -5,6 +5,7 @@
 #include "browser/ProgressDialog.h"
 #include "store/DataFiles.h"
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 
@@ -22,14 +23,6 @@ namespace {
 DataSet quests() {
     return {Utf8Lines{"0001,ウィンダス,港,a,p,c,1,1,0", "0002,ジュノ,ジュノ港,b,p,c,0,0,1"},
             Utf8Lines{"0001000内容"}, Utf8Lines{"0001000報酬"}, Utf8Lines{"0001000本体のメモ"}};
-}
-
-// Runs act on the modal dialog of type D the next action opens.
-template <class D> void onNextDialog(const std::function<void(D*)>& act) {
-    QTimer::singleShot(0, [act] {
-        QTRY_VERIFY(qobject_cast<D*>(QApplication::activeModalWidget()));
-        act(qobject_cast<D*>(QApplication::activeModalWidget()));
-    });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "store/DataFiles.h"
 #include "store/Journal.h"
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 #include "widgets/RadioGroup.h"
@@ -47,9 +48,7 @@ void JournalTest::aTickIsDatedListedAndFound() {
     click(f.get<RadioGroup>("RadioGroup1")->button(int(Progress::NotCompleted)));
     QCOMPARE(f.detail().number, "0002");
     QCOMPARE(f.label("Label24"), "");
-    QTimer::singleShot(0, [when] {
-        QTRY_VERIFY(qobject_cast<JournalDialog*>(QApplication::activeModalWidget()));
-        auto* dialog = qobject_cast<JournalDialog*>(QApplication::activeModalWidget());
+    onNextDialog<JournalDialog>([when](JournalDialog* dialog) {
         // A failed check leaves the lambda: the dialog then closes with no choice.
         auto closes = qScopeGuard([dialog] { QTimer::singleShot(0, dialog, &QDialog::reject); });
         QTableView* table = dialog->table();
@@ -63,7 +62,6 @@ void JournalTest::aTickIsDatedListedAndFound() {
         dialog->ComboBox8->setCurrentIndex(3); // memos only
         QCOMPARE(table->model()->rowCount(), 0);
         dialog->ComboBox8->setCurrentIndex(2); // completions
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
         const QRect row = table->visualRect(table->model()->index(0, 2));
         closes.dismiss();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "browser/ProgressDialog.h"
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 #include "web/ProfileFile.h"
@@ -26,16 +27,6 @@ DataSet quests() {
                       "0005,ジュノ,ル・ルデの庭,e,p,c,0,0,0", "0006,バストゥーク,商業区,f,p,c,1,0,0",
                       "0007,手入力の国,,g,p,c,0,0,0"},
             Utf8Lines{"0003000猫の話", "0005000猫"}, Utf8Lines{}, Utf8Lines{}};
-}
-
-// Runs act on the modal dialog the next click opens.
-void onNextDialog(const std::function<void(ProgressDialog*)>& act) {
-    QTimer::singleShot(0, [act] {
-        QTRY_VERIFY(qobject_cast<ProgressDialog*>(QApplication::activeModalWidget()));
-        auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        act(dialog);
-    });
 }
 
 } // namespace
@@ -85,7 +76,7 @@ void PlayersViewTest::countsFollowFiltersSearchesAndEdits() {
 
 void PlayersViewTest::overviewCountsAndFiltersByDoubleClick() {
     QStringList rows;
-    onNextDialog([&](ProgressDialog* dialog) {
+    onNextDialog<ProgressDialog>([&](ProgressDialog* dialog) {
         QTreeWidget* tree = dialog->tree();
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* nation = tree->topLevelItem(i);
@@ -115,7 +106,7 @@ void PlayersViewTest::overviewCountsAndFiltersByDoubleClick() {
 
 // Double-clicks the overview's row of nation n (and of its area a, when given).
 void doubleClickOverviewRow(int n, int a = -1) {
-    onNextDialog([=](ProgressDialog* dialog) {
+    onNextDialog<ProgressDialog>([=](ProgressDialog* dialog) {
         QTreeWidget* tree = dialog->tree();
         QTreeWidgetItem* item = a < 0 ? tree->topLevelItem(n) : tree->topLevelItem(n)->child(a);
         tree->scrollToItem(item);

@@ -4,6 +4,7 @@
 #include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 
@@ -44,10 +45,7 @@ void answerImport(const QString& folder, const std::function<void(ImportDialog*)
         QMetaObject::invokeMethod(chooser, "accept"); // as the choose button does
         if (!onPreview)
             return;
-        QTimer::singleShot(0, [=] {
-            QTRY_VERIFY(qobject_cast<ImportDialog*>(QApplication::activeModalWidget()));
-            onPreview(qobject_cast<ImportDialog*>(QApplication::activeModalWidget()));
-        });
+        onNextDialog<ImportDialog>(onPreview);
     });
 }
 
