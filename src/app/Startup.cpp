@@ -37,12 +37,17 @@ namespace {
 
 // Said, and the copy ends: never a second window on one folder of this PC.
 void sayHeldHere(const QString& folder, const LocalLock::Holder& holder) {
+    const QString who = holder.pid == 0 ? QStringLiteral("この PC の別の Korvane")
+                        : holder.user.isEmpty()
+                            ? QStringLiteral("この PC の Korvane（プロセス %1）").arg(holder.pid)
+                            : QStringLiteral("この PC のユーザー %1 の Korvane（プロセス %2）")
+                                  .arg(holder.user)
+                                  .arg(holder.pid);
     showWarningBox(
         QStringLiteral(
-            "この PC の Korvane（プロセス %1）がこのフォルダを開いています。\n%2\n\n"
+            "%1がこのフォルダを開いています。\n%2\n\n"
             "そのウィンドウを使ってください。同じフォルダを二つの Korvane で開くことはできません。")
-            .arg(holder.pid)
-            .arg(QDir::toNativeSeparators(folder)),
+            .arg(who, QDir::toNativeSeparators(folder)),
         QStringLiteral("HeldHere"));
 }
 
@@ -115,11 +120,10 @@ QString otherPcsQuestion(const QString& folder, const std::vector<OtherPc>& othe
     return lines.join(QLatin1Char('\n'));
 }
 
-std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me,
-                                             const QString& lockFolder) {
+std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me) {
     std::optional<LocalLock> lock;
     try {
-        auto taken = LocalLock::take(folder, lockFolder);
+        auto taken = LocalLock::take(folder);
         if (auto* holder = std::get_if<LocalLock::Holder>(&taken)) {
             sayHeldHere(folder, *holder);
             return nullptr;

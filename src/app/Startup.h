@@ -27,8 +27,7 @@ void rememberOpened(const QString& folder, const UserFolders& user = UserFolders
 // which reads the folder anew. A live copy of this PC that has the folder is said, and nothing is
 // given; so is a lock that cannot be made. An announcement that cannot be written is said, and the
 // folder is taken all the same.
-std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me = ThisPc::here(),
-                                             const QString& lockFolder = localLockFolder());
+std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me = ThisPc::here());
 
 // One line of what another PC that has the folder open is, and since when.
 QString describeOtherPc(const OtherPc& other);

@@ -91,7 +91,7 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
         try {
             MergePlan plan =
                 planMerge(data(), copy, file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
-            if (plan.differences.empty() && plan.leftOut.empty())
+            if (plan.differences.empty() && plan.leftOut.empty() && !plan.notACopy)
                 applyMerge(data(), plan); // the same lines: the copy only goes to backup/
             else
                 plans.push_back(std::move(plan));
@@ -177,7 +177,7 @@ void Checklist::writeTo(const QString& folder) {
         throw errors::cannotCreateFolder(folder);
     std::unique_ptr<FolderClaim> claim;
     if (claim_) {
-        auto taken = LocalLock::take(folder, localLockFolder());
+        auto taken = LocalLock::take(folder);
         if (std::holds_alternative<LocalLock::Holder>(taken))
             throw KorvaneError(QStringLiteral("この PC の別の Korvane がフォルダ %1 を開いています")
                                    .arg(QDir::toNativeSeparators(folder)));

@@ -37,6 +37,11 @@ QString aboutCopy(const MergePlan& plan) {
         plan.base.isEmpty()
             ? QStringLiteral("両方のもとになった版が見つからないため、どちらだけの変更かは分かりません")
             : QStringLiteral("もとになった版 %1 と比べます").arg(QFileInfo(plan.base).fileName());
+    if (plan.notACopy)
+        return QStringLiteral("%1（%2）— クエストの行が一つもないため、%3 のコピーではありません。統合せず、"
+                              "backup フォルダーに移します")
+            .arg(QFileInfo(plan.copy.path).fileName(), QDir::toNativeSeparators(plan.copy.path),
+                 plan.copy.dataFile);
     const QString whose =
         plan.copyIsThisPcs
             ? QStringLiteral("この PC の版。%1 には別の PC の版が入っています").arg(plan.copy.dataFile)
@@ -67,6 +72,9 @@ QString describeDifference(const MergeDifference& d, const QString& what) {
         break;
     case Rule::FlagSet:
         settled = QStringLiteral("どちらかで付いた印を付けます");
+        break;
+    case Rule::TextOnlyOther:
+        settled = QStringLiteral("別の PC にだけある文を加えます");
         break;
     case Rule::BothMemos:
         settled = QStringLiteral("両方を残します（この PC のあとに別の PC のものを続けます）");

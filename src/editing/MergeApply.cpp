@@ -19,6 +19,7 @@ Take takeOf(const MergeDifference& d) {
     switch (d.rule) {
     case Rule::OnlyOther:
     case Rule::QuestOnlyOther:
+    case Rule::TextOnlyOther:
         return Take::Other;
     case Rule::FlagSet:
         return Take::EitherFlag;
@@ -46,18 +47,16 @@ void addRange(std::map<std::size_t, LineRange>& ranges, std::size_t first, std::
         range.insert.push_back(std::move(line));
 }
 
-ListChange changeOf(StoredList& list, std::map<std::size_t, LineRange>& ranges, bool keepsOrder) {
-    ListChange change;
-    change.list = &list;
-    change.keepsOrder = keepsOrder;
+std::vector<LineRange> inOrder(std::map<std::size_t, LineRange>& ranges) {
+    std::vector<LineRange> out;
     for (auto& [first, range] : ranges)
-        change.ranges.push_back(std::move(range));
-    return change;
+        out.push_back(std::move(range));
+    return out;
 }
 
 // The table: a quest's line is the file's as it is, the copy's byte for byte, or, where the merge
 // mixes the two, the merged fields written as an edit writes them.
-ListChange tableChange(QuestTable& table, const MergePlan& plan) {
+std::vector<LineRange> tableRanges(const Lines& lines, const MergePlan& plan) {
     const MergePlan::Versions& v = *plan.versions;
     std::map<std::string, QuestRecord> merged;
     std::vector<std::string> added;
@@ -90,7 +89,6 @@ ListChange tableChange(QuestTable& table, const MergePlan& plan) {
     // A quest the file lacks goes before the first line of a higher number: in its place in a
     // table in order of number, and before that line's own change.
     std::size_t at = 0;
-    const Lines& lines = table.lines().lines();
     for (const std::string& number : added) { // ascending, as the plan lists them
         while (at < lines.size() && !(number < lines[at].substr(0, 4)))
             ++at;
@@ -102,12 +100,54 @@ ListChange tableChange(QuestTable& table, const MergePlan& plan) {
                  {copyRecordIs(record) ? v.copyLines[v.copy.places.at(number).first]
                                        : joinCommaText(toFields(record))});
     }
-    return changeOf(table, ranges, false);
+    return inOrder(ranges);
+}
+
+// Index of the line after a quest's last stored line.
+std::size_t indexAfter(const std::string& line, std::size_t count) {
+    const std::string_view index = std::string_view(line).substr(std::min<std::size_t>(4, line.size()), 3);
+    if (index.size() < 3 ||
+        !std::all_of(index.begin(), index.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return count;
+    return std::max<std::size_t>(count, static_cast<std::size_t>(std::stoi(std::string(index))) + 1);
+}
+
+// Both memos: this PC's lines as they stand, then a line naming the copy and the other's texts,
+// numbered on after this PC's last line.
+Lines bothTexts(const LineList& store, const MergePlan& plan, const MergeDifference& d) {
+    const MergePlan::Versions& v = *plan.versions;
+    const Lines& mine = plan.copyIsThisPcs ? v.copyLines : store.lines();
+    const auto [first, count] = (plan.copyIsThisPcs ? v.copy.places : v.file.places).at(d.number);
+    Lines lines(mine.begin() + static_cast<std::ptrdiff_t>(first),
+                mine.begin() + static_cast<std::ptrdiff_t>(first + count));
+    std::vector<std::string> texts;
+    const std::string separator =
+        fromUiLossy(QStringLiteral("――― 競合コピー（%1）の内容 ―――")
+                        .arg(plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm"))));
+    for (const std::string* text : {&separator, &d.other})
+        for (std::size_t start = 0; start < text->size();) {
+            const std::size_t end = std::min(text->find('\n', start), text->size());
+            appendStoredText(std::string_view(*text).substr(start, end - start), texts);
+            start = end + 1;
+        }
+    std::size_t next = indexAfter(lines.back(), count);
+    if (next + texts.size() > 1000) { // no room after this PC's numbers: both texts numbered anew
+        std::vector<std::string> all;
+        for (const std::string& line : lines)
+            all.push_back(line.size() > 7 ? line.substr(7) : std::string());
+        all.insert(all.end(), texts.begin(), texts.end());
+        texts = std::move(all);
+        lines.clear();
+        next = 0;
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        lines.push_back(storedLine(d.number, next + i, texts[i]));
+    return lines;
 }
 
 // A store: a quest's text is the file's, the copy's lines byte for byte, or both memos, written
 // as an edit writes them.
-ListChange storeChange(TextStore& store, const MergePlan& plan) {
+std::vector<LineRange> storeRanges(const LineList& store, const MergePlan& plan) {
     const MergePlan::Versions& v = *plan.versions;
     std::map<std::size_t, LineRange> ranges;
     for (const MergeDifference& d : plan.differences) {
@@ -116,41 +156,39 @@ ListChange storeChange(TextStore& store, const MergePlan& plan) {
             continue; // the file holds it already
         Lines lines;
         if (take == Take::BothTexts) {
-            std::vector<std::string> texts;
-            const std::string separator =
-                fromUiLossy(QStringLiteral("――― 競合コピー（%1）の内容 ―――")
-                                .arg(plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm"))));
-            for (const std::string* text : {&d.thisPc, &separator, &d.other})
-                for (std::size_t start = 0; start < text->size();) {
-                    const std::size_t end = std::min(text->find('\n', start), text->size());
-                    appendStoredText(std::string_view(*text).substr(start, end - start), texts);
-                    start = end + 1;
-                }
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                lines.push_back(storedLine(d.number, i, texts[i]));
+            lines = bothTexts(store, plan, d);
         } else if (const auto it = v.copy.places.find(d.number); it != v.copy.places.end()) {
             lines.assign(v.copyLines.begin() + static_cast<std::ptrdiff_t>(it->second.first),
                          v.copyLines.begin() +
                              static_cast<std::ptrdiff_t>(it->second.first + it->second.second));
         }
-        const auto [first, count] = store.range(d.number);
+        const std::size_t first = store.lowerBound(d.number);
+        std::size_t count = 0;
+        while (first + count < store.size() && hasQuestKey(store.lines()[first + count], d.number))
+            ++count;
         addRange(ranges, first, count, std::move(lines));
     }
-    return changeOf(store, ranges, true);
+    return inOrder(ranges);
 }
 
 } // namespace
 
+std::vector<LineRange> mergeRanges(const LineList& file, const MergePlan& plan) {
+    if (plan.notACopy)
+        return {};
+    return plan.versions->table ? tableRanges(file.lines(), plan) : storeRanges(file, plan);
+}
+
 void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step) {
-    std::vector<ListChange> changes;
-    if (plan.versions->table)
-        changes.push_back(tableChange(files.table, plan));
-    else
-        changes.push_back(storeChange(plan.copy.dataFile == files::kContent  ? files.content
-                                      : plan.copy.dataFile == files::kReward ? files.reward
-                                                                             : files.memo,
-                                      plan));
-    EditStep made = commit(changes);
+    StoredList& list = plan.versions->table                    ? static_cast<StoredList&>(files.table)
+                       : plan.copy.dataFile == files::kContent ? files.content
+                       : plan.copy.dataFile == files::kReward  ? files.reward
+                                                               : files.memo;
+    std::vector<ListChange> changes(1);
+    changes[0].list = &list;
+    changes[0].keepsOrder = !plan.versions->table;
+    changes[0].ranges = mergeRanges(list.lines(), plan);
+    EditStep made = changes[0].ranges.empty() ? EditStep{} : commit(changes);
     // The copy's bytes stay, in the backup folder, where it is offered no more.
     try {
         made.moves.push_back({plan.copy.path, moveAside(plan.copy.path)});

@@ -4,6 +4,7 @@
 #include "store/DataFiles.h"
 #include "store/Errors.h"
 #include "store/LineFile.h"
+#include "store/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,6 +102,18 @@ int explained(const Units& mine, const Units& other, const Units& version, bool 
     return count;
 }
 
+// How far the version is from a side: the units in which they differ.
+std::size_t distance(const Units& side, const Units& version, bool table) {
+    std::size_t count = 0;
+    for (const auto& [key, value] : side)
+        if (valueOf(version, key, table) != value)
+            ++count;
+    for (const auto& [key, value] : version)
+        if (!find(side, key) && valueOf(side, key, table) != value)
+            ++count;
+    return count;
+}
+
 Lines readCopy(const ConflictCopy& copy, bool table) {
     const QFileInfo info(copy.path);
     const QString shown = QDir::toNativeSeparators(copy.path);
@@ -137,39 +150,69 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyI
                              : copy.dataFile == files::kContent ? files.content
                              : copy.dataFile == files::kReward  ? files.reward
                                                                 : files.memo;
+    Lines copyLines = readCopy(copy, table);
+    // Only a version this PC had before the copy came can be where the two parted: one written
+    // since (by the merge of another copy, say) is this PC's alone. Both times are this PC's clock.
+    const auto arrived = platform::factsOf(copy.path);
+    const std::vector<KeptVersion> backups = keptVersionsOf(file.path());
+    auto next = backups.rbegin();
+    const EarlierVersion nextBackup = [&](QString& name, Lines& lines) {
+        for (; next != backups.rend(); ++next) {
+            if (arrived && next->madeNs > arrived->changedNs)
+                continue;
+            try {
+                lines = table ? readLines(next->path) : [&] {
+                    TextStore store(next->path);
+                    store.load();
+                    return std::move(store.lines()).release();
+                }();
+            } catch (const KorvaneError&) {
+                continue; // a backup that cannot be read tells nothing
+            }
+            name = next++->path;
+            return true;
+        }
+        return false;
+    };
+    return planMergeOf(file.lines().lines(), std::move(copyLines), nextBackup, copy, copyIsThisPcs);
+}
+
+MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& nextEarlier,
+                      const ConflictCopy& copy, bool copyIsThisPcs) {
+    const bool table = copy.dataFile == files::kQuestTable;
     MergePlan plan;
     plan.copy = copy;
     plan.copyIsThisPcs = copyIsThisPcs;
     plan.versions = std::make_unique<MergePlan::Versions>();
     MergePlan::Versions& v = *plan.versions;
     v.table = table;
-    v.copyLines = readCopy(copy, table);
-    v.file = sideOf(file.lines().lines(), table);
+    v.copyLines = std::move(copyLines);
+    v.file = sideOf(file, table);
     v.copy = sideOf(v.copyLines, table, &plan.leftOut);
+    if (v.copy.units.empty()) { // not a version of this file at all, never "the other deleted it all"
+        plan.notACopy = true;
+        plan.leftOut.clear();
+        return plan;
+    }
     const Units& mine = copyIsThisPcs ? v.copy.units : v.file.units;
     const Units& other = copyIsThisPcs ? v.file.units : v.copy.units;
 
-    // The common earlier version: of the backups, the one that tells the most differences apart,
-    // the newest of those that tell as many.
+    // The common earlier version: of the versions that tell a difference apart, the one nearest the
+    // other side (where it parted from this PC's history), the newest of those as near. The one that
+    // merely explains the most would, after an earlier merge, take this PC's own last version and
+    // read this PC's changes as the other's undoing them.
     Units base;
-    int best = 0;
-    const QStringList backups = backupsOf(file.path());
-    for (auto it = backups.rbegin(); it != backups.rend(); ++it) {
-        Lines lines;
-        try {
-            lines = table ? readLines(*it) : [&] {
-                TextStore store(*it);
-                store.load();
-                return std::move(store.lines()).release();
-            }();
-        } catch (const KorvaneError&) {
-            continue; // a backup that cannot be read tells nothing
-        }
+    std::size_t nearest = 0;
+    QString name;
+    Lines lines;
+    while (nextEarlier(name, lines)) {
         Units candidate = sideOf(lines, table).units;
-        if (const int score = explained(mine, other, candidate, table); score > best) {
-            best = score;
+        if (explained(mine, other, candidate, table) == 0)
+            continue;
+        if (const std::size_t far = distance(other, candidate, table); plan.base.isEmpty() || far < nearest) {
+            nearest = far;
             base = std::move(candidate);
-            plan.base = *it;
+            plan.base = name;
         }
     }
 
@@ -201,6 +244,10 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyI
             d.rule = Rule::OnlyOther;
         else if (old && *old == theirs)
             d.rule = Rule::OnlyThisPc;
+        else if (!table && theirs.empty())
+            continue; // a text the other side lacks, for no known reason: this PC's, nothing to tell
+        else if (!table && thisPc.empty())
+            d.rule = Rule::TextOnlyOther;
         else if (table && field >= kOffered)
             d.rule = Rule::FlagSet;
         else if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)

@@ -5,7 +5,12 @@
 //   where that cannot be told, a progress flag set on either PC is set, memos that differ keep both
 //   texts (this PC's first, then the other's under a line naming the copy's date), and every other
 //   field and text keeps this PC's unless the player picks the other's;
-//   a quest that only one side has is kept.
+//   a quest that only one side has is kept, and so is a text only one side has;
+//   a copy in which no line names a quest is no copy of that file: named, and left out whole.
+// Invariants, each checked by the fuzz target: every line of this PC's file stays unless the common
+// version shows that the other PC changed or deleted it (and the plan then names it); no line is
+// written that neither side wrote but the line between two memos; copies merged one after another
+// give the files one preview gives, in any order, where the copies do not disagree among themselves.
 // Which side is this PC's is for the caller to say: a sync tool may have put the other PC's version
 // in the file and renamed this PC's into the copy. What is kept from either side is kept byte for
 // byte; only a line the merge makes anew is written as an edit writes it. The copy's lines that
@@ -14,6 +19,7 @@
 #include "ConflictCopies.h"
 #include "QuestEdits.h"
 
+#include <functional>
 #include <memory>
 
 namespace korvane {
@@ -30,6 +36,7 @@ struct MergeDifference {
         KeepThisPc,      // anything else: this PC's, unless the player picks the other's
         QuestOnlyOther,  // a quest only the other PC's version has: kept
         QuestOnlyThisPc, // a quest only this PC's version has, which the file lacks: kept
+        TextOnlyOther,   // a text only the other PC's version has, with no version to tell: the other's
     };
     std::string number;
     int field = kWholeText; // a QuestField of the table, or kWholeText
@@ -54,6 +61,7 @@ struct MergePlan {
 
     ConflictCopy copy;
     bool copyIsThisPcs = false; // the copy holds this PC's version, the file the other PC's
+    bool notACopy = false;      // no line of the copy names a quest: nothing of it is merged
     QString base;               // the backup the differences were told against; empty when none fitted
     std::vector<MergeDifference> differences;
     std::vector<LeftOutLine> leftOut;
@@ -65,6 +73,16 @@ struct MergePlan {
 // What merging the copy would do; nothing is written. Throws, naming the copy, when it cannot be
 // read, is no regular file or is too large.
 MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyIsThisPcs = false);
+
+// The same on lines already read: file as its list holds it, copyLines as planMerge reads them, and
+// earlier versions of the file given one at a time, newest first, by nextEarlier (false when
+// there is none left).
+using EarlierVersion = std::function<bool(QString& name, Lines& lines)>;
+MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& nextEarlier,
+                      const ConflictCopy& copy, bool copyIsThisPcs = false);
+
+// What the merge makes of the file's lines, in ranges to replace, for applyMerge and the tests.
+std::vector<LineRange> mergeRanges(const LineList& file, const MergePlan& plan);
 
 // Writes the merge through the one safe path, then moves the copy into backup/. step, when given,
 // receives what the merge changed, the copy's move included, so that an undo brings it back.

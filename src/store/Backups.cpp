@@ -118,9 +118,14 @@ QString lastBackupFailure() {
     return failure;
 }
 
-QStringList backupsOf(const QString& path) {
+std::vector<KeptVersion> keptVersionsOf(const QString& path) {
     std::vector<KeptVersion> versions = versionsOf(QFileInfo(path));
     sortByMade(versions, platform::nowNs());
+    return versions;
+}
+
+QStringList backupsOf(const QString& path) {
+    const std::vector<KeptVersion> versions = keptVersionsOf(path);
     QStringList out;
     for (const KeptVersion& version : versions)
         out << version.path;

@@ -23,18 +23,20 @@ void keepBackup(const QString& path, const QDateTime& editTime = QDateTime::curr
 // Why the last backup could not be kept, naming the file; empty once a backup was kept again.
 QString lastBackupFailure();
 
+struct KeptVersion {
+    QString path;
+    std::int64_t madeNs; // when it was made, as the file system recorded it
+};
+
 // The versions kept of the file at path, oldest first by the time each was made, as full paths.
 QStringList backupsOf(const QString& path);
+std::vector<KeptVersion> keptVersionsOf(const QString& path);
 
 // Moves a file that is not a data file (a sync tool's conflict copy, once merged) into the backup
 // folder beside it, under its own name (" (2)" and so on when taken); its new path. Throws an
 // error naming both when it cannot be moved. Nothing is deleted.
 QString moveAside(const QString& path);
 
-struct KeptVersion {
-    QString path;
-    std::int64_t madeNs; // when it was made, as the file system recorded it
-};
 // Which versions go so that the newest `keep` stay. One made after now was made by a clock that ran
 // ahead: it counts as older than any other.
 QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep);

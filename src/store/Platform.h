@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 class QFile;
 
@@ -59,26 +60,36 @@ bool removeFile(const QString& path);
 bool processRuns(long long pid);
 bool runningAsRoot();
 
-// The kernel's exclusive lock on a file, let go when the process ends however it ends.
-class FileLock {
+// The kernel's exclusive lock on a folder itself, let go when the process ends however it ends.
+// Every process of this PC sees it alike, whatever its user or environment: on Linux a flock on
+// the folder, on Windows a mutex of the global namespace named by the folder's volume and file id.
+class FolderLock {
 public:
     enum class Taken { Yes, HeldElsewhere, Failed };
-    // Takes the lock of the file at path, making it; writes says into it once taken.
-    Taken take(const QString& path, const QByteArray& says);
-    // Reads what the holder wrote.
-    static QByteArray read(const QString& path);
-    FileLock() = default;
-    FileLock(FileLock&& other) noexcept;
-    FileLock& operator=(FileLock&& other) noexcept;
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    // Removed while still held, so no other copy ever holds a file that is gone.
-    ~FileLock();
+    Taken take(const QString& folder);
+    // The process that holds the folder's lock, when the system can tell: its id and user.
+    struct Holder {
+        long long pid = 0; // 0: not known
+        QString user;
+    };
+    static Holder holder(const QString& folder);
+
+    FolderLock() = default;
+    FolderLock(FolderLock&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+    FolderLock& operator=(FolderLock&& other) noexcept {
+        if (this != &other) {
+            release();
+            handle_ = std::exchange(other.handle_, -1);
+        }
+        return *this;
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    ~FolderLock() { release(); }
 
 private:
     void release();
     std::intptr_t handle_ = -1;
-    QString path_;
 };
 
 // Byte searches, as fast as the system's C library makes them.

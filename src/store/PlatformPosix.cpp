@@ -10,8 +10,10 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace korvane::platform {
@@ -154,41 +156,48 @@ bool runningAsRoot() {
     return ::geteuid() == 0;
 }
 
-FileLock::Taken FileLock::take(const QString& path, const QByteArray& says) {
+FolderLock::Taken FolderLock::take(const QString& folder) {
     release();
-    // A lock file is removed while locked, so one opened just before may be gone: lock the file
-    // that is there.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const int fd = ::open(native(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0)
-            return Taken::Failed;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(fd);
-            return error == EWOULDBLOCK ? Taken::HeldElsewhere : Taken::Failed;
-        }
-        struct stat opened {
-        }, named{};
-        if (::fstat(fd, &opened) == 0 && ::stat(native(path).constData(), &named) == 0 &&
-            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
-            if (::ftruncate(fd, 0) != 0 ||
-                ::pwrite(fd, says.constData(), static_cast<std::size_t>(says.size()), 0) != says.size()) {
-                ::close(fd);
-                return Taken::Failed;
-            }
-            handle_ = fd;
-            path_ = path;
-            return Taken::Yes;
-        }
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Taken::Failed;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(fd);
+        return error == EWOULDBLOCK ? Taken::HeldElsewhere : Taken::Failed;
     }
-    return Taken::Failed;
+    handle_ = fd;
+    return Taken::Yes;
 }
 
-void FileLock::release() {
+// The kernel's own list of locks names the process that took each one:
+// "1: FLOCK  ADVISORY  WRITE 4242 08:01:1311 0 EOF", the device's major and minor in hex.
+FolderLock::Holder FolderLock::holder(const QString& folder) {
+    struct stat st {};
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (::stat(native(folder).constData(), &st) != 0 || !locks.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray id = QByteArray::number(major(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                          QByteArray::number(minor(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                          QByteArray::number(static_cast<qulonglong>(st.st_ino));
+    for (const QByteArray& line : locks.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 6 || fields[1] != "FLOCK" || fields[5] != id)
+            continue;
+        Holder holder{fields[4].toLongLong(), {}};
+        struct stat process {};
+        if (::stat(("/proc/" + fields[4]).constData(), &process) == 0) {
+            const passwd* user = ::getpwuid(process.st_uid);
+            holder.user = user ? QString::fromLocal8Bit(user->pw_name) : QString::number(process.st_uid);
+        }
+        return holder;
+    }
+    return {};
+}
+
+void FolderLock::release() {
     if (handle_ < 0)
         return;
-    ::unlink(native(path_).constData());
     ::close(static_cast<int>(handle_));
     handle_ = -1;
 }

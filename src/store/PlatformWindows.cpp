@@ -152,40 +152,35 @@ bool runningAsRoot() {
     return false;
 }
 
-FileLock::Taken FileLock::take(const QString& path, const QByteArray& says) {
+FolderLock::Taken FolderLock::take(const QString& folder) {
     release();
-    // Deleted when the last handle goes: the lock file lives exactly as long as its holder.
-    const HANDLE handle = ::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const std::optional<FileFacts> facts = factsOf(folder);
+    if (!facts)
         return Taken::Failed;
-    OVERLAPPED whole{};
-    // The lock covers a byte past any content, so that others can still read who holds it.
-    whole.Offset = 0xFFFFFFF0;
-    if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
-        const DWORD error = ::GetLastError();
-        ::CloseHandle(handle);
-        return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? Taken::HeldElsewhere
-                                                                          : Taken::Failed;
+    // The global namespace is every session's: another user of this PC, or a service, sees it.
+    const std::wstring name = QStringLiteral("Global\\korvane-folder-%1-%2")
+                                  .arg(facts->device, 8, 16, QLatin1Char('0'))
+                                  .arg(facts->inode, 16, 16, QLatin1Char('0'))
+                                  .toStdWString();
+    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!mutex) // another user's mutex of the name, which this one may not open
+        return ::GetLastError() == ERROR_ACCESS_DENIED ? Taken::HeldElsewhere : Taken::Failed;
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(mutex);
+        return Taken::HeldElsewhere;
     }
-    DWORD written = 0;
-    if (!::SetFilePointerEx(handle, LARGE_INTEGER{}, nullptr, FILE_BEGIN) || !::SetEndOfFile(handle) ||
-        !::WriteFile(handle, says.constData(), static_cast<DWORD>(says.size()), &written, nullptr) ||
-        written != static_cast<DWORD>(says.size())) {
-        ::CloseHandle(handle);
-        return Taken::Failed;
-    }
-    handle_ = reinterpret_cast<std::intptr_t>(handle);
-    path_ = path;
+    handle_ = reinterpret_cast<std::intptr_t>(mutex);
     return Taken::Yes;
 }
 
-void FileLock::release() {
+FolderLock::Holder FolderLock::holder(const QString&) {
+    return {}; // a named mutex does not say whose it is
+}
+
+void FolderLock::release() {
     if (handle_ == -1)
         return;
     ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
-    ::DeleteFileW(wide(path_).c_str());
     handle_ = -1;
 }
 

@@ -1,6 +1,7 @@
 // Conflict copies of the sync tools: their names, which files are copies at all, and the merge of
 // each kind of difference, the files compared byte for byte.
 
+#include "editing/Checklist.h"
 #include "editing/MergePlan.h"
 #include "store/Backups.h"
 #include "support/Commit.h"
@@ -199,8 +200,8 @@ TEST_F(Merge, MemosKeepBothTextsUnlessOneSideAloneChanged) {
                  "0001003二行目", "0002000彼だけの変更", "0003000同じ", "0004000彼だけのクエストのメモ"}));
 }
 
-// A memo line written anew is split past 255 bytes, as a saved memo is; a line only the other PC
-// wrote stays as it stands, however long. A memo one side added is told by the common version too.
+// A memo line written anew is split past 255 bytes, as a saved memo is; a line either PC wrote
+// stays as it stands, however long. A memo one side added is told by the common version too.
 TEST_F(Merge, MemoLinesWrittenAnewAreSplitAsAnEditSplitsThem) {
     const QString copy = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
     const std::string longLine(300, 'x');
@@ -208,10 +209,78 @@ TEST_F(Merge, MemoLinesWrittenAnewAreSplitAsAnEditSplitsThem) {
     writeBytes(path(files::kMemo), crlf({"0001000" + longLine}));
     writeBytes(path(copy), crlf({"0001000" + longLine + "y", "0002000" + longLine}));
     EXPECT_EQ(merged(copy, files::kMemo),
-              crlf({"0001000" + longLine.substr(0, 255), "0001001" + longLine.substr(255),
-                    "0001002" + sj("――― 競合コピー（2026/12/09 03:35）の内容 ―――"),
-                    "0001003" + longLine.substr(0, 255), "0001004" + longLine.substr(255) + "y",
+              crlf({"0001000" + longLine, "0001001" + sj("――― 競合コピー（2026/12/09 03:35）の内容 ―――"),
+                    "0001002" + longLine.substr(0, 255), "0001003" + longLine.substr(255) + "y",
                     "0002000" + longLine}));
+}
+
+// Every copy found at one look, merged through the checklist as the window merges them: each in
+// one preview, and one after another in either order, give the same memo file.
+TEST_F(Merge, SeveralCopiesNeverDropALine) {
+    const QString memoCopy = QStringLiteral("クエストメモ.sync-conflict-20261209-0335%1-ZOVNQVO.txt");
+    std::vector<std::string> twelve;
+    for (int n = 1; n <= 11; ++n)
+        twelve.push_back(QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')).toStdString() + "000memo " +
+                         std::to_string(n));
+    twelve.insert(twelve.begin() + 3, "0003001second line");
+    const auto with = [&](std::vector<std::string> lines, std::vector<std::string> more) {
+        lines.insert(lines.end(), more.begin(), more.end());
+        std::sort(lines.begin(), lines.end());
+        return crlf(lines);
+    };
+    const std::string divider = "0001001" + sj("――― 競合コピー（2026/12/09 03:35）の内容 ―――");
+    struct Case {
+        const char* what;
+        bool base; // the file as it was before both PCs changed it is in backup/
+        std::vector<std::string> copies;
+        std::string expected;
+        int notCopies;
+    };
+    const Case cases[] = {
+        {"the whole file and a line, beside two lines of no quest",
+         true,
+         {with(twelve, {"0005001new"}), "games:*:19000:0:99999:7:::\ngames:*:19000:0:99999:7:::\n"},
+         with(twelve, {"0005001new"}),
+         1},
+        {"one line of one quest: the quests it lacks stay as they are",
+         false,
+         {crlf({"0001001hello"})},
+         with(twelve, {divider, "0001002hello"}),
+         0},
+        {"two copies, each with a quest of its own changed",
+         true,
+         {with(twelve, {"0005001new"}), with(twelve, {"0009001other"})},
+         with(twelve, {"0005001new", "0009001other"}),
+         0},
+        {"binary bytes only", true, {std::string("\x89PNG\r\n\x1a\n\0\0", 10)}, crlf(twelve), 1},
+    };
+    for (const Case& c : cases) {
+        for (const int order : {0, 1, 2}) { // one preview, its copies reversed, one after another
+            SCOPED_TRACE(testing::Message() << c.what << ", order " << order);
+            SetUp();
+            QDir(dir.filePath(kBackupFolder)).removeRecursively();
+            writeBytes(path(files::kMemo), crlf(twelve));
+            if (c.base)
+                putBase(files::kMemo, crlf(twelve));
+            Checklist checklist(dir.path());
+            checklist.load();
+            int notCopies = 0;
+            for (std::size_t i = 0; i < c.copies.size(); ++i) {
+                writeBytes(path(memoCopy.arg(10 + i)), c.copies[i]);
+                if (order < 2 && i + 1 < c.copies.size())
+                    continue;
+                QStringList said;
+                std::vector<MergePlan> plans = checklist.newConflictCopies(said);
+                if (order == 1)
+                    std::reverse(plans.begin(), plans.end());
+                for (const MergePlan& plan : plans)
+                    notCopies += plan.notACopy;
+                checklist.mergeCopies(plans, "0001");
+            }
+            EXPECT_EQ(readBytes(path(files::kMemo)), c.expected);
+            EXPECT_EQ(notCopies, c.notCopies);
+        }
+    }
 }
 
 TEST_F(Merge, UndoBringsTheCopyBackToBeOfferedAgain) {

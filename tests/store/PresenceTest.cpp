@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -32,55 +33,75 @@ std::string announcement(const char* pc, const QDateTime& since, const QDateTime
            "\nrefreshed=" + refreshed.toString(Qt::ISODate).toStdString() + "\n";
 }
 
-#ifndef _WIN32 // a child process killed, as only POSIX makes one
-TEST(LocalLock, OneCopyPerFolderExactlyAndAKilledCopyNeverBlocks) {
-    QTemporaryDir dir, locks;
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        auto taken = LocalLock::take(dir.path(), locks.path());
-        const char took = std::holds_alternative<LocalLock>(taken) ? 'y' : 'n';
-        static_cast<void>(::write(ready[1], &took, 1));
-        ::pause();
-        ::_exit(0);
-    }
-    char took = 0;
-    ASSERT_EQ(::read(ready[0], &took, 1), 1);
-    ASSERT_EQ(took, 'y');
-
-    // The same folder reached through a link is the same folder; the holder is named.
-    const QString link = QDir(locks.path()).filePath("link");
-    ASSERT_TRUE(QFile::link(dir.path(), link));
-    for (const QString& path : {dir.path(), link}) {
-        auto second = LocalLock::take(path, locks.path());
-        ASSERT_TRUE(std::holds_alternative<LocalLock::Holder>(second)) << path.toStdString();
+#ifndef _WIN32 // a child process of another user and environment, killed, as only POSIX makes one
+// Whoever holds a folder, from whatever environment, as whatever user, every other start is
+// refused and told who holds it, under every name of the folder; a holder killed lets it go.
+TEST(LocalLock, OneCopyPerFolderWhateverTheEnvironmentAndUser) {
+    struct Case {
+        const char* what;
+        bool otherUser;       // the holder runs as nobody
+        const char* spelling; // how the second start names the folder: "", "/." or a link
+    };
+    const Case cases[] = {
+        {"same user, other HOME and XDG folders", false, ""},
+        {"the folder as d/.", false, "/."},
+        {"through a link", false, "link"},
+        {"another user on a folder all may write", true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.otherUser && ::geteuid() != 0)
+            continue; // only root can start a process of another user
+        QTemporaryDir dir, elsewhere;
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        if (holder == 0) {
+            ::setenv("HOME", "/nonexistent", 1);
+            ::unsetenv("XDG_RUNTIME_DIR");
+            ::setenv("XDG_CACHE_HOME", "/nonexistent/cache", 1);
+            if (c.otherUser && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(1);
+            auto taken = LocalLock::take(dir.path());
+            const char took = std::holds_alternative<LocalLock>(taken) ? 'y' : 'n';
+            static_cast<void>(::write(ready[1], &took, 1));
+            ::pause();
+            ::_exit(0);
+        }
+        char took = 0;
+        ASSERT_EQ(::read(ready[0], &took, 1), 1);
+        ASSERT_EQ(took, 'y');
+        QString path = dir.path() + QString::fromUtf8(c.spelling);
+        if (std::string_view(c.spelling) == "link") {
+            path = QDir(elsewhere.path()).filePath("link");
+            ASSERT_TRUE(QFile::link(dir.path(), path));
+        }
+        auto second = LocalLock::take(path);
+        ASSERT_TRUE(std::holds_alternative<LocalLock::Holder>(second));
         EXPECT_EQ(std::get<LocalLock::Holder>(second).pid, holder);
-        EXPECT_EQ(std::get<LocalLock::Holder>(second).folder, dir.path());
-    }
+        EXPECT_EQ(std::get<LocalLock::Holder>(second).user.isEmpty(), false);
+        EXPECT_EQ(std::get<LocalLock::Holder>(second).user == "nobody", c.otherUser);
 
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
-    {
-        auto after = LocalLock::take(dir.path(), locks.path());
-        ASSERT_TRUE(std::holds_alternative<LocalLock>(after)) << "the killed copy's lock is gone with it";
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+        EXPECT_TRUE(std::holds_alternative<LocalLock>(LocalLock::take(path)))
+            << "the killed copy's lock is gone";
         EXPECT_TRUE(entries(dir.path()).isEmpty()) << "nothing is written in the data folder";
     }
-    EXPECT_TRUE(std::holds_alternative<LocalLock>(LocalLock::take(dir.path(), locks.path())))
-        << "a lock let go is taken again";
-
-    writeBytes(QDir(locks.path()).filePath("file"), "");
-    EXPECT_THROW(LocalLock::take(dir.path(), QDir(locks.path()).filePath("file/korvane")), KorvaneError);
+    EXPECT_THROW(LocalLock::take(QStringLiteral("/nonexistent/folder")), KorvaneError);
 }
 #endif
 
 TEST(LocalLock, OneCopyPerFolderInThisProcessToo) {
-    QTemporaryDir dir, locks;
-    auto first = LocalLock::take(dir.path(), locks.path());
+    QTemporaryDir dir;
+    auto first = LocalLock::take(dir.path());
     ASSERT_TRUE(std::holds_alternative<LocalLock>(first));
-    auto second = LocalLock::take(dir.path(), locks.path());
+    auto second = LocalLock::take(dir.path());
     ASSERT_TRUE(std::holds_alternative<LocalLock::Holder>(second));
+#ifndef _WIN32
     EXPECT_EQ(std::get<LocalLock::Holder>(second).pid, QCoreApplication::applicationPid());
+#endif
 }
 
 struct PresenceCase {

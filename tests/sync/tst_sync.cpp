@@ -188,7 +188,7 @@ private:
 
     // Korvane on one side, as that PC starts it: its lock and announcement, then its window.
     std::unique_ptr<TForm1> open(const char* side, const ThisPc& pc) {
-        auto claim = claimDataFolder(folder(side), pc, root_.filePath(side + QStringLiteral("-locks")));
+        auto claim = claimDataFolder(folder(side), pc);
         if (!claim)
             return nullptr;
         auto window = std::make_unique<TForm1>(
