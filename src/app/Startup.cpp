@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSysInfo>
 #include <cstdio>
 
 namespace korvane {
@@ -29,8 +30,14 @@ QString describeOtherPc(const OtherPc& other) {
     if (other.legacyLock)
         return QStringLiteral("PC「%1」の以前の版の Korvane が %2このフォルダを開いています（%3）。")
             .arg(other.name, sinceText(other.since), file);
-    return QStringLiteral("別の PC「%1」の Korvane が %2このフォルダを開いています。")
-        .arg(other.name, sinceText(other.since));
+    QString said = QStringLiteral("別の PC「%1」の Korvane が %2このフォルダを開いています。")
+                       .arg(other.name, sinceText(other.since));
+    if (other.seen.isValid()) // the other PC's clock may be wrong; this one's is what the player reads
+        said += QStringLiteral("最後に届いたのは %1 です（この PC の時計で）。")
+                    .arg(other.seen.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    if (other.name == QSysInfo::machineHostName())
+        said += QStringLiteral("この PC と同じ名前の別の PC です（ID %1）。").arg(other.pcId.left(8));
+    return said;
 }
 
 namespace {

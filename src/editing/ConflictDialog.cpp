@@ -76,6 +76,9 @@ QString describeDifference(const MergeDifference& d, const QString& what) {
     case Rule::TextOnlyOther:
         settled = QStringLiteral("別の PC にだけある文を加えます");
         break;
+    case Rule::TextExtended:
+        settled = QStringLiteral("別の PC で書き足された行を加えます");
+        break;
     case Rule::BothMemos:
         settled = QStringLiteral("両方を残します（この PC のあとに別の PC のものを続けます）");
         break;

@@ -20,6 +20,7 @@ Take takeOf(const MergeDifference& d) {
     case Rule::OnlyOther:
     case Rule::QuestOnlyOther:
     case Rule::TextOnlyOther:
+    case Rule::TextExtended:
         return Take::Other;
     case Rule::FlagSet:
         return Take::EitherFlag;

@@ -133,6 +133,15 @@ Lines readCopy(const ConflictCopy& copy, bool table) {
     }
 }
 
+// Whether the other's stored lines of a quest begin with this PC's, byte for byte.
+bool startsWithLines(const Lines& mine, std::pair<std::size_t, std::size_t> minePlace, const Lines& other,
+                     std::pair<std::size_t, std::size_t> otherPlace) {
+    return minePlace.second <= otherPlace.second &&
+           std::equal(mine.begin() + static_cast<std::ptrdiff_t>(minePlace.first),
+                      mine.begin() + static_cast<std::ptrdiff_t>(minePlace.first + minePlace.second),
+                      other.begin() + static_cast<std::ptrdiff_t>(otherPlace.first));
+}
+
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
@@ -248,6 +257,13 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
             continue; // a text the other side lacks, for no known reason: this PC's, nothing to tell
         else if (!table && thisPc.empty())
             d.rule = Rule::TextOnlyOther;
+        else if (!table && ("\n" + thisPc).find("\n" + theirs) != std::string::npos)
+            continue; // the other's text stands in this PC's already, as an earlier merge left it
+        else if (!table && (copyIsThisPcs ? startsWithLines(v.copyLines, v.copy.places.at(number), file,
+                                                            v.file.places.at(number))
+                                          : startsWithLines(file, v.file.places.at(number), v.copyLines,
+                                                            v.copy.places.at(number))))
+            d.rule = Rule::TextExtended;
         else if (table && field >= kOffered)
             d.rule = Rule::FlagSet;
         else if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)

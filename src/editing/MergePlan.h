@@ -5,7 +5,8 @@
 //   where that cannot be told, a progress flag set on either PC is set, memos that differ keep both
 //   texts (this PC's first, then the other's under a line naming the copy's date), and every other
 //   field and text keeps this PC's unless the player picks the other's;
-//   a quest that only one side has is kept, and so is a text only one side has;
+//   a quest that only one side has is kept, and so is a text only one side has; a text that holds
+//   the other's already stays, one that the other's lines go on from takes the other's;
 //   a copy in which no line names a quest is no copy of that file: named, and left out whole.
 // Invariants, each checked by the fuzz target: every line of this PC's file stays unless the common
 // version shows that the other PC changed or deleted it (and the plan then names it); no line is
@@ -37,6 +38,7 @@ struct MergeDifference {
         QuestOnlyOther,  // a quest only the other PC's version has: kept
         QuestOnlyThisPc, // a quest only this PC's version has, which the file lacks: kept
         TextOnlyOther,   // a text only the other PC's version has, with no version to tell: the other's
+        TextExtended,    // the other's lines begin with this PC's, with no version to tell: the other's
     };
     std::string number;
     int field = kWholeText; // a QuestField of the table, or kWholeText

@@ -52,9 +52,11 @@ bool sameLines(std::span<const std::string> a, std::span<const std::string> b) {
 // The fields a quest in both sets takes; empty when the table line stays as it is.
 std::vector<ImportedChange> changedFields(const QuestRecord& mine, const QuestRecord& theirs) {
     std::vector<ImportedChange> changed;
-    for (std::size_t k = 0; k < std::size(kTaken); ++k)
-        if (mine[kTaken[k]] != theirs[kTaken[k]])
-            changed.push_back({fieldCaption(kTaken[k]), mine[kTaken[k]], theirs[kTaken[k]], false});
+    for (const QuestField field : kTaken) {
+        const auto at = static_cast<std::size_t>(field);
+        if (mine[at] != theirs[at])
+            changed.push_back({fieldCaption(field), mine[at], theirs[at], false});
+    }
     return changed;
 }
 
@@ -84,7 +86,7 @@ ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& 
             continue;
         }
         for (const QuestField field : kTaken)
-            record[field] = incoming[field];
+            record[static_cast<std::size_t>(field)] = incoming[static_cast<std::size_t>(field)];
         merged.push_back(joinCommaText(toFields(record)));
     }
     for (std::size_t j = 0; j < theirs.lines().size(); ++j) {
@@ -93,7 +95,7 @@ ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& 
             leftOut.contains(record[kNumber]))
             continue;
         for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
-            record[flag].assign(1, '0');
+            record[static_cast<std::size_t>(flag)].assign(1, '0');
         merged.push_back(joinCommaText(toFields(record)));
     }
     LineList sorted(mine.lines().collation());

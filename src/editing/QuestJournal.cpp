@@ -23,7 +23,7 @@ struct Sides {
 };
 
 bool isSet(const QuestRecord& row, QuestField field) {
-    return row[field] == "1";
+    return row[static_cast<std::size_t>(field)] == "1";
 }
 
 } // namespace
@@ -89,7 +89,8 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestData&
                 if (isSet(*sides.before, field) != isSet(*sides.after, field))
                     add(isSet(*sides.after, field) ? set : cleared);
             for (const QuestField field : {kNation, kArea, kName, kPlace, kCondition, kRepeatable})
-                modified = modified || (*sides.before)[field] != (*sides.after)[field];
+                modified = modified || (*sides.before)[static_cast<std::size_t>(field)] !=
+                                           (*sides.after)[static_cast<std::size_t>(field)];
         }
         if (modified)
             add(JournalKind::Modified);

@@ -1,15 +1,18 @@
 #include "Presence.h"
 
 #include "ConflictNames.h"
+#include "DataFolder.h"
 #include "Errors.h"
 #include "Platform.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <cstdio>
 
 namespace korvane {
 namespace {
@@ -54,7 +57,7 @@ std::optional<OtherPc> legacyLockIn(const QString& folder, const ThisPc& me) {
     const QString path = QDir(folder).filePath(kLegacyLockName);
     if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path))
         return std::nullopt;
-    OtherPc other{path, {}, {}, {}, {}, true};
+    OtherPc other{path, {}, {}, {}, {}, true, {}};
     QByteArray bytes;
     other.problem = readSmallFile(path, &bytes);
     if (!other.problem.isEmpty())
@@ -74,17 +77,29 @@ std::optional<OtherPc> legacyLockIn(const QString& folder, const ThisPc& me) {
 } // namespace
 
 ThisPc ThisPc::here() {
-    ThisPc pc;
-    pc.name = QSysInfo::machineHostName();
-    const QByteArray id = QSysInfo::machineUniqueId();
-    // Without a machine id (some containers), the PC's name stands for it.
-    pc.id = !id.isEmpty() && QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]+$"))
-                                 .match(QString::fromLatin1(id))
-                                 .hasMatch()
-                ? QString::fromLatin1(id)
-                : QString::fromLatin1(
-                      QCryptographicHash::hash(pc.name.toUtf8(), QCryptographicHash::Sha1).toHex().left(32));
-    return pc;
+    return here(UserFolders::fromEnvironment());
+}
+
+ThisPc ThisPc::here(const UserFolders& user) {
+    // Read or made once a run: an id that cannot be kept still names this PC alike all run long.
+    static QMap<QString, QString> ids;
+    const QString path = QDir(user.settingsFolder()).filePath(QStringLiteral("pc-id"));
+    QString& id = ids[path];
+    if (id.isEmpty()) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            id = QString::fromLatin1(file.read(64)).trimmed();
+        if (!QRegularExpression(QStringLiteral("^[a-f0-9]{32}$")).match(id).hasMatch()) {
+            quint32 words[4];
+            QRandomGenerator::system()->fillRange(words);
+            id = QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex());
+            QDir().mkpath(user.settingsFolder());
+            QSaveFile save(path);
+            if (!save.open(QIODevice::WriteOnly) || save.write(id.toLatin1() + '\n') < 0 || !save.commit())
+                std::fprintf(stderr, "korvane: this PC's id could not be kept in %s\n", qUtf8Printable(path));
+        }
+    }
+    return {id, QSysInfo::machineHostName()};
 }
 
 QString announcementName(const QString& pcId) {
@@ -101,7 +116,7 @@ std::vector<OtherPc> otherPcsIn(const QString& folder, const ThisPc& me, const Q
         const QRegularExpressionMatch match = announcementPattern().match(name);
         if (!match.hasMatch() || match.captured(1) == me.id)
             continue;
-        OtherPc other{QDir(folder).filePath(name), match.captured(1), {}, {}, {}, false};
+        OtherPc other{QDir(folder).filePath(name), match.captured(1), {}, {}, {}, false, {}};
         QByteArray bytes;
         other.problem = readSmallFile(other.file, &bytes);
         if (other.problem.isEmpty()) {
@@ -109,9 +124,12 @@ std::vector<OtherPc> otherPcsIn(const QString& folder, const ThisPc& me, const Q
             other.name = valueOf(lines, "pc");
             other.since = QDateTime::fromString(valueOf(lines, "since"), Qt::ISODate);
             const QDateTime refreshed = QDateTime::fromString(valueOf(lines, "refreshed"), Qt::ISODate);
-            if (!lines.value(0).startsWith("Korvane") || other.name.isEmpty() || !refreshed.isValid())
+            const auto facts = platform::factsOf(other.file);
+            if (!lines.value(0).startsWith("Korvane") || other.name.isEmpty() || !refreshed.isValid() ||
+                !facts)
                 other.problem = QStringLiteral("読めません");
-            else if (refreshed.secsTo(now) > kAnnouncementFreshSeconds)
+            else if (other.seen = QDateTime::fromMSecsSinceEpoch(facts->changedNs / 1'000'000, Qt::UTC);
+                     other.seen.secsTo(now) > kAnnouncementFreshSeconds)
                 continue; // left by a PC that was switched off
         }
         others.push_back(std::move(other));

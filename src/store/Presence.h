@@ -1,9 +1,11 @@
 #pragma once
 // Which PCs have a synced data folder open. No file is written by two PCs, so a sync tool never
 // has to choose between two versions of one: each PC announces itself with a file of its own in
-// the folder, ".korvane-<machine id>.pc", holding its name and since when, refreshed while Korvane
-// runs and removed when it closes. An announcement not refreshed for a while was left by a PC that
-// was switched off or crashed, and no longer counts. The lock an older Korvane left
+// the folder, ".korvane-<installation id>.pc", holding its name and since when, refreshed while
+// Korvane runs and removed when it closes. Whether an announcement is live is told by when it last
+// changed here, on this PC's clock (a sync tool renames each new version into place), never by the
+// time another PC wrote into it: one not changed for a while was left by a PC that was switched off
+// or crashed, and no longer counts. The lock an older Korvane left
 // (".korvane.lock") is honoured too, but never removed or replaced: it is not this program's.
 
 #include "LocalLock.h"
@@ -21,11 +23,16 @@ inline const QString kLegacyLockName = QStringLiteral(".korvane.lock");
 constexpr int kAnnouncementRefreshSeconds = 60;
 constexpr int kAnnouncementFreshSeconds = 300;
 
+struct UserFolders;
+
 // This PC as its announcement names it.
 struct ThisPc {
-    QString id;   // the machine's own id: names its announcement file
+    // This installation's own id, made at random once and kept in the user's settings: PCs made from
+    // one disk image, or two users of one PC, are each a PC of their own. Names its announcement.
+    QString id;
     QString name; // the PC's name, as the other PCs show it
     static ThisPc here();
+    static ThisPc here(const UserFolders& user);
 };
 
 QString announcementName(const QString& pcId);
@@ -35,15 +42,16 @@ struct OtherPc {
     QString file;    // the announcement or the lock
     QString pcId;    // empty for a lock
     QString name;    // the PC's name; empty when the file could not be read
-    QDateTime since; // when it opened the folder; invalid when unknown
+    QDateTime since; // when it opened the folder, by its clock; invalid when unknown
     QString problem; // why the file could not be read; empty when it was
     bool legacyLock = false;
+    QDateTime seen; // when its file last changed here, by this PC's clock
     bool operator==(const OtherPc&) const = default;
 };
 
-// The other PCs that have folder open now: fresh announcements, an older Korvane's lock (of
-// another PC, or of a process of this PC that still runs), and such files that cannot be read,
-// which may be either.
+// The other PCs that have folder open now (now: this PC's clock): fresh announcements, an older Korvane's
+// lock (of another PC, or of a process of this PC that still runs), and such files that cannot be read, which
+// may be either.
 std::vector<OtherPc> otherPcsIn(const QString& folder, const ThisPc& me,
                                 const QDateTime& now = QDateTime::currentDateTimeUtc());
 

@@ -110,6 +110,7 @@ struct PresenceCase {
     const char* name;    // of the other PC found; nullptr: none found
     const char* problem; // why its file could not be read
     const char* since;   // local time as shown; "" when unknown
+    int lookedAfter = 0; // seconds after the files were made that this PC looks
 };
 
 class PresenceTest : public testing::TestWithParam<PresenceCase> {};
@@ -118,7 +119,8 @@ TEST_P(PresenceTest, OtherPcsFound) {
     const PresenceCase& c = GetParam();
     QTemporaryDir dir;
     c.make(dir.path());
-    const std::vector<OtherPc> others = otherPcsIn(dir.path(), kMe, kNow);
+    const std::vector<OtherPc> others =
+        otherPcsIn(dir.path(), kMe, QDateTime::currentDateTimeUtc().addSecs(c.lookedAfter));
     if (!c.name) {
         EXPECT_TRUE(others.empty()) << c.what;
         return;
@@ -145,10 +147,26 @@ const PresenceCase kPresenceCases[] = {
                  "ノート", "", "2026-12-09 09:00"},
     PresenceCase{"another PC switched off an hour ago",
                  [](const QString& f) {
-                     writeBytes(in(f, ".korvane-bbbb2222.pc"),
-                                announcement("ノート", kMorning, kNow.addSecs(-3600)));
+                     writeBytes(in(f, ".korvane-bbbb2222.pc"), announcement("ノート", kMorning, kNow));
                  },
-                 nullptr, "", ""},
+                 nullptr, "", "", 3600},
+    // Its clock is no matter: what counts is when its file last changed here.
+    PresenceCase{
+        "another PC whose clock is ten minutes behind",
+        [](const QString& f) {
+            writeBytes(in(f, ".korvane-bbbb2222.pc"),
+                       announcement("ノート", kMorning, QDateTime::currentDateTimeUtc().addSecs(-600)));
+            setModified(in(f, ".korvane-bbbb2222.pc"), QDateTime::currentDateTimeUtc().addSecs(-600));
+        },
+        "ノート", "", "2026-12-09 09:00", 60},
+    PresenceCase{"another PC whose clock is ten minutes ahead, switched off",
+                 [](const QString& f) {
+                     writeBytes(
+                         in(f, ".korvane-bbbb2222.pc"),
+                         announcement("ノート", kMorning, QDateTime::currentDateTimeUtc().addSecs(600)));
+                     setModified(in(f, ".korvane-bbbb2222.pc"), QDateTime::currentDateTimeUtc().addSecs(600));
+                 },
+                 nullptr, "", "", 400},
     PresenceCase{"this PC's own announcement",
                  [](const QString& f) {
                      writeBytes(in(f, ".korvane-aaaa1111.pc"), announcement("desktop", kMorning, kNow));
