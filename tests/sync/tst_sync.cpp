@@ -3,7 +3,7 @@
 // opened within the sync delay learn of each other; a tick made on one side is shown by the other,
 // idle one; a real conflict (both sides changed while the link was paused) is merged with both
 // changes kept, a quest only the other PC has byte for byte; a PC that asks while the other has the
-// folder opens once the other closed. It fails, never skips, when Syncthing cannot run.
+// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen. It fails, never skips, when Syncthing cannot run.
 
 #include "app/Startup.h"
 #include "editing/ConflictDialog.h"
@@ -170,6 +170,7 @@ private slots:
     void aTickArrivesAndTheIdleWindowShowsIt();
     void aRealConflictIsMergedWithBothChangesKept();
     void aPcOpensOnceTheOtherClosed();
+    void pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen();
 
 private:
     QString folder(const char* side) const { return root_.filePath(side); }
@@ -337,6 +338,40 @@ void SyncTest::aPcOpensOnceTheOtherClosed() {
     QVERIFY(!open("A", desktop_));
     QVERIFY(answerer_.texts().first().startsWith("別の PC「laptop」の Korvane が "));
     QVERIFY(!QFileInfo::exists(announcementIn("A", desktop_))); // one that ends writes nothing
+}
+
+// Two PCs made from one disk image (one host name, one machine id) are two installations, each with
+// an id of its own; one whose clock runs ten minutes behind or ahead is seen all the same, since
+// what counts is when its announcement last arrived here.
+void SyncTest::pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen() {
+    windowB_.reset();
+    b_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(announcementIn("A", laptop_)), 30000);
+    QTemporaryDir one, two;
+    const ThisPc cloneA = ThisPc::here(UserFolders{{}, one.path()});
+    const ThisPc cloneB = ThisPc::here(UserFolders{{}, two.path()});
+    QCOMPARE(cloneA.name, cloneB.name);
+    QVERIFY(cloneA.id != cloneB.id);
+    QCOMPARE(ThisPc::here(UserFolders{{}, one.path()}).id, cloneA.id); // kept
+    for (const int skew : {-600, 600}) {
+        Announcement onB(folder("B"), cloneB);
+        const QDateTime clockOfB = QDateTime::currentDateTimeUtc().addSecs(skew);
+        onB.write(clockOfB);
+        QFile file(onB.path()); // the sync tool carries B's clock over in the file's time
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(clockOfB, QFileDevice::FileModificationTime));
+        file.close();
+        b_->scan();
+        const QString arrived = QDir(folder("A")).filePath(announcementName(cloneB.id));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(arrived), 30000);
+        answerer_.clear();
+        answerer_.setAnswer(QStringLiteral("終了"));
+        QVERIFY(!claimDataFolder(folder("A"), cloneA));
+        QCOMPARE(answerer_.seen().size(), 1);
+        QVERIFY(answerer_.texts().first().contains(QStringLiteral("別の PC「%1」").arg(cloneB.name)));
+        onB.remove();
+        b_->scan();
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(arrived), 30000);
+    }
 }
 
 KORVANE_WIDGET_TEST_MAIN(SyncTest)
