@@ -51,10 +51,14 @@ void FolderPrompts::watch(Checklist* checklist) {
     }
 }
 
+// Each file as it is now: a watch follows the file it was set on, and after a save renamed a new
+// file over the name, that is the old version, kept in backup/ by its second name.
 void FolderPrompts::watchFiles() {
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
     QStringList files;
     for (StoredList* list : checklist_->lists())
-        if (QFileInfo::exists(list->path()) && !watcher_->files().contains(list->path()))
+        if (QFileInfo::exists(list->path()))
             files << list->path();
     if (!files.isEmpty())
         watcher_->addPaths(files);
@@ -75,7 +79,7 @@ void FolderPrompts::lookAtFolder() {
     const bool boxOnScreen = QApplication::activeModalWidget() || QApplication::activePopupWidget();
     const FolderLook look = checklist_->look(!window_.busy() && !boxOnScreen);
     if (look.folderThere) {
-        watchFiles(); // a file replaced by a rename is watched anew
+        watchFiles(); // a file replaced by a rename, this PC's own saves too, is watched anew
         lookForOtherPcs();
     }
     switch (checklist_->watch().next(look)) {
@@ -181,12 +185,12 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
     for (const QString& path : changed)
         lines << QStringLiteral("ファイル %1 は Korvane の外で変更されています。")
                      .arg(QDir::toNativeSeparators(path));
-    // A refused edit cannot be saved until the files are read again: its typing goes with a yes.
+    // A refused edit cannot be saved until the files are read again: its typing is kept across.
     if (editRefused)
         lines << QStringLiteral("この編集はどのファイルにも保存していません。");
     lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
     if (editRefused && window_.busy())
-        lines << QStringLiteral("（保存していない入力は破棄します）");
+        lines << QStringLiteral("（入力していた内容は読み直したあとも残します）");
     if (confirm(lines.join(QLatin1Char('\n')), window_.widget)) {
         bool settled = editRefused;
         if (!settled)

@@ -111,15 +111,15 @@ void TForm1::buildWindow() {
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
 
-    prompts_ = new FolderPrompts({this, StatusBar1,
-                                  [this] {
-                                      return handling_ > 0 || view_.pane != ViewState::Pane::View ||
-                                             !unsavedQuestion(Discards::Everything).isEmpty();
-                                  },
-                                  [this] { return settleTyping(Discards::Everything); },
-                                  [this] { reloadData(); }, [this] { showAsFilesAre(view_.questOnShow); },
-                                  [this] { return view_.questOnShow; }},
-                                 this);
+    prompts_ = new FolderPrompts(
+        {this, StatusBar1,
+         [this] {
+             return handling_ > 0 || view_.pane != ViewState::Pane::View ||
+                    !unsavedQuestion(Discards::Everything).isEmpty();
+         },
+         [this] { return settleTyping(Discards::Everything); }, [this] { reloadKeepingTyping(); },
+         [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
+        this);
     characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
                                         [this](const QString& folder) { return showChecklist(folder); }},
                                        StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
@@ -197,8 +197,10 @@ void TForm1::FormClose() {
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Conflict copies left while Korvane was closed are offered once the window shows.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         prompts_->lookSoon(0);
+        QTimer::singleShot(0, this, [this] { guarded([this] { offerDraft(); }); });
+    }
     fitGridToWindow();
     FormShow();
 }
@@ -218,7 +220,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Typing cannot be saved into a folder that is gone: the player chose to close all the same.
-    bool closing = prompts_->closingOnVanishedFolder();
+    bool closing = prompts_->closingOnVanishedFolder() || endingQuietly_;
     if (!closing)
         guarded([&] { closing = settleTyping(Discards::Everything); });
     if (!closing) {

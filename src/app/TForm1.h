@@ -17,6 +17,7 @@
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
 #include "editing/Checklist.h"
+#include "editing/Draft.h"
 #include "editing/EditPane.h"
 #include "web/WebPane.h"
 
@@ -44,6 +45,9 @@ public:
     // Shows the window as it was left: maximised, or at its remembered place and size.
     void showAsRemembered();
     const Checklist& checklist() const { return *checklist_; }
+    // Ends as if closed, nothing asked: typing that is not saved is kept as a draft, offered at the
+    // next start. For the system's request to end.
+    void endQuietly();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +80,11 @@ private:
     bool settleTyping(Discards what);
     QString unsavedQuestion(Discards what) const;
     void saveTyping();
+    // TForm1Drafts.cpp: typing kept across a reload of the files and past the end of the program.
+    std::optional<Draft> typedDraft() const;
+    void putBackTyping(const Draft& draft);
+    void reloadKeepingTyping();
+    void offerDraft();
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
@@ -159,6 +168,7 @@ private:
     int webHeight_ = 0;            // the web pane's height, kept from one opening to the next
     bool gridWidthChosen_ = false; // by dragging the handle, in this run or the last one
     int handling_ = 0;             // handlers running: one may wait in a box's event loop
+    bool endingQuietly_ = false;   // the system asked the program to end
 
     StringGrid* StringGrid1 = nullptr;
     StatusBar* StatusBar1 = nullptr;

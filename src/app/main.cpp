@@ -1,6 +1,7 @@
 #include "app/Appearance.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/EndSignals.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TSPLASH.h"
@@ -51,6 +52,14 @@ int main(int argc, char* argv[]) {
     if (!claim)
         return 1;
     korvane::rememberOpened(paths->dataFolder);
+    // Asked to end by the system: the window closes as if closed; before it is up, nothing to keep.
+    korvane::TForm1* shown = nullptr;
+    bool endAsked = false;
+    korvane::endOnSignals([&] {
+        if (shown)
+            shown->endQuietly();
+        endAsked = true;
+    });
 
     // The splash stands on the screen while the data loads.
     QPointer<korvane::TSPLASH> splash = new korvane::TSPLASH;
@@ -59,6 +68,9 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     korvane::TForm1 form(*paths, std::move(claim));
+    if (endAsked)
+        return 0;
+    shown = &form;
     form.showAsRemembered(); // maximised the first time
 
     // The splash goes when the main window takes the activation; without a window manager to

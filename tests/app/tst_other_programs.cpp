@@ -195,13 +195,27 @@ void OtherProgramsTest::outsideChangeBeforeAnEdit() {
         QCOMPARE(f.detail().number, shown.number);
 
     // Taking the offer reads the files again: the window shows the other program's version. A new
-    // quest asks first what to do with what the pane still holds.
-    f.answerer.setAnswers(asks            ? QStringList{kYes, kYes}
-                          : edit == "add" ? QStringList{QStringLiteral("破棄"), kYes}
+    // quest asks first what to do with what the pane still holds. What was typed is kept: a memo
+    // in the memo editor, still to be saved; a pane's fields in a draft, said with its file.
+    const bool pane = edit == "add" || edit == "modify";
+    f.answerer.setAnswers(asks            ? QStringList{kYes, kYes, "OK"}
+                          : edit == "add" ? QStringList{QStringLiteral("破棄"), kYes, "OK"}
                                           : QStringList{kYes});
     run();
     QCOMPARE(snapshot(f.dir->path()), before);
     QVERIFY(!f.get<QWidget>("ScrollBox2")->isVisible());
+    if (pane) {
+        QVERIFY(f.answerer.texts().last().contains(edit == "add" ? "新しい内容" : "改名"));
+    }
+    if (edit == "memo") {
+        QCOMPARE(f.detail().memo, "私のメモ");
+        QVERIFY(f.button("Button2")->isVisible());
+        QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0001000外の変更"});
+        typeInto(f.text("Memo3"), "外の変更\n私のメモ");
+        click(f.button("Button2"));
+        QCOMPARE(readUtf8Lines(f.memo()), (Utf8Lines{"0001000外の変更", "0001001私のメモ"}));
+        return;
+    }
     if (file == files::kQuestTable) {
         QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0099"}));
     } else {
@@ -219,6 +233,18 @@ void OtherProgramsTest::outsideChangeBeforeAnEdit() {
 
 void OtherProgramsTest::outsideChangesAreReadAgainWhenIdle() {
     f.open(quests());
+    // After this PC's own save, a backup copied over the file in place is read again all the same.
+    typeInto(f.text("Memo3"), "新しいメモ");
+    click(f.button("Button2"));
+    const QStringList backups = backupsOf(f.memo());
+    QVERIFY(!backups.isEmpty());
+    QTest::qWait(1000); // the look that the save's rename brought about is over
+    QFile memo(f.memo());
+    QVERIFY(memo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    memo.write(QByteArray::fromStdString(readBytes(backups.last())));
+    memo.close();
+    QTRY_COMPARE_WITH_TIMEOUT(f.detail().memo, "メモ\n", 2500);
+
     const QString status = "クエスト.csv を読み直しました (他のプログラムによる変更 ";
     // Idle: read again by itself, the filters and the quest on show kept.
     changeOutside(f.table(),

@@ -41,6 +41,7 @@ private slots:
     void longStoredLineKeepsEveryByte();
     void wideMemoLineIsSplitNeverCut();
     void everyLineOfAQuestGoes();
+    void typingOutlivesTheSystemEndingTheProgram();
 
 private:
     Fixture f;
@@ -112,3 +113,24 @@ void LostTextTest::everyLineOfAQuestGoes() {
 
 KORVANE_WIDGET_TEST_MAIN(LostTextTest)
 #include "tst_lost_text.moc"
+
+// Ended by the system (logout, shutdown): nothing asked, nothing written in the data folder, and the
+// memo being typed comes back at the next start, over the quest it was typed for, still unsaved.
+void LostTextTest::typingOutlivesTheSystemEndingTheProgram() {
+    f.open({Utf8Lines{"0001,N,A,a,p,c,0,0,0", "0002,N,A,b,p,c,0,0,0"}, Utf8Lines{}, Utf8Lines{},
+            Utf8Lines{"0002000古いメモ"}});
+    clickRow(f.grid(), 2);
+    typeInto(f.text("Memo3"), "書きかけのメモ");
+    f.form->endQuietly();
+    QVERIFY(!f.form->isVisible());
+    QVERIFY(f.answerer.seen().isEmpty());
+
+    f.reopen();
+    QTRY_COMPARE(f.detail().memo, "書きかけのメモ");
+    QCOMPARE(f.detail().number, "0002");
+    QVERIFY(f.button("Button2")->isVisible());
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0002000古いメモ"});
+    f.reopen(); // offered once
+    QTest::qWait(100);
+    QCOMPARE(f.detail().memo, "");
+}

@@ -48,9 +48,15 @@ shows_the_sample() {
 (cd / && exec "$home/.local/bin/korvane") > "$home/log" 2>&1 &
 pid=$!
 shows_the_sample "the launcher"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+# Ended by the system (logout, shutdown), it ends as a closed window does: its announcement to
+# other PCs goes with it.
+ls -A "$app" | grep -q '^\.korvane-.*\.pc$' || fail "no announcement while running"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
 pid=""
+[ "$status" -eq 0 ] || fail "ended by SIGTERM with status $status"
+if ls -A "$app" | grep -q '^\.korvane-.*\.pc$'; then fail "the announcement is left after SIGTERM"; fi
 (cd / && gio launch "$entry") > "$home/log" 2>&1 || { cat "$home/log"; fail "gio launch refuses the entry"; }
 shows_the_sample "the menu entry"
 pid=$(pgrep -f -x "$app/korvane" || true)

@@ -3,7 +3,8 @@
 // opened within the sync delay learn of each other; a tick made on one side is shown by the other,
 // idle one; a real conflict (both sides changed while the link was paused) is merged with both
 // changes kept, a quest only the other PC has byte for byte; a PC that asks while the other has the
-// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen. It fails, never skips, when Syncthing cannot run.
+// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen. It fails,
+// never skips, when Syncthing cannot run.
 
 #include "app/Startup.h"
 #include "editing/ConflictDialog.h"
@@ -358,7 +359,8 @@ void SyncTest::pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen() {
         const QDateTime clockOfB = QDateTime::currentDateTimeUtc().addSecs(skew);
         onB.write(clockOfB);
         QFile file(onB.path()); // the sync tool carries B's clock over in the file's time
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(clockOfB, QFileDevice::FileModificationTime));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(clockOfB, QFileDevice::FileModificationTime));
         file.close();
         b_->scan();
         const QString arrived = QDir(folder("A")).filePath(announcementName(cloneB.id));

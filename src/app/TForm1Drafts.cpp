@@ -1,0 +1,68 @@
+// Typing that is not saved survives what would throw it away without a question: files read again
+// after an edit was refused, and the system ending the program.
+
+#include "TForm1.h"
+
+#include "TypedQuest.h"
+#include "store/UiText.h"
+
+#include <QDir>
+
+namespace korvane {
+
+std::optional<Draft> TForm1::typedDraft() const {
+    if (unsavedQuestion(Discards::Everything).isEmpty())
+        return std::nullopt;
+    if (view_.pane == ViewState::Pane::View)
+        return Draft{checklist_->folder(), view_.questOnShow, QStringLiteral("メモ"), Memo3->toPlainText()};
+    const QStringList texts{paneFields(*this).join(QLatin1Char('\n')), RichEdit1->toPlainText(),
+                            Memo2->toPlainText(), Memo3->toPlainText()};
+    return Draft{checklist_->folder(), view_.paneNumber,
+                 view_.pane == ViewState::Pane::NewQuest ? QStringLiteral("新規クエスト")
+                                                         : QStringLiteral("クエストの修正"),
+                 texts.join(QStringLiteral("\n\n"))};
+}
+
+// A memo goes back into the editor over the quest as the files now hold it, still to be saved;
+// anything else is kept as a draft, and said where.
+void TForm1::putBackTyping(const Draft& draft) {
+    showQuest(draft.number);
+    if (draft.what == QStringLiteral("メモ") && view_.pane == ViewState::Pane::View &&
+        view_.questOnShow == draft.number) {
+        Memo3->setPlainText(draft.text); // typed again: Memo3Change marks it unsaved
+        StatusBar1->say(QStringLiteral("クエスト %1 のメモは保存していません。入力はメモ欄に残しています")
+                            .arg(toUi(draft.number)));
+        return;
+    }
+    keepDraft(UserFolders::fromEnvironment(), draft);
+    const QString aside = setDraftAside(UserFolders::fromEnvironment(), checklist_->folder());
+    showWarningBox(QStringLiteral("保存していない入力（クエスト %1 の%2）をファイル %3 に残しました。\n\n%4")
+                       .arg(toUi(draft.number), draft.what, QDir::toNativeSeparators(aside), draft.text),
+                   QStringLiteral("DraftKept"));
+}
+
+void TForm1::reloadKeepingTyping() {
+    const std::optional<Draft> typed = typedDraft();
+    reloadData();
+    if (typed)
+        putBackTyping(*typed);
+}
+
+void TForm1::endQuietly() {
+    runHandler([this] {
+        if (const std::optional<Draft> typed = typedDraft())
+            keepDraft(UserFolders::fromEnvironment(), *typed);
+    });
+    endingQuietly_ = true;
+    close();
+}
+
+// A draft the last run kept, offered once the window shows what it belongs to.
+void TForm1::offerDraft() {
+    if (const std::optional<Draft> draft = draftOf(UserFolders::fromEnvironment(), checklist_->folder())) {
+        QFile::remove(draftPath(UserFolders::fromEnvironment(), checklist_->folder()));
+        putBackTyping(*draft);
+    }
+}
+
+} // namespace korvane

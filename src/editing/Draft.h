@@ -1,0 +1,35 @@
+#pragma once
+// Typing that could not be saved (the window was ended by the system, or the files changed outside
+// while a pane was open) is kept as a draft: a plain UTF-8 text in the user's settings folder, never
+// in the data folder, which may be synced. A draft is offered at the next start on its folder.
+
+#include "store/DataFolder.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace korvane {
+
+struct Draft {
+    QString folder;     // the checklist it was typed for
+    std::string number; // the quest
+    QString what;       // what was typed: "メモ", "新規クエスト", "クエストの修正"
+    QString text;       // as typed: a memo's text, or a pane's fields one a line
+    bool operator==(const Draft&) const = default;
+};
+
+// Where the draft of folder is kept: a file of its own for each checklist.
+QString draftPath(const UserFolders& user, const QString& folder);
+
+// Writes it atomically; throws an error naming the file when it cannot be written.
+void keepDraft(const UserFolders& user, const Draft& draft);
+
+// The draft kept for folder; none when there is none or it cannot be read.
+std::optional<Draft> draftOf(const UserFolders& user, const QString& folder);
+
+// Once offered, the draft is no longer offered; its text stays in a file beside it, named in the
+// return value, until the player removes it.
+QString setDraftAside(const UserFolders& user, const QString& folder);
+
+} // namespace korvane
