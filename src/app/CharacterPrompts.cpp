@@ -2,18 +2,20 @@
 
 #include "ErrorBox.h"
 #include "NewCharacterDialog.h"
+#include "StatusBar.h"
 #include "editing/ConfirmBox.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMenu>
 
 namespace korvane {
 namespace {
 
 QString normal(const QString& folder) {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return sameFolder(folder);
 }
 
 } // namespace
@@ -54,6 +56,12 @@ void CharacterPrompts::refresh() {
     }
     names_->setToolTip(QDir::toNativeSeparators(current));
     others_.setCharacters(std::move(others));
+    if (list_.skipped > 0)
+        if (auto* window = qobject_cast<QMainWindow*>(window_.widget);
+            auto* status = window ? dynamic_cast<StatusBar*>(window->statusBar()) : nullptr)
+            status->say(QStringLiteral("キャラクターの一覧（%1）の %2 項目は読めないため、飛ばしました")
+                            .arg(QDir::toNativeSeparators(UserFolders::fromEnvironment().checklistsFile()))
+                            .arg(list_.skipped));
 }
 
 void CharacterPrompts::chosen(int index) {

@@ -42,7 +42,7 @@ void FolderPrompts::watch(Checklist* checklist) {
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
     watchFiles();
-    otherPcsSeen_.clear();
+    otherPcsSeen_ = checklist_->claim() ? checklist_->claim()->accepted : std::set<QString>{};
     if (checklist_->claim()) {
         guarded([this] { lookForOtherPcs(); });
         Timer3->start();

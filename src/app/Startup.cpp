@@ -2,6 +2,8 @@
 
 #include "ErrorBox.h"
 #include "store/Errors.h"
+#include "store/FileStamp.h"
+#include "store/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,6 +58,26 @@ void sayHeldHere(const QString& folder, const LocalLock::Holder& holder) {
             "そのウィンドウを使ってください。同じフォルダを二つの Korvane で開くことはできません。")
             .arg(who, QDir::toNativeSeparators(folder)),
         QStringLiteral("HeldHere"));
+}
+
+// An older Korvane's lock the player opened the folder beside. It is gone for good once this PC
+// wrote the folder after it came (that Korvane no longer has it); the player is told once
+// otherwise how to remove it. True when it was removed.
+bool settleLegacyLock(const OtherPc& lock, const QString& folder) {
+    std::int64_t wroteLast = 0;
+    for (const QString& text : readWrittenVersions(UserFolders::fromEnvironment(), folder))
+        if (const auto stamp = FileStamp::fromText(text))
+            wroteLast = std::max(wroteLast, stamp->modifiedNs());
+    const auto facts = platform::factsOf(lock.file);
+    if (facts && facts->regular && facts->changedNs < wroteLast && QFile::remove(lock.file))
+        return true;
+    showWarningBox(
+        QStringLiteral("PC「%1」の以前の版の Korvane が残したファイル %2 があります。\n"
+                       "その Korvane がもう動いていなければ、このファイルを削除してください。"
+                       "この PC でこのフォルダに保存したあとは、次に開くときに Korvane が削除します。")
+            .arg(lock.name, QDir::toNativeSeparators(lock.file)),
+        QStringLiteral("LegacyLockLeft"));
+    return false;
 }
 
 enum class Answer { Open, Quit, LookAgain };
@@ -140,8 +162,10 @@ std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc
         showErrorBox(error.message());
         return nullptr;
     }
+    std::vector<OtherPc> others;
     for (;;) {
-        const QString question = otherPcsQuestion(folder, otherPcsIn(folder, me));
+        others = otherPcsIn(folder, me);
+        const QString question = otherPcsQuestion(folder, others);
         if (question.isEmpty())
             break;
         const Answer answer = askAboutOthers(question);
@@ -151,6 +175,9 @@ std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc
             break;
     }
     auto claim = std::unique_ptr<FolderClaim>(new FolderClaim{std::move(*lock), Announcement(folder, me)});
+    for (const OtherPc& other : others)
+        if (!(other.legacyLock && settleLegacyLock(other, folder)))
+            claim->accepted.insert(other.file);
     runHandler([&] { claim->announcement.write(); });
     if (const QStringList left = claim->announcement.removeConflictCopies(); !left.isEmpty()) {
         QStringList lines;

@@ -102,7 +102,7 @@ private:
     // The one redraw after the files changed (a reload, undo, redo, a merge, an import): the grid
     // as view_ says (the search again when its results were on show, the filters otherwise), with
     // the quest number on show when the grid lists it.
-    void showAsFilesAre(const std::string& number);
+    void showAsFilesAre(std::string number);
     void showQuest(const std::string& number);
 
     // What the window says of progress: the status bar, the overview

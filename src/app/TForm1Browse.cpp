@@ -135,7 +135,8 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
 
-void TForm1::showAsFilesAre(const std::string& number) {
+// number is a copy: filling the grid anew changes view_.questOnShow, which callers pass.
+void TForm1::showAsFilesAre(std::string number) {
     if (view_.search)
         runSearch(view_.search->in, view_.search->text);
     else

@@ -3,6 +3,7 @@
 #include "store/ConflictNames.h"
 #include "store/DataFiles.h"
 #include "store/Journal.h"
+#include "store/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,28 @@ std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QStri
                         conflict->made.isValid() ? conflict->made : QFileInfo(path).lastModified()};
 }
 
+QString refusalOfCopy(const QString& path, const QString& folder) {
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    const auto facts = platform::factsOf(path), folderFacts = platform::factsOf(folder);
+    if (info.isSymLink() || !info.isFile() || !facts)
+        return QStringLiteral("競合コピーの名前の %1 は通常のファイルではないため、読みません").arg(shown);
+    if (facts->links > 1)
+        return QStringLiteral(
+                   "競合コピーの名前の %1 はほかのファイルと同じもの（ハードリンク）のため、読みません")
+            .arg(shown);
+    if (folderFacts && facts->owner != folderFacts->owner)
+        return QStringLiteral(
+                   "競合コピーの名前の %1 はデータのフォルダとは別のユーザーのファイルのため、読みません")
+            .arg(shown);
+    if (facts->size > kLargestCopyBytes)
+        return QStringLiteral(
+                   "競合コピー %1 は %2 MB あり、データのファイルとしては大きすぎるため、読みません")
+            .arg(shown)
+            .arg(facts->size >> 20);
+    return {};
+}
+
 FoundCopies findConflictCopies(const QString& folder) {
     FoundCopies found;
     const QStringList names = QDir(folder).entryList(
@@ -29,17 +52,8 @@ FoundCopies findConflictCopies(const QString& folder) {
         std::optional<ConflictCopy> copy = conflictCopyNamed(folder, name);
         if (!copy)
             continue;
-        const QFileInfo info(copy->path);
-        const QString shown = QDir::toNativeSeparators(copy->path);
-        if (info.isSymLink() || !info.isFile())
-            found.refused << QStringLiteral("競合コピーの名前の %1 は通常のファイルではないため、読みません")
-                                 .arg(shown);
-        else if (info.size() > kLargestCopyBytes)
-            found.refused
-                << QStringLiteral(
-                       "競合コピー %1 は %2 MB あり、データのファイルとしては大きすぎるため、読みません")
-                       .arg(shown)
-                       .arg(info.size() >> 20);
+        if (const QString refusal = refusalOfCopy(copy->path, folder); !refusal.isEmpty())
+            found.refused << refusal;
         else
             found.copies.push_back(std::move(*copy));
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The conflict copies a sync tool left beside the data files: when two PCs changed a file before
 // the tool brought them together, it keeps one version and renames the other. Only a regular file
-// of the data folder is a copy (a link could lead anywhere), and one larger than any data file of
-// a full set is refused unread.
+// of the data folder, of the folder's owner, with no other name, is a copy (a link, symbolic or
+// hard, could be any file of the PC), and one larger than any data file of a full set is refused
+// unread.
 
 #include <QDateTime>
 #include <QString>
@@ -33,5 +34,8 @@ struct FoundCopies {
 std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name);
 
 FoundCopies findConflictCopies(const QString& folder);
+
+// Why the file at path, named as a conflict copy in folder, is not read as one; empty when it is.
+QString refusalOfCopy(const QString& path, const QString& folder);
 
 } // namespace korvane

@@ -115,13 +115,10 @@ std::size_t distance(const Units& side, const Units& version, bool table) {
 }
 
 Lines readCopy(const ConflictCopy& copy, bool table) {
-    const QFileInfo info(copy.path);
     const QString shown = QDir::toNativeSeparators(copy.path);
-    if (info.isSymLink() || !info.isFile())
-        throw KorvaneError(
-            QStringLiteral("競合コピー %1 は通常のファイルではないため、読みません").arg(shown));
-    if (info.size() > kLargestCopyBytes)
-        throw KorvaneError(QStringLiteral("競合コピー %1 は大きすぎるため、読みません").arg(shown));
+    if (const QString refusal = refusalOfCopy(copy.path, QFileInfo(copy.path).absolutePath());
+        !refusal.isEmpty())
+        throw KorvaneError(refusal); // what was found a copy may have been replaced since
     try {
         if (table)
             return readLines(copy.path);

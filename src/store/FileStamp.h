@@ -61,6 +61,8 @@ public:
     static FileStamp unknown();
 
     bool exists() const { return exists_; }
+    // The modification time: for a file this PC wrote, a moment just before the write, by its clock.
+    std::int64_t modifiedNs() const { return modifiedNs_; }
 
     // Whether the file at path is still what this stamp describes. A file that vanished, appeared,
     // or cannot be read when its content has to be compared counts as changed.

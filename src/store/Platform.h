@@ -21,6 +21,8 @@ struct FileFacts {
     // The identity: device and inode, or on Windows the volume's serial and the file's index.
     std::uint64_t device = 0, inode = 0;
     std::int64_t size = 0;
+    std::uint64_t links = 1; // names the file has: a hard link is one of several
+    std::int64_t owner = -1; // the owning user's id; -1 where the system has none to give
     // Nanoseconds since the epoch. A program can put the modification time back, not the change time.
     std::int64_t modifiedNs = 0, changedNs = 0;
 };

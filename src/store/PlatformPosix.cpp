@@ -39,6 +39,8 @@ FileFacts factsOf(const struct stat& st) {
     facts.device = st.st_dev;
     facts.inode = st.st_ino;
     facts.size = st.st_size;
+    facts.links = st.st_nlink;
+    facts.owner = st.st_uid;
     facts.modifiedNs = nanoseconds(st.st_mtim);
     facts.changedNs = nanoseconds(st.st_ctim);
     return facts;

@@ -51,6 +51,7 @@ std::optional<FileFacts> factsOf(HANDLE handle) {
     facts.inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     facts.size =
         static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    facts.links = info.nNumberOfLinks;
     facts.modifiedNs = nanoseconds(info.ftLastWriteTime);
     facts.changedNs = nanoseconds(basic.ChangeTime);
     return facts;

@@ -6,15 +6,22 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
+#include <set>
 
 namespace korvane {
 namespace {
 
+// One folder, however it is spelled ("d", "d/.", a link to it): its canonical path while it exists.
 QString normal(const QString& folder) {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) : canonical;
 }
 
 } // namespace
+
+QString sameFolder(const QString& folder) {
+    return normal(folder);
+}
 
 PlayerChecklists PlayerChecklists::read(const UserFolders& user) {
     PlayerChecklists list;
@@ -23,14 +30,20 @@ PlayerChecklists PlayerChecklists::read(const UserFolders& user) {
     QSettings settings(user.checklistsFile(), QSettings::IniFormat);
     list.lastOpened = settings.value(QStringLiteral("Checklists/last")).toString();
     list.sampleGiven = settings.value(QStringLiteral("Checklists/sampleGiven")).toBool();
+    // The count is the file's word: a damaged or hostile file must not keep the start waiting.
     const int count = settings.beginReadArray(QStringLiteral("Characters"));
-    for (int i = 0; i < count; ++i) {
+    std::set<QString> folders;
+    for (int i = 0; i < std::min(count, kMostCharacters); ++i) {
         settings.setArrayIndex(i);
         const QString name = settings.value(QStringLiteral("name")).toString();
         const QString folder = settings.value(QStringLiteral("folder")).toString();
-        if (!name.isEmpty() && !folder.isEmpty())
-            list.entries.push_back({name, folder});
+        if (name.trimmed().isEmpty() || !QDir::isAbsolutePath(folder) ||
+            !folders.insert(normal(folder)).second)
+            ++list.skipped; // no entry, or a folder listed already under another spelling
+        else
+            list.entries.push_back({name, normal(folder)});
     }
+    list.skipped += std::max(0, count - kMostCharacters);
     settings.endArray();
     return list;
 }

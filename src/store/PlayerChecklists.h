@@ -17,9 +17,13 @@ struct ChecklistEntry {
     bool operator==(const ChecklistEntry&) const = default;
 };
 
+// More than any player keeps; the rest of a list past it is not read.
+constexpr int kMostCharacters = 300;
+
 class PlayerChecklists {
 public:
     std::vector<ChecklistEntry> entries; // in the player's order
+    int skipped = 0;                     // entries read that were no entry, or past kMostCharacters
     QString lastOpened;                  // the data folder last opened
     bool sampleGiven = false;            // the sample set was copied once: never again
 
@@ -42,6 +46,9 @@ public:
 private:
     void requireFreeName(const QString& name, const QString& folder) const;
 };
+
+// A folder as the list names it, one for every spelling of it: its canonical path while it exists.
+QString sameFolder(const QString& folder);
 
 // Where a new character's checklist goes unless the player says otherwise: beside the current
 // one, in the same parent folder, so that a synced parent carries every character.

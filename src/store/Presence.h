@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <set>
 #include <vector>
 
 namespace korvane {
@@ -88,6 +89,7 @@ private:
 struct FolderClaim {
     LocalLock lock;
     Announcement announcement;
+    std::set<QString> accepted = {}; // others' files the player opened the folder beside: said once
 };
 
 } // namespace korvane

@@ -11,6 +11,9 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace korvane {
 namespace {
@@ -336,6 +339,29 @@ TEST(ConflictCopies, LinksAndHugeFilesAreRefusedByName) {
                 found.refused[1].contains(QDir::toNativeSeparators(link)));
     EXPECT_TRUE(found.refused.join("").contains(QDir::toNativeSeparators(huge)));
 }
+
+#ifndef _WIN32 // hard links and owners as POSIX has them
+// A copy that is another name of some other file (a hard link to /etc/shadow, say), or another
+// user's file, is never read, shown or moved.
+TEST(ConflictCopies, HardLinksAndOtherUsersFilesAreRefused) {
+    QTemporaryDir dir, elsewhere;
+    const QString secret = QDir(elsewhere.path()).filePath("secret");
+    writeBytes(secret, "root:*:19000:0:99999:7:::\n");
+    const QString linked = dir.filePath("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    ASSERT_EQ(::link(QFile::encodeName(secret).constData(), QFile::encodeName(linked).constData()), 0);
+    const QString theirs = dir.filePath("クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv");
+    writeBytes(theirs, "0001,a,b,c,d,e,0,0,0\r\n");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+    }
+    const FoundCopies found = findConflictCopies(dir.path());
+    EXPECT_EQ(found.copies.size(), root ? 0u : 1u);
+    ASSERT_EQ(found.refused.size(), root ? 2 : 1);
+    EXPECT_TRUE(found.refused.join("").contains(QDir::toNativeSeparators(linked)));
+    EXPECT_FALSE(found.refused.join("").contains("root:"));
+}
+#endif
 
 } // namespace
 } // namespace korvane

@@ -181,5 +181,45 @@ TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
     EXPECT_EQ(folderBeside(main, "a/b:c"), sync + "/a_b_c");
 }
 
+// The list as the settings file holds it, whatever it holds: read bounded, what is no entry skipped
+// and counted, one folder listed once however it is spelled.
+TEST(PlayerChecklists, ReadsWhateverTheFileHolds) {
+    QTemporaryDir root;
+    const UserFolders user{root.filePath("share"), root.filePath("config")};
+    const QString d = root.filePath("d12");
+    QDir().mkpath(d);
+#ifndef _WIN32
+    ASSERT_TRUE(QFile::link(d, root.filePath("link")));
+#endif
+    std::string noise(100 * 1024, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+    const std::string entries =
+        "1\\name=a\n1\\folder=" + d.toStdString() + "\n2\\name=b\n2\\folder=" + d.toStdString() +
+        "/.\n3\\name=c\n3\\folder=" + root.filePath("link").toStdString() + "\n4\\name=\n4\\folder=/x\n";
+    struct Case {
+        const char* what;
+        std::string file;
+        std::size_t listed;
+        bool skips;
+    };
+    const Case cases[] = {
+        {"a count of two thousand million", "[Characters]\nsize=2000000000\n" + entries, 1, true},
+        {"one folder under three spellings, and an entry without a name", "[Characters]\nsize=4\n" + entries,
+         1, true},
+        {"100 KB of other bytes", noise, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir().mkpath(user.settingsFolder());
+        writeBytes(user.checklistsFile(), c.file);
+        const PlayerChecklists list = PlayerChecklists::read(user);
+        EXPECT_EQ(list.entries.size(), c.listed);
+        EXPECT_EQ(list.skipped > 0, c.skips);
+        for (const ChecklistEntry& entry : list.entries)
+            EXPECT_EQ(entry.folder, QFileInfo(d).canonicalFilePath());
+    }
+}
+
 } // namespace
 } // namespace korvane::test
