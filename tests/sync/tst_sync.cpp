@@ -226,8 +226,17 @@ void SyncTest::initTestCase() {
     QVERIFY(a_->configure(*b_, folder("A")) && b_->configure(*a_, folder("B")));
     QVERIFY2(a_->start() && b_->start(), "syncthing does not start");
     QTRY_VERIFY_WITH_TIMEOUT(a_->connectedTo(*b_), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(tableOf("B") == tableOf("A") && !tableOf("B").empty(), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(files::inFolder(folder("B"), files::kMemo)), 30000);
+    // Every file, not only some: the sync tool fetches them in no set order, and a PC that
+    // opened with one still missing would rightly say so.
+    const auto arrived = [&] {
+        for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo}) {
+            QFile a(files::inFolder(folder("A"), name)), b(files::inFolder(folder("B"), name));
+            if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.readAll() != b.readAll())
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(arrived(), 30000);
 
     // Both PCs open it at once, well within the sync tool's delay: the link is held while they do.
     a_->pause(*b_);
@@ -236,7 +245,8 @@ void SyncTest::initTestCase() {
     windowA_ = open("A", desktop_);
     windowB_ = open("B", laptop_);
     QVERIFY(windowA_ && windowB_);
-    QVERIFY(answerer_.seen().isEmpty()); // neither knew of the other yet
+    QVERIFY2(answerer_.seen().isEmpty(),
+             qPrintable(answerer_.texts().join('\n'))); // neither knew of the other yet
 }
 
 void SyncTest::cleanupTestCase() {
