@@ -3,7 +3,7 @@
 #include "ErrorBox.h"
 #include "store/Errors.h"
 #include "store/FileStamp.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

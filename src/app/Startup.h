@@ -4,7 +4,7 @@
 #include "TForm1.h"
 #include "store/DataFolder.h"
 #include "store/PlayerChecklists.h"
-#include "store/Presence.h"
+#include "sync/Presence.h"
 
 #include <QStringList>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "store/CommaText.h"
 #include "store/Numbers.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 #include "store/SjisChars.h"
 
 #include <cstring>

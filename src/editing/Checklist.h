@@ -11,7 +11,7 @@
 #include "QuestEdits.h"
 #include "QuestJournal.h"
 #include "store/DataFolder.h"
-#include "store/Presence.h"
+#include "sync/Presence.h"
 
 #include <array>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "ConflictCopies.h"
 
-#include "store/ConflictNames.h"
+#include "sync/ConflictNames.h"
 #include "store/DataFiles.h"
 #include "store/Journal.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "store/DataFiles.h"
 #include "store/Errors.h"
 #include "store/LineFile.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

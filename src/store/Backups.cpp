@@ -2,7 +2,7 @@
 
 #include "Errors.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>

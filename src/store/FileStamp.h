@@ -5,7 +5,7 @@
 // all of these alike, so a stamp taken while the modification time is that recent also keeps a
 // hash of the content, and the check then reads the file.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QString>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "LineFile.h"
 #include "ListChange.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <algorithm>

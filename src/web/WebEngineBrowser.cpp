@@ -1,7 +1,7 @@
 #include "Browser.h"
 
 #include "store/Errors.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QUrl>

@@ -6,7 +6,7 @@
 #include "Ui.h"
 
 #include "app/TForm1.h"
-#include "store/Platform.h"
+#include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

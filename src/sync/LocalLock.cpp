@@ -1,6 +1,6 @@
 #include "LocalLock.h"
 
-#include "Errors.h"
+#include "store/Errors.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 // (a desktop, a terminal, sudo, ssh, cron). The kernel lets it go when the process ends, however it
 // ends, so a lock is never stale, and nothing is written for it in the folder or elsewhere.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QString>
 #include <variant>

@@ -1,9 +1,9 @@
 #include "Presence.h"
 
 #include "ConflictNames.h"
-#include "DataFolder.h"
-#include "Errors.h"
-#include "Platform.h"
+#include "store/DataFolder.h"
+#include "store/Errors.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

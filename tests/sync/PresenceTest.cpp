@@ -1,7 +1,7 @@
 // Who has a data folder open: this PC's kernel lock, and the announcements of the PCs a sync tool
 // shares the folder with, in every state a folder can leave them in.
 
-#include "store/Presence.h"
+#include "sync/Presence.h"
 #include "store/Errors.h"
 #include "support/TempFiles.h"
 
