@@ -97,12 +97,23 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
     if (questOnShow != 0)
         Edit8->setText(toUi(questNumberText(questOnShow)));
     ComboBox7 = named(new QComboBox(this), "ComboBox7", QStringLiteral("期間"));
-    ComboBox7->addItems({QStringLiteral("すべての期間"), QStringLiteral("今日"), QStringLiteral("この 7 日"),
-                         QStringLiteral("この 30 日")});
+    // Each item carries the value it stands for: the order of the items is the window's alone.
+    const std::pair<QString, JournalPeriod> periods[] = {
+        {QStringLiteral("すべての期間"), JournalPeriod::All},
+        {QStringLiteral("今日"), JournalPeriod::Today},
+        {QStringLiteral("この 7 日"), JournalPeriod::Week},
+        {QStringLiteral("この 30 日"), JournalPeriod::Month}};
+    for (const auto& [text, period] : periods)
+        ComboBox7->addItem(text, static_cast<int>(period));
     ComboBox8 = named(new QComboBox(this), "ComboBox8", QStringLiteral("種類"));
-    ComboBox8->addItems({QStringLiteral("すべての出来事"), journalKindText(JournalKind::Offered),
-                         journalKindText(JournalKind::Completed), journalKindText(JournalKind::Memo),
-                         QStringLiteral("追加・修正・削除")});
+    const std::pair<QString, JournalKinds> kinds[] = {
+        {QStringLiteral("すべての出来事"), JournalKinds::All},
+        {journalKindText(JournalKind::Offered), JournalKinds::Offered},
+        {journalKindText(JournalKind::Completed), JournalKinds::Completed},
+        {journalKindText(JournalKind::Memo), JournalKinds::Memo},
+        {QStringLiteral("追加・修正・削除"), JournalKinds::QuestEdits}};
+    for (const auto& [text, kind] : kinds)
+        ComboBox8->addItem(text, static_cast<int>(kind));
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(textLabel(QStringLiteral("クエスト番号"), this));
@@ -148,8 +159,8 @@ void JournalDialog::refill() {
     JournalFilter filter;
     const auto number = parseInteger(fromUiLossy(Edit8->text().trimmed()));
     filter.number = number && *number >= 1 && *number <= 9999 ? static_cast<std::uint16_t>(*number) : 0;
-    filter.period = static_cast<JournalPeriod>(std::max(ComboBox7->currentIndex(), 0));
-    filter.kinds = static_cast<JournalKinds>(std::max(ComboBox8->currentIndex(), 0));
+    filter.period = static_cast<JournalPeriod>(ComboBox7->currentData().toInt());
+    filter.kinds = static_cast<JournalKinds>(ComboBox8->currentData().toInt());
     model_->setRows(journalRows(journal_.entries(), filter, QDateTime::currentSecsSinceEpoch()));
     count_->setText(QStringLiteral("%1 件").arg(model_->rowCount({})));
 }

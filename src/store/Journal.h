@@ -1,13 +1,13 @@
 #pragma once
-// The journal of a checklist: one line per event of its quests, appended and never rewritten, in
-// "クエスト履歴.csv" beside the four files: comma text in code page 932 with CR LF, as they are, so
-// that a player can read it. A line holds the time in UTC ("2026-12-09T08:15:03Z"), the quest
-// number, what happened, the PC's name, and, when the player did not do it directly, what did
-// (元に戻す, やり直し, 取り込み, 統合). Each PC appends to the same file through the sync tool; a
-// conflict copy of it is merged as the union of the lines in time order.
+// The journal file of a checklist: one line per event of its quests (JournalFormat.h), appended and
+// never rewritten, in "クエスト履歴.csv" beside the four files, with CR LF as they have, so that a
+// player can read it. Each PC appends to the same file through the sync tool; a conflict copy of
+// it is merged as the union of the lines in time order.
 
 #include "CommaText.h"
 #include "FileStamp.h"
+#include "JournalFormat.h"
+#include "JournalTime.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,44 +18,6 @@
 namespace korvane {
 
 inline const QString kJournalFile = QStringLiteral("クエスト履歴.csv");
-
-enum class JournalKind : std::uint8_t {
-    Offered,
-    OfferedCleared,
-    Completed,
-    CompletedCleared,
-    Memo,
-    Added,
-    Modified,
-    Deleted
-};
-enum class JournalCause : std::uint8_t { Player, Undo, Redo, Import, Merge };
-constexpr int kJournalKinds = 8;
-
-struct JournalEvent {
-    std::uint16_t number = 0; // 1 to 9999
-    JournalKind kind = JournalKind::Modified;
-    bool operator==(const JournalEvent&) const = default;
-};
-
-struct JournalEntry {
-    std::int64_t time = 0; // seconds since the epoch
-    std::uint16_t number = 0;
-    JournalKind kind = JournalKind::Modified;
-    JournalCause cause = JournalCause::Player;
-    std::uint16_t pc = 0; // Journal::pcName
-};
-
-QString journalKindText(JournalKind kind);
-QString journalCauseText(JournalCause cause); // empty for the player's own
-// The local date and time of a journal time: "2026/12/03 21:40".
-QString journalTimeText(std::int64_t time);
-
-// A quest number as the files store it: "0042".
-std::string questNumberText(std::uint16_t number);
-
-// One journal line as it is stored, without its line end; "" for an entry it cannot hold.
-std::string journalLine(const JournalEntry& entry, std::string_view pcName);
 
 class Journal {
 public:
@@ -108,9 +70,5 @@ private:
     std::vector<std::string> pcNames_;
     std::size_t unread_ = 0;
 };
-
-// Syncs appended files to the disk on a thread of its own, soon after they were written; waits for
-// every file asked before the program ends.
-void syncSoon(const QString& path);
 
 } // namespace korvane

@@ -197,6 +197,38 @@ TEST(Journal, SummaryOfAQuest) {
     EXPECT_EQ(journalSummary({}, true, false, false), QStringLiteral("オファー 日付不明"));
 }
 
+// The words a journal already written holds are the file's, whatever the window calls things: each
+// line below, as a journal of today stores it, is read as its kind and cause and written back the same.
+TEST(Journal, ReadsTheWordsJournalsAreWrittenWith) {
+    const std::pair<const char*, std::pair<JournalKind, JournalCause>> lines[] = {
+        {"2026-12-09T08:15:03Z,0001,オファー,desktop", {JournalKind::Offered, JournalCause::Player}},
+        {"2026-12-09T08:15:03Z,0001,オファー解除,desktop,元に戻す",
+         {JournalKind::OfferedCleared, JournalCause::Undo}},
+        {"2026-12-09T08:15:03Z,0001,コンプリート,desktop,やり直し",
+         {JournalKind::Completed, JournalCause::Redo}},
+        {"2026-12-09T08:15:03Z,0001,コンプリート解除,desktop,取り込み",
+         {JournalKind::CompletedCleared, JournalCause::Import}},
+        {"2026-12-09T08:15:03Z,0001,メモ,desktop,統合", {JournalKind::Memo, JournalCause::Merge}},
+        {"2026-12-09T08:15:03Z,0001,追加,desktop", {JournalKind::Added, JournalCause::Player}},
+        {"2026-12-09T08:15:03Z,0001,修正,desktop", {JournalKind::Modified, JournalCause::Player}},
+        {"2026-12-09T08:15:03Z,0001,削除,desktop", {JournalKind::Deleted, JournalCause::Player}},
+    };
+    static_assert(std::size(lines) == std::size(kJournalKindWords), "every kind has its line");
+    QTemporaryDir folder;
+    std::vector<std::string> stored;
+    for (const auto& [line, expected] : lines)
+        stored.push_back(sj(line));
+    writeBytes(folder.filePath(kJournalFile), crlf(stored));
+    Journal journal(folder.filePath(kJournalFile));
+    journal.refresh();
+    ASSERT_EQ(journal.entries().size(), std::size(lines));
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        const JournalEntry& entry = journal.entries()[i];
+        EXPECT_EQ(std::pair(entry.kind, entry.cause), lines[i].second) << lines[i].first;
+        EXPECT_EQ(journalLine(entry, journal.pcName(entry.pc)), stored[i]) << lines[i].first;
+    }
+}
+
 // Two PCs appended to one journal: the sync tool's copy is merged as the union in time order.
 TEST(Journal, MergesAConflictCopyAndReadsPastATornLine) {
     QTemporaryDir folder;
