@@ -57,7 +57,7 @@ void FolderPrompts::watchFiles() {
     if (!watcher_->files().isEmpty())
         watcher_->removePaths(watcher_->files());
     QStringList files;
-    for (StoredList* list : checklist_->lists())
+    for (const StoredList* list : checklist_->lists())
         if (QFileInfo::exists(list->path()))
             files << list->path();
     if (!files.isEmpty())
@@ -199,7 +199,7 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
             return window_.readAgain();
     }
     std::vector<FileStamp> now;
-    for (StoredList* list : checklist_->lists())
+    for (const StoredList* list : checklist_->lists())
         now.push_back(FileStamp::take(list->path()));
     checklist_->watch().declined(std::move(now));
 }

@@ -1,9 +1,9 @@
 #include "Startup.h"
 
 #include "ErrorBox.h"
+#include "platform/Platform.h"
 #include "store/Errors.h"
 #include "store/FileStamp.h"
-#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,14 +150,14 @@ QString otherPcsQuestion(const QString& folder, const std::vector<OtherPc>& othe
 }
 
 std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me) {
-    std::optional<LocalLock> lock;
+    std::unique_ptr<FolderClaim> claim;
     try {
-        auto taken = LocalLock::take(folder);
+        auto taken = FolderClaim::take(folder, me);
         if (auto* holder = std::get_if<LocalLock::Holder>(&taken)) {
             sayHeldHere(folder, *holder);
             return nullptr;
         }
-        lock.emplace(std::get<LocalLock>(std::move(taken)));
+        claim = std::get<std::unique_ptr<FolderClaim>>(std::move(taken));
     } catch (const KorvaneError& error) {
         showErrorBox(error.message());
         return nullptr;
@@ -174,7 +174,6 @@ std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc
         if (answer == Answer::Open)
             break;
     }
-    auto claim = std::unique_ptr<FolderClaim>(new FolderClaim{std::move(*lock), Announcement(folder, me)});
     for (const OtherPc& other : others)
         if (!(other.legacyLock && settleLegacyLock(other, folder)))
             claim->accepted.insert(other.file);

@@ -43,7 +43,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
         });
     });
     StatusBar1->showHistory(checklist_->history());
-    qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList.lines().size(),
+    qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList().lines().size(),
            qUtf8Printable(place_.dataFolder), view_.questOnShow.c_str());
     // The panel is filled at once, so that no placeholder is ever seen, then every second.
     runHandler([this] { Timer2Timer(); });
@@ -81,7 +81,7 @@ void TForm1::buildWindow() {
     for (std::size_t field = 0; field < kQuestFieldCount; ++field)
         titles << columnTitle(static_cast<QuestField>(field));
     StringGrid1->setTitles(titles);
-    StringGrid1->setSource(&checklist_->QuestList.lines());
+    StringGrid1->setSource(&checklist_->QuestList().lines());
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");

@@ -37,10 +37,10 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     CheckBox3->setChecked(cell(kRepeatable) == "1");
     // Each view is emptied and refilled in one step.
     const std::string number = cell(kNumber);
-    RichEdit1->setLines(checklist_->ContentStore.readText(number));
+    RichEdit1->setLines(checklist_->ContentStore().readText(number));
     RichEdit1->scrollToFirstLine();
-    Memo2->setLines(checklist_->RewardStore.readText(number));
-    Memo3->setLines(checklist_->MemoStore.readText(number));
+    Memo2->setLines(checklist_->RewardStore().readText(number));
+    Memo3->setLines(checklist_->MemoStore().readText(number));
     view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
     Button2->setVisible(false);
     Label23->setText(characters_->othersProgress(number));
@@ -85,7 +85,7 @@ void TForm1::RefillQuestGrid() {
     view_.search.reset();
     filterShown_ = filterControls();
 
-    GridLines result = gridLinesFor(view_, checklist_->QuestList, {});
+    GridLines result = gridLinesFor(view_, checklist_->QuestList(), {});
     if (result.lines.empty())
         result.lines.push_back(GridModel::kNoLine); // the titles and one empty row
     StringGrid1->setRows(std::move(result.lines));
@@ -117,10 +117,10 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
     filterShown_ = filterControls();
     view_.search = ViewState::Search{in, text};
-    const std::array<const StoredList*, 3> searched{&checklist_->ContentStore, &checklist_->RewardStore,
-                                                    &checklist_->QuestList};
+    const std::array<const StoredList*, 3> searched{&checklist_->ContentStore(), &checklist_->RewardStore(),
+                                                    &checklist_->QuestList()};
     const StoredList* file = searched[static_cast<std::size_t>(in)];
-    GridLines result = gridLinesFor(view_, checklist_->QuestList, file->savedContent());
+    GridLines result = gridLinesFor(view_, checklist_->QuestList(), file->savedContent());
     StringGrid1->setRows(std::move(result.lines));
     StringGrid1->showColumn(kNation, true); // it lists every nation and area
     StringGrid1->showColumn(kArea, true);
@@ -149,7 +149,7 @@ void TForm1::showQuest(const std::string& number) {
     if (number.empty())
         return;
     const std::vector<std::size_t>& lines = StringGrid1->Lines();
-    const LineList& table = checklist_->QuestList.lines();
+    const LineList& table = checklist_->QuestList().lines();
     const auto holds = [&](std::size_t line) {
         return line != GridModel::kNoLine && table[line].starts_with(number) &&
                splitQuestRecord(table[line])[kNumber] == number;

@@ -26,7 +26,7 @@ void TForm1::CheckBox3MouseUp() {
 
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
 void TForm1::storeFlag(QuestField field, FlagBox* box) {
-    QuestTable& table = checklist_->QuestList;
+    const QuestTable& table = checklist_->QuestList();
     const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
     const QuestRecord stored = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
     const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
@@ -36,8 +36,9 @@ void TForm1::storeFlag(QuestField field, FlagBox* box) {
     std::optional<std::size_t> changed;
     try {
         checklist_->apply(fieldCaption(field) + (click.value == "1" ? QString() : QStringLiteral("解除")),
-                          stored[kNumber], [&](EditStep* step) {
-                              changed = korvane::storeFlag(table, stored[kNumber], field, click.value, step);
+                          stored[kNumber], [&](QuestData files, EditStep* step) {
+                              changed =
+                                  korvane::storeFlag(files.table, stored[kNumber], field, click.value, step);
                           });
     } catch (...) {
         box->setChecked(stored[field] == "1");
@@ -62,8 +63,8 @@ void TForm1::Memo3Change() {
 
 void TForm1::Button2Click() {
     const std::string number = view_.questOnShow;
-    checklist_->apply(QStringLiteral("メモ"), number, [&](EditStep* step) {
-        saveMemo(checklist_->data(), number, Memo3->typedLines(), step);
+    checklist_->apply(QStringLiteral("メモ"), number, [&](QuestData files, EditStep* step) {
+        saveMemo(files, number, Memo3->typedLines(), step);
     });
     Memo3->forgetTyping();
     view_.memoTyped = false;
@@ -98,8 +99,8 @@ void TForm1::Button4Click() {
     showingStored(
         [&] {
             std::string number;
-            checklist_->apply(QStringLiteral("追加"), {}, [&](EditStep* step) {
-                number = addQuest(checklist_->data(), std::move(record), texts, step);
+            checklist_->apply(QStringLiteral("追加"), {}, [&](QuestData files, EditStep* step) {
+                number = addQuest(files, std::move(record), texts, step);
             });
             StatusBar1->say(QStringLiteral("追加 %1 を保存しました").arg(toUi(number)));
         },
@@ -124,7 +125,7 @@ void TForm1::CleanEditFields() {
 }
 
 void TForm1::Button8Click() {
-    const QuestRecord stored = checklist_->QuestList.recordOf(view_.questOnShow);
+    const QuestRecord stored = checklist_->QuestList().recordOf(view_.questOnShow);
     showPane(ViewState::Pane::Modify);
     view_.paneNumber = view_.questOnShow;
     Label6->setText(toUi(view_.paneNumber));
@@ -145,13 +146,13 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    const QuestRecord shown = checklist_->QuestList.recordOf(view_.questOnShow); // as it was, not as typed
+    const QuestRecord shown = checklist_->QuestList().recordOf(view_.questOnShow); // as it was, not as typed
     if (confirm(modifyQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         applyModification();
 }
 
 void TForm1::applyModification() {
-    QuestTable& table = checklist_->QuestList;
+    const QuestTable& table = checklist_->QuestList();
     const std::string textNumber = view_.questOnShow;
     requireKnownQuest(table, textNumber, QStringLiteral("修正するクエストが表示されていません"));
     const std::string number = view_.paneNumber;
@@ -163,8 +164,8 @@ void TForm1::applyModification() {
     const int row = StringGrid1->Row();
     showingStored(
         [&] {
-            checklist_->apply(QStringLiteral("修正"), number, [&](EditStep* step) {
-                modifyQuest(checklist_->data(), index, record, textNumber, texts, step);
+            checklist_->apply(QStringLiteral("修正"), number, [&](QuestData files, EditStep* step) {
+                modifyQuest(files, index, record, textNumber, texts, step);
             });
             StatusBar1->say(QStringLiteral("修正 %1 を保存しました").arg(toUi(number)));
         },
@@ -180,14 +181,15 @@ void TForm1::applyModification() {
 
 void TForm1::Button3Click() {
     const std::string number = view_.questOnShow;
-    requireKnownQuest(checklist_->QuestList, number, QStringLiteral("削除するクエストが表示されていません"));
-    const QuestRecord shown = checklist_->QuestList.recordOf(number);
+    requireKnownQuest(checklist_->QuestList(), number,
+                      QStringLiteral("削除するクエストが表示されていません"));
+    const QuestRecord shown = checklist_->QuestList().recordOf(number);
     if (!confirm(deleteQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
         return;
     showingStored(
         [&] {
             checklist_->apply(QStringLiteral("削除"), number,
-                              [&](EditStep* step) { deleteQuest(checklist_->data(), number, step); });
+                              [&](QuestData files, EditStep* step) { deleteQuest(files, number, step); });
             StatusBar1->say(QStringLiteral("削除 %1 を保存しました").arg(toUi(number)));
         },
         [this] { RefillQuestGrid(); });

@@ -18,7 +18,7 @@ namespace korvane {
 // Reads the four files, and lists the table in the grid in file order; the files that do not exist.
 QStringList TForm1::loadChecklist() {
     const auto listRows = [&] {
-        std::vector<std::size_t> lines(checklist_->QuestList.goodLines());
+        std::vector<std::size_t> lines(checklist_->QuestList().goodLines());
         std::iota(lines.begin(), lines.end(), std::size_t{0});
         StringGrid1->setRows(std::move(lines));
     };
@@ -29,7 +29,7 @@ QStringList TForm1::loadChecklist() {
         listRows(); // what loaded before the failure is shown
         throw;
     }
-    fitQuestColumns(*StringGrid1, checklist_->QuestList);
+    fitQuestColumns(*StringGrid1, checklist_->QuestList());
     listRows();
     updateStatusBar();
     return missing;
@@ -66,7 +66,7 @@ bool TForm1::showChecklist(const QString& folder) {
     auto next = std::make_unique<Checklist>(folder, std::move(claim));
     if (next->claim())
         next->rememberWritten(UserFolders::fromEnvironment());
-    StringGrid1->setSource(&next->QuestList.lines());
+    StringGrid1->setSource(&next->QuestList().lines());
     checklist_ = std::move(next);
     place_.dataFolder = checklist_->folder();
     rememberOpened(checklist_->folder());
@@ -108,7 +108,7 @@ void TForm1::Button13Click() {
         },
         [&] {
             showPane(ViewState::Pane::View);
-            fitQuestColumns(*StringGrid1, checklist_->QuestList); // the import may bring nations
+            fitQuestColumns(*StringGrid1, checklist_->QuestList()); // the import may bring nations
             showAsFilesAre(shown);
         });
     StatusBar1->say(QStringLiteral("取り込み (%1 件) を保存しました").arg(taken));
@@ -144,13 +144,13 @@ void TForm1::stepThroughHistory(bool back) {
     const std::string& number = step->number;
     if (step->edit.inPlace()) {
         for (const EditStep::Part& part : step->edit.parts)
-            if (part.list == &list.QuestList)
+            if (part.list == &list.QuestList())
                 for (const LineRange& range : part.ranges)
                     StringGrid1->linesChanged(range.first, range.count);
     } else {
         showAsFilesAre(number);
     }
-    const std::optional<std::size_t> line = list.QuestList.find(number);
+    const std::optional<std::size_t> line = list.QuestList().find(number);
     std::vector<std::size_t> lines = StringGrid1->Lines();
     if (line && std::find(lines.begin(), lines.end(), *line) == lines.end()) {
         std::erase(lines, GridModel::kNoLine);
@@ -162,7 +162,7 @@ void TForm1::stepThroughHistory(bool back) {
         StringGrid1->LineAt(StringGrid1->Row()) == line) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
-        const QuestRecord record = list.QuestList.recordOf(number);
+        const QuestRecord record = list.QuestList().recordOf(number);
         for (const auto& [label, field] : {std::pair{Label1, kNation},
                                            {Label2, kArea},
                                            {Label3, kName},
@@ -172,9 +172,9 @@ void TForm1::stepThroughHistory(bool back) {
         CheckBox1->setChecked(record[kOffered] == "1");
         CheckBox2->setChecked(record[kCompleted] == "1");
         CheckBox3->setChecked(record[kRepeatable] == "1");
-        for (const auto& [store, view] : {std::pair{&list.ContentStore, RichEdit1},
-                                          {&list.RewardStore, Memo2},
-                                          {&list.MemoStore, Memo3}}) {
+        for (const auto& [store, view] : {std::pair{&list.ContentStore(), RichEdit1},
+                                          {&list.RewardStore(), Memo2},
+                                          {&list.MemoStore(), Memo3}}) {
             if (std::none_of(step->edit.parts.begin(), step->edit.parts.end(),
                              [store = store](const EditStep::Part& part) { return part.list == store; }))
                 continue;

@@ -17,7 +17,7 @@ void TForm1::showQuestDates() {
         datesShown_.clear();
         return;
     }
-    const QuestRecord record = checklist_->QuestList.recordOf(view_.questOnShow);
+    const QuestRecord record = checklist_->QuestList().recordOf(view_.questOnShow);
     try {
         const Journal& journal = checklist_->journal();
         const QString key =
@@ -40,7 +40,7 @@ void TForm1::showQuestDates() {
 void TForm1::Button16Click() {
     const auto onShow = parseInteger(view_.questOnShow);
     const auto nameOf = [this](std::uint16_t number) {
-        return toUi(checklist_->QuestList.recordOf(questNumberText(number))[kName]);
+        return toUi(checklist_->QuestList().recordOf(questNumberText(number))[kName]);
     };
     JournalDialog dialog(checklist_->journal(), nameOf,
                          onShow && *onShow > 0 && *onShow <= 9999 ? static_cast<std::uint16_t>(*onShow) : 0,
@@ -48,7 +48,7 @@ void TForm1::Button16Click() {
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     const std::string number = questNumberText(*dialog.choice());
-    const QuestRecord record = checklist_->QuestList.recordOf(number);
+    const QuestRecord record = checklist_->QuestList().recordOf(number);
     if (record[kNumber].empty())
         return StatusBar1->say(QStringLiteral("クエスト %1 はもうありません").arg(toUi(number)));
     showQuest(number);

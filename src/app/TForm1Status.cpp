@@ -9,7 +9,7 @@ namespace korvane {
 
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
-    const ProgressCounts counts = countsOf(checklist_->QuestList, StringGrid1->Lines());
+    const ProgressCounts counts = countsOf(checklist_->QuestList(), StringGrid1->Lines());
     QString text = countsText(counts);
     if (view_.search) {
         const QPushButton* button = view_.search->in == SearchIn::Content  ? Button1
@@ -24,7 +24,7 @@ void TForm1::Button12Click() {
     std::vector<std::pair<QString, ProgressOverview>> others;
     for (const auto& [name, table] : characters_->others().tables())
         others.emplace_back(name, progressOverview(*table));
-    ProgressDialog dialog(progressOverview(checklist_->QuestList), others, this);
+    ProgressDialog dialog(progressOverview(checklist_->QuestList()), others, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     chooseFromOverview(*dialog.choice());

@@ -84,7 +84,7 @@ void TForm1::ComboBox5Change() {
         return;
     } else {
         Edit7->setText(lookUpAddress(address, view_.questOnShow,
-                                     checklist_->QuestList.recordOf(view_.questOnShow)[kName]));
+                                     checklist_->QuestList().recordOf(view_.questOnShow)[kName]));
     }
     WebBrowser1->Navigate(Edit7->text());
 }

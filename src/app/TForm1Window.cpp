@@ -86,7 +86,7 @@ void TForm1::restoreWindowState() {
     // The grid still lists every quest as loaded.
     const auto holds = [this](QuestField field, const std::string& value) {
         for (const std::size_t line : StringGrid1->Lines())
-            if (line != GridModel::kNoLine && fieldOf(checklist_->QuestList.lines()[line], field) == value)
+            if (line != GridModel::kNoLine && fieldOf(checklist_->QuestList().lines()[line], field) == value)
                 return true;
         return false;
     };

@@ -49,7 +49,7 @@ std::size_t find(std::string_view s, std::string_view text, std::size_t from) {
 
 } // namespace
 
-SearchResult searchQuests(std::string_view content, std::string_view text, QuestTable& questList) {
+SearchResult searchQuests(std::string_view content, std::string_view text, const QuestTable& questList) {
     SearchResult result;
     if (text.empty())
         return result;

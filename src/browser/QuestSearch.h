@@ -18,6 +18,6 @@ struct SearchResult {
 // The scan is of whole characters and case-sensitive. The key of an occurrence is the first four
 // characters of the line it begins in; a key not above the last one taken is passed over, and a
 // key without a confirmed line in the table adds no row.
-SearchResult searchQuests(std::string_view fileContent, std::string_view text, QuestTable& questList);
+SearchResult searchQuests(std::string_view fileContent, std::string_view text, const QuestTable& questList);
 
 } // namespace korvane

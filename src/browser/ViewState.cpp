@@ -4,7 +4,7 @@
 
 namespace korvane {
 
-GridLines gridLinesFor(const ViewState& view, QuestTable& table, std::string_view searched) {
+GridLines gridLinesFor(const ViewState& view, const QuestTable& table, std::string_view searched) {
     if (!view.search) {
         FilterResult result = filterQuests(table, view.filter);
         return {std::move(result.lines), std::move(result.error)};

@@ -37,6 +37,6 @@ struct GridLines {
     std::vector<std::size_t> lines;
     std::optional<KorvaneError> error;
 };
-GridLines gridLinesFor(const ViewState& view, QuestTable& table, std::string_view searched);
+GridLines gridLinesFor(const ViewState& view, const QuestTable& table, std::string_view searched);
 
 } // namespace korvane

@@ -30,15 +30,15 @@ void makeCharacterChecklist(Checklist& from, const QString& folder, NewCharacter
                                    .arg(QDir::toNativeSeparators(folder), name));
     if (!QDir().mkpath(folder))
         throw errors::cannotCreateFolder(folder);
-    Lines table = from.QuestList.lines().lines();
+    Lines table = from.QuestList().lines().lines();
     if (how == NewCharacter::Fresh)
         for (std::string& line : table)
             line = withProgressCleared(line);
     writeLines(files::inFolder(folder, files::kQuestTable), table);
-    writeLines(files::inFolder(folder, files::kContent), from.ContentStore.lines().lines());
-    writeLines(files::inFolder(folder, files::kReward), from.RewardStore.lines().lines());
+    writeLines(files::inFolder(folder, files::kContent), from.ContentStore().lines().lines());
+    writeLines(files::inFolder(folder, files::kReward), from.RewardStore().lines().lines());
     writeLines(files::inFolder(folder, files::kMemo),
-               how == NewCharacter::Fresh ? Lines{} : from.MemoStore.lines().lines());
+               how == NewCharacter::Fresh ? Lines{} : from.MemoStore().lines().lines());
     const QString favourites = files::inFolder(from.folder(), files::kUrlList);
     if (QFileInfo(favourites).isFile() && !QFile::copy(favourites, files::inFolder(folder, files::kUrlList)))
         throw errors::cannotCreate(files::inFolder(folder, files::kUrlList));

@@ -14,11 +14,11 @@
 namespace korvane {
 
 Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
-    : QuestList(files::inFolder(folder, files::kQuestTable)),
-      ContentStore(files::inFolder(folder, files::kContent)),
-      RewardStore(files::inFolder(folder, files::kReward)), MemoStore(files::inFolder(folder, files::kMemo)),
-      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
-      journal_(files::inFolder(folder, kJournalFile)), pcName_(ThisPc::here().name) {}
+    : quests_(files::inFolder(folder, files::kQuestTable)),
+      contents_(files::inFolder(folder, files::kContent)), rewards_(files::inFolder(folder, files::kReward)),
+      memos_(files::inFolder(folder, files::kMemo)), folder_(folder), identity_(FileStamp::identity(folder)),
+      claim_(std::move(claim)), journal_(files::inFolder(folder, kJournalFile)),
+      pcName_(ThisPc::here().name) {}
 
 Checklist::~Checklist() = default;
 
@@ -26,9 +26,9 @@ QStringList Checklist::load() {
     history_.clear();
     watch_.filesRead();
     QStringList missing;
-    if (!QuestList.load())
-        missing << QuestList.path();
-    for (TextStore* store : {&ContentStore, &RewardStore, &MemoStore})
+    if (!quests_.load())
+        missing << quests_.path();
+    for (TextStore* store : {&contents_, &rewards_, &memos_})
         if (!store->load())
             missing << store->path();
     return missing;
@@ -55,9 +55,7 @@ FolderLook Checklist::look(bool idle) const {
     look.idle = idle;
     if (!look.folderThere || !idle)
         return look;
-    for (const StoredList* list :
-         {static_cast<const StoredList*>(&QuestList), static_cast<const StoredList*>(&ContentStore),
-          static_cast<const StoredList*>(&RewardStore), static_cast<const StoredList*>(&MemoStore)}) {
+    for (const StoredList* list : lists()) {
         look.now.push_back(FileStamp::take(list->path()));
         look.fileMissing = look.fileMissing || (list->fileExists() && !look.now.back().exists());
         if (!list->unchangedOnDisk())
@@ -67,10 +65,10 @@ FolderLook Checklist::look(bool idle) const {
 }
 
 StoredList& Checklist::listOf(const QString& dataFile) {
-    for (StoredList* list : lists())
+    for (StoredList* list : editableLists())
         if (QFileInfo(list->path()).fileName() == dataFile)
             return *list;
-    return QuestList;
+    return quests_;
 }
 
 std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
@@ -90,9 +88,9 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
         StoredList& file = listOf(copy.dataFile);
         try {
             MergePlan plan =
-                planMerge(data(), copy, file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
+                planMerge(edits(), copy, file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
             if (plan.differences.empty() && plan.leftOut.empty() && !plan.notACopy)
-                applyMerge(data(), plan); // the same lines: the copy only goes to backup/
+                applyMerge(edits(), plan); // the same lines: the copy only goes to backup/
             else
                 plans.push_back(std::move(plan));
         } catch (const KorvaneError& error) {
@@ -106,13 +104,13 @@ QStringList Checklist::mergeCopies(std::vector<MergePlan>& plans, const std::str
     QStringList merged;
     for (MergePlan& plan : plans) {
         if (merged.contains(plan.copy.dataFile)) {
-            MergePlan again = planMerge(data(), plan.copy, plan.copyIsThisPcs);
+            MergePlan again = planMerge(edits(), plan.copy, plan.copyIsThisPcs);
             carryPicks(plan, again);
             plan = std::move(again);
         }
         apply(
             QStringLiteral("競合の統合 (%1)").arg(plan.copy.dataFile), number,
-            [&](EditStep* step) { applyMerge(data(), plan, step); }, JournalCause::Merge);
+            [&plan](QuestData data, EditStep* step) { applyMerge(data, plan, step); }, JournalCause::Merge);
         merged << plan.copy.dataFile;
     }
     merged.removeDuplicates();
@@ -127,7 +125,8 @@ void Checklist::offerAgain(const std::vector<MergePlan>& plans) {
 void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
                             const std::string& number) {
     apply(
-        what, number, [&](EditStep* step) { korvane::applyImport(data(), theirs, leftOut, step); },
+        what, number,
+        [&](QuestData data, EditStep* step) { korvane::applyImport(data, theirs, leftOut, step); },
         JournalCause::Import);
 }
 
@@ -177,14 +176,13 @@ void Checklist::writeTo(const QString& folder) {
         throw errors::cannotCreateFolder(folder);
     std::unique_ptr<FolderClaim> claim;
     if (claim_) {
-        auto taken = LocalLock::take(folder);
+        auto taken = FolderClaim::take(folder, claim_->announcement.me());
         if (std::holds_alternative<LocalLock::Holder>(taken))
             throw KorvaneError(QStringLiteral("この PC の別の Korvane がフォルダ %1 を開いています")
                                    .arg(QDir::toNativeSeparators(folder)));
-        claim.reset(new FolderClaim{std::get<LocalLock>(std::move(taken)),
-                                    Announcement(folder, claim_->announcement.me())});
+        claim = std::get<std::unique_ptr<FolderClaim>>(std::move(taken));
     }
-    for (StoredList* list : lists()) {
+    for (StoredList* list : editableLists()) {
         const bool loaded = list->loaded();
         list->moveTo(files::inFolder(folder, QFileInfo(list->path()).fileName()));
         if (loaded)
@@ -211,7 +209,7 @@ void Checklist::announce() {
 
 void Checklist::rememberWritten(const UserFolders& user) {
     const QMap<QString, QString> written = readWrittenVersions(user, folder_);
-    for (StoredList* list : lists())
+    for (StoredList* list : editableLists())
         if (const auto stamp = FileStamp::fromText(written.value(QFileInfo(list->path()).fileName())))
             list->rememberWritten(*stamp);
 }
@@ -220,7 +218,7 @@ void Checklist::close(const UserFolders& user) {
     if (!claim_)
         return;
     QMap<QString, QString> written;
-    for (StoredList* list : lists())
+    for (const StoredList* list : lists())
         if (!list->written().empty())
             written[QFileInfo(list->path()).fileName()] = list->written().back().toText();
     claim_->announcement.remove();

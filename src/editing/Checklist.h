@@ -31,28 +31,29 @@ public:
     Checklist(const Checklist&) = delete;
     Checklist& operator=(const Checklist&) = delete;
 
-    QuestTable QuestList;
-    TextStore ContentStore;
-    TextStore RewardStore;
-    TextStore MemoStore;
+    // The four lists, to be read: they change only through the edits below.
+    const QuestTable& QuestList() const { return quests_; }
+    const TextStore& ContentStore() const { return contents_; }
+    const TextStore& RewardStore() const { return rewards_; }
+    const TextStore& MemoStore() const { return memos_; }
+    QuestLists data() const { return {quests_, contents_, rewards_, memos_}; }
+    std::array<const StoredList*, 4> lists() const { return {&quests_, &contents_, &rewards_, &memos_}; }
 
     const QString& folder() const { return folder_; }
-    QuestData data() { return {QuestList, ContentStore, RewardStore, MemoStore}; }
-    std::array<StoredList*, 4> lists() { return {&QuestList, &ContentStore, &RewardStore, &MemoStore}; }
 
     // Reads the four files. The files that are not there (each an empty list the first edit
     // creates). Throws what stops the table or a store from loading, with what loaded before kept
     // (QuestList.goodLines()). The history is emptied.
     QStringList load();
 
-    // The one way an edit is applied: edit(step) writes its files and fills step, which the history
-    // keeps as what (with the quest's number unless what names its own).
+    // The one way an edit is applied: edit(data, step) writes its files through data and fills step,
+    // which the history keeps as what (with the quest's number unless what names its own).
     // Each quest's events go into the journal: cause says what brought the edit about.
     template <class Edit>
     void apply(const QString& what, const std::string& number, Edit&& edit,
                JournalCause cause = JournalCause::Player) {
         EditStep step;
-        history_.whileWriting([&] { edit(&step); });
+        history_.whileWriting([&] { edit(QuestData{quests_, contents_, rewards_, memos_}, &step); });
         std::vector<JournalEvent> events = journalEventsOf(step, data(), cause);
         history_.record(std::move(step), number, stepName(what, number));
         note(events, cause);
@@ -109,11 +110,17 @@ public:
     void close(const UserFolders& user);
 
 private:
+    QuestData edits() { return {quests_, contents_, rewards_, memos_}; }
+    std::array<StoredList*, 4> editableLists() { return {&quests_, &contents_, &rewards_, &memos_}; }
     static QString stepName(const QString& what, const std::string& number);
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
     void mergeJournalCopy(const ConflictCopy& copy);
     StoredList& listOf(const QString& dataFile);
 
+    QuestTable quests_;
+    TextStore contents_;
+    TextStore rewards_;
+    TextStore memos_;
     QString folder_;
     FileStamp identity_; // the folder as it was opened
     std::unique_ptr<FolderClaim> claim_;

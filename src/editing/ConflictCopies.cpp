@@ -1,9 +1,9 @@
 #include "ConflictCopies.h"
 
-#include "sync/ConflictNames.h"
+#include "platform/Platform.h"
 #include "store/DataFiles.h"
 #include "store/Journal.h"
-#include "platform/Platform.h"
+#include "sync/ConflictNames.h"
 
 #include <QDir>
 #include <QFileInfo>

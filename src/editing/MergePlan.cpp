@@ -1,10 +1,10 @@
 #include "MergeVersions.h"
 
+#include "platform/Platform.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
 #include "store/LineFile.h"
-#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -26,7 +26,7 @@ void keep(EditStep* step, EditStep made) {
 
 } // namespace
 
-std::string nextQuestNumber(const QuestData& data) {
+std::string nextQuestNumber(const QuestLists& data) {
     for (int n = data.table.maxQuestNo() + 1; n <= kMaxQuestNumber; ++n) {
         const std::string number = formatQuestNumber(n);
         if (!data.table.find(number) && !data.content.holds(number) && !data.reward.holds(number) &&
@@ -37,7 +37,7 @@ std::string nextQuestNumber(const QuestData& data) {
                            .arg(kMaxQuestNumber));
 }
 
-std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal) {
+std::size_t requireKnownQuest(const QuestTable& table, std::string_view number, const QString& refusal) {
     const auto index = table.find(number);
     if (!index)
         throw KorvaneError(refusal);

@@ -19,6 +19,16 @@ struct QuestData {
     TextStore& reward;
     TextStore& memo;
 };
+// The same lists, to be read only.
+struct QuestLists {
+    const QuestTable& table;
+    const TextStore& content;
+    const TextStore& reward;
+    const TextStore& memo;
+    QuestLists(const QuestTable& t, const TextStore& c, const TextStore& r, const TextStore& m)
+        : table(t), content(c), reward(r), memo(m) {}
+    QuestLists(const QuestData& d) : QuestLists(d.table, d.content, d.reward, d.memo) {} // NOLINT
+};
 
 // A quest's three texts as the editors hold them, as stored lines. Nothing: for a new quest, no
 // text; for a modification, the editor was not changed and the stored text stays as it is.
@@ -31,11 +41,11 @@ constexpr int kMaxQuestNumber = 9999;
 
 // The number the next new quest takes: the lowest above maxQuestNo under which no file holds a
 // line, so that a new quest never inherits text left behind. Refused past 9999.
-std::string nextQuestNumber(const QuestData& data);
+std::string nextQuestNumber(const QuestLists& data);
 
 // The table line of the quest; refused with the given message when the table holds no quest of
 // that number. Texts are never written under a number the table does not hold.
-std::size_t requireKnownQuest(QuestTable& table, std::string_view number, const QString& refusal);
+std::size_t requireKnownQuest(const QuestTable& table, std::string_view number, const QString& refusal);
 
 // Replaces every memo line of the quest on show with the lines of the memo view.
 void saveMemo(const QuestData& data, std::string_view number, const QStringList& lines,

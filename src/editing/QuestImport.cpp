@@ -172,7 +172,7 @@ QStringList ImportedQuest::changes() const {
     return out;
 }
 
-ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs) {
+ImportPreview previewImport(const QuestLists& mine, const ImportSet& theirs) {
     const Index ours = indexOf(mine.table), other = indexOf(theirs.table);
     ImportPreview preview;
     for (const auto& [number, line] : ours) {

@@ -60,7 +60,7 @@ struct ImportPreview {
 };
 
 // What the import would do; nothing is written.
-ImportPreview previewImport(const QuestData& mine, const ImportSet& theirs);
+ImportPreview previewImport(const QuestLists& mine, const ImportSet& theirs);
 
 // Writes the import but for the quests left out. The other set's lines are moved, not copied, so
 // it is left empty.

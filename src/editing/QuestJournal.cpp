@@ -28,7 +28,7 @@ bool isSet(const QuestRecord& row, QuestField field) {
 
 } // namespace
 
-std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestData& lists, JournalCause cause) {
+std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause) {
     const bool takenBack = cause == JournalCause::Undo || cause == JournalCause::Redo;
     std::map<std::uint16_t, Sides> quests;
     for (const EditStep::Part& part : step.parts) {

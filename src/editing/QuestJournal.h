@@ -15,7 +15,7 @@ namespace korvane {
 // or cleared, a memo saved, a quest added (with the flags it was added with), modified (another
 // field, its content or its reward) or deleted. In the order of the quests' numbers. A quest that
 // an undo or redo brings back is only added: its flags keep the dates they had.
-std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestData& lists, JournalCause cause);
+std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause);
 
 struct QuestDates {
     std::optional<std::int64_t> offered, completed; // when the flag was set, while it stays set

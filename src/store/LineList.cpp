@@ -106,7 +106,7 @@ struct Keyed {
 
 } // namespace
 
-bool LineList::isSorted() {
+bool LineList::isSorted() const {
     if (sortedPrefix_ == 0 && !lines_.empty())
         sortedPrefix_ = 1;
     std::uint64_t previous = sortedPrefix_ < lines_.size() ? leadingNumber(lines_[sortedPrefix_ - 1]) : 0;

@@ -41,7 +41,7 @@ public:
 
     // Stable: equal lines keep their order.
     void sort();
-    bool isSorted();
+    bool isSorted() const;
 
     // Index of the first line not less than key; meaningful only on a sorted list. Lines before
     // from must be known to be less than key: ascending look-ups then cost a step, not a search.
@@ -56,7 +56,7 @@ private:
 
     const Collation* collation_;
     Lines lines_;
-    std::size_t sortedPrefix_ = 0; // lines_[0, sortedPrefix_) are known to be in order
+    mutable std::size_t sortedPrefix_ = 0; // lines_[0, sortedPrefix_) are known to be in order: a cache
 };
 
 } // namespace korvane

@@ -27,13 +27,6 @@ constexpr std::size_t kMaxLinesPerQuest = 257;
 
 } // namespace
 
-QuestRecord toQuestRecord(Fields fields) {
-    QuestRecord record;
-    for (std::size_t i = 0; i < record.size() && i < fields.size(); ++i)
-        record[i] = std::move(fields[i]);
-    return record;
-}
-
 QuestRecord splitQuestRecord(std::string_view line) {
     QuestRecord record;
     std::size_t next = 0;
@@ -182,12 +175,12 @@ std::string_view QuestShape::flag(QuestField field) const {
     return {&flags[static_cast<std::size_t>(field - kOffered)], 1};
 }
 
-QuestRecord QuestTable::recordOf(std::string_view number) {
+QuestRecord QuestTable::recordOf(std::string_view number) const {
     const std::optional<std::size_t> line = find(number);
     return line ? splitQuestRecord(lines()[*line]) : QuestRecord{};
 }
 
-std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) {
+std::optional<std::size_t> QuestTable::find(std::string_view number, std::size_t from) const {
     if (number.size() != 4)
         return std::nullopt;
     std::size_t index = 0;

@@ -35,8 +35,6 @@ QString fieldCaption(QuestField field);
 // One quest: the nine fields in table order, flags "1" or "0".
 using QuestRecord = std::array<std::string, kQuestFieldCount>;
 
-// The first nine fields; missing ones stay empty.
-QuestRecord toQuestRecord(Fields fields);
 // A line's first nine fields, split straight into a record.
 QuestRecord splitQuestRecord(std::string_view line);
 Fields toFields(const QuestRecord& record);
@@ -88,9 +86,9 @@ public:
 
     // The index of the quest's line: a confirmed hit only (its first four bytes are the number).
     // from: an index no later than that line, for look-ups of ascending numbers.
-    std::optional<std::size_t> find(std::string_view number, std::size_t from = 0);
+    std::optional<std::size_t> find(std::string_view number, std::size_t from = 0) const;
     // The stored fields of the quest; an empty record when the table holds none of that number.
-    QuestRecord recordOf(std::string_view number);
+    QuestRecord recordOf(std::string_view number) const;
 
     // The changes the edits make, planned without touching the table (see ListChange).
     // One field of a line; throws the index error when the line has no such field (zero-based).

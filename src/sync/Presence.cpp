@@ -1,9 +1,9 @@
 #include "Presence.h"
 
 #include "ConflictNames.h"
+#include "platform/Platform.h"
 #include "store/DataFolder.h"
 #include "store/Errors.h"
-#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -184,6 +184,15 @@ QStringList Announcement::removeConflictCopies() const {
             left << path;
     }
     return left;
+}
+
+std::variant<std::unique_ptr<FolderClaim>, LocalLock::Holder> FolderClaim::take(const QString& folder,
+                                                                                const ThisPc& me) {
+    auto taken = LocalLock::take(folder);
+    if (auto* holder = std::get_if<LocalLock::Holder>(&taken))
+        return *holder;
+    return std::unique_ptr<FolderClaim>(
+        new FolderClaim{std::get<LocalLock>(std::move(taken)), Announcement(folder, me)});
 }
 
 } // namespace korvane

@@ -10,6 +10,8 @@
 
 #include "LocalLock.h"
 
+#include <memory>
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -86,10 +88,16 @@ private:
 
 // What a copy of Korvane holds of its data folder while it runs: this PC's lock, and its
 // announcement to the other PCs.
+// A folder this copy of Korvane keeps: this PC's lock of it and this PC's announcement in it.
 struct FolderClaim {
     LocalLock lock;
     Announcement announcement;
     std::set<QString> accepted = {}; // others' files the player opened the folder beside: said once
+
+    // The one way to claim a folder: its lock taken, its announcement not written yet. The holder
+    // when another copy on this PC has it. Throws what LocalLock::take throws.
+    static std::variant<std::unique_ptr<FolderClaim>, LocalLock::Holder> take(const QString& folder,
+                                                                              const ThisPc& me);
 };
 
 } // namespace korvane

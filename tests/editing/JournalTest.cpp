@@ -50,7 +50,7 @@ TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
     Checklist list(folder.path());
     list.load();
     const QString journal = files::inFolder(folder.path(), kJournalFile);
-    const auto edit = [&](std::function<void(EditStep*)> change) {
+    const auto edit = [&](std::function<void(QuestData, EditStep*)> change) {
         list.apply(QStringLiteral("edit"), "", std::move(change));
     };
     struct Case {
@@ -59,14 +59,14 @@ TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
         const char* lines;
     };
     const Case cases[] = {
-        {"a tick", [&] { edit([&](EditStep* s) { storeFlag(list.QuestList, "0001", kOffered, "1", s); }); },
+        {"a tick",
+         [&] { edit([&](QuestData d, EditStep* s) { storeFlag(d.table, "0001", kOffered, "1", s); }); },
          "0001,オファー"},
         {"a modification of two flags alone",
          [&] {
-             edit([&](EditStep* s) {
-                 modifyQuest(list.data(), 1,
-                             {"0002", sj("ジュノ"), sj("港"), sj("二"), "p", "c", "0", "0", "1"}, "0002", {},
-                             s);
+             edit([&](QuestData d, EditStep* s) {
+                 modifyQuest(d, 1, {"0002", sj("ジュノ"), sj("港"), sj("二"), "p", "c", "0", "0", "1"},
+                             "0002", {}, s);
              });
          },
          "0002,オファー解除 0002,コンプリート解除"},
@@ -74,26 +74,24 @@ TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
          "0002,オファー,元に戻す 0002,コンプリート,元に戻す 0002,オファー解除,やり直し "
          "0002,コンプリート解除,やり直し"},
         {"a memo",
-         [&] { edit([&](EditStep* s) { saveMemo(list.data(), "0001", {QStringLiteral("m")}, s); }); },
+         [&] { edit([&](QuestData d, EditStep* s) { saveMemo(d, "0001", {QStringLiteral("m")}, s); }); },
          "0001,メモ"},
         {"a new quest, offered",
          [&] {
-             edit([&](EditStep* s) {
-                 addQuest(list.data(), {"", "N", "A", "new", "p", "c", "1", "0", "0"}, {Lines{"c"}, {}, {}},
-                          s);
+             edit([&](QuestData d, EditStep* s) {
+                 addQuest(d, {"", "N", "A", "new", "p", "c", "1", "0", "0"}, {Lines{"c"}, {}, {}}, s);
              });
          },
          "0003,追加 0003,オファー"},
         {"a modification of the content",
          [&] {
-             edit([&](EditStep* s) {
-                 modifyQuest(list.data(), 2, list.QuestList.recordOf("0003"), "0003", {Lines{"d"}, {}, {}},
-                             s);
+             edit([&](QuestData d, EditStep* s) {
+                 modifyQuest(d, 2, list.QuestList().recordOf("0003"), "0003", {Lines{"d"}, {}, {}}, s);
              });
          },
          "0003,修正"},
         {"a deletion, and its undo: the quest comes back with its dates",
-         [&] { edit([&](EditStep* s) { deleteQuest(list.data(), "0003", s); }), list.step(true); },
+         [&] { edit([&](QuestData d, EditStep* s) { deleteQuest(d, "0003", s); }), list.step(true); },
          "0003,削除 0003,追加,元に戻す"},
         {"an import: another set's name, and a quest that comes in without progress",
          [&] {

@@ -144,13 +144,13 @@ TEST(EditHistory, StepsThroughTheChecklist) {
     list.load();
     const auto tick = [&](const char* number) {
         list.apply(QStringLiteral("オファー"), number,
-                   [&](EditStep* step) { storeFlag(list.QuestList, number, kOffered, "1", step); });
+                   [&](QuestData d, EditStep* step) { storeFlag(d.table, number, kOffered, "1", step); });
     };
     const auto offered = [&] {
         std::string flags;
         for (const char* number : {"0001", "0002", "0003"})
-            flags += list.QuestList.recordOf(number)[kOffered];
-        return flags + (readBytes(list.QuestList.path()) == crlf(list.QuestList.lines().lines())
+            flags += list.QuestList().recordOf(number)[kOffered];
+        return flags + (readBytes(list.QuestList().path()) == crlf(list.QuestList().lines().lines())
                             ? ""
                             : " (file differs)");
     };
@@ -174,12 +174,13 @@ TEST(EditHistory, StepsThroughTheChecklist) {
          [&] {
              list.step(true);
              list.apply(QStringLiteral("削除"), "0003",
-                        [&](EditStep* step) { deleteQuest(list.data(), "0003", step); });
+                        [&](QuestData d, EditStep* step) { deleteQuest(d, "0003", step); });
          },
          "01", "削除 0003 / -"},
         {"an undo refused after another program changed the table empties the history",
          [&] {
-             writeBytes(list.QuestList.path(), readBytes(list.QuestList.path()) + "0009,x,y,z,p,c,0,0,0\r\n");
+             writeBytes(list.QuestList().path(),
+                        readBytes(list.QuestList().path()) + "0009,x,y,z,p,c,0,0,0\r\n");
              EXPECT_THROW(list.step(true), FileChangedError);
          },
          "01 (file differs)", "- / -"},
@@ -194,7 +195,7 @@ TEST(EditHistory, StepsThroughTheChecklist) {
     // which no longer fits the files, stays empty.
     list.load();
     tick("0001");
-    writeBytes(list.QuestList.path(), readBytes(list.QuestList.path()));
+    writeBytes(list.QuestList().path(), readBytes(list.QuestList().path()));
     EXPECT_THROW(tick("0002"), FileChangedError);
     EXPECT_EQ(next(), "- / -");
 }
