@@ -28,7 +28,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     if (!created) {
         // The window opens with what loaded; its detail view shows that, never layout captions.
         runHandler([this] {
-            Label1->setText(kRedisplayMarker);
+            view_.rowDrawn = -1;
             StringGrid1SelectCell(1, StringGrid1->Row());
         });
     }
@@ -38,7 +38,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     // The other characters' tables are read once the window is on the screen, never before.
     QTimer::singleShot(0, this, [this] {
         runHandler([this] {
-            Label23->setText(characters_->othersProgress(view_.questOnShow));
+            ScrollBox1->showOthersProgress(characters_->othersProgress(view_.questOnShow));
             showQuestDates();
         });
     });
@@ -91,7 +91,7 @@ void TForm1::buildWindow() {
     auto* detail = new QVBoxLayout(Panel2);
     detail->setContentsMargins(0, 0, 0, 0);
     detail->setSpacing(0);
-    buildViewPane(Panel2);
+    ScrollBox1 = new QuestView(Panel2);
     detail->addWidget(ScrollBox1);
     buildEditPane(Panel2);
     detail->addWidget(ScrollBox2);
@@ -143,21 +143,20 @@ void TForm1::connectHandlers() {
     connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
     connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
     // The edit pane's boxes run the view pane's actions, which read the view pane's boxes.
-    for (FlagBox* box : {CheckBox1, CheckBox4})
-        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox1MouseUp));
-    for (FlagBox* box : {CheckBox2, CheckBox5})
-        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox2MouseUp));
-    for (FlagBox* box : {CheckBox3, CheckBox6})
-        connect(box, &FlagBox::MouseUp, this, handler(&TForm1::CheckBox3MouseUp));
+    connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
+    // The edit pane's boxes act as the view pane's do: on the quest of the grid's row.
+    for (const auto& [box, flag] :
+         {std::pair{CheckBox4, kOffered}, {CheckBox5, kCompleted}, {CheckBox6, kRepeatable}})
+        connect(box, &FlagBox::MouseUp, this, [this, flag = flag] { handler (&TForm1::storeFlag)(flag); });
     connect(Memo3, &TextView::textChanged, this, handler(&TForm1::Memo3Change));
-    connect(Button2, &QPushButton::clicked, this, handler(&TForm1::Button2Click));
+    connect(ScrollBox1, &QuestView::memoSaveAsked, this, handler(&TForm1::Button2Click));
     connect(Button5, &QPushButton::clicked, this, handler(&TForm1::Button5Click));
     connect(ComboBox3, &DropDown::Change, this, handler(&TForm1::ComboBox3Change));
     connect(Button4, &QPushButton::clicked, this, handler(&TForm1::Button4Click));
     connect(Button7, &QPushButton::clicked, this, handler(&TForm1::Button7Click));
-    connect(Button8, &QPushButton::clicked, this, handler(&TForm1::Button8Click));
+    connect(ScrollBox1, &QuestView::modifyAsked, this, handler(&TForm1::Button8Click));
     connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
-    connect(Button3, &QPushButton::clicked, this, handler(&TForm1::Button3Click));
+    connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
@@ -168,7 +167,7 @@ void TForm1::connectHandlers() {
     connect(StatusBar1->Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
     connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));
-    connect(Button17, &QPushButton::clicked, this, handler(&TForm1::Button17Click));
+    connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
     connect(StatusBar1->Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
     connect(StatusBar1->Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
     setUpKeys();
@@ -176,7 +175,7 @@ void TForm1::connectHandlers() {
 
 void TForm1::FormCreate() {
     const QStringList missing = loadChecklist();
-    Label1->setText(kRedisplayMarker);
+    view_.rowDrawn = -1;
     StringGrid1SelectCell(1, 1);
     filterShown_ = filterControls();
     // A file that is not there starts empty; the first edit that needs it creates it.

@@ -9,10 +9,10 @@
 #include "FolderPrompts.h"
 #include "StatusBar.h"
 #include "WindowState.h"
+#include "browser/QuestView.h"
 #include "browser/StringGrid.h"
 #include "browser/TextPanes.h"
 #include "browser/TopBar.h"
-#include "browser/ViewPane.h"
 #include "browser/ViewState.h"
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
@@ -31,7 +31,6 @@ namespace korvane {
 class TForm1 : public QMainWindow,
                private TopBarControls,
                private ClockControls,
-               private ViewPaneControls,
                private EditPaneControls,
                private TextPaneControls,
                private WebPaneControls {
@@ -120,10 +119,8 @@ private:
     void UpdateGameClock();
 
     // Editing
-    void CheckBox1MouseUp();
-    void CheckBox2MouseUp();
-    void CheckBox3MouseUp();
-    void storeFlag(QuestField field, FlagBox* box);
+    // CheckBox1–3 MouseUp: the flag ticked or cleared in the view pane.
+    void storeFlag(QuestField field);
     void Memo3Change();
     void Button2Click();
     void Button5Click();
@@ -171,6 +168,7 @@ private:
     bool endingQuietly_ = false;   // the system asked the program to end
 
     StringGrid* StringGrid1 = nullptr;
+    QuestView* ScrollBox1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;

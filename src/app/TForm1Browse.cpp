@@ -8,42 +8,23 @@
 namespace korvane {
 
 void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
-    if (ARow == StringGrid1->Row() && Label1->text() != kRedisplayMarker)
-        return;     // the row is already on show
-    if (ARow < 1) { // the title row is no quest
-        view_.questOnShow.clear();
-        view_.memoTyped = false;
-        for (QLabel* label : {Label14, Label1, Label2, Label3, Label4, Label5})
-            label->clear();
-        for (FlagBox* box : {CheckBox1, CheckBox2, CheckBox3})
-            box->setChecked(false);
-        for (TextView* view : {RichEdit1, Memo2, Memo3})
-            view->setLines({});
-        Button2->setVisible(false);
-        Label23->clear();
-        showQuestDates();
-        return;
-    }
-    const auto cell = [&](QuestField field) { return StringGrid1->Cells(field, ARow); };
-    view_.questOnShow = cell(kNumber);
-    Label14->setText(toUi(cell(kNumber)));
-    Label1->setText(toUi(cell(kNation)));
-    Label2->setText(toUi(cell(kArea)));
-    Label3->setText(toUi(cell(kName)));
-    Label4->setText(toUi(cell(kPlace)));
-    Label5->setText(toUi(cell(kCondition)));
-    CheckBox1->setChecked(cell(kOffered) == "1");
-    CheckBox2->setChecked(cell(kCompleted) == "1");
-    CheckBox3->setChecked(cell(kRepeatable) == "1");
+    if (ARow == StringGrid1->Row() && ARow == view_.rowDrawn)
+        return; // the row is already on show
+    view_.rowDrawn = ARow;
+    const std::optional<std::size_t> line = ARow < 1 ? std::nullopt : StringGrid1->LineAt(ARow);
+    // The title row, and the empty row of an empty list, are no quest.
+    const std::optional<Quest> quest =
+        line ? std::optional(Quest::fromLine(checklist_->QuestList().lines()[*line])) : std::nullopt;
+    view_.questOnShow = quest ? quest->number : std::string();
+    ScrollBox1->showQuest(quest);
     // Each view is emptied and refilled in one step.
-    const std::string number = cell(kNumber);
-    RichEdit1->setLines(checklist_->ContentStore().readText(number));
+    RichEdit1->setLines(quest ? checklist_->ContentStore().readText(quest->number) : Lines());
     RichEdit1->scrollToFirstLine();
-    Memo2->setLines(checklist_->RewardStore().readText(number));
-    Memo3->setLines(checklist_->MemoStore().readText(number));
+    Memo2->setLines(quest ? checklist_->RewardStore().readText(quest->number) : Lines());
+    Memo3->setLines(quest ? checklist_->MemoStore().readText(quest->number) : Lines());
     view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
-    Button2->setVisible(false);
-    Label23->setText(characters_->othersProgress(number));
+    ScrollBox1->offerMemoSave(false);
+    ScrollBox1->showOthersProgress(quest ? characters_->othersProgress(quest->number) : QString());
     showQuestDates();
 }
 
@@ -94,7 +75,7 @@ void TForm1::RefillQuestGrid() {
     StringGrid1->showColumn(kNation, !view_.filter.nation);
     StringGrid1->showColumn(kArea, !view_.filter.area);
     updateStatusBar();
-    Label1->setText(kRedisplayMarker);
+    view_.rowDrawn = -1;
     StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
@@ -129,7 +110,7 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     RichEdit1->setFocus();
     if (result.error)
         throw *result.error;
-    Label1->setText(kRedisplayMarker);
+    view_.rowDrawn = -1;
     if (StringGrid1->RowCount() > 1)
         StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
@@ -156,7 +137,7 @@ void TForm1::showQuest(const std::string& number) {
     };
     for (int row = 1; row <= static_cast<int>(lines.size()); ++row)
         if (holds(lines[static_cast<std::size_t>(row - 1)])) {
-            Label1->setText(kRedisplayMarker);
+            view_.rowDrawn = -1;
             StringGrid1->setRow(row);
             StringGrid1SelectCell(1, row);
             return;

@@ -12,53 +12,46 @@
 
 namespace korvane {
 
-void TForm1::CheckBox1MouseUp() {
-    storeFlag(kOffered, CheckBox1);
-}
-
-void TForm1::CheckBox2MouseUp() {
-    storeFlag(kCompleted, CheckBox2);
-}
-
-void TForm1::CheckBox3MouseUp() {
-    storeFlag(kRepeatable, CheckBox3);
-}
-
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
-void TForm1::storeFlag(QuestField field, FlagBox* box) {
+void TForm1::storeFlag(QuestField field) {
     const QuestTable& table = checklist_->QuestList();
     const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
-    const QuestRecord stored = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
-    const FlagClick click = flagClick(field, box->isChecked(), CheckBox1->isChecked(), stored[field]);
+    // The flag's bytes as stored: a click that changes nothing writes nothing.
+    const QuestRecord record = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
+    const Quest stored = Quest::fromRecord(record);
+    const FlagClick click =
+        flagClick(field, ScrollBox1->ticked(field), ScrollBox1->ticked(kOffered), record[field]);
     if (click.clearBox && line)
         StatusBar1->say(QStringLiteral("オファーしていないクエストはコンプリートにできません"));
-    // Whatever happens, the box ends showing what the file holds.
+    // Whatever happens, the boxes end showing what the file holds.
     std::optional<std::size_t> changed;
     try {
-        checklist_->apply(fieldCaption(field) + (click.value == "1" ? QString() : QStringLiteral("解除")),
-                          stored[kNumber], [&](QuestData files, EditStep* step) {
+        checklist_->apply(fieldCaption(field) + (flagSet(click.value) ? QString() : QStringLiteral("解除")),
+                          stored.number, [&](QuestData files, EditStep* step) {
                               changed =
-                                  korvane::storeFlag(files.table, stored[kNumber], field, click.value, step);
+                                  korvane::storeFlag(files.table, stored.number, field, click.value, step);
                           });
     } catch (...) {
-        box->setChecked(stored[field] == "1");
+        ScrollBox1->showFlags(stored);
         throw;
     }
     if (!changed) {
-        box->setChecked(stored[field] == "1"); // no quest of the table in this row
+        ScrollBox1->showFlags(stored); // no quest of the table in this row
         return;
     }
     StringGrid1->linesChanged(*changed);
-    if (stored[field] != click.value)
+    Quest now = stored;
+    now.setFlag(field, flagSet(click.value));
+    if (record[field] != click.value)
         StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
-    box->setChecked(click.value == "1");
+    ScrollBox1->showFlags(now);
     updateStatusBar();
     StringGrid1->setFocus();
 }
 
 void TForm1::Memo3Change() {
     view_.memoTyped = true;
-    Button2->setVisible(true);
+    ScrollBox1->offerMemoSave(true);
 }
 
 void TForm1::Button2Click() {
@@ -68,7 +61,7 @@ void TForm1::Button2Click() {
     });
     Memo3->forgetTyping();
     view_.memoTyped = false;
-    Button2->setVisible(false); // saved: nothing left to save
+    ScrollBox1->offerMemoSave(false); // saved: nothing left to save
     StatusBar1->say(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(number)));
 }
 
@@ -106,7 +99,7 @@ void TForm1::Button4Click() {
         },
         [this] {
             showPane(ViewState::Pane::View);
-            Label1->setText(kRedisplayMarker);
+            view_.rowDrawn = -1;
             RefillQuestGrid();
         });
 }
@@ -115,7 +108,7 @@ void TForm1::Button7Click() {
     if (!settleTyping(Discards::Everything))
         return;
     showPane(ViewState::Pane::View);
-    Label1->setText(kRedisplayMarker);
+    view_.rowDrawn = -1;
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
 
@@ -172,7 +165,7 @@ void TForm1::applyModification() {
         [&] {
             showPane(ViewState::Pane::View);
             RefillQuestGrid();
-            Label1->setText(kRedisplayMarker);
+            view_.rowDrawn = -1;
             // When the quest left the filter and was the last row, the row before it is taken.
             StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1));
             StringGrid1SelectCell(1, StringGrid1->Row());

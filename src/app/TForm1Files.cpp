@@ -43,7 +43,7 @@ void TForm1::reloadData() {
     try {
         missing = loadChecklist();
     } catch (...) {
-        Label1->setText(kRedisplayMarker);
+        view_.rowDrawn = -1;
         StringGrid1SelectCell(1, StringGrid1->Row());
         throw;
     }
@@ -162,16 +162,7 @@ void TForm1::stepThroughHistory(bool back) {
         StringGrid1->LineAt(StringGrid1->Row()) == line) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
-        const QuestRecord record = list.QuestList().recordOf(number);
-        for (const auto& [label, field] : {std::pair{Label1, kNation},
-                                           {Label2, kArea},
-                                           {Label3, kName},
-                                           {Label4, kPlace},
-                                           {Label5, kCondition}})
-            label->setText(toUi(record[field]));
-        CheckBox1->setChecked(record[kOffered] == "1");
-        CheckBox2->setChecked(record[kCompleted] == "1");
-        CheckBox3->setChecked(record[kRepeatable] == "1");
+        ScrollBox1->showQuest(Quest::fromRecord(list.QuestList().recordOf(number)));
         for (const auto& [store, view] : {std::pair{&list.ContentStore(), RichEdit1},
                                           {&list.RewardStore(), Memo2},
                                           {&list.MemoStore(), Memo3}}) {
@@ -183,7 +174,7 @@ void TForm1::stepThroughHistory(bool back) {
                 RichEdit1->scrollToFirstLine();
             if (view == Memo3) {
                 view_.memoTyped = false;
-                Button2->setVisible(false);
+                ScrollBox1->offerMemoSave(false);
             }
         }
     } else {

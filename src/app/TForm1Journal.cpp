@@ -13,7 +13,7 @@ namespace korvane {
 // when the quest, its flags or the journal changed.
 void TForm1::showQuestDates() {
     if (!isVisible() || view_.questOnShow.empty()) {
-        Label24->clear();
+        ScrollBox1->showDates({});
         datesShown_.clear();
         return;
     }
@@ -26,12 +26,13 @@ void TForm1::showQuestDates() {
         if (key == datesShown_)
             return;
         datesShown_ = key;
-        Label24->setText(journalSummary(checklist_->questDates(view_.questOnShow), record[kOffered] == "1",
-                                        record[kCompleted] == "1", record[kRepeatable] == "1"));
+        ScrollBox1->showDates(journalSummary(checklist_->questDates(view_.questOnShow),
+                                             record[kOffered] == "1", record[kCompleted] == "1",
+                                             record[kRepeatable] == "1"));
     } catch (const KorvaneError& error) {
         // Looked at after every action: said in its place, never as a box each second.
         datesShown_.clear();
-        Label24->setText(error.message());
+        ScrollBox1->showDates(error.message());
     }
 }
 

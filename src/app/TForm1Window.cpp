@@ -66,7 +66,6 @@ void TForm1::setUpKeys() {
     Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
     Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));
     Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索（検索欄で Enter）"));
-    Button2->setToolTip(QStringLiteral("メモを保存します（Ctrl+S）"));
     Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
 }
 

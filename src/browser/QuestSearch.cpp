@@ -1,8 +1,8 @@
 #include "QuestSearch.h"
 
+#include "platform/Platform.h"
 #include "store/CommaText.h"
 #include "store/Numbers.h"
-#include "platform/Platform.h"
 #include "store/SjisChars.h"
 
 #include <cstring>

@@ -24,6 +24,7 @@ struct ViewState {
     QuestFilter filter;           // in force while no search filled the grid
     std::optional<Search> search; // the search that filled the grid
     std::string questOnShow;      // empty: none
+    int rowDrawn = -1;            // the grid row the detail view was drawn from; -1: draw it anew
     Pane pane = Pane::View;
     std::string paneNumber; // the number the edit pane stores under
     bool memoTyped = false; // the memo view holds typing not saved

@@ -1,0 +1,91 @@
+#include "QuestView.h"
+
+#include "store/UiText.h"
+
+#include "widgets/Controls.h"
+#include "widgets/FieldTiles.h"
+
+namespace korvane {
+
+QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
+    named(this, "ScrollBox1");
+    setFixedHeight(138);
+    setFrameShape(QFrame::NoFrame);
+    auto* pane = new QWidget;
+    pane->setMinimumSize(520, 124);
+    fillBackground(pane, QColor(0xFF, 0xFF, 0xAC));
+    setWidget(pane);
+    setWidgetResizable(true);
+
+    addFieldTiles(pane);
+    Label1 = placed(named(textLabel(QString(), pane), "Label1"), 34, 5, 138, 16);
+    Label2 = placed(named(textLabel(QString(), pane), "Label2"), 34, 24, 138, 16);
+    Label3 = placed(named(textLabel(QString(), pane), "Label3"), 52, 48, 404, 16);
+    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 476, 16);
+    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 476, 16);
+    placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
+    Label24 = placed(named(textLabel(QString(), pane), "Label24", QStringLiteral("記録")), 36, 108, 476, 16);
+    Label24->setToolTip(
+        QStringLiteral("記録（クエスト履歴.csv）にある、このクエストをオファー・コンプリートした日時"));
+    Label14 = placed(named(textLabel(QString(), pane), "Label14"), 462, 6, 56, 18);
+    setPixelFont(Label3, 12, true);
+    QPalette blue = Label3->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label3->setPalette(blue);
+    setPixelFont(Label5, 12, false, true);
+    setPixelFont(Label4, 12, false, true);
+    setPixelFont(Label14, 14, true);
+
+    const auto boxes = addFlagBoxes(pane, {"CheckBox1", "CheckBox2", "CheckBox3"});
+    CheckBox1 = boxes[0];
+    CheckBox2 = boxes[1];
+    CheckBox3 = boxes[2];
+
+    Button8 =
+        placed(named(new QPushButton(QStringLiteral("クエストの修正"), pane), "Button8"), 279, 4, 96, 24);
+    Button3 = placed(named(new QPushButton(QStringLiteral("クエスト削除"), pane), "Button3"), 378, 4, 80, 24);
+    Button2 = placed(named(new QPushButton(QStringLiteral("メモの修正"), pane), "Button2"), 279, 30, 96, 24);
+    Button2->hide();
+    Button2->setToolTip(QStringLiteral("メモを保存します（Ctrl+S）"));
+    Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
+    Button17->setToolTip(QStringLiteral(
+        "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
+    Label23 = placed(named(textLabel(QString(), pane), "Label23", QStringLiteral("ほかのキャラクター")), 380,
+                     34, 300, 16);
+    Label23->setToolTip(
+        QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
+
+    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        connect(box(flag), &FlagBox::MouseUp, this, [this, flag] { emit flagClicked(flag); });
+    connect(Button2, &QPushButton::clicked, this, &QuestView::memoSaveAsked);
+    connect(Button8, &QPushButton::clicked, this, &QuestView::modifyAsked);
+    connect(Button3, &QPushButton::clicked, this, &QuestView::deleteAsked);
+    connect(Button17, &QPushButton::clicked, this, &QuestView::lookUpAsked);
+}
+
+FlagBox* QuestView::box(QuestField flag) const {
+    return flag == kOffered ? CheckBox1 : flag == kCompleted ? CheckBox2 : CheckBox3;
+}
+
+bool QuestView::ticked(QuestField flag) const {
+    return box(flag)->isChecked();
+}
+
+void QuestView::showQuest(const std::optional<Quest>& quest) {
+    const Quest shown = quest.value_or(Quest{});
+    Label14->setText(toUi(shown.number));
+    for (const auto& [label, field] : {std::pair{Label1, kNation},
+                                       {Label2, kArea},
+                                       {Label3, kName},
+                                       {Label4, kPlace},
+                                       {Label5, kCondition}})
+        label->setText(toUi(shown.text(field)));
+    showFlags(shown);
+}
+
+void QuestView::showFlags(const Quest& quest) {
+    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        box(flag)->setChecked(quest.flag(flag));
+}
+
+} // namespace korvane
