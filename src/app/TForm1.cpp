@@ -93,7 +93,7 @@ void TForm1::buildWindow() {
     detail->setSpacing(0);
     ScrollBox1 = new QuestView(Panel2);
     detail->addWidget(ScrollBox1);
-    buildEditPane(Panel2);
+    ScrollBox2 = new QuestEditor(Panel2);
     detail->addWidget(ScrollBox2);
     buildTextPanes(Panel2, detail);
     Splitter1->setStretchFactor(1, 1);
@@ -142,20 +142,16 @@ void TForm1::connectHandlers() {
     connect(Button1, &QPushButton::clicked, this, handler(&TForm1::Button1Click));
     connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
     connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
-    // The edit pane's boxes run the view pane's actions, which read the view pane's boxes.
     connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
-    // The edit pane's boxes act as the view pane's do: on the quest of the grid's row.
-    for (const auto& [box, flag] :
-         {std::pair{CheckBox4, kOffered}, {CheckBox5, kCompleted}, {CheckBox6, kRepeatable}})
-        connect(box, &FlagBox::MouseUp, this, [this, flag = flag] { handler (&TForm1::storeFlag)(flag); });
+    // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
+    connect(ScrollBox2, &QuestEditor::flagClicked, this, handler(&TForm1::storeFlag));
     connect(Memo3, &TextView::textChanged, this, handler(&TForm1::Memo3Change));
     connect(ScrollBox1, &QuestView::memoSaveAsked, this, handler(&TForm1::Button2Click));
     connect(Button5, &QPushButton::clicked, this, handler(&TForm1::Button5Click));
-    connect(ComboBox3, &DropDown::Change, this, handler(&TForm1::ComboBox3Change));
-    connect(Button4, &QPushButton::clicked, this, handler(&TForm1::Button4Click));
-    connect(Button7, &QPushButton::clicked, this, handler(&TForm1::Button7Click));
+    connect(ScrollBox2, &QuestEditor::addAsked, this, handler(&TForm1::Button4Click));
+    connect(ScrollBox2, &QuestEditor::cancelAsked, this, handler(&TForm1::Button7Click));
     connect(ScrollBox1, &QuestView::modifyAsked, this, handler(&TForm1::Button8Click));
-    connect(Button9, &QPushButton::clicked, this, handler(&TForm1::Button9Click));
+    connect(ScrollBox2, &QuestEditor::modifyAsked, this, handler(&TForm1::Button9Click));
     connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
     connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));

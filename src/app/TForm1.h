@@ -18,7 +18,7 @@
 #include "calendar/GameCalendar.h"
 #include "editing/Checklist.h"
 #include "editing/Draft.h"
-#include "editing/EditPane.h"
+#include "editing/QuestEditor.h"
 #include "web/WebPane.h"
 
 #include <QMainWindow>
@@ -31,7 +31,6 @@ namespace korvane {
 class TForm1 : public QMainWindow,
                private TopBarControls,
                private ClockControls,
-               private EditPaneControls,
                private TextPaneControls,
                private WebPaneControls {
     Q_OBJECT
@@ -124,10 +123,8 @@ private:
     void Memo3Change();
     void Button2Click();
     void Button5Click();
-    void ComboBox3Change();
     void Button4Click();
     void Button7Click();
-    void CleanEditFields();
     void Button8Click();
     void Button9Click();
     void applyModification();
@@ -157,7 +154,6 @@ private:
     std::unique_ptr<Checklist> checklist_;
     ViewState view_;
     FilterControls filterShown_; // the filter controls as the grid last showed them
-    QStringList paneFields_;     // the edit pane's one-line fields as it opened
     Lines urlLines_;             // the address list's lines, as ComboBox5 shows them
     QString datesShown_;         // what Label24 was filled from: quest, flags and journal size
 
@@ -169,6 +165,7 @@ private:
 
     StringGrid* StringGrid1 = nullptr;
     QuestView* ScrollBox1 = nullptr;
+    QuestEditor* ScrollBox2 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;

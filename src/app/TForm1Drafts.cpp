@@ -15,7 +15,7 @@ std::optional<Draft> TForm1::typedDraft() const {
         return std::nullopt;
     if (view_.pane == ViewState::Pane::View)
         return Draft{checklist_->folder(), view_.questOnShow, QStringLiteral("メモ"), Memo3->toPlainText()};
-    const QStringList texts{paneFields(*this).join(QLatin1Char('\n')), RichEdit1->toPlainText(),
+    const QStringList texts{ScrollBox2->fields().join(QLatin1Char('\n')), RichEdit1->toPlainText(),
                             Memo2->toPlainText(), Memo3->toPlainText()};
     return Draft{checklist_->folder(), view_.paneNumber,
                  view_.pane == ViewState::Pane::NewQuest ? QStringLiteral("新規クエスト")

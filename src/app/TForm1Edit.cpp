@@ -71,23 +71,14 @@ void TForm1::Button5Click() {
         return;
     showPane(ViewState::Pane::NewQuest);
     view_.paneNumber = number;
-    Label6->setText(toUi(number));
-    widenEditFields();
-    for (QLineEdit* field : {Edit3, Edit4, Edit5})
-        field->clear();
+    ScrollBox2->openNew(number);
     for (TextView* editor : {RichEdit1, Memo2, Memo3})
         editor->setLines({});
-    paneFields_ = paneFields(*this);
-}
-
-void TForm1::ComboBox3Change() {
-    fillEditAreas(*ComboBox3, *ComboBox4);
 }
 
 void TForm1::Button4Click() {
-    CleanEditFields();
     // Everything typed is checked before any file is written.
-    QuestRecord record = composeRecord(*this, {});
+    QuestRecord record = ScrollBox2->typedRecord({});
     const QuestTexts texts = newQuestTexts(*this);
     showingStored(
         [&] {
@@ -112,30 +103,12 @@ void TForm1::Button7Click() {
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
 
-void TForm1::CleanEditFields() {
-    for (QLineEdit* field : {Edit3, Edit4, Edit5})
-        field->setText(cleanField(field->text()));
-}
-
 void TForm1::Button8Click() {
     const QuestRecord stored = checklist_->QuestList().recordOf(view_.questOnShow);
     showPane(ViewState::Pane::Modify);
     view_.paneNumber = view_.questOnShow;
-    Label6->setText(toUi(view_.paneNumber));
-    widenEditFields();
-    ComboBox3->setText(toUi(stored[kNation]));
-    ComboBox3Change();
-    ComboBox4->setText(toUi(stored[kArea]));
-    Edit3->setText(toUi(stored[kName]));
-    Edit4->setText(toUi(stored[kPlace]));
-    Edit5->setText(toUi(stored[kCondition]));
-    paneFields_ = paneFields(*this);
-    // The quest keeps its progress unless the user changes it in the pane.
-    if (!stored[kNumber].empty()) {
-        CheckBox4->setChecked(stored[kOffered] == "1");
-        CheckBox5->setChecked(stored[kCompleted] == "1");
-        CheckBox6->setChecked(stored[kRepeatable] == "1");
-    }
+    ScrollBox2->openModify(view_.paneNumber,
+                           stored[kNumber].empty() ? std::nullopt : std::optional(Quest::fromRecord(stored)));
 }
 
 void TForm1::Button9Click() {
@@ -151,8 +124,7 @@ void TForm1::applyModification() {
     const std::string number = view_.paneNumber;
     const std::size_t index = requireKnownQuest(
         table, number, QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
-    CleanEditFields();
-    const QuestRecord record = composeRecord(*this, number);
+    const QuestRecord record = ScrollBox2->typedRecord(number);
     const QuestTexts texts = changedTexts(*this);
     const int row = StringGrid1->Row();
     showingStored(
@@ -193,15 +165,14 @@ void TForm1::showPane(ViewState::Pane pane) {
     view_.pane = pane;
     ScrollBox1->setVisible(pane == ViewState::Pane::View);
     ScrollBox2->setVisible(pane != ViewState::Pane::View);
-    Button9->setVisible(pane == ViewState::Pane::Modify);
-    Button4->setVisible(pane == ViewState::Pane::NewQuest);
+    ScrollBox2->showButtonsFor(pane == ViewState::Pane::NewQuest);
 }
 
 // The question before typed text would be thrown away; empty when nothing typed would be.
 QString TForm1::unsavedQuestion(Discards what) const {
     if (view_.pane != ViewState::Pane::View) {
         const bool editors = RichEdit1->changedByUser() || Memo2->changedByUser() || Memo3->changedByUser();
-        const bool fields = paneFields_ != paneFields(*this);
+        const bool fields = ScrollBox2->fieldsTyped();
         if (!editors && !(what == Discards::Everything && fields))
             return {};
         return view_.pane == ViewState::Pane::NewQuest
@@ -230,7 +201,7 @@ bool TForm1::settleTyping(Discards what) {
         for (TextView* view : {RichEdit1, Memo2, Memo3})
             view->forgetTyping(); // asked once: what follows throws it away
         view_.memoTyped = false;
-        paneFields_ = paneFields(*this);
+        ScrollBox2->forgetTyping();
         return true;
     case UnsavedAnswer::Cancel:
         break;

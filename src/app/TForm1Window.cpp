@@ -66,7 +66,6 @@ void TForm1::setUpKeys() {
     Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
     Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));
     Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索（検索欄で Enter）"));
-    Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
 }
 
 // The columns, the grid's width, the web pane's height and the filter as the user left them. A
