@@ -45,9 +45,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     StatusBar1->showHistory(checklist_->history());
     qCInfo(startupLog, "%zu quests from %s, quest %s on show", checklist_->QuestList().lines().size(),
            qUtf8Printable(place_.dataFolder), view_.questOnShow.c_str());
-    // The panel is filled at once, so that no placeholder is ever seen, then every second.
-    runHandler([this] { Timer2Timer(); });
-    Timer2->start();
+    clock_->start();
 }
 
 // Its data goes before its controls: a control that signals while it is taken down (an editable
@@ -69,7 +67,7 @@ void TForm1::buildWindow() {
     column->setSpacing(0);
 
     buildTopBar(central);
-    buildClockPanel(Panel1);
+    clock_ = new GameClock(Panel1);
     column->addWidget(Panel1);
 
     Splitter2 = named(new QSplitter(Qt::Vertical, central), "Splitter2");
@@ -107,10 +105,6 @@ void TForm1::buildWindow() {
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
 
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
-
     prompts_ = new FolderPrompts(
         {this, StatusBar1,
          [this] {
@@ -133,9 +127,10 @@ void TForm1::connectHandlers() {
         return mayLeave;
     });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { gridWidthChosen_ = true; });
-    connect(StringGrid1, &StringGrid::MouseMove, this, handler(&TForm1::StringGrid1MouseMove));
-    connect(Memo2, &TextView::MouseMove, this, handler(&TForm1::Memo2MouseMove));
-    connect(Memo3, &TextView::MouseMove, this, handler(&TForm1::Memo3MouseMove));
+    // The grid, the reward and the memo take the keys as the mouse passes over them.
+    connect(StringGrid1, &StringGrid::MouseMove, StringGrid1, qOverload<>(&QWidget::setFocus));
+    connect(Memo2, &TextView::MouseMove, Memo2, qOverload<>(&QWidget::setFocus));
+    connect(Memo3, &TextView::MouseMove, Memo3, qOverload<>(&QWidget::setFocus));
     connect(ComboBox1, &DropDown::Change, this, handler(&TForm1::ComboBox1Change));
     connect(ComboBox2, &DropDown::Change, this, handler(&TForm1::ComboBox2Change));
     connect(RadioGroup1, &RadioGroup::Click, this, handler(&TForm1::RadioGroup1Click));
@@ -153,7 +148,6 @@ void TForm1::connectHandlers() {
     connect(ScrollBox1, &QuestView::modifyAsked, this, handler(&TForm1::Button8Click));
     connect(ScrollBox2, &QuestEditor::modifyAsked, this, handler(&TForm1::Button9Click));
     connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
-    connect(Timer2, &QTimer::timeout, this, handler(&TForm1::Timer2Timer));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
     connect(SpeedButton1, &QToolButton::clicked, this, handler(&TForm1::SpeedButton1Click));
@@ -164,8 +158,10 @@ void TForm1::connectHandlers() {
     connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));
     connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
-    connect(StatusBar1->Button14, &QPushButton::clicked, this, handler(&TForm1::Button14Click));
-    connect(StatusBar1->Button15, &QPushButton::clicked, this, handler(&TForm1::Button15Click));
+    connect(StatusBar1->Button14, &QPushButton::clicked, this,
+            [this] { handler (&TForm1::stepThroughHistory)(true); });
+    connect(StatusBar1->Button15, &QPushButton::clicked, this,
+            [this] { handler (&TForm1::stepThroughHistory)(false); });
     setUpKeys();
 }
 

@@ -28,11 +28,7 @@
 
 namespace korvane {
 
-class TForm1 : public QMainWindow,
-               private TopBarControls,
-               private ClockControls,
-               private TextPaneControls,
-               private WebPaneControls {
+class TForm1 : public QMainWindow, private TopBarControls, private TextPaneControls, private WebPaneControls {
     Q_OBJECT
 public:
     // claim: this PC's lock of the folder and its announcement, kept while the checklist is shown;
@@ -86,9 +82,6 @@ private:
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
-    void StringGrid1MouseMove();
-    void Memo2MouseMove();
-    void Memo3MouseMove();
     void ComboBox1Change();
     void ComboBox2Change();
     void RadioGroup1Click();
@@ -113,10 +106,6 @@ private:
     void fitGridToWindow();
     void saveWindowState();
 
-    // The clock
-    void Timer2Timer();
-    void UpdateGameClock();
-
     // Editing
     // CheckBox1–3 MouseUp: the flag ticked or cleared in the view pane.
     void storeFlag(QuestField field);
@@ -132,8 +121,7 @@ private:
     void showPane(ViewState::Pane pane);
 
     // The history: undo and redo of every edit
-    void Button14Click();
-    void Button15Click();
+    // Button14 (back) and Button15.
     void stepThroughHistory(bool back);
 
     // The web pane
@@ -170,10 +158,9 @@ private:
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;
     QWidget* Panel2 = nullptr;
-    QTimer* Timer2 = nullptr;
+    GameClock* clock_ = nullptr;
     FolderPrompts* prompts_ = nullptr;
     CharacterPrompts* characters_ = nullptr;
-    CivilDateTime pcTime_;
 };
 
 // Each handler runs through the one error path; a data file changed by another program offers a

@@ -28,16 +28,6 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     showQuestDates();
 }
 
-void TForm1::StringGrid1MouseMove() {
-    StringGrid1->setFocus();
-}
-void TForm1::Memo2MouseMove() {
-    Memo2->setFocus();
-}
-void TForm1::Memo3MouseMove() {
-    Memo3->setFocus();
-}
-
 void TForm1::ComboBox1Change() {
     if (!settleTyping(Discards::Editors))
         return restoreFilterControls(filterShown_);

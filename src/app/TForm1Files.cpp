@@ -114,14 +114,6 @@ void TForm1::Button13Click() {
     StatusBar1->say(QStringLiteral("取り込み (%1 件) を保存しました").arg(taken));
 }
 
-void TForm1::Button14Click() {
-    stepThroughHistory(true);
-}
-
-void TForm1::Button15Click() {
-    stepThroughHistory(false);
-}
-
 // The step is written back first (see EditHistory); then the window shows the files as they now
 // are, under the same filters (or the same search), with the step's quest on show, listed even
 // where the filter would hide it. A step that changed lines in place (a tick, a memo, a

@@ -51,13 +51,13 @@ void TForm1::setUpKeys() {
     // In a text box that can be typed in, the keys undo and redo its typing; elsewhere, the edits.
     key(QKeySequence::Undo, this, [this] {
         if (!typingTakesKey(false))
-            Button14Click();
+            stepThroughHistory(true);
     });
     for (const QKeySequence& redo :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         key(redo, this, [this] {
             if (!typingTakesKey(true))
-                Button15Click();
+                stepThroughHistory(false);
         });
     key(QKeySequence::Cancel, ScrollBox2, [this] { Button7Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, [this] { characters_->step(1); });

@@ -3,6 +3,7 @@
 #include "ClockTexts.h"
 #include "widgets/Controls.h"
 
+#include <QDateTime>
 #include <QPainter>
 
 namespace korvane {
@@ -105,6 +106,33 @@ void ClockControls::showGameDay(const GameDay& day) {
 QLabel* ClockControls::dayTile(int weekIndex) const {
     // Week index 7 (火) is the tile at the top; the others follow clockwise from index 0.
     return this->*kTiles[(weekIndex + 1) % 8].member;
+}
+
+GameClock::GameClock(QWidget* topBar) : QObject(topBar) {
+    buildClockPanel(topBar);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &GameClock::Timer2Timer);
+}
+
+// Filled at once, so that no placeholder is ever seen, then every second.
+void GameClock::start() {
+    Timer2Timer();
+    Timer2->start();
+}
+
+void GameClock::Timer2Timer() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    pcTime_ = {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), time.msec()};
+    Label7->setText(pcTimerText(pcTime_));
+    UpdateGameClock();
+}
+
+void GameClock::UpdateGameClock() {
+    showGameDay(computeGameDay(pcTime_));
 }
 
 } // namespace korvane

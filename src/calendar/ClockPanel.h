@@ -2,9 +2,12 @@
 // The clock panel at the left of the top bar: the game calendar in white on black, the ring of
 // the eight elemental days around the moon picture, and the PC clock in Label7.
 
+#include "GameCalendar.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 #include <array>
 
 namespace korvane {
@@ -42,6 +45,21 @@ struct ClockControls {
 
     // The ring's tile of a week index (0 土 ... 7 火).
     QLabel* dayTile(int weekIndex) const;
+};
+
+// The panel kept going: filled from the PC's clock at once and then every second (Timer2).
+class GameClock : public QObject, public ClockControls {
+    Q_OBJECT
+public:
+    explicit GameClock(QWidget* topBar);
+    void start();
+
+private:
+    void Timer2Timer();
+    void UpdateGameClock();
+
+    QTimer* Timer2 = nullptr;
+    CivilDateTime pcTime_;
 };
 
 } // namespace korvane
