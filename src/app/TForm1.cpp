@@ -66,7 +66,13 @@ void TForm1::buildWindow() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    buildTopBar(central);
+    Panel1 = named(new QFrame(central), "Panel1");
+    Panel1->setFixedHeight(99);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Button5 = placed(named(new QPushButton(QStringLiteral("New Quest"), Panel1), "Button5"), 258, 3, 74, 22);
+    Button11 = placed(named(new QPushButton(QStringLiteral("Web表示"), Panel1), "Button11"), 334, 3, 62, 22);
+    filters_ = placed(new FilterBar(Panel1), 258, 28, 332, 68);
+    searches_ = placed(new SearchBar(Panel1), 590, 4, 222, 92);
     clock_ = new GameClock(Panel1);
     column->addWidget(Panel1);
 
@@ -131,12 +137,8 @@ void TForm1::connectHandlers() {
     connect(StringGrid1, &StringGrid::MouseMove, StringGrid1, qOverload<>(&QWidget::setFocus));
     connect(Memo2, &TextView::MouseMove, Memo2, qOverload<>(&QWidget::setFocus));
     connect(Memo3, &TextView::MouseMove, Memo3, qOverload<>(&QWidget::setFocus));
-    connect(ComboBox1, &DropDown::Change, this, handler(&TForm1::ComboBox1Change));
-    connect(ComboBox2, &DropDown::Change, this, handler(&TForm1::ComboBox2Change));
-    connect(RadioGroup1, &RadioGroup::Click, this, handler(&TForm1::RadioGroup1Click));
-    connect(Button1, &QPushButton::clicked, this, handler(&TForm1::Button1Click));
-    connect(Button6, &QPushButton::clicked, this, handler(&TForm1::Button6Click));
-    connect(Button10, &QPushButton::clicked, this, handler(&TForm1::Button10Click));
+    connect(filters_, &FilterBar::changed, this, handler(&TForm1::filterChanged));
+    connect(searches_, &SearchBar::searchAsked, this, handler(&TForm1::searchAsked));
     connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
     // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
     connect(ScrollBox2, &QuestEditor::flagClicked, this, handler(&TForm1::storeFlag));
@@ -169,7 +171,7 @@ void TForm1::FormCreate() {
     const QStringList missing = loadChecklist();
     view_.rowDrawn = -1;
     StringGrid1SelectCell(1, 1);
-    filterShown_ = filterControls();
+    filterShown_ = filters_->shown();
     // A file that is not there starts empty; the first edit that needs it creates it.
     if (!missing.isEmpty())
         throw errors::missing(missing);

@@ -9,10 +9,11 @@
 #include "FolderPrompts.h"
 #include "StatusBar.h"
 #include "WindowState.h"
+#include "browser/FilterBar.h"
 #include "browser/QuestView.h"
+#include "browser/SearchBar.h"
 #include "browser/StringGrid.h"
 #include "browser/TextPanes.h"
-#include "browser/TopBar.h"
 #include "browser/ViewState.h"
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
@@ -28,7 +29,7 @@
 
 namespace korvane {
 
-class TForm1 : public QMainWindow, private TopBarControls, private TextPaneControls, private WebPaneControls {
+class TForm1 : public QMainWindow, private TextPaneControls, private WebPaneControls {
     Q_OBJECT
 public:
     // claim: this PC's lock of the folder and its announcement, kept while the checklist is shown;
@@ -82,13 +83,11 @@ private:
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
-    void ComboBox1Change();
-    void ComboBox2Change();
-    void RadioGroup1Click();
+    // ComboBox1, ComboBox2 (nation: false) and RadioGroup1 changed.
+    void filterChanged(bool nation);
     void RefillQuestGrid();
-    void Button1Click();
-    void Button6Click();
-    void Button10Click();
+    // Button1, Button6, Button10 and Enter in their boxes.
+    void searchAsked(SearchIn in, const QString& text);
     void runSearch(SearchIn in, const QString& text);
     // The one redraw after the files changed (a reload, undo, redo, a merge, an import): the grid
     // as view_ says (the search again when its results were on show, the filters otherwise), with
@@ -141,9 +140,9 @@ private:
     DataPlace place_;
     std::unique_ptr<Checklist> checklist_;
     ViewState view_;
-    FilterControls filterShown_; // the filter controls as the grid last showed them
-    Lines urlLines_;             // the address list's lines, as ComboBox5 shows them
-    QString datesShown_;         // what Label24 was filled from: quest, flags and journal size
+    FilterBar::Shown filterShown_; // the filter controls as the grid last showed them
+    Lines urlLines_;               // the address list's lines, as ComboBox5 shows them
+    QString datesShown_;           // what Label24 was filled from: quest, flags and journal size
 
     std::optional<WindowState> remembered_;
     int webHeight_ = 0;            // the web pane's height, kept from one opening to the next
@@ -151,6 +150,11 @@ private:
     int handling_ = 0;             // handlers running: one may wait in a box's event loop
     bool endingQuietly_ = false;   // the system asked the program to end
 
+    QFrame* Panel1 = nullptr;        // the top bar
+    QPushButton* Button5 = nullptr;  // New Quest
+    QPushButton* Button11 = nullptr; // Web pane
+    FilterBar* filters_ = nullptr;
+    SearchBar* searches_ = nullptr;
     StringGrid* StringGrid1 = nullptr;
     QuestView* ScrollBox1 = nullptr;
     QuestEditor* ScrollBox2 = nullptr;

@@ -28,33 +28,18 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     showQuestDates();
 }
 
-void TForm1::ComboBox1Change() {
+void TForm1::filterChanged(bool nation) {
     if (!settleTyping(Discards::Editors))
-        return restoreFilterControls(filterShown_);
-    ComboBox1->dropValueItemsButChosen(); // a nation the overview added goes once another is chosen
-    fillFilterAreas(*ComboBox1, *ComboBox2);
-    RefillQuestGrid();
-}
-
-void TForm1::ComboBox2Change() {
-    if (!settleTyping(Discards::Editors))
-        return restoreFilterControls(filterShown_);
-    RefillQuestGrid();
-}
-
-void TForm1::RadioGroup1Click() {
-    if (!settleTyping(Discards::Editors))
-        return restoreFilterControls(filterShown_);
+        return filters_->restore(filterShown_);
+    if (nation)
+        filters_->takeNation();
     RefillQuestGrid();
 }
 
 void TForm1::RefillQuestGrid() {
-    // After a search no progress option is chosen: a filter then lists from the whole table.
-    if (RadioGroup1->ItemIndex() < 0)
-        RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
-    view_.filter = chosenFilter(); // in force only for an item chosen from its list, never typed text
+    view_.filter = filters_->takeFilter(); // an item chosen from its list, never typed text
     view_.search.reset();
-    filterShown_ = filterControls();
+    filterShown_ = filters_->shown();
 
     GridLines result = gridLinesFor(view_, checklist_->QuestList(), {});
     if (result.lines.empty())
@@ -70,23 +55,15 @@ void TForm1::RefillQuestGrid() {
     StringGrid1SelectCell(1, StringGrid1->Row());
 }
 
-void TForm1::Button1Click() {
-    if (!Edit1->text().isEmpty() && settleTyping(Discards::Editors))
-        runSearch(SearchIn::Content, Edit1->text());
-}
-void TForm1::Button6Click() {
-    if (!Edit2->text().isEmpty() && settleTyping(Discards::Editors))
-        runSearch(SearchIn::Reward, Edit2->text());
-}
-void TForm1::Button10Click() {
-    if (!Edit6->text().isEmpty() && settleTyping(Discards::Editors))
-        runSearch(SearchIn::Table, Edit6->text());
+void TForm1::searchAsked(SearchIn in, const QString& text) {
+    if (settleTyping(Discards::Editors))
+        runSearch(in, text);
 }
 
 // Scans the file as last saved, which the stores keep in order of quest number.
 void TForm1::runSearch(SearchIn in, const QString& text) {
-    RadioGroup1->setItemIndex(-1); // no refill: the nation and area filters are not applied
-    filterShown_ = filterControls();
+    filters_->showSearchInForce(); // no refill: the nation and area filters are not applied
+    filterShown_ = filters_->shown();
     view_.search = ViewState::Search{in, text};
     const std::array<const StoredList*, 3> searched{&checklist_->ContentStore(), &checklist_->RewardStore(),
                                                     &checklist_->QuestList()};

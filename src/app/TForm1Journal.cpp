@@ -55,9 +55,8 @@ void TForm1::Button16Click() {
     showQuest(number);
     if (view_.questOnShow == number)
         return;
-    RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
-    chooseFromOverview(
-        {QByteArray::fromStdString(record[kNation]), QByteArray::fromStdString(record[kArea]), true});
+    filters_->chooseFromOverview(
+        {QByteArray::fromStdString(record[kNation]), QByteArray::fromStdString(record[kArea]), true}, true);
     RefillQuestGrid();
     showQuest(number);
 }

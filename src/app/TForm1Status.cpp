@@ -12,10 +12,8 @@ void TForm1::updateStatusBar() {
     const ProgressCounts counts = countsOf(checklist_->QuestList(), StringGrid1->Lines());
     QString text = countsText(counts);
     if (view_.search) {
-        const QPushButton* button = view_.search->in == SearchIn::Content  ? Button1
-                                    : view_.search->in == SearchIn::Reward ? Button6
-                                                                           : Button10;
-        text = searchText(button->text(), view_.search->text, counts.quests) + QStringLiteral("　　") + text;
+        text = searchText(searches_->caption(view_.search->in), view_.search->text, counts.quests) +
+               QStringLiteral("　　") + text;
     }
     StatusBar1->Label18->setText(text);
 }
@@ -27,7 +25,7 @@ void TForm1::Button12Click() {
     ProgressDialog dialog(progressOverview(checklist_->QuestList()), others, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
-    chooseFromOverview(*dialog.choice());
+    filters_->chooseFromOverview(*dialog.choice());
     RefillQuestGrid();
 }
 

@@ -37,13 +37,7 @@ void TForm1::setUpKeys() {
             shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, act] { guarded(act); });
     };
-    connect(Edit1, &QLineEdit::returnPressed, this, handler(&TForm1::Button1Click));
-    connect(Edit2, &QLineEdit::returnPressed, this, handler(&TForm1::Button6Click));
-    connect(Edit6, &QLineEdit::returnPressed, this, handler(&TForm1::Button10Click));
-    key(QKeySequence::Find, this, [this] {
-        Edit1->setFocus(Qt::ShortcutFocusReason);
-        Edit1->selectAll();
-    });
+    key(QKeySequence::Find, this, [this] { searches_->focusContentSearch(); });
     key(QKeySequence::Save, this, [this] {
         if (view_.memoTyped && view_.pane == ViewState::Pane::View)
             Button2Click();
@@ -62,10 +56,6 @@ void TForm1::setUpKeys() {
     key(QKeySequence::Cancel, ScrollBox2, [this] { Button7Click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, [this] { characters_->step(1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, [this] { characters_->step(-1); });
-
-    Button1->setToolTip(QStringLiteral("内容を検索します（検索欄で Enter、Ctrl+F で検索欄へ）"));
-    Button6->setToolTip(QStringLiteral("報酬を検索します（検索欄で Enter）"));
-    Button10->setToolTip(QStringLiteral("クエスト名・条件・場所による検索（検索欄で Enter）"));
 }
 
 // The columns, the grid's width, the web pane's height and the filter as the user left them. A
@@ -88,21 +78,9 @@ void TForm1::restoreWindowState() {
                 return true;
         return false;
     };
-    const int nation = remembered_->nation.empty() ? 0 : ComboBox1->findText(toUi(remembered_->nation));
-    if (nation > 0 && holds(kNation, remembered_->nation)) {
-        ComboBox1->setItemIndex(nation);
-        fillFilterAreas(*ComboBox1, *ComboBox2);
-        const int area = remembered_->area.empty() ? 0 : ComboBox2->findText(toUi(remembered_->area));
-        if (area > 0 && holds(kArea, remembered_->area))
-            ComboBox2->setItemIndex(area);
-    }
-    const int progress = remembered_->progress;
-    const int all = static_cast<int>(Progress::All);
-    RadioGroup1->setItemIndex(progress >= 0 && progress <= static_cast<int>(Progress::Repeatable) ? progress
-                                                                                                  : all);
-    if (ComboBox1->ItemIndex() > 0 || progress != all)
+    if (filters_->chooseRemembered(remembered_->nation, remembered_->area, remembered_->progress, holds))
         RefillQuestGrid();
-    filterShown_ = filterControls();
+    filterShown_ = filters_->shown();
 }
 
 // Until the user drags the handle, the grid shows its columns whole when the window leaves the
