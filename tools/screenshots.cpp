@@ -196,7 +196,7 @@ void shootWindow(const QString& main) {
 }
 
 // Two PCs: the question at start while another PC has the folder open, and a merge's preview.
-void shootTwoPcs(const QString& main, const QString& work) {
+void shootTwoPcs(const QString& main) {
     Announcement other(main, ThisPc{QStringLiteral("0123456789abcdef"), QStringLiteral("note-pc")});
     other.write();
     onModal("other-pc", [](QWidget* w) {
@@ -207,8 +207,7 @@ void shootTwoPcs(const QString& main, const QString& work) {
             if (button->text() == QStringLiteral("終了"))
                 return button->click();
     });
-    claimDataFolder(main, ThisPc{QStringLiteral("fedcba9876543210"), QStringLiteral("desktop")},
-                    QDir(work).filePath("locks"));
+    claimDataFolder(main, ThisPc{QStringLiteral("fedcba9876543210"), QStringLiteral("desktop")});
     other.remove();
 
     const QString table = files::inFolder(main, files::kQuestTable);
@@ -257,6 +256,6 @@ int main(int argc, char* argv[]) {
     list.lastOpened = main;
     list.write(UserFolders::fromEnvironment());
     shootWindow(main);
-    shootTwoPcs(main, work.path());
+    shootTwoPcs(main);
     return 0;
 }
