@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "ErrorBox.h"
+#include "store/DataFiles.h"
 #include "web/KeyDown.h"
 #include "widgets/Controls.h"
 
@@ -103,7 +104,17 @@ void TForm1::buildWindow() {
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({367, 444});
 
-    buildWebPane(Splitter2);
+    Panel9 = new WebPane(
+        files::inFolder(place_.dataFolder, files::kUrlList),
+        [this](const std::function<void()>& act) { guarded(act); },
+        [this]() -> std::optional<Quest> {
+            if (view_.questOnShow.empty())
+                return std::nullopt;
+            Quest quest = Quest::fromRecord(checklist_->QuestList().recordOf(view_.questOnShow));
+            quest.number = view_.questOnShow;
+            return quest;
+        },
+        Splitter2);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setChildrenCollapsible(false);
     column->addWidget(Splitter2, 1);
@@ -151,11 +162,7 @@ void TForm1::connectHandlers() {
     connect(ScrollBox2, &QuestEditor::modifyAsked, this, handler(&TForm1::Button9Click));
     connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
-    connect(new KeyDown(Edit7), &KeyDown::pressed, this, handler(&TForm1::Edit7KeyDown));
-    connect(SpeedButton1, &QToolButton::clicked, this, handler(&TForm1::SpeedButton1Click));
-    connect(SpeedButton2, &QToolButton::clicked, this, handler(&TForm1::SpeedButton2Click));
-    connect(SpeedButton3, &QToolButton::clicked, this, handler(&TForm1::SpeedButton3Click));
-    connect(ComboBox5, &DropDown::Change, this, handler(&TForm1::ComboBox5Change));
+    connect(Panel9, &WebPane::said, StatusBar1, &StatusBar::say);
     connect(StatusBar1->Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
     connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));

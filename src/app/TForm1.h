@@ -29,7 +29,7 @@
 
 namespace korvane {
 
-class TForm1 : public QMainWindow, private TextPaneControls, private WebPaneControls {
+class TForm1 : public QMainWindow, private TextPaneControls {
     Q_OBJECT
 public:
     // claim: this PC's lock of the folder and its announcement, kept while the checklist is shown;
@@ -125,12 +125,6 @@ private:
 
     // The web pane
     void Button11Click();
-    void Edit7KeyDown(int Key);
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void LoadUrlList();
-    void ComboBox5Change();
     void Button17Click();
 
     // TForm1Journal.cpp
@@ -141,7 +135,6 @@ private:
     std::unique_ptr<Checklist> checklist_;
     ViewState view_;
     FilterBar::Shown filterShown_; // the filter controls as the grid last showed them
-    Lines urlLines_;               // the address list's lines, as ComboBox5 shows them
     QString datesShown_;           // what Label24 was filled from: quest, flags and journal size
 
     std::optional<WindowState> remembered_;
@@ -158,6 +151,7 @@ private:
     StringGrid* StringGrid1 = nullptr;
     QuestView* ScrollBox1 = nullptr;
     QuestEditor* ScrollBox2 = nullptr;
+    WebPane* Panel9 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;

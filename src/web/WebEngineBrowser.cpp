@@ -1,7 +1,7 @@
 #include "Browser.h"
 
-#include "store/Errors.h"
 #include "platform/Platform.h"
+#include "store/Errors.h"
 
 #include <QCoreApplication>
 #include <QUrl>

@@ -1,5 +1,9 @@
 #include "WebPane.h"
 
+#include "KeyDown.h"
+#include "LookUp.h"
+#include "UrlList.h"
+#include "store/UiText.h"
 #include "widgets/Controls.h"
 
 #include <QHBoxLayout>
@@ -16,15 +20,20 @@ QToolButton* pictureButton(const char* name, const QString& picture, const QStri
     return button;
 }
 
+const QString kHomeAddress = QStringLiteral("qrc:/web/home.html");
+
 } // namespace
 
-void WebPaneControls::buildWebPane(QWidget* parent) {
-    Panel9 = named(new QWidget(parent), "Panel9");
-    auto* column = new QVBoxLayout(Panel9);
+WebPane::WebPane(QString urlList, Guard guard, std::function<std::optional<Quest>()> questOnShow,
+                 QWidget* parent)
+    : QWidget(parent), urlList_(std::move(urlList)), guard_(std::move(guard)),
+      questOnShow_(std::move(questOnShow)) {
+    named(this, "Panel9");
+    auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    Panel10 = named(new QWidget(Panel9), "Panel10");
+    Panel10 = named(new QWidget(this), "Panel10");
     auto* bar = new QHBoxLayout(Panel10);
     bar->setContentsMargins(2, 2, 2, 2);
     bar->setSpacing(2);
@@ -45,18 +54,86 @@ void WebPaneControls::buildWebPane(QWidget* parent) {
     bar->addWidget(ComboBox5, 2);
     column->addWidget(Panel10);
     column->addStretch(1);
-    Panel9->hide();
+    hide();
+
+    const auto guarded = [this](auto act) { return [this, act] { guard_(act); }; };
+    connect(new KeyDown(Edit7), &KeyDown::pressed, this,
+            [this](int key) { guard_([this, key] { Edit7KeyDown(key); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded([this] { ensureBrowser().GoBack(); }));
+    connect(SpeedButton2, &QToolButton::clicked, this, guarded([this] { ensureBrowser().GoForward(); }));
+    connect(SpeedButton3, &QToolButton::clicked, this, guarded([this] { SpeedButton3Click(); }));
+    connect(ComboBox5, &DropDown::Change, this, guarded([this] { ComboBox5Change(); }));
 }
 
-Browser& WebPaneControls::ensureBrowser() {
-    if (!browser) {
-        browser = createBrowser(Panel9);
-        WebBrowser1 = browser.get();
-        auto* column = static_cast<QVBoxLayout*>(Panel9->layout());
+Browser& WebPane::ensureBrowser() {
+    if (!browser_) {
+        browser_ = createBrowser(this);
+        WebBrowser1 = browser_.get();
+        auto* column = static_cast<QVBoxLayout*>(layout());
         delete column->takeAt(column->count() - 1); // the stretch that held the place
         column->addWidget(WebBrowser1->widget(), 1);
     }
     return *WebBrowser1;
+}
+
+void WebPane::open(const std::optional<QString>& remembered) {
+    Edit7->setText(kHomeAddress);
+    ensureBrowser().Navigate(Edit7->text());
+    // The browser stays on the home address; Enter goes to the remembered one.
+    if (remembered)
+        Edit7->setText(*remembered);
+    LoadUrlList();
+}
+
+QString WebPane::close() {
+    hide();
+    Edit7->setText(ensureBrowser().LocationURL());
+    return Edit7->text();
+}
+
+void WebPane::Edit7KeyDown(int Key) {
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+        ensureBrowser().Navigate(Edit7->text());
+}
+
+void WebPane::SpeedButton3Click() {
+    addToUrlList(urlList_, fromUiLossy(ensureBrowser().LocationName()),
+                 storedAddress(WebBrowser1->LocationURL()));
+    LoadUrlList();
+}
+
+void WebPane::LoadUrlList() {
+    Lines lines = readUrlList(urlList_);
+    QStringList entries;
+    for (const std::string& line : lines)
+        entries << toUi(line);
+    ComboBox5->setItems(entries);
+    urlLines_ = std::move(lines);
+}
+
+// An address that looks a quest up opens with the quest on show put in.
+void WebPane::ComboBox5Change() {
+    const int picked = ComboBox5->ItemIndex();
+    if (picked < 0 || static_cast<std::size_t>(picked) >= urlLines_.size())
+        return;
+    const std::string address = urlAddress(urlLines_[static_cast<std::size_t>(picked)]);
+    if (!isLookUpAddress(address)) {
+        Edit7->setText(toUi(address));
+    } else if (const std::optional<Quest> quest = questOnShow_()) {
+        Edit7->setText(lookUpAddress(address, quest->number, quest->name));
+    } else {
+        return emit said(QStringLiteral("調べるクエストを選んでください"));
+    }
+    ensureBrowser().Navigate(Edit7->text());
+}
+
+void WebPane::lookUp() {
+    for (std::size_t i = 0; i < urlLines_.size(); ++i)
+        if (isLookUpAddress(urlAddress(urlLines_[i]))) {
+            ComboBox5->setItemIndex(static_cast<int>(i));
+            return ComboBox5Change();
+        }
+    emit said(QStringLiteral("アドレス一覧に {name} か {no} を含むアドレスがありません"));
 }
 
 } // namespace korvane

@@ -1,17 +1,49 @@
 #pragma once
 // The web pane across the bottom of the window: a tool bar with the address box, back, forward,
-// add-to-list and the address list, above the browser.
+// add-to-list and the address list, above the browser. It goes about the web on its own; what it
+// does runs through the window's one error path (guard), and what it has to say goes to said.
 
 #include "Browser.h"
+#include "store/Quest.h"
 #include "widgets/DropDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>
+#include <functional>
+#include <optional>
 
 namespace korvane {
 
-struct WebPaneControls {
-    QWidget* Panel9 = nullptr;
+class WebPane : public QWidget {
+    Q_OBJECT
+public:
+    using Guard = std::function<void(const std::function<void()>&)>;
+    // urlList: the address list's file; questOnShow: the quest a look-up address puts in.
+    WebPane(QString urlList, Guard guard, std::function<std::optional<Quest>()> questOnShow,
+            QWidget* parent = nullptr);
+
+    // The home page on show, the address box holding remembered (Enter goes there), the list read.
+    void open(const std::optional<QString>& remembered);
+    // Hidden, the address box holding the address on show, which it gives for the window to keep.
+    QString close();
+    // 調べる: the first address of the list that looks a quest up, picked as the list would pick it.
+    void lookUp();
+
+signals:
+    void said(const QString& text);
+
+private:
+    Browser& ensureBrowser();
+    void Edit7KeyDown(int Key);
+    void SpeedButton3Click();
+    void LoadUrlList();
+    void ComboBox5Change();
+
+    QString urlList_;
+    Guard guard_;
+    std::function<std::optional<Quest>()> questOnShow_;
+    Lines urlLines_; // the address list's lines, as ComboBox5 shows them
+
     QWidget* Panel10 = nullptr;
     QLineEdit* Edit7 = nullptr;
     QToolButton* SpeedButton1 = nullptr; // back
@@ -19,11 +51,7 @@ struct WebPaneControls {
     QToolButton* SpeedButton3 = nullptr; // add to the address list
     DropDown* ComboBox5 = nullptr;       // address list, pick only
     Browser* WebBrowser1 = nullptr;
-
-    std::unique_ptr<Browser> browser; // made when the pane first opens; it is hidden at start
-
-    void buildWebPane(QWidget* parent);
-    Browser& ensureBrowser();
+    std::unique_ptr<Browser> browser_; // made when the pane first opens; it is hidden at start
 };
 
 } // namespace korvane
