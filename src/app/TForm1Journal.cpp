@@ -17,18 +17,17 @@ void TForm1::showQuestDates() {
         datesShown_.clear();
         return;
     }
-    const QuestRecord record = checklist_->QuestList().recordOf(view_.questOnShow);
+    const Quest quest = Quest::fromRecord(checklist_->QuestList().recordOf(view_.questOnShow));
     try {
         const Journal& journal = checklist_->journal();
-        const QString key =
-            toUi(view_.questOnShow + record[kOffered] + record[kCompleted] + record[kRepeatable]) +
-            QString::number(journal.entries().size());
+        const QString key = toUi(view_.questOnShow + storedFlag(quest.offered) + storedFlag(quest.completed) +
+                                 storedFlag(quest.repeatable)) +
+                            QString::number(journal.entries().size());
         if (key == datesShown_)
             return;
         datesShown_ = key;
-        ScrollBox1->showDates(journalSummary(checklist_->questDates(view_.questOnShow),
-                                             record[kOffered] == "1", record[kCompleted] == "1",
-                                             record[kRepeatable] == "1"));
+        ScrollBox1->showDates(journalSummary(checklist_->questDates(view_.questOnShow), quest.offered,
+                                             quest.completed, quest.repeatable));
     } catch (const KorvaneError& error) {
         // Looked at after every action: said in its place, never as a box each second.
         datesShown_.clear();

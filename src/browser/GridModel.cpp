@@ -1,4 +1,5 @@
 #include "GridModel.h"
+#include "store/Quest.h"
 
 #include "store/UiText.h"
 
@@ -30,10 +31,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         // A set flag shows as a tick and a clear one as nothing, so that progress reads at a
         // glance (and not by colour alone); any other value shows as it stands.
         if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
-            return record[column] == "1" ? QStringLiteral("✓") : QString();
+            return flagSet(record[column]) ? QStringLiteral("✓") : QString();
         return toUi(record[column]);
     case CompletedRole:
-        return record[kCompleted] == "1";
+        return flagSet(record[kCompleted]);
     case Qt::BackgroundRole:
         // Column 0 is a fixed column: drawn like the headers.
         return index.column() == kNumber ? QVariant(QApplication::palette().button()) : QVariant();

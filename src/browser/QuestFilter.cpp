@@ -1,4 +1,5 @@
 #include "QuestFilter.h"
+#include "store/Quest.h"
 
 #include "store/CommaText.h"
 
@@ -11,15 +12,15 @@ template <class Field> bool admitsBy(const Field& field, Progress progress) {
     case Progress::NotOffered:
         return field(kOffered) == "0" && field(kCompleted) == "0";
     case Progress::Offered:
-        return field(kOffered) == "1" && field(kCompleted) == "0";
+        return flagSet(field(kOffered)) && field(kCompleted) == "0";
     case Progress::NotCompleted:
         return field(kCompleted) == "0";
     case Progress::Completed:
-        return field(kCompleted) == "1";
+        return flagSet(field(kCompleted));
     case Progress::All:
         return true;
     case Progress::Repeatable:
-        return field(kRepeatable) == "1";
+        return flagSet(field(kRepeatable));
     case Progress::None:
         break;
     }

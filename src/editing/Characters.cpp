@@ -1,4 +1,5 @@
 #include "Characters.h"
+#include "store/Quest.h"
 
 #include "store/DataFiles.h"
 #include "store/Errors.h"
@@ -88,8 +89,8 @@ std::vector<OtherCharacters::Progress> OtherCharacters::progressOf(std::string_v
             if (const auto line = other.table->find(number)) {
                 const QuestShape& shape = other.table->shapes()[*line];
                 progress.hasQuest = true;
-                progress.offered = shape.has(kOffered) && shape.flag(kOffered) == "1";
-                progress.completed = shape.has(kCompleted) && shape.flag(kCompleted) == "1";
+                progress.offered = shape.has(kOffered) && flagSet(shape.flag(kOffered));
+                progress.completed = shape.has(kCompleted) && flagSet(shape.flag(kCompleted));
             }
         }
         out.push_back(std::move(progress));

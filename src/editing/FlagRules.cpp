@@ -1,11 +1,12 @@
 #include "FlagRules.h"
+#include "store/Quest.h"
 
 namespace korvane {
 
 FlagClick flagClick(QuestField flag, bool ticked, bool offeredTicked, const std::string& stored) {
     if (flag == kCompleted && ticked && !offeredTicked)
         return {stored, true};
-    return {ticked ? "1" : "0", false};
+    return {storedFlag(ticked), false};
 }
 
 std::optional<std::size_t> storeFlag(QuestTable& table, std::string_view number, QuestField flag,

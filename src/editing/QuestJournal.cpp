@@ -1,4 +1,5 @@
 #include "QuestJournal.h"
+#include "store/Quest.h"
 
 #include "store/Numbers.h"
 
@@ -23,7 +24,7 @@ struct Sides {
 };
 
 bool isSet(const QuestRecord& row, QuestField field) {
-    return row[static_cast<std::size_t>(field)] == "1";
+    return flagSet(row[static_cast<std::size_t>(field)]);
 }
 
 } // namespace
