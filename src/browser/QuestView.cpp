@@ -55,7 +55,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Label23->setToolTip(
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 
-    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+    for (const QuestField flag : kFlagFields)
         connect(box(flag), &FlagBox::MouseUp, this, [this, flag] { emit flagClicked(flag); });
     connect(Button2, &QPushButton::clicked, this, &QuestView::memoSaveAsked);
     connect(Button8, &QPushButton::clicked, this, &QuestView::modifyAsked);
@@ -84,7 +84,7 @@ void QuestView::showQuest(const std::optional<Quest>& quest) {
 }
 
 void QuestView::showFlags(const Quest& quest) {
-    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+    for (const QuestField flag : kFlagFields)
         box(flag)->setChecked(quest.flag(flag));
 }
 

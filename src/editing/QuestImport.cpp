@@ -15,8 +15,8 @@
 namespace korvane {
 namespace {
 
-// The fields a quest takes from the other set; its flags stay the player's.
-constexpr QuestField kTaken[] = {kNation, kArea, kName, kPlace, kCondition};
+// The fields a quest takes from the other set: its texts; its flags stay the player's.
+constexpr const auto& kTaken = kTextFields;
 
 // Each quest number of a table with the index of its first line; a second line of a number is
 // neither matched nor taken in.

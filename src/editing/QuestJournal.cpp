@@ -89,9 +89,10 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
                   std::tuple{kCompleted, JournalKind::Completed, JournalKind::CompletedCleared}})
                 if (isSet(*sides.before, field) != isSet(*sides.after, field))
                     add(isSet(*sides.after, field) ? set : cleared);
-            for (const QuestField field : {kNation, kArea, kName, kPlace, kCondition, kRepeatable})
-                modified = modified || (*sides.before)[static_cast<std::size_t>(field)] !=
-                                           (*sides.after)[static_cast<std::size_t>(field)];
+            // Any other field changed (every column but the number and the two flags told above).
+            for (std::size_t field = kNation; field < kQuestFieldCount; ++field)
+                if (field != kOffered && field != kCompleted)
+                    modified = modified || (*sides.before)[field] != (*sides.after)[field];
         }
         if (modified)
             add(JournalKind::Modified);

@@ -25,6 +25,10 @@ enum QuestField : int {
     kRepeatable
 };
 constexpr std::size_t kQuestFieldCount = 9;
+// The quest's texts and its progress flags, each in table order: a new column joins one of them.
+inline constexpr QuestField kTextFields[] = {kNation, kArea, kName, kPlace, kCondition};
+inline constexpr QuestField kFlagFields[] = {kOffered, kCompleted, kRepeatable};
+static_assert(std::size(kTextFields) + std::size(kFlagFields) + 1 == kQuestFieldCount);
 
 // The grid's title of each column: "No.", "国", …, "Offer", "comp", "繰り返し".
 QString columnTitle(QuestField field);
