@@ -124,7 +124,8 @@ void checkOneMerge(const Lines& file, const Lines& copy, const Merged& merged, K
     for (const MergeDifference& d : merged.plan.differences)
         FUZZ_REQUIRE(d.rule != Rule::OnlyOther || !merged.plan.base.isEmpty());
     const bool namesAQuest = std::any_of(copy.begin(), copy.end(), [](const std::string& line) {
-        return line.size() >= 4 && allDigits(std::string_view(line).substr(0, 4)) && !line.starts_with("0000");
+        return line.size() >= 4 && allDigits(std::string_view(line).substr(0, 4)) &&
+               !line.starts_with("0000");
     });
     FUZZ_REQUIRE(merged.plan.notACopy == !namesAQuest);
     if (merged.plan.notACopy)
