@@ -1,8 +1,10 @@
 #pragma once
-// One Korvane per data folder on this PC, exactly: the kernel's lock on the folder itself, which
-// every process of the PC sees alike whatever its user, its environment or how it was started
-// (a desktop, a terminal, sudo, ssh, cron). The kernel lets it go when the process ends, however it
-// ends, so a lock is never stale, and nothing is written for it in the folder or elsewhere.
+// One Korvane per data folder on this PC, exactly: the system's lock of the folder (on Linux a
+// flock on the folder itself, on Windows a mutex of the global namespace named by the folder's
+// volume and file id), which every process of the PC sees alike whatever its user, its
+// environment or how it was started (a desktop, a terminal, sudo, ssh, cron). The system lets it
+// go when the process ends, however it ends, so a lock is never stale, and nothing is written for
+// it in the folder or elsewhere.
 
 #include "platform/Platform.h"
 
