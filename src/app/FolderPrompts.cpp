@@ -1,29 +1,29 @@
 #include "FolderPrompts.h"
 
 #include "ErrorBox.h"
+#include "OtherPcsPrompts.h"
 #include "Startup.h"
+#include "VanishedFolder.h"
 #include "editing/ConfirmBox.h"
 #include "editing/ConflictDialog.h"
 #include "store/Errors.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScopedValueRollback>
 
 namespace korvane {
 
 FolderPrompts::FolderPrompts(Window window, QObject* parent)
-    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)), Timer3(new QTimer(this)) {
+    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)) {
     settles_->setSingleShot(true);
     connect(settles_, &QTimer::timeout, this, [this] { guarded([this] { lookAtFolder(); }); });
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(kAnnouncementRefreshSeconds * 1000);
-    connect(Timer3, &QTimer::timeout, this, [this] { guarded([this] { refresh(); }); });
+    others_ = new OtherPcsPrompts(window_.status,
+                                  {[this] { lookSoon(WatchPolicy::kLaterMs); }, [this] { lookAtFolder(); },
+                                   [this](const std::function<void()>& work) { guarded(work); }},
+                                  this);
 }
 
 template <class F> void FolderPrompts::guarded(F&& work) {
@@ -42,13 +42,7 @@ void FolderPrompts::watch(Checklist* checklist) {
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
     watchFiles();
-    otherPcsSeen_ = checklist_->claim() ? checklist_->claim()->accepted : std::set<QString>{};
-    if (checklist_->claim()) {
-        guarded([this] { lookForOtherPcs(); });
-        Timer3->start();
-    } else {
-        Timer3->stop();
-    }
+    others_->watch(checklist_);
 }
 
 // Each file as it is now: a watch follows the file it was set on, and after a save renamed a new
@@ -80,7 +74,7 @@ void FolderPrompts::lookAtFolder() {
     const FolderLook look = checklist_->look(!window_.busy() && !boxOnScreen);
     if (look.folderThere) {
         watchFiles(); // a file replaced by a rename, this PC's own saves too, is watched anew
-        lookForOtherPcs();
+        others_->look();
     }
     switch (checklist_->watch().next(look)) {
     case WatchStep::FolderGone:
@@ -109,37 +103,6 @@ void FolderPrompts::lookAtFolder() {
         break;
     }
     offerConflictCopies();
-}
-
-// The announcement is refreshed, so that the other PCs know this one still has the folder.
-void FolderPrompts::refresh() {
-    if (!checklist_->folderStillThere())
-        return lookAtFolder();
-    checklist_->announce();
-    lookForOtherPcs();
-}
-
-// A PC that opens the folder while this one has it (both opened it within the sync tool's delay,
-// say) is said once in a box, and in the status bar while it has it.
-void FolderPrompts::lookForOtherPcs() {
-    QStringList names, arrived;
-    std::set<QString> files;
-    for (const OtherPc& other : checklist_->otherPcs()) {
-        names << (other.name.isEmpty() ? QFileInfo(other.file).fileName() : other.name);
-        files.insert(other.file);
-        if (!otherPcsSeen_.contains(other.file))
-            arrived << describeOtherPc(other);
-    }
-    window_.status->showOtherPcs(names);
-    if (!arrived.isEmpty() && QApplication::activeModalWidget())
-        return lookSoon(WatchPolicy::kLaterMs); // said once the box on screen is answered
-    otherPcsSeen_ = files;
-    if (arrived.isEmpty())
-        return;
-    arrived << QString()
-            << QStringLiteral("同じデータを二つの Korvane で同時に開くと、互いの編集を上書きします。"
-                              "どちらか一方を閉じてください。");
-    showWarningBox(arrived.join(QLatin1Char('\n')), QStringLiteral("OtherPcArrived"));
 }
 
 // Every conflict copy found at one look in one preview, and the merge when the player takes it;
@@ -207,57 +170,17 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
 // Memory holds the only copy of the checklist left: the window stays as it is, and the player
 // chooses where the checklist goes.
 void FolderPrompts::folderGone(const FolderLook& look) {
-    QString gone = QStringLiteral("データのフォルダ %1 ").arg(QDir::toNativeSeparators(checklist_->folder()));
-    if (look.folderThere) {
-        QStringList names;
-        for (std::size_t i = 0; i < look.now.size(); ++i)
-            if (!look.now[i].exists() && checklist_->lists()[i]->fileExists())
-                names << QFileInfo(checklist_->lists()[i]->path()).fileName();
-        gone += QStringLiteral("の %1 ").arg(names.join(QStringLiteral("、")));
+    const std::optional<QString> target = placeVanishedChecklist(*checklist_, look, window_.widget);
+    if (!target) {
+        closing_ = true;
+        window_.widget->close();
+        return;
     }
-    for (;;) {
-        QMessageBox box(
-            QMessageBox::Warning, kApplicationTitle,
-            gone + QStringLiteral("がなくなりました（削除されたか、名前が変わったか、移されました）。\n"
-                                  "チェックリストは Korvane が覚えています。書き出す先を選んでください。"
-                                  "選ぶまで、どのファイルにも書き込みません。"),
-            QMessageBox::NoButton, window_.widget);
-        box.setObjectName(QStringLiteral("FolderGone"));
-        box.setTextFormat(Qt::PlainText);
-        QPushButton* back = box.addButton(QStringLiteral("元の場所に書き戻す"), QMessageBox::AcceptRole);
-        QPushButton* other =
-            box.addButton(QStringLiteral("別のフォルダに書き出す…"), QMessageBox::ActionRole);
-        QPushButton* quit = box.addButton(QStringLiteral("閉じる"), QMessageBox::RejectRole);
-        box.setDefaultButton(back);
-        box.setEscapeButton(quit);
-        box.exec();
-        QString target;
-        if (box.clickedButton() == back)
-            target = checklist_->folder();
-        else if (box.clickedButton() == other)
-            target = QFileDialog::getExistingDirectory(
-                window_.widget, QStringLiteral("チェックリストを書き出すフォルダ"), QDir::homePath(),
-                QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-        else {
-            closing_ = true;
-            window_.widget->close();
-            return;
-        }
-        bool written = false;
-        if (!target.isEmpty())
-            runHandler([&] {
-                checklist_->writeTo(target);
-                written = true;
-            });
-        if (written) {
-            if (checklist_->claim())
-                rememberOpened(checklist_->folder());
-            watch(checklist_);
-            window_.status->say(
-                QStringLiteral("チェックリストを %1 に書き出しました").arg(QDir::toNativeSeparators(target)));
-            return;
-        }
-    }
+    if (checklist_->claim())
+        rememberOpened(checklist_->folder());
+    watch(checklist_);
+    window_.status->say(
+        QStringLiteral("チェックリストを %1 に書き出しました").arg(QDir::toNativeSeparators(*target)));
 }
 
 } // namespace korvane

@@ -1,8 +1,8 @@
 #pragma once
 // The window's watch on its checklist's folder, and what it asks and says about it: changes that
-// other programs make are read again once the player is idle; other PCs that open the folder are
-// said; conflict copies are offered in one preview; a folder that vanished is written back, or
-// elsewhere, only as the player chooses. The rules are the checklist's; this is the talking.
+// other programs make are read again once the player is idle; conflict copies are offered in one
+// preview. Other PCs that open the folder are said by OtherPcsPrompts, and a folder that vanished
+// is placed again by placeVanishedChecklist. The rules are the checklist's; this is the talking.
 
 #include "StatusBar.h"
 #include "editing/Checklist.h"
@@ -13,6 +13,10 @@
 #include <set>
 
 class QFileSystemWatcher;
+
+namespace korvane {
+class OtherPcsPrompts;
+}
 
 namespace korvane {
 
@@ -45,8 +49,6 @@ private:
     template <class F> void guarded(F&& work);
     void watchFiles();
     void lookAtFolder();
-    void refresh();
-    void lookForOtherPcs();
     void offerConflictCopies();
     // The folder, or data files it held, vanished: memory holds the only copy left.
     void folderGone(const FolderLook& look);
@@ -55,8 +57,7 @@ private:
     Checklist* checklist_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* settles_ = nullptr;
-    QTimer* Timer3 = nullptr;        // refreshes this PC's announcement
-    std::set<QString> otherPcsSeen_; // their announcements, as at the last look
+    OtherPcsPrompts* others_ = nullptr;
     bool closing_ = false;
     bool looking_ = false; // a look is on, perhaps in a box's event loop
 };
