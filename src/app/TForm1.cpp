@@ -33,7 +33,20 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
             StringGrid1SelectCell(1, StringGrid1->Row());
         });
     }
-    runHandler([this] { restoreWindowState(); });
+    // The filter the last run left, unless it no longer fits the data (a nation or area no quest has
+    // any more): then all quests.
+    runHandler([this] {
+        const std::optional<WindowState>& remembered = placement_->restore();
+        const auto holds = [this](QuestField field, const std::string& value) {
+            return std::any_of(view_.rows.begin(), view_.rows.end(), [&](std::size_t line) {
+                return line != kNoLine && fieldOf(checklist_->QuestList().lines()[line], field) == value;
+            });
+        };
+        if (remembered &&
+            filters_->chooseRemembered(remembered->nation, remembered->area, remembered->progress, holds))
+            RefillQuestGrid();
+        filterShown_ = filters_->shown();
+    });
     prompts_->watch(checklist_.get());
     runHandler([this] { characters_->refresh(); });
     // The other characters' tables are read once the window is on the screen, never before.
@@ -100,7 +113,8 @@ void TForm1::buildWindow() {
     detail->addWidget(ScrollBox1);
     ScrollBox2 = new QuestEditor(Panel2);
     detail->addWidget(ScrollBox2);
-    buildTextPanes(Panel2, detail);
+    texts_ = new TextPanes(Panel2);
+    detail->addWidget(texts_, 1);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({367, 444});
 
@@ -118,6 +132,7 @@ void TForm1::buildWindow() {
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setChildrenCollapsible(false);
     column->addWidget(Splitter2, 1);
+    placement_.emplace(this, StringGrid1, Splitter1, Splitter2, place_.settingsFile);
 
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
@@ -126,7 +141,7 @@ void TForm1::buildWindow() {
         {this, StatusBar1,
          [this] {
              return handling_ > 0 || view_.pane != ViewState::Pane::View ||
-                    !unsavedQuestion(Discards::Everything).isEmpty();
+                    !unsavedQuestion(view_, *ScrollBox2, *texts_, Discards::Everything).isEmpty();
          },
          [this] { return settleTyping(Discards::Everything); }, [this] { reloadKeepingTyping(); },
          [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
@@ -143,17 +158,14 @@ void TForm1::connectHandlers() {
         guarded([&] { mayLeave = settleTyping(Discards::Editors); });
         return mayLeave;
     });
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { gridWidthChosen_ = true; });
-    // The grid, the reward and the memo take the keys as the mouse passes over them.
+    // The grid takes the keys as the mouse passes over it, as the reward and the memo do.
     connect(StringGrid1, &StringGrid::MouseMove, StringGrid1, qOverload<>(&QWidget::setFocus));
-    connect(Memo2, &TextView::MouseMove, Memo2, qOverload<>(&QWidget::setFocus));
-    connect(Memo3, &TextView::MouseMove, Memo3, qOverload<>(&QWidget::setFocus));
     connect(filters_, &FilterBar::changed, this, handler(&TForm1::filterChanged));
     connect(searches_, &SearchBar::searchAsked, this, handler(&TForm1::searchAsked));
     connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
     // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
     connect(ScrollBox2, &QuestEditor::flagClicked, this, handler(&TForm1::storeFlag));
-    connect(Memo3, &TextView::textChanged, this, handler(&TForm1::Memo3Change));
+    connect(texts_, &TextPanes::memoChanged, this, handler(&TForm1::Memo3Change));
     connect(ScrollBox1, &QuestView::memoSaveAsked, this, handler(&TForm1::Button2Click));
     connect(Button5, &QPushButton::clicked, this, handler(&TForm1::Button5Click));
     connect(ScrollBox2, &QuestEditor::addAsked, this, handler(&TForm1::Button4Click));
@@ -201,13 +213,13 @@ void TForm1::showEvent(QShowEvent* event) {
         prompts_->lookSoon(0);
         QTimer::singleShot(0, this, [this] { guarded([this] { offerDraft(); }); });
     }
-    fitGridToWindow();
+    placement_->fitGrid();
     FormShow();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    fitGridToWindow();
+    placement_->fitGrid();
 }
 
 // Coming back to the window, the player sees the files as they are: looked at once the activation
@@ -227,7 +239,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    runHandler([this] { saveWindowState(); }); // settings only: the data files are never written at close
+    runHandler(
+        [this] { placement_->save(view_); }); // settings only: the data files are never written at close
     FormClose();
     QMainWindow::closeEvent(event);
 }

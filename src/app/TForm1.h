@@ -8,7 +8,8 @@
 #include "ErrorBox.h"
 #include "FolderPrompts.h"
 #include "StatusBar.h"
-#include "WindowState.h"
+#include "UnsavedTyping.h"
+#include "WindowPlacement.h"
 #include "browser/FilterBar.h"
 #include "browser/QuestView.h"
 #include "browser/SearchBar.h"
@@ -18,7 +19,6 @@
 #include "calendar/ClockPanel.h"
 #include "calendar/GameCalendar.h"
 #include "editing/Checklist.h"
-#include "editing/Draft.h"
 #include "editing/QuestEditor.h"
 #include "web/WebPane.h"
 
@@ -29,7 +29,7 @@
 
 namespace korvane {
 
-class TForm1 : public QMainWindow, private TextPaneControls {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // claim: this PC's lock of the folder and its announcement, kept while the checklist is shown;
@@ -69,14 +69,9 @@ private:
     // as at start, about other PCs that have it open; the filters and the quest on show stay.
     bool showChecklist(const QString& folder);
 
-    // Typed text that is not saved: asked about before anything throws it away. Another quest
-    // shown while the edit pane stays open throws away the editors' text only.
-    enum class Discards { Editors, Everything };
+    // Typed text that is not saved: asked about before anything throws it away.
     bool settleTyping(Discards what);
-    QString unsavedQuestion(Discards what) const;
-    void saveTyping();
     // TForm1Drafts.cpp: typing kept across a reload of the files and past the end of the program.
-    std::optional<Draft> typedDraft() const;
     void putBackTyping(const Draft& draft);
     void reloadKeepingTyping();
     void offerDraft();
@@ -99,11 +94,7 @@ private:
     void updateStatusBar();
     void Button12Click();
 
-    // Keys, and what the window remembers between runs
     void setUpKeys();
-    void restoreWindowState();
-    void fitGridToWindow();
-    void saveWindowState();
 
     // Editing
     // CheckBox1–3 MouseUp: the flag ticked or cleared in the view pane.
@@ -137,11 +128,9 @@ private:
     FilterBar::Shown filterShown_; // the filter controls as the grid last showed them
     QString datesShown_;           // what Label24 was filled from: quest, flags and journal size
 
-    std::optional<WindowState> remembered_;
-    int webHeight_ = 0;            // the web pane's height, kept from one opening to the next
-    bool gridWidthChosen_ = false; // by dragging the handle, in this run or the last one
-    int handling_ = 0;             // handlers running: one may wait in a box's event loop
-    bool endingQuietly_ = false;   // the system asked the program to end
+    std::optional<WindowPlacement> placement_;
+    int handling_ = 0;           // handlers running: one may wait in a box's event loop
+    bool endingQuietly_ = false; // the system asked the program to end
 
     QFrame* Panel1 = nullptr;        // the top bar
     QPushButton* Button5 = nullptr;  // New Quest
@@ -151,6 +140,7 @@ private:
     StringGrid* StringGrid1 = nullptr;
     QuestView* ScrollBox1 = nullptr;
     QuestEditor* ScrollBox2 = nullptr;
+    TextPanes* texts_ = nullptr;
     WebPane* Panel9 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter1 = nullptr;

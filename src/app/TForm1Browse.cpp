@@ -18,11 +18,12 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     view_.questOnShow = quest ? quest->number : std::string();
     ScrollBox1->showQuest(quest);
     // Each view is emptied and refilled in one step.
-    RichEdit1->setLines(quest ? checklist_->ContentStore().readText(quest->number) : Lines());
-    RichEdit1->scrollToFirstLine();
-    Memo2->setLines(quest ? checklist_->RewardStore().readText(quest->number) : Lines());
-    Memo3->setLines(quest ? checklist_->MemoStore().readText(quest->number) : Lines());
-    view_.memoTyped = false; // filling the memo counted as a change; there is nothing to save
+    if (quest)
+        texts_->showTexts(checklist_->ContentStore().readText(quest->number),
+                          checklist_->RewardStore().readText(quest->number),
+                          checklist_->MemoStore().readText(quest->number));
+    else
+        texts_->showTexts({}, {}, {});
     ScrollBox1->offerMemoSave(false);
     ScrollBox1->showOthersProgress(quest ? characters_->othersProgress(quest->number) : QString());
     showQuestDates();
@@ -43,8 +44,9 @@ void TForm1::RefillQuestGrid() {
 
     GridLines result = gridLinesFor(view_, checklist_->QuestList(), {});
     if (result.lines.empty())
-        result.lines.push_back(GridModel::kNoLine); // the titles and one empty row
-    StringGrid1->setRows(std::move(result.lines));
+        result.lines.push_back(kNoLine); // the titles and one empty row
+    view_.rows = std::move(result.lines);
+    StringGrid1->setRows(view_.rows);
     if (result.error)
         throw *result.error;
     StringGrid1->showColumn(kNation, !view_.filter.nation);
@@ -69,12 +71,13 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
                                                     &checklist_->QuestList()};
     const StoredList* file = searched[static_cast<std::size_t>(in)];
     GridLines result = gridLinesFor(view_, checklist_->QuestList(), file->savedContent());
-    StringGrid1->setRows(std::move(result.lines));
+    view_.rows = std::move(result.lines);
+    StringGrid1->setRows(view_.rows);
     StringGrid1->showColumn(kNation, true); // it lists every nation and area
     StringGrid1->showColumn(kArea, true);
     updateStatusBar();
-    RichEdit1->setLines({});
-    RichEdit1->setFocus();
+    texts_->showText(QuestText::Content, {});
+    texts_->focusContent();
     if (result.error)
         throw *result.error;
     view_.rowDrawn = -1;
@@ -96,10 +99,10 @@ void TForm1::showAsFilesAre(std::string number) {
 void TForm1::showQuest(const std::string& number) {
     if (number.empty())
         return;
-    const std::vector<std::size_t>& lines = StringGrid1->Lines();
+    const std::vector<std::size_t>& lines = view_.rows;
     const LineList& table = checklist_->QuestList().lines();
     const auto holds = [&](std::size_t line) {
-        return line != GridModel::kNoLine && table[line].starts_with(number) &&
+        return line != kNoLine && table[line].starts_with(number) &&
                splitQuestRecord(table[line])[kNumber] == number;
     };
     for (int row = 1; row <= static_cast<int>(lines.size()); ++row)

@@ -3,25 +3,12 @@
 
 #include "TForm1.h"
 
-#include "TypedQuest.h"
+#include "UnsavedTyping.h"
 #include "store/UiText.h"
 
 #include <QDir>
 
 namespace korvane {
-
-std::optional<Draft> TForm1::typedDraft() const {
-    if (unsavedQuestion(Discards::Everything).isEmpty())
-        return std::nullopt;
-    if (view_.pane == ViewState::Pane::View)
-        return Draft{checklist_->folder(), view_.questOnShow, QStringLiteral("メモ"), Memo3->toPlainText()};
-    const QStringList texts{ScrollBox2->fields().join(QLatin1Char('\n')), RichEdit1->toPlainText(),
-                            Memo2->toPlainText(), Memo3->toPlainText()};
-    return Draft{checklist_->folder(), view_.paneNumber,
-                 view_.pane == ViewState::Pane::NewQuest ? QStringLiteral("新規クエスト")
-                                                         : QStringLiteral("クエストの修正"),
-                 texts.join(QStringLiteral("\n\n"))};
-}
 
 // A memo goes back into the editor over the quest as the files now hold it, still to be saved;
 // anything else is kept as a draft, and said where.
@@ -29,7 +16,7 @@ void TForm1::putBackTyping(const Draft& draft) {
     showQuest(draft.number);
     if (draft.what == QStringLiteral("メモ") && view_.pane == ViewState::Pane::View &&
         view_.questOnShow == draft.number) {
-        Memo3->setPlainText(draft.text); // typed again: Memo3Change marks it unsaved
+        texts_->typeMemo(draft.text); // typed again: Memo3Change offers to save it
         StatusBar1->say(QStringLiteral("クエスト %1 のメモは保存していません。入力はメモ欄に残しています")
                             .arg(toUi(draft.number)));
         return;
@@ -42,7 +29,7 @@ void TForm1::putBackTyping(const Draft& draft) {
 }
 
 void TForm1::reloadKeepingTyping() {
-    const std::optional<Draft> typed = typedDraft();
+    const std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_);
     reloadData();
     if (typed)
         putBackTyping(*typed);
@@ -50,7 +37,7 @@ void TForm1::reloadKeepingTyping() {
 
 void TForm1::endQuietly() {
     runHandler([this] {
-        if (const std::optional<Draft> typed = typedDraft())
+        if (const std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_))
             keepDraft(UserFolders::fromEnvironment(), *typed);
     });
     endingQuietly_ = true;

@@ -50,17 +50,15 @@ void TForm1::storeFlag(QuestField field) {
 }
 
 void TForm1::Memo3Change() {
-    view_.memoTyped = true;
-    ScrollBox1->offerMemoSave(true);
+    ScrollBox1->offerMemoSave(texts_->memoTyped());
 }
 
 void TForm1::Button2Click() {
     const std::string number = view_.questOnShow;
     checklist_->apply(QStringLiteral("メモ"), number, [&](QuestData files, EditStep* step) {
-        saveMemo(files, number, Memo3->typedLines(), step);
+        saveMemo(files, number, texts_->view(QuestText::Memo).typedLines(), step);
     });
-    Memo3->forgetTyping();
-    view_.memoTyped = false;
+    texts_->forgetMemoTyping();
     ScrollBox1->offerMemoSave(false); // saved: nothing left to save
     StatusBar1->say(QStringLiteral("クエスト %1 のメモを保存しました").arg(toUi(number)));
 }
@@ -72,14 +70,13 @@ void TForm1::Button5Click() {
     showPane(ViewState::Pane::NewQuest);
     view_.paneNumber = number;
     ScrollBox2->openNew(number);
-    for (TextView* editor : {RichEdit1, Memo2, Memo3})
-        editor->setLines({});
+    texts_->showTexts({}, {}, {});
 }
 
 void TForm1::Button4Click() {
     // Everything typed is checked before any file is written.
     QuestRecord record = ScrollBox2->typedRecord({});
-    const QuestTexts texts = newQuestTexts(*this);
+    const QuestTexts texts = newQuestTexts(*texts_);
     showingStored(
         [&] {
             std::string number;
@@ -125,7 +122,7 @@ void TForm1::applyModification() {
     const std::size_t index = requireKnownQuest(
         table, number, QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
     const QuestRecord record = ScrollBox2->typedRecord(number);
-    const QuestTexts texts = changedTexts(*this);
+    const QuestTexts texts = changedTexts(*texts_);
     const int row = StringGrid1->Row();
     showingStored(
         [&] {
@@ -168,54 +165,29 @@ void TForm1::showPane(ViewState::Pane pane) {
     ScrollBox2->showButtonsFor(pane == ViewState::Pane::NewQuest);
 }
 
-// The question before typed text would be thrown away; empty when nothing typed would be.
-QString TForm1::unsavedQuestion(Discards what) const {
-    if (view_.pane != ViewState::Pane::View) {
-        const bool editors = RichEdit1->changedByUser() || Memo2->changedByUser() || Memo3->changedByUser();
-        const bool fields = ScrollBox2->fieldsTyped();
-        if (!editors && !(what == Discards::Everything && fields))
-            return {};
-        return view_.pane == ViewState::Pane::NewQuest
-                   ? QStringLiteral("新しいクエスト %1 の入力は保存していません。追加しますか？")
-                         .arg(toUi(view_.paneNumber))
-                   : QStringLiteral("クエスト %1 の修正は保存していません。保存しますか？")
-                         .arg(toUi(view_.paneNumber));
-    }
-    if (!Memo3->changedByUser() || view_.questOnShow.empty())
-        return {};
-    return QStringLiteral("クエスト %1 のメモは保存していません。保存しますか？")
-        .arg(toUi(view_.questOnShow));
-}
-
 // Asks before typed text is thrown away: saved, discarded (the caller goes on and throws it away)
 // or cancelled (false: the caller changes nothing). A save that fails throws, so nothing goes on.
 bool TForm1::settleTyping(Discards what) {
-    const QString question = unsavedQuestion(what);
+    const QString question = unsavedQuestion(view_, *ScrollBox2, *texts_, what);
     if (question.isEmpty())
         return true;
     switch (askAboutUnsaved(question, this)) {
     case UnsavedAnswer::Save:
-        saveTyping();
+        if (view_.pane == ViewState::Pane::View)
+            Button2Click();
+        else if (view_.pane == ViewState::Pane::NewQuest)
+            Button4Click();
+        else
+            applyModification(); // the question named the quest; it is not asked twice
         return true;
     case UnsavedAnswer::Discard:
-        for (TextView* view : {RichEdit1, Memo2, Memo3})
-            view->forgetTyping(); // asked once: what follows throws it away
-        view_.memoTyped = false;
+        texts_->forgetTyping(); // asked once: what follows throws it away
         ScrollBox2->forgetTyping();
         return true;
     case UnsavedAnswer::Cancel:
         break;
     }
     return false;
-}
-
-void TForm1::saveTyping() {
-    if (view_.pane == ViewState::Pane::View)
-        Button2Click();
-    else if (view_.pane == ViewState::Pane::NewQuest)
-        Button4Click();
-    else
-        applyModification(); // the question named the quest; it is not asked twice
 }
 
 } // namespace korvane

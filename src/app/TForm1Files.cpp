@@ -18,9 +18,9 @@ namespace korvane {
 // Reads the four files, and lists the table in the grid in file order; the files that do not exist.
 QStringList TForm1::loadChecklist() {
     const auto listRows = [&] {
-        std::vector<std::size_t> lines(checklist_->QuestList().goodLines());
-        std::iota(lines.begin(), lines.end(), std::size_t{0});
-        StringGrid1->setRows(std::move(lines));
+        view_.rows.resize(checklist_->QuestList().goodLines());
+        std::iota(view_.rows.begin(), view_.rows.end(), std::size_t{0});
+        StringGrid1->setRows(view_.rows);
     };
     QStringList missing;
     try {
@@ -143,11 +143,11 @@ void TForm1::stepThroughHistory(bool back) {
         showAsFilesAre(number);
     }
     const std::optional<std::size_t> line = list.QuestList().find(number);
-    std::vector<std::size_t> lines = StringGrid1->Lines();
-    if (line && std::find(lines.begin(), lines.end(), *line) == lines.end()) {
-        std::erase(lines, GridModel::kNoLine);
-        lines.insert(std::upper_bound(lines.begin(), lines.end(), *line), *line);
-        StringGrid1->setRows(std::move(lines));
+    std::vector<std::size_t>& rows = view_.rows;
+    if (line && std::find(rows.begin(), rows.end(), *line) == rows.end()) {
+        std::erase(rows, kNoLine);
+        rows.insert(std::upper_bound(rows.begin(), rows.end(), *line), *line);
+        StringGrid1->setRows(rows);
     }
     updateStatusBar();
     if (step->edit.inPlace() && view_.questOnShow == number && line &&
@@ -155,20 +155,15 @@ void TForm1::stepThroughHistory(bool back) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
         ScrollBox1->showQuest(Quest::fromRecord(list.QuestList().recordOf(number)));
-        for (const auto& [store, view] : {std::pair{&list.ContentStore(), RichEdit1},
-                                          {&list.RewardStore(), Memo2},
-                                          {&list.MemoStore(), Memo3}}) {
-            if (std::none_of(step->edit.parts.begin(), step->edit.parts.end(),
-                             [store = store](const EditStep::Part& part) { return part.list == store; }))
-                continue;
-            view->setLines(store->readText(number));
-            if (view == RichEdit1)
-                RichEdit1->scrollToFirstLine();
-            if (view == Memo3) {
-                view_.memoTyped = false;
-                ScrollBox1->offerMemoSave(false);
-            }
+        const std::array<const TextStore*, 3> stores{&list.ContentStore(), &list.RewardStore(),
+                                                     &list.MemoStore()};
+        for (const QuestText which : kQuestTexts) {
+            const TextStore* store = stores[static_cast<std::size_t>(which)];
+            if (std::any_of(step->edit.parts.begin(), step->edit.parts.end(),
+                            [store](const EditStep::Part& part) { return part.list == store; }))
+                texts_->showText(which, store->readText(number));
         }
+        ScrollBox1->offerMemoSave(texts_->memoTyped());
     } else {
         showQuest(number);
     }

@@ -9,7 +9,7 @@ namespace korvane {
 
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
-    const ProgressCounts counts = countsOf(checklist_->QuestList(), StringGrid1->Lines());
+    const ProgressCounts counts = countsOf(checklist_->QuestList(), view_.rows);
     QString text = countsText(counts);
     if (view_.search) {
         text = searchText(searches_->caption(view_.search->in), view_.search->text, counts.quests) +

@@ -1,23 +1,36 @@
 #include "TypedQuest.h"
 
-#include "browser/TextView.h"
-
 namespace korvane {
-QuestTexts newQuestTexts(const TextPaneControls& texts) {
-    return {encodeTextLines(texts.RichEdit1->typedLines(), QStringLiteral("内容")),
-            encodeTextLines(texts.Memo2->typedLines(), QStringLiteral("報酬")),
-            encodeTextLines(texts.Memo3->typedLines(), QStringLiteral("メモ"))};
+namespace {
+
+QString captionOf(QuestText which) {
+    switch (which) {
+    case QuestText::Content:
+        return QStringLiteral("内容");
+    case QuestText::Reward:
+        return QStringLiteral("報酬");
+    case QuestText::Memo:
+        break;
+    }
+    return QStringLiteral("メモ");
 }
 
-QuestTexts changedTexts(const TextPaneControls& texts) {
-    const auto changed = [](const TextView* view,
-                            const QString& what) -> std::optional<std::vector<std::string>> {
-        if (!view->changedByUser())
-            return std::nullopt;
-        return encodeTextLines(view->typedLines(), what);
+} // namespace
+
+QuestTexts newQuestTexts(const TextPanes& texts) {
+    const auto typed = [&](QuestText which) {
+        return encodeTextLines(texts.view(which).typedLines(), captionOf(which));
     };
-    return {changed(texts.RichEdit1, QStringLiteral("内容")), changed(texts.Memo2, QStringLiteral("報酬")),
-            changed(texts.Memo3, QStringLiteral("メモ"))};
+    return {typed(QuestText::Content), typed(QuestText::Reward), typed(QuestText::Memo)};
+}
+
+QuestTexts changedTexts(const TextPanes& texts) {
+    const auto changed = [&](QuestText which) -> std::optional<std::vector<std::string>> {
+        if (!texts.view(which).changedByUser())
+            return std::nullopt;
+        return encodeTextLines(texts.view(which).typedLines(), captionOf(which));
+    };
+    return {changed(QuestText::Content), changed(QuestText::Reward), changed(QuestText::Memo)};
 }
 
 } // namespace korvane

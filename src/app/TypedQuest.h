@@ -9,10 +9,10 @@
 namespace korvane {
 
 // The three texts of a new quest.
-QuestTexts newQuestTexts(const TextPaneControls& texts);
+QuestTexts newQuestTexts(const TextPanes& texts);
 
 // For a modification: a text the player did not touch since it was shown keeps its stored lines
 // exactly as they are.
-QuestTexts changedTexts(const TextPaneControls& texts);
+QuestTexts changedTexts(const TextPanes& texts);
 
 } // namespace korvane

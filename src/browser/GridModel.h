@@ -3,6 +3,7 @@
 // line) that the filter or a search builds. It keeps no copy of the quests: a row is split from its
 // line when first read, and an edit that changes a line in place redraws the rows that show it.
 
+#include "ViewState.h"
 #include "store/LineList.h"
 #include "store/QuestTable.h"
 
@@ -19,7 +20,7 @@ public:
     // Whether the row's quest is completed: drawn quieter, its "comp" cell ticked.
     static constexpr int CompletedRole = Qt::UserRole;
     // A row that shows no line: the empty row a filter that admits nothing leaves.
-    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kNoLine = korvane::kNoLine;
 
     explicit GridModel(QObject* parent = nullptr);
 

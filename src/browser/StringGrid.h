@@ -22,8 +22,6 @@ public:
     const std::string& Cells(int column, int row) const;
     // The quest list's line a data row shows; nothing for the empty row.
     std::optional<std::size_t> LineAt(int row) const;
-    // The lines every data row shows, in grid order (GridModel::kNoLine for the empty row).
-    const std::vector<std::size_t>& Lines() const { return model_->rows(); }
 
     // The list the rows show, for the grid's life.
     void setSource(const LineList* lines) { model_->setSource(lines); }

@@ -29,18 +29,48 @@ QWidget* stripped(TextView* view, const QString& caption, const QColor& color, Q
 
 } // namespace
 
-void TextPaneControls::buildTextPanes(QWidget* parent, QBoxLayout* layout) {
-    RichEdit1 = named(new TextView, "RichEdit1");
-    Memo2 = named(new TextView, "Memo2");
-    Memo3 = named(new TextView, "Memo3");
-
-    layout->addWidget(stripped(RichEdit1, QStringLiteral("内容"), QColor(0xC0, 0xFF, 0xC0), parent), 1);
-    QWidget* reward = stripped(Memo2, QStringLiteral("報酬"), QColor(0x80, 0xFF, 0x80), parent);
+TextPanes::TextPanes(QWidget* parent)
+    : QWidget(parent), RichEdit1(named(new TextView, "RichEdit1")), Memo2(named(new TextView, "Memo2")),
+      Memo3(named(new TextView, "Memo3")), Panel4(nullptr), views_{RichEdit1, Memo2, Memo3} {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(stripped(RichEdit1, QStringLiteral("内容"), QColor(0xC0, 0xFF, 0xC0), this), 1);
+    QWidget* reward = stripped(Memo2, QStringLiteral("報酬"), QColor(0x80, 0xFF, 0x80), this);
     reward->setFixedHeight(85);
     layout->addWidget(reward);
-    Panel4 = named(stripped(Memo3, QStringLiteral("メモ"), QColor(0x00, 0xFF, 0x40), parent), "Panel4");
+    Panel4 = named(stripped(Memo3, QStringLiteral("メモ"), QColor(0x00, 0xFF, 0x40), this), "Panel4");
     Panel4->setFixedHeight(78);
     layout->addWidget(Panel4);
+
+    // The reward and the memo take the keys as the mouse passes over them.
+    for (TextView* view : {Memo2, Memo3})
+        connect(view, &TextView::MouseMove, view, qOverload<>(&QWidget::setFocus));
+    connect(Memo3, &TextView::textChanged, this, &TextPanes::memoChanged);
+}
+
+void TextPanes::showText(QuestText which, const std::vector<std::string>& cp932Lines) {
+    TextView* view = views_[static_cast<std::size_t>(which)];
+    view->setLines(cp932Lines);
+    if (which == QuestText::Content)
+        view->scrollToFirstLine();
+}
+
+void TextPanes::showTexts(const std::vector<std::string>& content, const std::vector<std::string>& reward,
+                          const std::vector<std::string>& memo) {
+    showText(QuestText::Content, content);
+    showText(QuestText::Reward, reward);
+    showText(QuestText::Memo, memo);
+}
+
+bool TextPanes::anyTyped() const {
+    return std::any_of(views_.begin(), views_.end(),
+                       [](const TextView* view) { return view->changedByUser(); });
+}
+
+void TextPanes::forgetTyping() {
+    for (TextView* view : views_)
+        view->forgetTyping();
 }
 
 } // namespace korvane

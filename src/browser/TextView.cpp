@@ -43,8 +43,8 @@ void TextView::setLines(const std::vector<std::string>& cp932Lines) {
     constexpr qsizetype kLongLine = 4096;
     setWordWrapMode(longest > kLongLine ? QTextOption::WrapAnywhere
                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setPlainText(text);
-    shown_ = std::move(text);
+    shown_ = std::move(text); // before: the view is not typed in while it changes
+    setPlainText(shown_);
 }
 
 bool TextView::changedByUser() const {

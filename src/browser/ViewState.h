@@ -1,7 +1,8 @@
 #pragma once
 // What the window shows, as a plain value: what the grid lists (the filters, or a search with its
-// text), the quest on show, the pane's mode and whether the memo holds typing not saved. The grid,
-// the detail view and the panes are drawn from it; nothing of it is read back from a widget.
+// text, and the rows they gave), the quest on show and the pane's mode. The grid, the detail view
+// and the panes are drawn from it; nothing of it is read back from a widget. Typing not yet saved
+// is the text views' own.
 
 #include "QuestFilter.h"
 #include "QuestSearch.h"
@@ -10,6 +11,9 @@
 #include <optional>
 
 namespace korvane {
+
+// The grid's empty row: a list with no quest shows one.
+inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
 enum class SearchIn { Content, Reward, Table };
 
@@ -21,13 +25,13 @@ struct ViewState {
     };
     enum class Pane { View, NewQuest, Modify };
 
-    QuestFilter filter;           // in force while no search filled the grid
-    std::optional<Search> search; // the search that filled the grid
-    std::string questOnShow;      // empty: none
-    int rowDrawn = -1;            // the grid row the detail view was drawn from; -1: draw it anew
+    QuestFilter filter;            // in force while no search filled the grid
+    std::optional<Search> search;  // the search that filled the grid
+    std::vector<std::size_t> rows; // the quest list's lines the grid lists, in its order
+    std::string questOnShow;       // empty: none
+    int rowDrawn = -1;             // the grid row the detail view was drawn from; -1: draw it anew
     Pane pane = Pane::View;
     std::string paneNumber; // the number the edit pane stores under
-    bool memoTyped = false; // the memo view holds typing not saved
     bool webOpen = false;   // the web pane is open (and the memo view hidden)
 };
 
