@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace korvane {
 

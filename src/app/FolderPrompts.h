@@ -8,11 +8,10 @@
 #include "editing/Checklist.h"
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
-#include <set>
 
 class QFileSystemWatcher;
+class QTimer;
 
 namespace korvane {
 class OtherPcsPrompts;

@@ -1,21 +1,42 @@
 #include "ProgressCounts.h"
 
+#include "store/CommaText.h"
 #include "store/Vocabulary.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace korvane {
 namespace {
 
-// The place of name in the fixed list, or past its end in the order first met.
-template <class Item> Item& entryFor(std::vector<Item>& items, std::string_view name, auto nameOf) {
+// The index of name in the fixed list, or past its end in the order first met.
+template <class Item> std::size_t indexFor(std::vector<Item>& items, std::string_view name, auto nameOf) {
     const auto it = std::find_if(items.begin(), items.end(), [&](Item& i) { return nameOf(i) == name; });
     if (it != items.end())
-        return *it;
+        return static_cast<std::size_t>(it - items.begin());
     items.push_back({});
     nameOf(items.back()) = std::string(name);
-    return items.back();
+    return items.size() - 1;
+}
+
+// The nation and area of a line whose first three fields hold no quote or blank, read in place
+// (none of those bytes is ever the second byte of a code page 932 character); nothing for any
+// other line, which the comma text reading takes.
+std::optional<std::array<std::string_view, 2>> plainPlace(std::string_view line) {
+    std::array<std::string_view, 3> fields;
+    std::size_t start = 0;
+    for (std::size_t index = 0; index < fields.size() && start <= line.size(); ++index) {
+        std::size_t end = start;
+        for (; end < line.size() && line[end] != ','; ++end)
+            if (line[end] == '"' || static_cast<unsigned char>(line[end]) <= 0x20)
+                return std::nullopt;
+        if (index == 0 && end == 0)
+            return std::nullopt; // no number: the reading decides what such a line holds
+        fields[index] = line.substr(start, end - start);
+        start = end + 1;
+    }
+    return std::array{fields[1], fields[2]};
 }
 
 // The three flags of a shape as a number from 0 to 26, each flag "1", "0" or another text.
@@ -99,12 +120,29 @@ ProgressOverview progressOverview(const QuestTable& questList) {
     }
     const auto nationName = [](NationProgress& n) -> std::string& { return n.nation; };
     const auto areaName = [](AreaProgress& a) -> std::string& { return a.area; };
+    // A table lists its quests mostly grouped by nation and area: the rows last counted are tried
+    // first, and a plain line is read without a copy.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t nationAt = kNone;
+    std::size_t areaAt = kNone;
+    Fields quoted;
     for (std::size_t i = 0; i < questList.lines().size(); ++i) {
-        Fields place = fieldsFrom(questList.lines()[i], kNation, 2);
-        place.resize(2);
+        std::optional<std::array<std::string_view, 2>> place = plainPlace(questList.lines()[i]);
+        if (!place) {
+            quoted = fieldsFrom(questList.lines()[i], kNation, 2);
+            quoted.resize(2);
+            place = std::array<std::string_view, 2>{quoted[0], quoted[1]};
+        }
+        const auto [nationOf, areaOf] = *place;
+        if (nationAt == kNone || overview.nations[nationAt].nation != nationOf) {
+            nationAt = indexFor(overview.nations, nationOf, nationName);
+            areaAt = kNone;
+        }
+        NationProgress& nation = overview.nations[nationAt];
+        if (areaAt == kNone || nation.areas[areaAt].area != areaOf)
+            areaAt = indexFor(nation.areas, areaOf, areaName);
         const QuestShape& shape = questList.shapes()[i];
-        NationProgress& nation = entryFor(overview.nations, place[0], nationName);
-        entryFor(nation.areas, place[1], areaName).counts.add(shape);
+        nation.areas[areaAt].counts.add(shape);
         nation.counts.add(shape);
         overview.total.add(shape);
     }

@@ -1,8 +1,11 @@
 // Counts of progress by the progress options' own rules (the overview is tested on the window).
 
 #include "browser/ProgressCounts.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace korvane {
 namespace {
@@ -29,6 +32,44 @@ TEST(ProgressCounts, CountAsTheProgressOptionsList) {
     EXPECT_EQ(all.left(), 3);
     EXPECT_EQ(all.percentDone(), 40);
     EXPECT_EQ(ProgressCounts{}.percentDone(), 0);
+}
+
+// The overview reads a line's nation and area as the grid does, however the line is written: each
+// row's count is the number of lines whose split record names that nation and area.
+TEST(ProgressCounts, OverviewPlacesEveryLineAsItsRecordReads) {
+    const std::vector<std::string> lines{
+        test::sj("0001,日本,東京,q,p,c,1,1,0"),
+        test::sj("0002,日本,東京,q,p,c,0,0,0"),
+        test::sj("0003,\"日本\",大阪,q,p,c,1,0,0"),
+        test::sj("0004, 日本 ,大阪 ,q,p,c,0,0,0"),
+        test::sj("0005,日本,,q,p,c,0,0,0"),
+        test::sj("0006,日本"),
+        "0007,X,",
+        "0008",
+        test::sj("0009,\"日,本\",東京,q,p,c,1,1,0"),
+        test::sj("0010,日本,東京 都,q,p,c,0,0,0"),
+        test::sj("0011,X,a\"b\",q,p,c,0,0,0"),
+        test::sj("0012,日本,東京,\"q, r\",p,c,1,1,0"),
+    };
+    QTemporaryDir dir;
+    test::writeBytes(dir.filePath("quests.csv"), test::crlf(lines));
+    QuestTable table{dir.filePath("quests.csv")};
+    std::vector<QuestRecord> rows;
+    ASSERT_TRUE(table.load(rows));
+
+    std::map<std::pair<std::string, std::string>, int> expected;
+    for (const std::string& line : table.lines().lines()) { // as loaded: blanks in plain fields cleaned
+        const QuestRecord record = splitQuestRecord(line);
+        ++expected[{record[kNation], record[kArea]}];
+    }
+    std::map<std::pair<std::string, std::string>, int> counted;
+    const ProgressOverview overview = progressOverview(table);
+    for (const NationProgress& nation : overview.nations)
+        for (const AreaProgress& area : nation.areas)
+            counted[{nation.nation, area.area}] = area.counts.quests;
+    EXPECT_EQ(counted, expected);
+    EXPECT_EQ(overview.total.quests, static_cast<int>(lines.size()));
+    EXPECT_EQ(overview.total.completed, 3);
 }
 
 } // namespace
