@@ -3,6 +3,8 @@
 
 #include "store/Numbers.h"
 
+#include <bit>
+#include <functional>
 #include <map>
 
 namespace korvane {
@@ -18,9 +20,21 @@ std::uint16_t textNumber(std::string_view line) {
     return line.size() >= 4 ? numberOf(line.substr(0, 4)) : 0;
 }
 
+// A quest's lines of a text, in order, told apart without a copy of them: an import steps over
+// every line of four full files, and only whether a quest's lines changed is asked.
+struct Digest {
+    std::uint64_t hash = 0;
+    std::size_t lines = 0;
+    void add(std::string_view line) {
+        hash = (std::rotl(hash, 7) ^ std::hash<std::string_view>{}(line)) * 0x9E3779B97F4A7C15ULL;
+        ++lines;
+    }
+    bool operator==(const Digest&) const = default;
+};
+
 struct Sides {
     std::optional<QuestRecord> before, after;
-    std::string memoBefore, memoAfter, textBefore, textAfter; // the lines, joined
+    Digest memoBefore, memoAfter, textBefore, textAfter;
 };
 
 bool isSet(const QuestRecord& row, QuestField field) {
@@ -52,11 +66,20 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
             // A text written again as it was (a modification keeps the texts it did not change) is
             // no change of its quest.
             const bool memo = part.list == &lists.memo;
+            // A quest's lines come one after another: its entry is looked up once for them all.
+            std::string_view lastKey;
+            Sides* last = nullptr;
             const auto touch = [&](std::string_view line, bool after) {
-                if (const std::uint16_t number = textNumber(line)) {
-                    Sides& sides = quests[number];
-                    ((memo ? (after ? sides.memoAfter : sides.memoBefore)
-                           : (after ? sides.textAfter : sides.textBefore)) += line) += '\n';
+                if (line.size() < 4 || line.substr(0, 4) != lastKey) {
+                    const std::uint16_t number = textNumber(line);
+                    lastKey = line.substr(0, std::min<std::size_t>(line.size(), 4));
+                    last = number ? &quests[number] : nullptr;
+                }
+                if (last) {
+                    Sides& sides = *last;
+                    (memo ? (after ? sides.memoAfter : sides.memoBefore)
+                          : (after ? sides.textAfter : sides.textBefore))
+                        .add(line);
                 }
             };
             for (const std::string& line : range.insert)
