@@ -4,12 +4,14 @@
 #include "NewCharacterDialog.h"
 #include "StatusBar.h"
 #include "editing/ConfirmBox.h"
+#include "sync/Presence.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 
 namespace korvane {
 namespace {
@@ -33,6 +35,7 @@ CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton*
     item("RenameCharacter", QStringLiteral("名前を変える…"), &CharacterPrompts::rename);
     item("TakeCharacterOff", QStringLiteral("一覧から外す（ファイルは残ります）"),
          &CharacterPrompts::takeOff);
+    item("MoveCharacterIn", QStringLiteral("メインのフォルダに移す…"), &CharacterPrompts::moveIn);
     actions->setMenu(menu);
     actions->setPopupMode(QToolButton::InstantPopup);
     connect(names_, &QComboBox::activated, this, [this](int index) { runHandler([&] { chosen(index); }); });
@@ -55,6 +58,7 @@ void CharacterPrompts::refresh() {
             others.push_back(entry);
     }
     names_->setToolTip(QDir::toNativeSeparators(current));
+    window_.showName(names_->currentText());
     others_.setCharacters(std::move(others));
     if (list_.skipped > 0)
         if (auto* window = qobject_cast<QMainWindow*>(window_.widget);
@@ -66,6 +70,10 @@ void CharacterPrompts::refresh() {
 
 void CharacterPrompts::chosen(int index) {
     const QString folder = names_->itemData(index).toString();
+    if (!QFileInfo(folder).isDir()) {
+        refresh(); // the drop-down shows the checklist that stays on show
+        return folderGone(folder);
+    }
     if (normal(folder) != normal(window_.checklist().folder()) && !window_.showFolder(folder))
         return refresh(); // the drop-down shows the checklist that stayed
     refresh();
@@ -97,8 +105,12 @@ template <class Change> void CharacterPrompts::changeList(Change&& change) {
     refresh();
 }
 
+QString CharacterPrompts::mainFolder() const {
+    return list_.entries.empty() ? window_.checklist().folder() : list_.entries.front().folder;
+}
+
 void CharacterPrompts::newCharacter() {
-    NewCharacterDialog dialog(window_.checklist().folder(), window_.widget);
+    NewCharacterDialog dialog(mainFolder(), names_->currentText(), window_.widget);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString folder = normal(dialog.folder());
@@ -149,6 +161,66 @@ void CharacterPrompts::takeOff() {
     names_->removeItem(names_->currentIndex());
     names_->insertItem(0, QStringLiteral("（一覧にない）%1").arg(QDir(folder).dirName()), folder);
     names_->setCurrentIndex(0);
+    window_.showName(names_->currentText());
+}
+
+// Moved by a rename within one file system, once the window shows another checklist: the lock
+// and the announcement of this PC leave with it. Refused while another PC has it open.
+void CharacterPrompts::moveIn() {
+    const QString from = normal(window_.checklist().folder());
+    const QString main = normal(mainFolder());
+    const QString name = names_->currentText();
+    const QString to = characterFolder(main, name);
+    if (from == main || QFileInfo(from).absolutePath() == QFileInfo(to).absolutePath())
+        return showErrorBox(QStringLiteral("「%1」はもうメインのフォルダにあります").arg(name));
+    if (!QFileInfo(main).isDir())
+        return showErrorBox(
+            QStringLiteral("メインのフォルダ %1 がありません").arg(QDir::toNativeSeparators(main)));
+    if (QFileInfo::exists(to))
+        return showErrorBox(QStringLiteral("フォルダ %1 はもうあります").arg(QDir::toNativeSeparators(to)));
+    if (!otherPcsIn(from, ThisPc::here()).empty())
+        return showErrorBox(QStringLiteral("ほかの PC が開いているため、「%1」は移せません").arg(name));
+    if (!confirm(QStringLiteral("「%1」のフォルダ %2 を %3 に移します")
+                     .arg(name, QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)),
+                 window_.widget) ||
+        !window_.showFolder(main))
+        return;
+    if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QDir().rename(from, to)) {
+        window_.showFolder(from);
+        return showErrorBox(
+            QStringLiteral("フォルダ %1 を %2 に移せません。Korvane を閉じてから、フォルダごと移してください")
+                .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
+    }
+    changeList([&](PlayerChecklists& list) { list.moveTo(from, to); });
+    window_.showFolder(to);
+    refresh();
+}
+
+void CharacterPrompts::folderGone(const QString& folder) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvane"),
+                    QStringLiteral("フォルダ %1 がありません。移したか消したかもしれません")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    QMessageBox::Cancel, window_.widget);
+    box.setTextFormat(Qt::PlainText);
+    box.setObjectName(QStringLiteral("CharacterFolderGone"));
+    QPushButton* off = box.addButton(QStringLiteral("一覧から外す"), QMessageBox::DestructiveRole);
+    QPushButton* find = box.addButton(QStringLiteral("探す…"), QMessageBox::AcceptRole);
+    off->setObjectName(QStringLiteral("TakeGoneOff"));
+    find->setObjectName(QStringLiteral("FindGone"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.exec();
+    if (box.clickedButton() == off)
+        return changeList([&](PlayerChecklists& list) { list.remove(folder); });
+    if (box.clickedButton() != find)
+        return;
+    const QString found = QFileDialog::getExistingDirectory(
+        window_.widget, QStringLiteral("チェックリストのフォルダ"), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (found.isEmpty())
+        return;
+    changeList([&](PlayerChecklists& list) { list.moveTo(folder, normal(found)); });
+    window_.showFolder(normal(found));
+    refresh();
 }
 
 } // namespace korvane

@@ -20,6 +20,7 @@ public:
         QWidget* widget = nullptr;
         std::function<Checklist&()> checklist;          // the one on show
         std::function<bool(const QString&)> showFolder; // asks first about typing; false: it stays as it was
+        std::function<void(const QString&)> showName;   // the character on show, named where the eye is
     };
 
     CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
@@ -31,6 +32,8 @@ public:
     // "ノート: ◎　サブ: ○" for the quest on show: completed, offered, or neither ("－").
     QString othersProgress(std::string_view number);
     OtherCharacters& others() { return others_; }
+    // The name of the character on show.
+    QString name() const { return names_->currentText(); }
 
 private:
     void chosen(int index);
@@ -38,6 +41,11 @@ private:
     void addFolder();
     void rename();
     void takeOff();
+    // The checklist on show moved into the main character's folder, with every character.
+    void moveIn();
+    // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
+    void folderGone(const QString& folder);
+    QString mainFolder() const;
     // Runs a change of the list through the error box, writes it, and fills the drop-down anew.
     template <class Change> void changeList(Change&& change);
 

@@ -13,7 +13,7 @@
 
 namespace korvane {
 
-NewCharacterDialog::NewCharacterDialog(const QString& currentFolder, QWidget* parent)
+NewCharacterDialog::NewCharacterDialog(const QString& mainFolder, const QString& shownName, QWidget* parent)
     : QDialog(parent), name_(named(new QLineEdit(this), "CharacterName", QStringLiteral("名前"))),
       folder_(named(new QLineEdit(this), "CharacterFolder", QStringLiteral("フォルダ"))),
       fresh_(
@@ -29,8 +29,9 @@ NewCharacterDialog::NewCharacterDialog(const QString& currentFolder, QWidget* pa
     auto* browse = new QPushButton(QStringLiteral("参照…"), this);
     where->addWidget(browse);
     form->addRow(QStringLiteral("フォルダ"), where);
-    auto* copy = named(new QRadioButton(QStringLiteral("いまのチェックリストをそのままコピー"), this),
-                       "CharacterCopy");
+    auto* copy = named(
+        new QRadioButton(QStringLiteral("いまのチェックリスト「%1」をそのままコピー").arg(shownName), this),
+        "CharacterCopy");
     fresh_->setChecked(true);
     form->addRow(QStringLiteral("始め方"), fresh_);
     form->addRow(QString(), copy);
@@ -38,10 +39,10 @@ NewCharacterDialog::NewCharacterDialog(const QString& currentFolder, QWidget* pa
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("作る"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("CharacterMake"));
     form->addRow(buttons);
-    // The folder follows the name, beside the current checklist, until the player sets one.
-    connect(name_, &QLineEdit::textChanged, this, [this, currentFolder](const QString& name) {
+    // The folder follows the name, in the main character's folder, until the player sets one.
+    connect(name_, &QLineEdit::textChanged, this, [this, mainFolder](const QString& name) {
         if (!folderTyped_)
-            folder_->setText(QDir::toNativeSeparators(folderBeside(currentFolder, name)));
+            folder_->setText(QDir::toNativeSeparators(characterFolder(mainFolder, name)));
     });
     connect(folder_, &QLineEdit::textEdited, this, [this] { folderTyped_ = true; });
     connect(browse, &QPushButton::clicked, this, [this] {

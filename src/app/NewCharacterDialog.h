@@ -1,6 +1,7 @@
 #pragma once
-// "新しいキャラクター": the character's name, the folder of its checklist (beside the current one
-// unless the player picks another) and what it starts with. Returns the choice; the window makes it.
+// "新しいキャラクター": the character's name, the folder of its checklist (in the main character's
+// folder unless the player picks another) and what it starts with: the quests alone, or a copy of
+// the checklist on show, which it names. Returns the choice; the window makes it.
 
 #include "editing/Characters.h"
 
@@ -14,7 +15,7 @@ namespace korvane {
 class NewCharacterDialog : public QDialog {
     Q_OBJECT
 public:
-    NewCharacterDialog(const QString& currentFolder, QWidget* parent);
+    NewCharacterDialog(const QString& mainFolder, const QString& shownName, QWidget* parent);
 
     QString name() const;
     QString folder() const;

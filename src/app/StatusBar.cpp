@@ -20,7 +20,8 @@ QLabel* redLabel(const char* name, QWidget* parent) {
 } // namespace
 
 StatusBar::StatusBar(QWidget* parent)
-    : QStatusBar(parent), Label18(named(textLabel(QString(), this), "Label18")),
+    : QStatusBar(parent), Label29(named(textLabel(QString(), this), "Label29")),
+      Label18(named(textLabel(QString(), this), "Label18")),
       Label19(named(textLabel(QString(), this), "Label19")), Label20(redLabel("Label20", this)),
       Label22(redLabel("Label22", this)),
       ComboBox6(named(new QComboBox(this), "ComboBox6", QStringLiteral("キャラクター"))),
@@ -34,6 +35,11 @@ StatusBar::StatusBar(QWidget* parent)
     // Texts never make the window wider than the player left it: they are cut instead.
     for (QLabel* label : {Label18, Label19})
         label->setMinimumWidth(1);
+    QFont bold = Label29->font();
+    bold.setBold(true);
+    Label29->setFont(bold);
+    Label29->setToolTip(QStringLiteral("表示中のキャラクター"));
+    addWidget(Label29);
     addWidget(Label18, 1); // read as its text: the counts
     addWidget(Label19);
     addWidget(Label20);
@@ -56,6 +62,10 @@ StatusBar::StatusBar(QWidget* parent)
 void StatusBar::say(const QString& what) {
     Label19->setText(
         QStringLiteral("%1 (%2)").arg(what, QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+}
+
+void StatusBar::showCharacter(const QString& name) {
+    Label29->setText(name);
 }
 
 void StatusBar::showBackupFailure() {

@@ -19,6 +19,7 @@ public:
 
     // What the last action did, with the time: a message belongs to its action.
     void say(const QString& what);
+    void showCharacter(const QString& name);
     // The backup that could not be kept, until one is kept again.
     void showBackupFailure();
     // The other PCs that have the folder open; none: nothing shown.
@@ -26,6 +27,7 @@ public:
     // 元に戻す and やり直し as the history stands, their tooltips naming the step.
     void showHistory(const EditHistory& history);
 
+    QLabel* Label29;           // the character whose checklist is on show
     QLabel* Label18;           // counts of the rows on show
     QLabel* Label19;           // what was last done, and when
     QLabel* Label20;           // a backup that could not be kept

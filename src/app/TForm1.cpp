@@ -147,7 +147,8 @@ void TForm1::buildWindow() {
          [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
         this);
     characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
-                                        [this](const QString& folder) { return showChecklist(folder); }},
+                                        [this](const QString& folder) { return showChecklist(folder); },
+                                        [this](const QString& name) { StatusBar1->showCharacter(name); }},
                                        StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
 }
 

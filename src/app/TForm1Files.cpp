@@ -63,6 +63,7 @@ bool TForm1::showChecklist(const QString& folder) {
     }
     const std::string shown = view_.questOnShow;
     checklist_->close(UserFolders::fromEnvironment());
+    StatusBar1->Label19->clear(); // what was said of the last checklist goes with it
     auto next = std::make_unique<Checklist>(folder, std::move(claim));
     if (next->claim())
         next->rememberWritten(UserFolders::fromEnvironment());

@@ -45,6 +45,7 @@ void TForm1::Button16Click() {
     JournalDialog dialog(checklist_->journal(), nameOf,
                          onShow && *onShow > 0 && *onShow <= 9999 ? static_cast<std::uint16_t>(*onShow) : 0,
                          this);
+    dialog.setWindowTitle(QStringLiteral("記録 — %1").arg(characters_->name()));
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     const std::string number = questNumberText(*dialog.choice());

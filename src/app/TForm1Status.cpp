@@ -23,6 +23,7 @@ void TForm1::Button12Click() {
     for (const auto& [name, table] : characters_->others().tables())
         others.emplace_back(name, progressOverview(*table));
     ProgressDialog dialog(progressOverview(checklist_->QuestList()), others, this);
+    dialog.setWindowTitle(QStringLiteral("進捗 — %1").arg(characters_->name()));
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     filters_->chooseFromOverview(*dialog.choice());

@@ -33,6 +33,14 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
             return flagSet(record[column]) ? QStringLiteral("✓") : QString();
         return toUi(record[column]);
+    case Qt::AccessibleTextRole:
+        // Read aloud, a row's first cell names its quest and a flag says whether it is set.
+        if (column == kNumber && !record[kNumber].empty())
+            return toUi(record[kNumber]) + QLatin1Char(' ') + toUi(record[kName]);
+        if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
+            return fieldCaption(static_cast<QuestField>(column)) +
+                   (flagSet(record[column]) ? QStringLiteral(" 済み") : QStringLiteral(" なし"));
+        return {};
     case CompletedRole:
         return flagSet(record[kCompleted]);
     case Qt::BackgroundRole:

@@ -24,7 +24,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 476, 16);
     Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 476, 16);
     placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
-    Label24 = placed(named(textLabel(QString(), pane), "Label24", QStringLiteral("記録")), 36, 108, 476, 16);
+    Label24 = placed(named(textLabel(QString(), pane), "Label24"), 36, 108, 476, 16);
     Label24->setToolTip(
         QStringLiteral("記録（クエスト履歴.csv）にある、このクエストをオファー・コンプリートした日時"));
     Label14 = placed(named(textLabel(QString(), pane), "Label14"), 462, 6, 56, 18);
@@ -50,8 +50,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
     Button17->setToolTip(QStringLiteral(
         "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
-    Label23 = placed(named(textLabel(QString(), pane), "Label23", QStringLiteral("ほかのキャラクター")), 380,
-                     34, 300, 16);
+    Label23 = placed(named(textLabel(QString(), pane), "Label23"), 380, 34, 300, 16);
     Label23->setToolTip(
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 

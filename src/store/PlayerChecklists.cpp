@@ -80,11 +80,14 @@ void PlayerChecklists::opened(const QString& folder) {
     lastOpened = normal(folder);
     if (find(folder))
         return;
-    QString name = QDir(lastOpened).dirName();
+    // The list's first checklist is the player's main character; one opened later is named after
+    // its folder until the player names it.
+    const QString base = entries.empty() ? QStringLiteral("メイン") : QDir(lastOpened).dirName();
+    QString name = base;
     for (int n = 2;
          std::any_of(entries.begin(), entries.end(), [&](const ChecklistEntry& e) { return e.name == name; });
          ++n)
-        name = QStringLiteral("%1 (%2)").arg(QDir(lastOpened).dirName()).arg(n);
+        name = QStringLiteral("%1 (%2)").arg(base).arg(n);
     entries.push_back({name, lastOpened});
 }
 
@@ -111,19 +114,31 @@ void PlayerChecklists::rename(const QString& folder, const QString& name) {
             entry.name = name.trimmed();
 }
 
+void PlayerChecklists::moveTo(const QString& folder, const QString& to) {
+    if (const ChecklistEntry* listed = find(to); listed && normal(to) != normal(folder))
+        throw KorvaneError(QStringLiteral("フォルダ %1 は「%2」のチェックリストとして一覧にあります")
+                               .arg(QDir::toNativeSeparators(to), listed->name));
+    for (ChecklistEntry& entry : entries)
+        if (normal(entry.folder) == normal(folder))
+            entry.folder = normal(to);
+    if (normal(lastOpened) == normal(folder))
+        lastOpened = normal(to);
+}
+
 void PlayerChecklists::remove(const QString& folder) {
     std::erase_if(entries,
                   [&](const ChecklistEntry& entry) { return normal(entry.folder) == normal(folder); });
 }
 
-QString folderBeside(const QString& currentFolder, const QString& name) {
+QString characterFolder(const QString& mainFolder, const QString& name) {
     // What a file system refuses in a folder's name becomes "_".
     QString safe = name.trimmed();
     for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
         safe.replace(c, QLatin1Char('_'));
     if (safe.isEmpty() || safe == QStringLiteral(".") || safe == QStringLiteral(".."))
         safe = QStringLiteral("_");
-    return QDir::cleanPath(QFileInfo(currentFolder).absolutePath() + QLatin1Char('/') + safe);
+    return QDir::cleanPath(QFileInfo(mainFolder).absoluteFilePath() + QLatin1Char('/') +
+                           QString::fromUtf16(kCharactersFolder) + QLatin1Char('/') + safe);
 }
 
 } // namespace korvane

@@ -33,13 +33,16 @@ public:
 
     // The entry of folder; nothing when it is not listed.
     const ChecklistEntry* find(const QString& folder) const;
-    // The folder opened is the last one opened, and is listed, under its folder's name, when it
-    // was not.
+    // The folder opened is the last one opened, and is listed when it was not: the list's first as
+    // "メイン", any other under its folder's name.
     void opened(const QString& folder);
     // Lists another checklist. Refused, saying why, for an empty name, a name another has, or a
     // folder listed already.
     void add(const QString& name, const QString& folder);
     void rename(const QString& folder, const QString& name);
+    // The entry of folder names to instead (the checklist was moved, or found elsewhere); refused
+    // when to is listed already.
+    void moveTo(const QString& folder, const QString& to);
     // Off the list; its files stay where they are.
     void remove(const QString& folder);
 
@@ -50,8 +53,10 @@ private:
 // A folder as the list names it, one for every spelling of it: its canonical path while it exists.
 QString sameFolder(const QString& folder);
 
-// Where a new character's checklist goes unless the player says otherwise: beside the current
-// one, in the same parent folder, so that a synced parent carries every character.
-QString folderBeside(const QString& currentFolder, const QString& name);
+// Where a character's checklist goes unless the player says otherwise: in the folder
+// "キャラクター" of the main character's (the list's first) folder, so that the one folder a player
+// backs up, moves or syncs holds every character.
+QString characterFolder(const QString& mainFolder, const QString& name);
+inline constexpr char16_t kCharactersFolder[] = u"キャラクター";
 
 } // namespace korvane

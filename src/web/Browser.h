@@ -3,6 +3,7 @@
 // knows which engine stands behind them. Navigation never blocks: pages load by themselves.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -26,6 +27,9 @@ public:
     virtual QString LocationURL() const = 0;
 
     virtual QWidget* widget() = 0;
+
+    // Told when a page has loaded, or could not be (ok false), with its address.
+    std::function<void(bool ok, const QString& address)> loaded;
 };
 
 std::unique_ptr<Browser> createBrowser(QWidget* parent);

@@ -7,6 +7,7 @@
 #include "store/Errors.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -43,10 +44,16 @@ public:
 private:
     // A page of the web goes to the player's browser; the pane keeps the page it had.
     void go(const QUrl& url) {
-        if (showsHere(url))
+        if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+            if (loaded)
+                loaded(false, url.toString());
+        } else if (showsHere(url)) {
             view_->setSource(url);
-        else
-            QDesktopServices::openUrl(url);
+            if (loaded)
+                loaded(true, url.toString());
+        } else if (!QDesktopServices::openUrl(url) && loaded) {
+            loaded(false, url.toString());
+        }
     }
 
     QTextBrowser* view_;

@@ -18,6 +18,10 @@ public:
         view_->setObjectName(QStringLiteral("WebBrowser1"));
         view_->setAccessibleDescription(QStringLiteral("WebBrowser1"));
         view_->setAccessibleName(QStringLiteral("ブラウザ"));
+        QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
+            if (loaded)
+                loaded(ok, view_->url().toString());
+        });
     }
 
     void Navigate(const QString& address) override {

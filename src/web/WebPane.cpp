@@ -3,6 +3,7 @@
 #include "KeyDown.h"
 #include "LookUp.h"
 #include "UrlList.h"
+#include "UrlListDialog.h"
 #include "store/UiText.h"
 #include "widgets/Controls.h"
 
@@ -47,12 +48,21 @@ WebPane::WebPane(QString urlList, Guard guard, std::function<std::optional<Quest
     ComboBox5 = named(new DropDown(false, Panel10), "ComboBox5", QStringLiteral("お気に入り"));
     ComboBox5->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox5->setMinimumContentsLength(30);
+    SpeedButton5 = named(new QToolButton(Panel10), "SpeedButton5", QStringLiteral("お気に入りの編集"));
+    SpeedButton5->setText(QStringLiteral("編集…"));
+    SpeedButton5->setToolTip(QStringLiteral("お気に入りの編集"));
+    Label28 = named(textLabel(QString(), this), "Label28");
+    Label28->setWordWrap(true);
+    Label28->setStyleSheet(QStringLiteral("color: #b00000; background: #fff4f4; padding: 2px"));
+    Label28->hide();
     bar->addWidget(Edit7, 3);
     bar->addWidget(SpeedButton1);
     bar->addWidget(SpeedButton2);
     bar->addWidget(SpeedButton3);
     bar->addWidget(ComboBox5, 2);
+    bar->addWidget(SpeedButton5);
     column->addWidget(Panel10);
+    column->addWidget(Label28);
     column->addStretch(1);
     hide();
 
@@ -63,12 +73,16 @@ WebPane::WebPane(QString urlList, Guard guard, std::function<std::optional<Quest
     connect(SpeedButton2, &QToolButton::clicked, this, guarded([this] { ensureBrowser().GoForward(); }));
     connect(SpeedButton3, &QToolButton::clicked, this, guarded([this] { SpeedButton3Click(); }));
     connect(ComboBox5, &DropDown::Change, this, guarded([this] { ComboBox5Change(); }));
+    connect(SpeedButton5, &QToolButton::clicked, this, guarded([this] { SpeedButton5Click(); }));
 }
 
 Browser& WebPane::ensureBrowser() {
     if (!browser_) {
         browser_ = createBrowser(this);
         WebBrowser1 = browser_.get();
+        WebBrowser1->loaded = [this](bool ok, const QString& address) {
+            guard_([&] { pageLoaded(ok, address); });
+        };
         auto* column = static_cast<QVBoxLayout*>(layout());
         delete column->takeAt(column->count() - 1); // the stretch that held the place
         column->addWidget(WebBrowser1->widget(), 1);
@@ -96,10 +110,31 @@ void WebPane::Edit7KeyDown(int Key) {
         ensureBrowser().Navigate(Edit7->text());
 }
 
+// An address typed with a placeholder is kept as typed: the page the browser shows for it has
+// its braces encoded.
 void WebPane::SpeedButton3Click() {
-    addToUrlList(urlList_, fromUiLossy(ensureBrowser().LocationName()),
-                 storedAddress(WebBrowser1->LocationURL()));
+    const std::string typed = storedAddress(Edit7->text().trimmed());
+    if (isLookUpAddress(typed))
+        addToUrlList(urlList_, fromUiLossy(QStringLiteral("クエストを調べる")), typed);
+    else
+        addToUrlList(urlList_, fromUiLossy(ensureBrowser().LocationName()),
+                     storedAddress(WebBrowser1->LocationURL()));
     LoadUrlList();
+}
+
+void WebPane::SpeedButton5Click() {
+    const Lines read = readUrlListToEdit(urlList_);
+    UrlListDialog dialog(read, questOnShow_(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.lines() == read)
+        return;
+    writeUrlList(urlList_, read, dialog.lines());
+    LoadUrlList();
+    emit said(QStringLiteral("お気に入りを保存しました"));
+}
+
+void WebPane::pageLoaded(bool ok, const QString& address) {
+    Label28->setText(ok ? QString() : unreachableText(address));
+    Label28->setVisible(!ok);
 }
 
 void WebPane::LoadUrlList() {

@@ -1,12 +1,13 @@
 #pragma once
 // The web pane across the bottom of the window: a tool bar with the address box, back, forward,
-// add-to-list and the address list, above the browser. It goes about the web on its own; what it
+// add-to-list, the address list and its editor, above the browser. It goes about the web on its own; what it
 // does runs through the window's one error path (guard), and what it has to say goes to said.
 
 #include "Browser.h"
 #include "store/Quest.h"
 #include "widgets/DropDown.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <functional>
@@ -36,6 +37,8 @@ private:
     Browser& ensureBrowser();
     void Edit7KeyDown(int Key);
     void SpeedButton3Click();
+    void SpeedButton5Click();
+    void pageLoaded(bool ok, const QString& address);
     void LoadUrlList();
     void ComboBox5Change();
 
@@ -50,6 +53,8 @@ private:
     QToolButton* SpeedButton2 = nullptr; // forward
     QToolButton* SpeedButton3 = nullptr; // add to the address list
     DropDown* ComboBox5 = nullptr;       // address list, pick only
+    QToolButton* SpeedButton5 = nullptr; // the address list edited
+    QLabel* Label28 = nullptr;           // a page that could not be opened
     Browser* WebBrowser1 = nullptr;
     std::unique_ptr<Browser> browser_; // made when the pane first opens; it is hidden at start
 };

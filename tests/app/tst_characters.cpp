@@ -1,16 +1,21 @@
 // A checklist per character, as a player with two characters uses it: a second character made from
-// the first, a tick on it, its progress beside the first's, and back.
+// the first in the main character's folder, a tick on it, its progress beside the first's, the
+// character on show named where the eye is and read by assistive technology, and back.
 
 #include "app/NewCharacterDialog.h"
 #include "browser/ProgressDialog.h"
 #include "store/DataFiles.h"
+#include "store/PlayerChecklists.h"
 #include "support/Fixture.h"
+#include "support/ModalAnswerer.h"
 #include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -32,22 +37,24 @@ class CharactersTest : public QObject {
 private slots:
     void init() {
         // The player's list, this test's own (on Windows it lives under APPDATA).
-        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit());
-        qputenv("APPDATA", settings_.path().toLocal8Bit());
+        settings_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", settings_->path().toLocal8Bit());
+        qputenv("APPDATA", settings_->path().toLocal8Bit());
         f.open(quests());
     }
     void cleanup() { f.close(); }
     void aSecondCharacterIsMadeTickedAndSeenBeside();
+    void aCharacterElsewhereIsMovedIntoTheMainFolder();
 
 private:
     QComboBox* characters() const { return f.get<QComboBox>("ComboBox6"); }
-    QTemporaryDir settings_;
+    std::unique_ptr<QTemporaryDir> settings_;
     Fixture f;
 };
 
 void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
     const QString first = f.dir->path();
-    const QString second = QFileInfo(first).absolutePath() + "/サブ";
+    const QString second = first + "/キャラクター/サブ";
     QDir(second).removeRecursively();
     QCOMPARE(characters()->count(), 1);
     QCOMPARE(characters()->toolTip(), QDir::toNativeSeparators(first));
@@ -65,20 +72,25 @@ void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
     QCOMPARE(readUtf8Lines(files::inFolder(second, files::kQuestTable)),
              (Utf8Lines{"0001,ウィンダス,港,a,p,c,0,0,0", "0002,ジュノ,ジュノ港,b,p,c,0,0,1"}));
     QCOMPARE(readBytes(files::inFolder(second, files::kMemo)), "");
-    QCOMPARE(f.detail().number, "0001"); // the quest on show stays on show
-    QCOMPARE(f.label("Label23"), QDir(first).dirName() + ": ◎");
+    QCOMPARE(f.detail().number, "0001");       // the quest on show stays on show
+    QCOMPARE(f.label("Label23"), "メイン: ◎"); // the first checklist listed is the main character
+    QCOMPARE(f.label("Label29"), "サブ");
 
     // A tick on the second character, seen from the first, in the detail view and the overview.
     click(f.box("CheckBox1"));
     QCOMPARE(readUtf8Lines(files::inFolder(second, files::kQuestTable))[0], "0001,ウィンダス,港,a,p,c,1,0,0");
     f.form->activateWindow(); // as the desktop gives the window back once the dialog is gone
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QVERIFY(!f.label("Label19").isEmpty());
     QTest::keyClick(f.form.get(), Qt::Key_PageUp, Qt::ControlModifier);
-    QCOMPARE(characters()->currentText(), QDir(first).dirName());
+    QCOMPARE(characters()->currentText(), "メイン");
+    QCOMPARE(f.label("Label29"), "メイン");
+    QVERIFY(f.label("Label19").isEmpty()); // what was said of サブ went with it
     QCOMPARE(f.detail().number, "0001");
     QVERIFY(f.detail().completed); // the first's own progress
     QCOMPARE(f.label("Label23"), "サブ: ○");
     onNextDialog<ProgressDialog>([](ProgressDialog* dialog) {
+        QCOMPARE(dialog->windowTitle(), "進捗 — メイン");
         QTreeWidget* tree = dialog->tree();
         QCOMPARE(tree->headerItem()->text(tree->columnCount() - 1), "サブ");
         QCOMPARE(tree->topLevelItem(tree->topLevelItemCount() - 1)->text(tree->columnCount() - 1), "0 / 2");
@@ -86,10 +98,55 @@ void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
     });
     click(f.button("Button12"));
 
+    // What a screen reader reads: each value itself, the grid's row as its quest, the menu a menu.
+    const auto read = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    QCOMPARE(read(f.get<QLabel>("Label23")), "サブ: ○");
+    QCOMPARE(read(f.get<QLabel>("Label24")), f.label("Label24"));
+    QVERIFY(read(f.get<QLabel>("Label24")).contains("コンプリート"));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(f.get<QWidget>("StringGrid1"));
+    QCOMPARE(grid->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), "0001 a");
+    QCOMPARE(grid->tableInterface()->cellAt(0, 7)->text(QAccessible::Name), "コンプリート 済み");
+    QAccessibleInterface* actions = QAccessible::queryAccessibleInterface(f.get<QWidget>("SpeedButton4"));
+    QCOMPARE(actions->role(), QAccessible::ButtonMenu);
+    QVERIFY(actions->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+
     // Started again, the window shows the others' progress once it is on the screen.
     f.reopen();
     QTRY_COMPARE(f.label("Label23"), "サブ: ○");
+
+    // A character whose folder is gone says so, and can be taken off the list.
     QDir(second).removeRecursively();
+    f.answerer.clear();
+    f.answerer.setAnswer(QStringLiteral("一覧から外す"));
+    emit characters()->activated(characters()->findText("サブ"));
+    QCOMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.seen().front().text.contains(QDir::toNativeSeparators(second)));
+    QCOMPARE(characters()->count(), 1);
+    QCOMPARE(f.label("Label29"), "メイン");
+}
+
+// A character made loose beside the main folder goes into it with its files, and is shown there.
+void CharactersTest::aCharacterElsewhereIsMovedIntoTheMainFolder() {
+    const std::unique_ptr<QTemporaryDir> loose = quests().write();
+    PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
+    list.opened(f.dir->path()); // as a start in the folder lists it
+    list.add("別", loose->path());
+    list.write(UserFolders::fromEnvironment());
+    f.reopen();
+    emit characters()->activated(characters()->findText("別"));
+    QCOMPARE(f.label("Label29"), "別");
+    const std::string memo = readBytes(files::inFolder(loose->path(), files::kMemo));
+
+    f.answerer.setAnswer(kYes);
+    f.form->findChild<QAction*>("MoveCharacterIn")->trigger();
+    const QString moved = f.dir->path() + "/キャラクター/別";
+    QVERIFY(!QFileInfo::exists(loose->path()));
+    QCOMPARE(readBytes(files::inFolder(moved, files::kMemo)), memo);
+    QCOMPARE(f.label("Label29"), "別");
+    QCOMPARE(characters()->toolTip(), QDir::toNativeSeparators(moved));
+    QCOMPARE(PlayerChecklists::read(UserFolders::fromEnvironment()).find(moved)->name, "別");
 }
 
 KORVANE_WIDGET_TEST_MAIN(CharactersTest)

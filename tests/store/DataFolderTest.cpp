@@ -117,7 +117,7 @@ TEST(UserFolder, IsMadeAndFilledOnceAndNeverOverwritten) {
 TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
     QTemporaryDir root;
     const UserFolders user{root.filePath("share"), root.filePath("config")};
-    const QString sync = root.filePath("Sync"), main = sync + "/korvane", alt = sync + "/サブ";
+    const QString sync = root.filePath("Sync"), main = sync + "/korvane", alt = main + "/キャラクター/サブ";
     struct Step {
         const char* what;
         std::function<void(PlayerChecklists&)> change;
@@ -125,30 +125,30 @@ TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
         std::vector<ChecklistEntry> listed;
     };
     const Step steps[] = {
-        {"a folder opened is listed by its name",
+        {"the first folder opened is the main character",
          [&](PlayerChecklists& l) { l.opened(main); },
          nullptr,
-         {{"korvane", main}}},
+         {{"メイン", main}}},
         {"opened again: listed once",
          [&](PlayerChecklists& l) { l.opened(main + "/"); },
          nullptr,
-         {{"korvane", main}}},
-        {"a new character beside it",
-         [&](PlayerChecklists& l) { l.add("サブ", folderBeside(main, "サブ")); },
+         {{"メイン", main}}},
+        {"a new character in the main character's folder",
+         [&](PlayerChecklists& l) { l.add("サブ", characterFolder(main, "サブ")); },
          nullptr,
-         {{"korvane", main}, {"サブ", alt}}},
+         {{"メイン", main}, {"サブ", alt}}},
         {"a name another has",
          [&](PlayerChecklists& l) { l.add("サブ", sync + "/other"); },
          "もうあります",
-         {{"korvane", main}, {"サブ", alt}}},
+         {{"メイン", main}, {"サブ", alt}}},
         {"a folder listed already",
          [&](PlayerChecklists& l) { l.add("三", alt); },
          "一覧にあります",
-         {{"korvane", main}, {"サブ", alt}}},
+         {{"メイン", main}, {"サブ", alt}}},
         {"no name",
          [&](PlayerChecklists& l) { l.add("  ", sync + "/x"); },
          "名前を入れて",
-         {{"korvane", main}, {"サブ", alt}}},
+         {{"メイン", main}, {"サブ", alt}}},
         {"renamed",
          [&](PlayerChecklists& l) { l.rename(main, "本体"); },
          nullptr,
@@ -157,7 +157,7 @@ TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
          [&](PlayerChecklists& l) { l.remove(main); },
          nullptr,
          {{"サブ", alt}}},
-        {"another folder of the same name opened",
+        {"another folder opened: named after it, apart from the one of that name",
          [&](PlayerChecklists& l) { l.opened(root.filePath("x/サブ")); },
          nullptr,
          {{"サブ", alt}, {"サブ (2)", root.filePath("x/サブ")}}},
@@ -177,8 +177,8 @@ TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
         EXPECT_EQ(PlayerChecklists::read(user).entries, step.listed);
     }
     EXPECT_EQ(PlayerChecklists::read(user).lastOpened, root.filePath("x/サブ"));
-    // A name that a file system refuses in a folder's name still gives a folder beside the current one.
-    EXPECT_EQ(folderBeside(main, "a/b:c"), sync + "/a_b_c");
+    // A name that a file system refuses in a folder's name still gives a folder of its own there.
+    EXPECT_EQ(characterFolder(main, "a/b:c"), main + "/キャラクター/a_b_c");
 }
 
 // The list as the settings file holds it, whatever it holds: read bounded, what is no entry skipped

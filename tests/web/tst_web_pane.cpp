@@ -1,10 +1,16 @@
 // The web pane with the real engine on local pages; nothing here reaches the network.
 
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 #include "web/ProfileFile.h"
+#include "web/UrlListDialog.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -54,6 +60,7 @@ private slots:
     void enterWithShiftOrCtrlNavigates();
     void unwritableSettingsFileStillClosesThePane();
     void theQuestOnShowIsLookedUp();
+    void favouritesEditedAndALookUpFromTheEditedAddress();
 
 private:
     // Whichever browser stands behind the pane: a web engine's view, or Qt's rich-text browser.
@@ -231,6 +238,47 @@ void WebPaneTest::theQuestOnShowIsLookedUp() {
     choose(f.dropDown("ComboBox5"), "wiki," + lookUp);
     QCOMPARE(f.field("Edit7")->text(), expected);
     QTRY_COMPARE_WITH_TIMEOUT(browserTitle(), "Quest one", kLoad);
+}
+
+// The sample's look-up address made the player's own in the window: ☆ keeps a typed placeholder,
+// the editor changes an address and the order, says what 調べる will open, and 調べる opens it.
+void WebPaneTest::favouritesEditedAndALookUpFromTheEditedAddress() {
+    const QString quest = page(*f.dir, "q0001.html", "Quest one");
+    const QString lookUp = QUrl::fromLocalFile(f.dir->filePath("q")).toString() + "{no}.html?{name:euc-jp}";
+    const std::string sample = sj("クエストを調べる,https://wiki.example.org/index.php?{name:euc-jp}");
+    writeBytes(urlListPath(*f.dir), crlf({"A," + pageA.toStdString(), sample, "B," + pageB.toStdString()}));
+    openPane();
+
+    onNextDialog<UrlListDialog>([&](UrlListDialog* dialog) {
+        auto* list = dialog->findChild<QListWidget*>("ListBox1");
+        list->setCurrentRow(1);
+        dialog->findChild<QLineEdit*>("Edit9")->setText(lookUp);
+        QVERIFY(dialog->findChild<QLabel*>("Label26")->text().contains(quest + "?%BB%D2%C7%AD"));
+        dialog->findChild<QPushButton*>("Button19")->click();
+        dialog->findChild<QPushButton*>("Button21")->click(); // up: 調べる takes the first
+        list->setCurrentRow(2);
+        dialog->findChild<QPushButton*>("Button20")->click();
+        dialog->accept();
+    });
+    click(f.get<QToolButton>("SpeedButton5"));
+    QCOMPARE(readBytes(urlListPath(*f.dir)),
+             crlf({sj("クエストを調べる,") + lookUp.toStdString(), "A," + pageA.toStdString()}));
+
+    click(f.button("Button17"));
+    QCOMPARE(f.field("Edit7")->text(), quest + "?%BB%D2%C7%AD");
+    QTRY_COMPARE_WITH_TIMEOUT(browserTitle(), "Quest one", kLoad);
+
+    // ☆ keeps a placeholder typed in the address box.
+    f.field("Edit7")->setText("https://mywiki.example.jp/?{name:sjis}");
+    click(f.get<QToolButton>("SpeedButton3"));
+    QVERIFY(listEntries().contains("クエストを調べる,https://mywiki.example.jp/?{name:sjis}"));
+
+    // A page that cannot be opened is said in the pane, with its address.
+    const QString gone = QUrl::fromLocalFile(f.dir->filePath("gone.html")).toString();
+    f.field("Edit7")->setText(gone);
+    QTest::keyClick(f.field("Edit7"), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(f.get<QLabel>("Label28")->isVisible(), kLoad);
+    QVERIFY(f.label("Label28").contains(gone));
 }
 
 KORVANE_WIDGET_TEST_MAIN(WebPaneTest)
