@@ -24,7 +24,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QListWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <functional>
 
@@ -193,6 +195,12 @@ void shootWindow(const QString& main) {
     child<QPushButton>(window, "Button11")->click(); // the web pane
     settle(3000);
     save(grab(&window), "web-pane");
+    onModal("favourites", [](QWidget* w) {
+        w->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(1);
+        save(grab(w), "favourites");
+        static_cast<QDialog*>(w)->reject();
+    });
+    child<QToolButton>(window, "SpeedButton5")->click();
 }
 
 // Two PCs: the question at start while another PC has the folder open, and a merge's preview.
