@@ -24,7 +24,10 @@ QString normal(const QString& folder) {
 
 CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent)
     : QObject(parent), window_(std::move(window)), names_(names) {
-    auto* menu = new QMenu(actions);
+    // A menu of its own name, which assistive technology reads as the button's menu.
+    auto* menu = new QMenu(QStringLiteral("キャラクター"), actions);
+    menu->setObjectName(QStringLiteral("CharacterMenu"));
+    menu->setAccessibleName(QStringLiteral("キャラクター"));
     const auto item = [&](const char* objectName, const QString& text, void (CharacterPrompts::*act)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(objectName));

@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -111,6 +112,10 @@ void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
     QAccessibleInterface* actions = QAccessible::queryAccessibleInterface(f.get<QWidget>("SpeedButton4"));
     QCOMPARE(actions->role(), QAccessible::ButtonMenu);
     QVERIFY(actions->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    QAccessibleInterface* menu =
+        QAccessible::queryAccessibleInterface(f.form->findChild<QMenu*>("CharacterMenu"));
+    QCOMPARE(menu->role(), QAccessible::PopupMenu);
+    QCOMPARE(menu->child(0)->text(QAccessible::Name), "新しいキャラクター…");
 
     // Started again, the window shows the others' progress once it is on the screen.
     f.reopen();
