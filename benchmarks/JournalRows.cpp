@@ -1,6 +1,7 @@
 #include "JournalRows.h"
 
 #include "browser/JournalDialog.h"
+#include "editing/ProgressHistory.h"
 #include "editing/QuestJournal.h"
 
 #include <QApplication>
@@ -57,6 +58,20 @@ void openJournalList(benchmark::State& state) {
         dialog.show();
         QApplication::processEvents();
         state.counters["entries"] = static_cast<double>(journal.entries().size());
+    }
+}
+
+void progressOverTime(benchmark::State& state, const QString& tablePath) {
+    QuestTable table(tablePath);
+    std::vector<QuestRecord> rows;
+    table.load(rows);
+    Journal journal(journalPath);
+    journal.refresh();
+    for (auto _ : state) {
+        const ProgressHistory history = progressHistory(
+            table, journal, ProgressPeriod::Week, [](const QuestRecord&) { return true; },
+            QDate::currentDate());
+        state.counters["weeks"] = static_cast<double>(history.steps.size());
     }
 }
 

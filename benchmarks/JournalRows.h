@@ -1,6 +1,6 @@
 #pragma once
 // The journal's rows: an event appended to a journal of a hundred thousand lines, the dates of a
-// quest read from it, and the list "記録" over it opened.
+// quest read from it, the list "記録" over it opened, and the progress over time a chart draws.
 
 #include <QString>
 #include <benchmark/benchmark.h>
@@ -16,5 +16,7 @@ void appendToJournal(benchmark::State& state);
 void datesOfAQuest(benchmark::State& state);
 // The journal read from its file, and the list built over it and shown.
 void openJournalList(benchmark::State& state);
+// Every week's completions and completed count over a full-size table (tablePath).
+void progressOverTime(benchmark::State& state, const QString& tablePath);
 
 } // namespace korvane::bench

@@ -400,6 +400,7 @@ void printTable() {
     row("journal: one event appended (100,000 lines)", "journal/append", "");
     row("journal: a quest's dates, for the detail view (100,000 lines)", "journal/dates", "");
     row("journal: 記録 opened over 100,000 lines, the file read", "journal/list", "");
+    row("journal: progress over time by week, full table (100,000 lines)", "journal/progress_over_time", "");
     row("content search, frequent", "search/content_frequent", "floor/content_frequent");
     row("content search, rare", "search/content_rare", "floor/content_rare");
     row("reward search, frequent", "search/reward_frequent", "floor/reward_frequent");
@@ -506,6 +507,11 @@ void registerAll() {
     reps(benchmark::RegisterBenchmark("journal/append", bench::appendToJournal), config.repetitions);
     reps(benchmark::RegisterBenchmark("journal/dates", bench::datesOfAQuest), config.repetitions);
     reps(benchmark::RegisterBenchmark("journal/list", bench::openJournalList), 5);
+    reps(benchmark::RegisterBenchmark("journal/progress_over_time",
+                                      [](benchmark::State& state) {
+                                          bench::progressOverTime(state, inSet(fullSet, files::kQuestTable));
+                                      }),
+         config.repetitions);
     const struct {
         const char *name, *button, *box;
         QString file;

@@ -26,6 +26,10 @@ struct QuestDates {
 // that a completion cleared by mistake and brought back keeps its date; a redo makes it again.
 QuestDates questDates(const Journal& journal, std::uint16_t number);
 
+// When each quest's completion in force was made, by quest number (1 to 9999), in one pass over
+// the journal, by the rules of questDates; nothing for a quest not completed as the journal tells.
+std::vector<std::optional<std::int64_t>> completionTimes(const Journal& journal);
+
 // The detail view's line for a quest with these flags: "オファー 2026/12/01 20:15　コンプリート
 // 2026/12/03 21:40（3 回）", in the local time; a flag set before the journal knew of it says so.
 QString journalSummary(const QuestDates& dates, bool offered, bool completed, bool repeatable);

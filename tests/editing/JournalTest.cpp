@@ -185,6 +185,7 @@ TEST(Journal, TellsWhenAQuestWasOfferedAndCompletedAndHowOften) {
         EXPECT_EQ(dates.completed,
                   c.completed ? std::optional<std::int64_t>(*c.completed * 60) : std::nullopt);
         EXPECT_EQ(dates.completions, c.completions);
+        EXPECT_EQ(completionTimes(journal)[7], dates.completed) << "the one pass over every quest";
     }
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+// Progress over time, as the journal tells it: for each week or month from the journal's first
+// day to today, how many quests were completed in it and how many were completed by its end. A
+// quest counts by its completion in force (an undone one does not); one completed before the
+// journal knew of it counts from the journal's first day, and how many did is said apart.
+
+#include "store/Journal.h"
+#include "store/QuestTable.h"
+
+#include <QDate>
+#include <functional>
+#include <vector>
+
+namespace korvane {
+
+enum class ProgressPeriod { Week, Month };
+
+struct ProgressStep {
+    QDate from;          // the period's first day: a Monday, or the 1st of a month
+    int completions = 0; // quests whose completion in force falls in the period
+    int completed = 0;   // quests completed by the period's end
+};
+
+struct ProgressHistory {
+    int quests = 0;                  // the quests counted
+    int beforeJournal = 0;           // completed with no date in the journal
+    std::vector<ProgressStep> steps; // none while the journal is empty
+};
+
+// The first day of the period that holds day.
+QDate periodStart(QDate day, ProgressPeriod period);
+
+// Over the table's quests that counts admits (every quest, a nation's, an area's), in local time.
+ProgressHistory progressHistory(const QuestTable& table, const Journal& journal, ProgressPeriod period,
+                                const std::function<bool(const QuestRecord&)>& counts, QDate today);
+
+} // namespace korvane
