@@ -1,7 +1,7 @@
 #include "JournalRows.h"
 
 #include "browser/JournalDialog.h"
-#include "editing/ProgressHistory.h"
+#include "browser/ProgressHistory.h"
 #include "editing/QuestJournal.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 
 #include "browser/ProgressCounts.h"
 #include "browser/ProgressDialog.h"
+#include "browser/ProgressHistory.h"
 
 namespace korvane {
 
@@ -22,7 +23,20 @@ void TForm1::Button12Click() {
     std::vector<std::pair<QString, ProgressOverview>> others;
     for (const auto& [name, table] : characters_->others().tables())
         others.emplace_back(name, progressOverview(*table));
-    ProgressDialog dialog(progressOverview(checklist_->QuestList()), others, this);
+    // The chart counts the quests of the row chosen, from the journal as it now is.
+    const auto historyOf = [this, today = QDate::currentDate()](ProgressPeriod period,
+                                                                const OverviewChoice& scope) {
+        const std::string nation = scope.nation.toStdString(), area = scope.area.toStdString();
+        return progressHistory(
+            checklist_->QuestList(), checklist_->journal(), period,
+            [&](const QuestRecord& r) {
+                return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
+            },
+            today);
+    };
+    ProgressDialog dialog(
+        progressOverview(checklist_->QuestList()), others, historyOf,
+        [this](const std::function<void()>& act) { guarded(act); }, this);
     dialog.setWindowTitle(QStringLiteral("進捗 — %1").arg(characters_->name()));
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;

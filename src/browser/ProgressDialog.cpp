@@ -1,10 +1,19 @@
 #include "ProgressDialog.h"
 
+#include "OverviewExport.h"
+#include "ProgressChart.h"
+#include "store/Errors.h"
+#include "store/LineFile.h"
 #include "store/UiText.h"
 #include "widgets/Controls.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -75,8 +84,12 @@ QTreeWidgetItem* boldRow(QTreeWidgetItem* item) {
 
 ProgressDialog::ProgressDialog(const ProgressOverview& overview,
                                const std::vector<std::pair<QString, ProgressOverview>>& others,
-                               QWidget* parent)
-    : QDialog(parent), tree_(named(new QTreeWidget(this), "ProgressTree", QStringLiteral("進捗"))) {
+                               HistoryOf historyOf, Guard guard, QWidget* parent)
+    : QDialog(parent), csv_(overviewCsv(overview, others)), historyOf_(std::move(historyOf)),
+      guard_(std::move(guard)), tree_(named(new QTreeWidget(this), "ProgressTree", QStringLiteral("進捗"))),
+      ComboBox7(named(new QComboBox(this), "ComboBox7", QStringLiteral("推移の区切り"))),
+      chart_(named(new ProgressChart(this), "ProgressChart")),
+      Label30(named(textLabel(QString(), this), "Label30")) {
     setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(QStringLiteral("進捗"));
     QStringList headers{QStringLiteral("国・地域"), QStringLiteral("クエスト"), QStringLiteral("完了"),
@@ -112,8 +125,67 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
         accept();
     });
     auto* column = new QVBoxLayout(this);
-    column->addWidget(tree_);
-    resize(620 + 90 * static_cast<int>(others.size()), 560);
+    column->addWidget(tree_, 1);
+
+    auto* over = new QHBoxLayout;
+    auto* caption = textLabel(QStringLiteral("推移"), this);
+    caption->setBuddy(ComboBox7);
+    over->addWidget(caption);
+    ComboBox7->addItem(QStringLiteral("週ごと"), static_cast<int>(ProgressPeriod::Week));
+    ComboBox7->addItem(QStringLiteral("月ごと"), static_cast<int>(ProgressPeriod::Month));
+    over->addWidget(ComboBox7);
+    Label30->setWordWrap(true);
+    over->addWidget(Label30, 1);
+    column->addLayout(over);
+    column->addWidget(chart_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* toCsv = named(new QPushButton(QStringLiteral("CSV に書き出す…"), this), "Button23");
+    auto* toPicture = named(new QPushButton(QStringLiteral("画像に保存…"), this), "Button24");
+    for (QPushButton* button : {toCsv, toPicture}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { guard_([this] { showHistory(); }); });
+    connect(ComboBox7, &QComboBox::currentIndexChanged, this, [this] { guard_([this] { showHistory(); }); });
+    connect(toCsv, &QPushButton::clicked, this, [this] { guard_([this] { Button23Click(); }); });
+    connect(toPicture, &QPushButton::clicked, this, [this] { guard_([this] { Button24Click(); }); });
+    tree_->setCurrentItem(tree_->topLevelItem(tree_->topLevelItemCount() - 1)); // the total
+    resize(620 + 90 * static_cast<int>(others.size()), 760);
+}
+
+// The chart follows the row chosen: the total is every quest.
+void ProgressDialog::showHistory() {
+    const QTreeWidgetItem* item = tree_->currentItem();
+    const OverviewChoice scope = item ? OverviewChoice{item->data(kNameColumn, kNationRole).toByteArray(),
+                                                       item->data(kNameColumn, kAreaRole).toByteArray(),
+                                                       item->data(kNameColumn, kAreaRowRole).toBool()}
+                                      : OverviewChoice{};
+    const auto period = static_cast<ProgressPeriod>(ComboBox7->currentData().toInt());
+    chart_->setHistory(historyOf_(period, scope), period);
+    Label30->setText((item ? item->text(kNameColumn) + QStringLiteral(": ") : QString()) + chart_->summary());
+}
+
+void ProgressDialog::Button23Click() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("CSV に書き出す"), QDir::home().filePath(QStringLiteral("進捗.csv")),
+        QStringLiteral("CSV (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty())
+        writeLines(path, csv_);
+}
+
+void ProgressDialog::Button24Click() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("画像に保存"), QDir::home().filePath(QStringLiteral("進捗.png")),
+        QStringLiteral("PNG (*.png)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return;
+    const QPixmap picture = grab();
+    if (!replaceFile(path, [&](QIODevice& file) { return picture.save(&file, "PNG"); }))
+        throw errors::cannotCreate(path);
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include "QuestEdits.h"
 #include "store/Journal.h"
 #include "store/ListChange.h"
+#include "store/QuestDates.h"
 
 #include <optional>
 
@@ -16,19 +17,6 @@ namespace korvane {
 // field, its content or its reward) or deleted. In the order of the quests' numbers. A quest that
 // an undo or redo brings back is only added: its flags keep the dates they had.
 std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause);
-
-struct QuestDates {
-    std::optional<std::int64_t> offered, completed; // when the flag was set, while it stays set
-    int completions = 0;                            // how often the quest was completed
-};
-
-// Read from the quest's events in time order. An undo takes back the last change of its flag, so
-// that a completion cleared by mistake and brought back keeps its date; a redo makes it again.
-QuestDates questDates(const Journal& journal, std::uint16_t number);
-
-// When each quest's completion in force was made, by quest number (1 to 9999), in one pass over
-// the journal, by the rules of questDates; nothing for a quest not completed as the journal tells.
-std::vector<std::optional<std::int64_t>> completionTimes(const Journal& journal);
 
 // The detail view's line for a quest with these flags: "オファー 2026/12/01 20:15　コンプリート
 // 2026/12/03 21:40（3 回）", in the local time; a flag set before the journal knew of it says so.

@@ -2,6 +2,8 @@
 // a double-click that shows the quest even when the filters hid it.
 
 #include "browser/JournalDialog.h"
+#include "browser/ProgressChart.h"
+#include "browser/ProgressDialog.h"
 #include "store/DataFiles.h"
 #include "store/Journal.h"
 #include "support/Fixture.h"
@@ -12,9 +14,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -29,6 +35,7 @@ private slots:
     void cleanup() { f.close(); }
     void aTickIsDatedListedAndFound();
     void aJournalThatCannotBeReadIsSaidInItsPlace();
+    void progressOverTimeIsChartedAndExported();
 
 private:
     Fixture f;
@@ -85,6 +92,45 @@ void JournalTest::aJournalThatCannotBeReadIsSaidInItsPlace() {
     QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,a,p,c,1,1,1");
     QTest::qWait(1100);
     QVERIFY(f.answerer.seen().isEmpty());
+}
+
+// 進捗's chart from the journal: a completion today, this week's bar, the row chosen counted, by
+// week or month; the overview written as CSV for a spreadsheet, and the whole as a picture.
+void JournalTest::progressOverTimeIsChartedAndExported() {
+    click(f.box("CheckBox2")); // 0001 completed today
+    const QString csv = f.dir->filePath("進捗.csv"), png = f.dir->filePath("進捗.png");
+    const auto saveAs = [](const QString& path) {
+        onNextDialog<QFileDialog>([path](QFileDialog* files) {
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+    };
+    onNextDialog<ProgressDialog>([&](ProgressDialog* dialog) {
+        auto closes = qScopeGuard([dialog] { QTimer::singleShot(0, dialog, &QDialog::reject); });
+        const ProgressHistory& history = dialog->chart()->history();
+        QCOMPARE(history.quests, 2); // the total's row: every quest
+        QCOMPARE(history.steps.size(), 1u);
+        QCOMPARE(history.steps[0].from, periodStart(QDate::currentDate(), ProgressPeriod::Week));
+        QCOMPARE(history.steps[0].completions, 1);
+        QTreeWidget* tree = dialog->tree();
+        tree->setCurrentItem(tree->findItems("ジュノ", Qt::MatchExactly)[0]);
+        QCOMPARE(dialog->chart()->history().quests, 1);
+        QCOMPARE(dialog->chart()->history().steps[0].completions, 0);
+        dialog->findChild<QComboBox*>("ComboBox7")->setCurrentIndex(1); // by month
+        QCOMPARE(dialog->chart()->history().steps[0].from,
+                 periodStart(QDate::currentDate(), ProgressPeriod::Month));
+
+        saveAs(csv);
+        dialog->findChild<QPushButton*>("Button23")->click();
+        saveAs(png);
+        dialog->findChild<QPushButton*>("Button24")->click();
+    });
+    click(f.button("Button12"));
+    const std::string written = readBytes(csv);
+    QVERIFY(written.starts_with("\xEF\xBB\xBF国,地域,クエスト,完了,残り,"));
+    QVERIFY(written.find("\r\nウィンダス,港,1,1,0,100\r\n") != std::string::npos);
+    QVERIFY(written.find("\r\n合計,,2,1,1,50\r\n") != std::string::npos);
+    QVERIFY(readBytes(png).starts_with("\x89PNG"));
 }
 
 KORVANE_WIDGET_TEST_MAIN(JournalTest)

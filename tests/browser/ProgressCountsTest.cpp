@@ -1,6 +1,7 @@
 // Counts of progress by the progress options' own rules (the overview is tested on the window).
 
 #include "browser/ProgressCounts.h"
+#include "browser/OverviewExport.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
@@ -70,6 +71,22 @@ TEST(ProgressCounts, OverviewPlacesEveryLineAsItsRecordReads) {
     EXPECT_EQ(counted, expected);
     EXPECT_EQ(overview.total.quests, static_cast<int>(lines.size()));
     EXPECT_EQ(overview.total.completed, 3);
+}
+
+// The overview as a spreadsheet reads it: a mark that says UTF-8, a field with a comma or a quote
+// quoted, each other character's pair of columns, and the total last.
+TEST(ProgressCounts, OverviewAsCsvForASpreadsheet) {
+    ProgressOverview mine;
+    mine.nations.push_back({test::sj("北,\"港\""), {}, {{test::sj("地区"), {}}}});
+    mine.nations[0].counts.quests = mine.nations[0].areas[0].counts.quests = mine.total.quests = 4;
+    mine.nations[0].counts.completed = mine.nations[0].areas[0].counts.completed = mine.total.completed = 1;
+    ProgressOverview theirs = mine;
+    theirs.total.completed = 3;
+    EXPECT_EQ(
+        overviewCsv(mine, {{QStringLiteral("サブ"), theirs}}),
+        (std::vector<std::string>{
+            "\xEF\xBB\xBF国,地域,クエスト,完了,残り,完了の割合(%),サブ 完了,サブ クエスト",
+            "\"北,\"\"港\"\"\",,4,1,3,25,1,4", "\"北,\"\"港\"\"\",地区,4,1,3,25,1,4", "合計,,4,1,3,25,3,4"}));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "ProgressHistory.h"
 
-#include "QuestJournal.h"
 #include "store/Numbers.h"
 #include "store/Quest.h"
+#include "store/QuestDates.h"
 
 #include <QDateTime>
 

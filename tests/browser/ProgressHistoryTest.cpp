@@ -3,7 +3,7 @@
 // whatever its journal says), and what was completed before the journal began counted from its
 // first day.
 
-#include "editing/ProgressHistory.h"
+#include "browser/ProgressHistory.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 

@@ -1,0 +1,24 @@
+#pragma once
+// The progress overview as a spreadsheet reads it: CSV in UTF-8 with a byte order mark (so that
+// spreadsheets take the Japanese as Japanese), CR LF, a field with a comma, a quote or a line
+// break quoted. One row per nation, one per area under it, and the total; a pair of columns per
+// other character.
+
+#include "ProgressCounts.h"
+#include "ProgressHistory.h"
+
+#include <QString>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvane {
+
+std::vector<std::string> overviewCsv(const ProgressOverview& overview,
+                                     const std::vector<std::pair<QString, ProgressOverview>>& others);
+
+// Progress over time as CSV: each period's first day, its completions and the count completed by
+// its end.
+std::vector<std::string> historyCsv(const ProgressHistory& history);
+
+} // namespace korvane
