@@ -19,12 +19,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>

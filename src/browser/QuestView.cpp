@@ -50,7 +50,8 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
     Button17->setToolTip(QStringLiteral(
         "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
-    Label23 = placed(named(textLabel(QString(), pane), "Label23"), 380, 29, 300, 15); // above 調べる, never over it
+    Label23 =
+        placed(named(textLabel(QString(), pane), "Label23"), 380, 29, 300, 15); // above 調べる, never over it
     Label23->setToolTip(
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 
