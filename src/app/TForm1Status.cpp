@@ -5,6 +5,10 @@
 #include "browser/ProgressCounts.h"
 #include "browser/ProgressDialog.h"
 #include "browser/ProgressHistory.h"
+#include "store/DataFiles.h"
+
+#include <QFileInfo>
+#include <map>
 
 namespace korvane {
 
@@ -20,15 +24,27 @@ void TForm1::updateStatusBar() {
 }
 
 void TForm1::Button12Click() {
+    // Each character's table and journal, the one on show first; the chart reads a journal when it
+    // first shows that character.
     std::vector<std::pair<QString, ProgressOverview>> others;
-    for (const auto& [name, table] : characters_->others().tables())
+    std::vector<std::pair<const QuestTable*, QString>> sources{{&checklist_->QuestList(), QString()}};
+    for (const auto& [name, table] : characters_->others().tables()) {
         others.emplace_back(name, progressOverview(*table));
-    // The chart counts the quests of the row chosen, from the journal as it now is.
-    const auto historyOf = [this, today = QDate::currentDate()](ProgressPeriod period,
-                                                                const OverviewChoice& scope) {
+        sources.emplace_back(table, files::inFolder(QFileInfo(table->path()).absolutePath(), kJournalFile));
+    }
+    std::map<int, Journal> journals;
+    const auto historyOf = [&, today = QDate::currentDate()](int character, ProgressPeriod period,
+                                                             const OverviewChoice& scope) {
+        const auto& [table, journalPath] = sources.at(static_cast<std::size_t>(character));
+        const Journal& journal = character == 0 ? checklist_->journal() : [&]() -> const Journal& {
+            auto [it, made] = journals.try_emplace(character, journalPath);
+            if (made)
+                it->second.refresh();
+            return it->second;
+        }();
         const std::string nation = scope.nation.toStdString(), area = scope.area.toStdString();
         return progressHistory(
-            checklist_->QuestList(), checklist_->journal(), period,
+            *table, journal, period,
             [&](const QuestRecord& r) {
                 return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
             },

@@ -58,14 +58,4 @@ std::vector<std::string> overviewCsv(const ProgressOverview& overview,
     return lines;
 }
 
-std::vector<std::string> historyCsv(const ProgressHistory& history) {
-    std::vector<std::string> lines{kByteOrderMark +
-                                   csvLine({QStringLiteral("期間の初日"), QStringLiteral("コンプリート"),
-                                            QStringLiteral("完了の累計"), QStringLiteral("クエスト")})};
-    for (const ProgressStep& step : history.steps)
-        lines.push_back(csvLine({step.from.toString(Qt::ISODate), QString::number(step.completions),
-                                 QString::number(step.completed), QString::number(history.quests)}));
-    return lines;
-}
-
 } // namespace korvane

@@ -5,7 +5,6 @@
 // other character.
 
 #include "ProgressCounts.h"
-#include "ProgressHistory.h"
 
 #include <QString>
 #include <string>
@@ -16,9 +15,5 @@ namespace korvane {
 
 std::vector<std::string> overviewCsv(const ProgressOverview& overview,
                                      const std::vector<std::pair<QString, ProgressOverview>>& others);
-
-// Progress over time as CSV: each period's first day, its completions and the count completed by
-// its end.
-std::vector<std::string> historyCsv(const ProgressHistory& history);
 
 } // namespace korvane

@@ -88,6 +88,7 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
     : QDialog(parent), csv_(overviewCsv(overview, others)), historyOf_(std::move(historyOf)),
       guard_(std::move(guard)), tree_(named(new QTreeWidget(this), "ProgressTree", QStringLiteral("進捗"))),
       ComboBox7(named(new QComboBox(this), "ComboBox7", QStringLiteral("推移の区切り"))),
+      ComboBox9(named(new QComboBox(this), "ComboBox9", QStringLiteral("推移のキャラクター"))),
       chart_(named(new ProgressChart(this), "ProgressChart")),
       Label30(named(textLabel(QString(), this), "Label30")) {
     setObjectName(QStringLiteral("ProgressDialog"));
@@ -134,6 +135,11 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
     ComboBox7->addItem(QStringLiteral("週ごと"), static_cast<int>(ProgressPeriod::Week));
     ComboBox7->addItem(QStringLiteral("月ごと"), static_cast<int>(ProgressPeriod::Month));
     over->addWidget(ComboBox7);
+    ComboBox9->addItem(QStringLiteral("このキャラクター"));
+    for (const auto& [character, unused] : others)
+        ComboBox9->addItem(character);
+    ComboBox9->setVisible(!others.empty());
+    over->addWidget(ComboBox9);
     Label30->setWordWrap(true);
     over->addWidget(Label30, 1);
     column->addLayout(over);
@@ -150,7 +156,8 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
     column->addLayout(buttons);
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { guard_([this] { showHistory(); }); });
-    connect(ComboBox7, &QComboBox::currentIndexChanged, this, [this] { guard_([this] { showHistory(); }); });
+    for (QComboBox* box : {ComboBox7, ComboBox9})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { guard_([this] { showHistory(); }); });
     connect(toCsv, &QPushButton::clicked, this, [this] { guard_([this] { Button23Click(); }); });
     connect(toPicture, &QPushButton::clicked, this, [this] { guard_([this] { Button24Click(); }); });
     tree_->setCurrentItem(tree_->topLevelItem(tree_->topLevelItemCount() - 1)); // the total
@@ -165,8 +172,11 @@ void ProgressDialog::showHistory() {
                                                        item->data(kNameColumn, kAreaRowRole).toBool()}
                                       : OverviewChoice{};
     const auto period = static_cast<ProgressPeriod>(ComboBox7->currentData().toInt());
-    chart_->setHistory(historyOf_(period, scope), period);
-    Label30->setText((item ? item->text(kNameColumn) + QStringLiteral(": ") : QString()) + chart_->summary());
+    chart_->setHistory(historyOf_(ComboBox9->currentIndex(), period, scope), period);
+    const QString whose =
+        ComboBox9->currentIndex() > 0 ? ComboBox9->currentText() + QStringLiteral("、") : QString();
+    Label30->setText(whose + (item ? item->text(kNameColumn) + QStringLiteral(": ") : QString()) +
+                     chart_->summary());
 }
 
 void ProgressDialog::Button23Click() {

@@ -31,12 +31,13 @@ class ProgressChart;
 class ProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    // The progress over time of a nation, an area (its choice) or every quest (an empty nation).
-    using HistoryOf = std::function<ProgressHistory(ProgressPeriod, const OverviewChoice&)>;
+    // The progress over time of a character (0: the one on show, then the others in their order)
+    // over a nation, an area (its choice) or every quest (an empty nation).
+    using HistoryOf = std::function<ProgressHistory(int, ProgressPeriod, const OverviewChoice&)>;
     // Runs an act through the window's one error path.
     using Guard = std::function<void(const std::function<void()>&)>;
 
-    // others: each other character's name and overview.
+    // others: each other character's name and overview; the chart can show each.
     ProgressDialog(const ProgressOverview& overview,
                    const std::vector<std::pair<QString, ProgressOverview>>& others, HistoryOf historyOf,
                    Guard guard, QWidget* parent);
@@ -56,6 +57,7 @@ private:
     Guard guard_;
     QTreeWidget* tree_;
     QComboBox* ComboBox7; // 週ごと / 月ごと
+    QComboBox* ComboBox9; // whose progress the chart shows
     ProgressChart* chart_;
     QLabel* Label30; // the chart in words
     std::optional<OverviewChoice> choice_;

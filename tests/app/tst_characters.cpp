@@ -3,6 +3,7 @@
 // character on show named where the eye is and read by assistive technology, and back.
 
 #include "app/NewCharacterDialog.h"
+#include "browser/ProgressChart.h"
 #include "browser/ProgressDialog.h"
 #include "store/DataFiles.h"
 #include "store/PlayerChecklists.h"
@@ -95,6 +96,12 @@ void CharactersTest::aSecondCharacterIsMadeTickedAndSeenBeside() {
         QTreeWidget* tree = dialog->tree();
         QCOMPARE(tree->headerItem()->text(tree->columnCount() - 1), "サブ");
         QCOMPARE(tree->topLevelItem(tree->topLevelItemCount() - 1)->text(tree->columnCount() - 1), "0 / 2");
+        // Over time, whose: the main character's journal is empty, サブ's holds its tick.
+        QVERIFY(dialog->chart()->history().steps.empty());
+        QCOMPARE(dialog->chart()->history().beforeJournal, 1);
+        dialog->findChild<QComboBox*>("ComboBox9")->setCurrentIndex(1);
+        QCOMPARE(dialog->chart()->history().steps.size(), 1u);
+        QCOMPARE(dialog->chart()->history().beforeJournal, 0);
         dialog->reject();
     });
     click(f.button("Button12"));
