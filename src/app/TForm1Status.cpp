@@ -36,15 +36,16 @@ void TForm1::Button12Click() {
     const auto historyOf = [&, today = QDate::currentDate()](int character, ProgressPeriod period,
                                                              const OverviewChoice& scope) {
         const auto& [table, journalPath] = sources.at(static_cast<std::size_t>(character));
-        const Journal& journal = character == 0 ? checklist_->journal() : [&]() -> const Journal& {
-            auto [it, made] = journals.try_emplace(character, journalPath);
-            if (made)
-                it->second.refresh();
-            return it->second;
-        }();
+        const Journal* journal = &checklist_->journal();
+        if (character > 0) {
+            auto [other, first] = journals.try_emplace(character, journalPath);
+            if (first)
+                other->second.refresh();
+            journal = &other->second;
+        }
         const std::string nation = scope.nation.toStdString(), area = scope.area.toStdString();
         return progressHistory(
-            *table, journal, period,
+            *table, *journal, period,
             [&](const QuestRecord& r) {
                 return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
             },

@@ -111,19 +111,19 @@ void UrlListDialog::ListBox1Click() {
 }
 
 std::optional<std::string> UrlListDialog::typedLine() {
-    const std::optional<std::string> title = fromUi(Edit8->text().trimmed());
+    const QString typedTitle = Edit8->text().trimmed(), typedAddress = Edit9->text().trimmed();
+    const std::optional<std::string> title = fromUi(typedTitle);
     if (!title) {
         Label27->setText(QStringLiteral("タイトルに Shift-JIS で表せない文字があります"));
         return std::nullopt;
     }
-    if (Edit9->text().trimmed().isEmpty()) {
+    if (typedAddress.isEmpty()) {
         Label27->setText(QStringLiteral("アドレスを入力してください"));
         return std::nullopt;
     }
     Label27->clear();
-    const QString title8 = Edit8->text().trimmed();
-    return urlLine(title8.isEmpty() ? storedAddress(Edit9->text().trimmed()) : *title,
-                   storedAddress(Edit9->text().trimmed()));
+    const std::string address = storedAddress(typedAddress);
+    return urlLine(title->empty() ? address : *title, address); // no title: the address names it
 }
 
 void UrlListDialog::Button18Click() {
