@@ -276,8 +276,12 @@ void SyncTest::bothPcsOpenedWithinTheSyncDelayAreToldOfEachOther() {
 void SyncTest::aTickArrivesAndTheIdleWindowShowsIt() {
     tick(*windowA_, 1, "CheckBox1"); // 0001 offered on A
     a_->scan();
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !tableOf("B").empty() && tableOf("B").front() == "0001,ウィンダス,港,a,p,c,1,0,0", 30000);
+    // Read once per try: the file may be replaced between two reads.
+    const auto firstLineOnB = [&] {
+        const Utf8Lines lines = tableOf("B");
+        return lines.empty() ? QString() : QString::fromStdString(lines.front());
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(firstLineOnB(), QStringLiteral("0001,ウィンダス,港,a,p,c,1,0,0"), 30000);
     const auto* grid = child<StringGrid>(*windowB_, "StringGrid1");
     QTRY_COMPARE_WITH_TIMEOUT(cell(grid, kOffered, 1), QStringLiteral("1"), 10000);
     QVERIFY(child<QLabel>(*windowB_, "Label19")->text().startsWith("クエスト.csv を読み直しました"));
