@@ -52,12 +52,13 @@ void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* w
         QuestTable questTable(inSet(*work, files::kQuestTable));
         TextStore content(inSet(*work, files::kContent)), reward(inSet(*work, files::kReward)),
             memo(inSet(*work, files::kMemo));
+        SetAsideList aside(inSet(*work, files::kSetAside));
         std::vector<QuestRecord> rows;
         questTable.load(rows);
         content.load();
         reward.load();
         memo.load();
-        const QuestData data{questTable, content, reward, memo};
+        const QuestData data{questTable, content, reward, memo, aside};
         state.ResumeTiming();
         for (const ConflictCopy& found : findConflictCopies(*work).copies) {
             const MergePlan plan = planMerge(data, found);

@@ -40,6 +40,9 @@ void makeCharacterChecklist(Checklist& from, const QString& folder, NewCharacter
     writeLines(files::inFolder(folder, files::kReward), from.RewardStore().lines().lines());
     writeLines(files::inFolder(folder, files::kMemo),
                how == NewCharacter::Fresh ? Lines{} : from.MemoStore().lines().lines());
+    // What a character set aside is the character's own, as its progress is.
+    if (how == NewCharacter::FullCopy && !from.SetAside().lines().empty())
+        writeLines(files::inFolder(folder, files::kSetAside), from.SetAside().lines().lines());
     const QString favourites = files::inFolder(from.folder(), files::kUrlList);
     if (QFileInfo(favourites).isFile() && !QFile::copy(favourites, files::inFolder(folder, files::kUrlList)))
         throw errors::cannotCreate(files::inFolder(folder, files::kUrlList));

@@ -1,8 +1,8 @@
 #pragma once
 // A checklist per character. A new character's checklist is made from the one on show: its quests,
-// contents and rewards, with what a character did (offered, completed) cleared and no memo, or all
-// of it as it is. The other characters' progress of a quest is read from their quest tables: read
-// only, when first needed, and again once their file changes.
+// contents and rewards, with what a character did (offered, completed, set aside) cleared and no
+// memo, or all of it as it is. The other characters' progress of a quest is read from their quest tables:
+// read only, when first needed, and again once their file changes.
 
 #include "Checklist.h"
 #include "store/PlayerChecklists.h"

@@ -1,24 +1,27 @@
 #include "Checklist.h"
 
 #include "QuestImport.h"
+#include "SetAsideMerge.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/LineFile.h"
 #include "store/Numbers.h"
 #include "store/UiText.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace korvane {
 
 Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
     : quests_(files::inFolder(folder, files::kQuestTable)),
       contents_(files::inFolder(folder, files::kContent)), rewards_(files::inFolder(folder, files::kReward)),
-      memos_(files::inFolder(folder, files::kMemo)), folder_(folder), identity_(FileStamp::identity(folder)),
-      claim_(std::move(claim)), journal_(files::inFolder(folder, kJournalFile)),
-      pcName_(ThisPc::here().name) {}
+      memos_(files::inFolder(folder, files::kMemo)), aside_(files::inFolder(folder, files::kSetAside)),
+      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
+      journal_(files::inFolder(folder, kJournalFile)), pcName_(ThisPc::here().name) {}
 
 Checklist::~Checklist() = default;
 
@@ -31,6 +34,7 @@ QStringList Checklist::load() {
     for (TextStore* store : {&contents_, &rewards_, &memos_})
         if (!store->load())
             missing << store->path();
+    aside_.load();
     return missing;
 }
 
@@ -76,12 +80,19 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
     for (const QString& refusal : found.refused)
         if (offered_.insert(refusal).second)
             said << refusal;
+    // The journal first: its last word decides the quests set aside on one PC only.
+    std::stable_partition(found.copies.begin(), found.copies.end(),
+                          [](const ConflictCopy& copy) { return copy.dataFile == kJournalFile; });
     std::vector<MergePlan> plans;
     for (const ConflictCopy& copy : found.copies) {
         if (!offered_.insert(copy.path).second)
             continue;
         if (copy.dataFile == kJournalFile) {
             mergeJournalCopy(copy);
+            continue;
+        }
+        if (copy.dataFile == files::kSetAside) {
+            mergeSetAsideCopy(copy, said);
             continue;
         }
         // Which version is this PC's is told by what it wrote, not by which file holds it.
@@ -149,6 +160,49 @@ void Checklist::mergeJournalCopy(const ConflictCopy& copy) {
     }
 }
 
+// Quests set aside need no question either: the union, with the journal deciding where the two
+// versions part.
+void Checklist::mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said) {
+    try {
+        Lines merged = mergedSetAside(aside_, readLines(copy.path), setAsideInForce(journal()));
+        if (merged == aside_.lines().lines()) {
+            moveAside(copy.path); // it holds nothing this version lacks
+            return;
+        }
+        const auto numbers = [](const Lines& lines) {
+            std::set<std::uint16_t> out;
+            for (const std::string& line : lines)
+                out.insert(setAsideNumber(line));
+            return out;
+        };
+        const std::set<std::uint16_t> before = numbers(aside_.lines().lines()), after = numbers(merged);
+        const auto missingFrom = [](const std::set<std::uint16_t>& a, const std::set<std::uint16_t>& b) {
+            return std::count_if(a.begin(), a.end(), [&](std::uint16_t n) { return !b.contains(n); });
+        };
+        QString notMoved; // the merge is written and kept in the history all the same
+        apply(
+            QStringLiteral("競合の統合 (%1)").arg(files::kSetAside), {},
+            [&](QuestData data, EditStep* step) {
+                std::vector<ListChange> changes{
+                    {&data.aside, 0, data.aside.lines().size(), std::move(merged), true}};
+                *step = commit(changes);
+                try {
+                    step->moves.push_back({copy.path, moveAside(copy.path)});
+                } catch (const KorvaneError& error) {
+                    notMoved = QStringLiteral("統合しましたが、%1").arg(error.message());
+                }
+            },
+            JournalCause::Merge);
+        if (!notMoved.isEmpty())
+            said << notMoved;
+        setAsideMerge_ = QStringLiteral("見送りの競合コピーを統合しました（見送り %1 件、解除 %2 件）")
+                             .arg(missingFrom(after, before))
+                             .arg(missingFrom(before, after));
+    } catch (const KorvaneError& error) {
+        said << error.message();
+    }
+}
+
 const Journal& Checklist::journal() {
     journal_.refresh();
     return journal_;
@@ -183,9 +237,10 @@ void Checklist::writeTo(const QString& folder) {
         claim = std::get<std::unique_ptr<FolderClaim>>(std::move(taken));
     }
     for (StoredList* list : editableLists()) {
-        const bool loaded = list->loaded();
+        // No file of quests set aside is nothing set aside: none is made for it.
+        const bool write = list->loaded() && (list != &aside_ || !aside_.lines().empty());
         list->moveTo(files::inFolder(folder, QFileInfo(list->path()).fileName()));
-        if (loaded)
+        if (write)
             list->writeWhole();
     }
     journal_.moveTo(files::inFolder(folder, kJournalFile));

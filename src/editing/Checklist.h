@@ -1,5 +1,6 @@
 #pragma once
-// One checklist: a data folder's four lists, read whole and written by the one safe path, with
+// One checklist: a data folder's four lists and the quests its character set aside, read whole
+// and written by the one safe path, with
 // what belongs to them while they are open: the history of edits, the watch on the folder, the
 // conflict copies sync tools leave, and this PC's lock and announcement. A window shows one
 // checklist; showing another is replacing it.
@@ -36,14 +37,19 @@ public:
     const TextStore& ContentStore() const { return contents_; }
     const TextStore& RewardStore() const { return rewards_; }
     const TextStore& MemoStore() const { return memos_; }
-    QuestLists data() const { return {quests_, contents_, rewards_, memos_}; }
-    std::array<const StoredList*, 4> lists() const { return {&quests_, &contents_, &rewards_, &memos_}; }
+    const SetAsideList& SetAside() const { return aside_; }
+    QuestLists data() const { return {quests_, contents_, rewards_, memos_, aside_}; }
+    // Every list bound to a file, in writing order.
+    std::array<const StoredList*, 5> lists() const {
+        return {&quests_, &contents_, &rewards_, &memos_, &aside_};
+    }
 
     const QString& folder() const { return folder_; }
 
-    // Reads the four files. The files that are not there (each an empty list the first edit
-    // creates). Throws what stops the table or a store from loading, with what loaded before kept
-    // (QuestList.goodLines()). The history is emptied.
+    // Reads the four files and the quests set aside. The four files that are not there (each an
+    // empty list the first edit creates; no file of quests set aside is nothing set aside). Throws what stops
+    // the table or a store from loading, with what loaded before kept (QuestList.goodLines()). The history is
+    // emptied.
     QStringList load();
 
     // The one way an edit is applied: edit(data, step) writes its files through data and fills step,
@@ -53,7 +59,7 @@ public:
     void apply(const QString& what, const std::string& number, Edit&& edit,
                JournalCause cause = JournalCause::Player) {
         EditStep step;
-        history_.whileWriting([&] { edit(QuestData{quests_, contents_, rewards_, memos_}, &step); });
+        history_.whileWriting([&] { edit(edits(), &step); });
         std::vector<JournalEvent> events = journalEventsOf(step, data(), cause);
         history_.record(std::move(step), number, stepName(what, number));
         note(events, cause);
@@ -68,7 +74,8 @@ public:
     WatchPolicy& watch() { return watch_; }
 
     // The conflict copies not offered yet, planned against the files as they are; each copy that
-    // holds the lines its file holds goes to backup/ at once. said: the copies refused or unreadable,
+    // holds the lines its file holds goes to backup/ at once. The journal's copies and those of the
+    // quests set aside are merged at once, without a question. said: the copies refused or unreadable,
     // each said once.
     std::vector<MergePlan> newConflictCopies(QStringList& said);
     // Merges each copy as its own step; a copy of a file an earlier one merged is planned again
@@ -90,6 +97,8 @@ public:
     // and what was merged into it from a sync tool's conflict copy. Each said once.
     QString takeJournalFailure() { return std::exchange(journalFailure_, {}); }
     QString takeJournalMerge() { return std::exchange(journalMerge_, {}); }
+    // What a merge of the quests set aside changed (a step of the history), said once.
+    QString takeSetAsideMerge() { return std::exchange(setAsideMerge_, {}); }
 
     // Whether the folder is still the one that was opened (not deleted, renamed or replaced).
     bool folderStillThere() const;
@@ -110,17 +119,19 @@ public:
     void close(const UserFolders& user);
 
 private:
-    QuestData edits() { return {quests_, contents_, rewards_, memos_}; }
-    std::array<StoredList*, 4> editableLists() { return {&quests_, &contents_, &rewards_, &memos_}; }
+    QuestData edits() { return {quests_, contents_, rewards_, memos_, aside_}; }
+    std::array<StoredList*, 5> editableLists() { return {&quests_, &contents_, &rewards_, &memos_, &aside_}; }
     static QString stepName(const QString& what, const std::string& number);
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
     void mergeJournalCopy(const ConflictCopy& copy);
+    void mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said);
     StoredList& listOf(const QString& dataFile);
 
     QuestTable quests_;
     TextStore contents_;
     TextStore rewards_;
     TextStore memos_;
+    SetAsideList aside_;
     QString folder_;
     FileStamp identity_; // the folder as it was opened
     std::unique_ptr<FolderClaim> claim_;
@@ -129,7 +140,7 @@ private:
     std::set<QString> offered_; // conflict copies offered, and refusals said
     Journal journal_;
     QString pcName_;
-    QString journalFailure_, journalMerge_;
+    QString journalFailure_, journalMerge_, setAsideMerge_;
 };
 
 } // namespace korvane

@@ -15,7 +15,7 @@ std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QStri
     const std::optional<ConflictName> conflict = conflictNameOf(name);
     if (!conflict || (std::find(std::begin(files::kDataFiles), std::end(files::kDataFiles),
                                 conflict->original) == std::end(files::kDataFiles) &&
-                      conflict->original != kJournalFile))
+                      conflict->original != kJournalFile && conflict->original != files::kSetAside))
         return std::nullopt;
     const QString path = files::inFolder(folder, name);
     return ConflictCopy{path, conflict->original, conflict->tool,

@@ -29,8 +29,8 @@ struct FoundCopies {
     QStringList refused;              // a message for each copy that is not read, naming it
 };
 
-// The copy that name is, in folder, when it is a conflict copy of one of the four data files or of
-// the journal.
+// The copy that name is, in folder, when it is a conflict copy of one of the four data files, of
+// the quests set aside or of the journal.
 std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name);
 
 FoundCopies findConflictCopies(const QString& folder);

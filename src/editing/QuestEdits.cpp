@@ -30,7 +30,7 @@ std::string nextQuestNumber(const QuestLists& data) {
     for (int n = data.table.maxQuestNo() + 1; n <= kMaxQuestNumber; ++n) {
         const std::string number = formatQuestNumber(n);
         if (!data.table.find(number) && !data.content.holds(number) && !data.reward.holds(number) &&
-            !data.memo.holds(number))
+            !data.memo.holds(number) && !data.aside.holds(number))
             return number;
     }
     throw KorvaneError(QStringLiteral("クエスト番号が %1 に達しているため、新しいクエストは追加できません")
@@ -81,6 +81,21 @@ void deleteQuest(const QuestData& data, std::string_view number, EditStep* step)
     std::vector<ListChange> changes{data.table.deleteChange(number)};
     for (TextStore* store : {&data.content, &data.reward, &data.memo})
         changes.push_back(store->textChange(number, {}));
+    if (data.aside.range(number).second > 0)
+        changes.push_back(data.aside.takeBackChange(number));
+    keep(step, commit(changes));
+}
+
+void setQuestAside(const QuestData& data, std::string_view number, bool aside, std::string_view date,
+                   EditStep* step) {
+    requireKnownQuest(
+        data.table, number,
+        QStringLiteral("クエスト %1 が見つからないため、%2できません")
+            .arg(toUi(number), aside ? QStringLiteral("見送りに") : QStringLiteral("見送りを解除")));
+    if (data.aside.holds(number) == aside)
+        return;
+    std::vector<ListChange> changes{aside ? data.aside.setAsideChange(number, date)
+                                          : data.aside.takeBackChange(number)};
     keep(step, commit(changes));
 }
 

@@ -6,6 +6,7 @@
 // Each gives what it changed to step, when one is given, so that it can be undone (applyStep).
 
 #include "store/QuestTable.h"
+#include "store/SetAside.h"
 #include "store/TextStore.h"
 
 #include <QStringList>
@@ -18,6 +19,7 @@ struct QuestData {
     TextStore& content;
     TextStore& reward;
     TextStore& memo;
+    SetAsideList& aside;
 };
 // The same lists, to be read only.
 struct QuestLists {
@@ -25,9 +27,11 @@ struct QuestLists {
     const TextStore& content;
     const TextStore& reward;
     const TextStore& memo;
-    QuestLists(const QuestTable& t, const TextStore& c, const TextStore& r, const TextStore& m)
-        : table(t), content(c), reward(r), memo(m) {}
-    QuestLists(const QuestData& d) : QuestLists(d.table, d.content, d.reward, d.memo) {} // NOLINT
+    const SetAsideList& aside;
+    QuestLists(const QuestTable& t, const TextStore& c, const TextStore& r, const TextStore& m,
+               const SetAsideList& a)
+        : table(t), content(c), reward(r), memo(m), aside(a) {}
+    QuestLists(const QuestData& d) : QuestLists(d.table, d.content, d.reward, d.memo, d.aside) {} // NOLINT
 };
 
 // A quest's three texts as the editors hold them, as stored lines. Nothing: for a new quest, no
@@ -61,8 +65,14 @@ void modifyQuest(const QuestData& data, std::size_t tableIndex, const QuestRecor
                  std::string_view textNumber, const QuestTexts& texts, EditStep* step = nullptr);
 
 // Removes the quest's line from the table and all its lines from the three stores; every file is
-// written.
+// written. A quest set aside is no longer: the file of those is written too.
 void deleteQuest(const QuestData& data, std::string_view number, EditStep* step = nullptr);
+
+// Sets the quest aside as of date ("2026/12/10"), or takes it back; its flags stay as they are.
+// Nothing is written when it stands so already. Refused when the table holds no quest of that
+// number.
+void setQuestAside(const QuestData& data, std::string_view number, bool aside, std::string_view date,
+                   EditStep* step = nullptr);
 
 // A one-line field as it is stored: "," becomes "､", ASCII and full-width spaces are dropped.
 QString cleanField(const QString& text);

@@ -35,6 +35,7 @@ struct Digest {
 struct Sides {
     std::optional<QuestRecord> before, after;
     Digest memoBefore, memoAfter, textBefore, textAfter;
+    bool asideBefore = false, asideAfter = false;
 };
 
 bool isSet(const QuestRecord& row, QuestField field) {
@@ -61,6 +62,15 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
                     if (const std::uint16_t number = numberOf(row[kNumber]))
                         quests[number].after = std::move(row);
                 }
+                continue;
+            }
+            if (part.list == &lists.aside) {
+                for (const std::string& line : range.insert)
+                    if (const std::uint16_t number = setAsideNumber(line))
+                        quests[number].asideBefore = true;
+                for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
+                    if (const std::uint16_t number = setAsideNumber(now[i]))
+                        quests[number].asideAfter = true;
                 continue;
             }
             // A text written again as it was (a modification keeps the texts it did not change) is
@@ -121,6 +131,8 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
             add(JournalKind::Modified);
         if (sides.memoBefore != sides.memoAfter)
             add(JournalKind::Memo);
+        if (sides.asideBefore != sides.asideAfter)
+            add(sides.asideAfter ? JournalKind::SetAside : JournalKind::TakenBack);
     }
     return events;
 }

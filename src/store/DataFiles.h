@@ -11,6 +11,8 @@ inline const QString kContent = QStringLiteral("クエスト内容.txt");
 inline const QString kReward = QStringLiteral("クエスト報酬.txt");
 inline const QString kMemo = QStringLiteral("クエストメモ.txt");
 inline const QString kUrlList = QStringLiteral("URLLIST.txt");
+// The quests a character set aside: a file of its own, so that the table keeps its nine fields.
+inline const QString kSetAside = QStringLiteral("クエスト見送り.csv");
 
 // The four files of a checklist, in writing order.
 inline const QString kDataFiles[] = {kQuestTable, kContent, kReward, kMemo};

@@ -49,6 +49,10 @@ QString journalKindText(JournalKind kind) {
         return QStringLiteral("修正");
     case JournalKind::Deleted:
         return QStringLiteral("削除");
+    case JournalKind::SetAside:
+        return QStringLiteral("見送り");
+    case JournalKind::TakenBack:
+        return QStringLiteral("見送り解除");
     }
     return {};
 }

@@ -21,7 +21,9 @@ enum class JournalKind : std::uint8_t {
     Memo,
     Added,
     Modified,
-    Deleted
+    Deleted,
+    SetAside,
+    TakenBack
 };
 enum class JournalCause : std::uint8_t { Player, Undo, Redo, Import, Merge };
 
@@ -39,7 +41,9 @@ inline constexpr JournalKindWord kJournalKindWords[] = {{JournalKind::Offered, "
                                                         {JournalKind::Memo, "メモ"},
                                                         {JournalKind::Added, "追加"},
                                                         {JournalKind::Modified, "修正"},
-                                                        {JournalKind::Deleted, "削除"}};
+                                                        {JournalKind::Deleted, "削除"},
+                                                        {JournalKind::SetAside, "見送り"},
+                                                        {JournalKind::TakenBack, "見送り解除"}};
 struct JournalCauseWord {
     JournalCause cause;
     const char* word;

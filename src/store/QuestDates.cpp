@@ -35,11 +35,14 @@ struct FlagChanges {
     std::optional<std::int64_t> setAt() const {
         return !done.empty() && done.back().set ? std::optional(done.back().time) : std::nullopt;
     }
+    std::optional<bool> inForce() const {
+        return done.empty() ? std::nullopt : std::optional(done.back().set);
+    }
 };
 
 // One quest's flags, entry by entry.
 struct QuestFlags {
-    FlagChanges offered, completed;
+    FlagChanges offered, completed, aside;
     void take(const JournalEntry& e) {
         switch (e.kind) {
         case JournalKind::Added:
@@ -53,6 +56,10 @@ struct QuestFlags {
         case JournalKind::Completed:
         case JournalKind::CompletedCleared:
             completed.change(e, e.kind == JournalKind::Completed);
+            break;
+        case JournalKind::SetAside:
+        case JournalKind::TakenBack:
+            aside.change(e, e.kind == JournalKind::SetAside);
             break;
         default:
             break;
@@ -76,15 +83,32 @@ QuestDates questDates(const Journal& journal, std::uint16_t number) {
     return flags.dates();
 }
 
-std::vector<std::optional<std::int64_t>> completionTimes(const Journal& journal) {
+namespace {
+
+std::vector<QuestFlags> everyQuestsFlags(const Journal& journal) {
     std::vector<QuestFlags> flags(10000); // numbers 1 to 9999
     for (const JournalEntry& e : journal.entries())
         if (e.number >= 1 && e.number <= 9999)
             flags[e.number].take(e);
+    return flags;
+}
+
+} // namespace
+
+std::vector<std::optional<std::int64_t>> completionTimes(const Journal& journal) {
+    const std::vector<QuestFlags> flags = everyQuestsFlags(journal);
     std::vector<std::optional<std::int64_t>> times(flags.size());
     for (std::size_t number = 1; number < flags.size(); ++number)
         times[number] = flags[number].completed.setAt();
     return times;
+}
+
+std::vector<std::optional<bool>> setAsideInForce(const Journal& journal) {
+    const std::vector<QuestFlags> flags = everyQuestsFlags(journal);
+    std::vector<std::optional<bool>> states(flags.size());
+    for (std::size_t number = 1; number < flags.size(); ++number)
+        states[number] = flags[number].aside.inForce();
+    return states;
 }
 
 } // namespace korvane

@@ -21,4 +21,9 @@ QuestDates questDates(const Journal& journal, std::uint16_t number);
 // the journal, by the rules of questDates; nothing for a quest not completed as the journal tells.
 std::vector<std::optional<std::int64_t>> completionTimes(const Journal& journal);
 
+// Whether each quest stands set aside as the journal's last word in force on it says, by quest
+// number (1 to 9999), by the same rules; nothing for a quest the journal never set aside or took
+// back.
+std::vector<std::optional<bool>> setAsideInForce(const Journal& journal);
+
 } // namespace korvane

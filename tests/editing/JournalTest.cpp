@@ -6,6 +6,7 @@
 #include "editing/QuestImport.h"
 #include "store/CommaText.h"
 #include "store/UiText.h"
+#include "support/JournalEvents.h"
 #include "support/LoadedData.h"
 #include "support/Sjis.h"
 
@@ -17,27 +18,10 @@ namespace korvane {
 namespace {
 
 using test::crlf;
+using test::eventsIn;
 using test::readBytes;
 using test::sj;
 using test::writeBytes;
-
-// The journal's lines as the player reads them, without the time and the PC: "0001,オファー".
-std::string eventsIn(const QString& path, std::size_t from = 0) {
-    std::string out;
-    const std::string bytes = readBytes(path);
-    std::size_t lineNo = 0;
-    for (const QByteArray& line : QByteArray::fromStdString(bytes).split('\n')) {
-        if (line.isEmpty() || lineNo++ < from)
-            continue;
-        Fields fields = splitCommaText(std::string_view(line.constData(), std::size_t(line.size() - 1)));
-        fields.erase(fields.begin());
-        fields.erase(fields.begin() + 2);
-        if (!out.empty())
-            out += ' ';
-        out += joinCommaText(fields);
-    }
-    return toUi(out).toStdString();
-}
 
 TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
     QTemporaryDir folder, other;
@@ -211,6 +195,8 @@ TEST(Journal, ReadsTheWordsJournalsAreWrittenWith) {
         {"2026-12-09T08:15:03Z,0001,追加,desktop", {JournalKind::Added, JournalCause::Player}},
         {"2026-12-09T08:15:03Z,0001,修正,desktop", {JournalKind::Modified, JournalCause::Player}},
         {"2026-12-09T08:15:03Z,0001,削除,desktop", {JournalKind::Deleted, JournalCause::Player}},
+        {"2026-12-09T08:15:03Z,0001,見送り,desktop,統合", {JournalKind::SetAside, JournalCause::Merge}},
+        {"2026-12-09T08:15:03Z,0001,見送り解除,desktop", {JournalKind::TakenBack, JournalCause::Player}},
     };
     static_assert(std::size(lines) == std::size(kJournalKindWords), "every kind has its line");
     QTemporaryDir folder;

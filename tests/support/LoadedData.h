@@ -22,7 +22,7 @@ inline QStringList dataFiles(const QString& folder) {
 struct LoadedData {
     explicit LoadedData(const QString& folder)
         : table(dataFiles(folder)[0]), content(dataFiles(folder)[1]), reward(dataFiles(folder)[2]),
-          memo(dataFiles(folder)[3]) {
+          memo(dataFiles(folder)[3]), aside(files::inFolder(folder, files::kSetAside)) {
         std::vector<QuestRecord> rows;
         try {
             table.load(rows);
@@ -32,12 +32,14 @@ struct LoadedData {
         content.load();
         reward.load();
         memo.load();
+        aside.load();
     }
-    QuestData data() { return {table, content, reward, memo}; }
+    QuestData data() { return {table, content, reward, memo, aside}; }
     std::array<StoredList*, 4> lists() { return {&table, &content, &reward, &memo}; }
 
     QuestTable table;
     TextStore content, reward, memo;
+    SetAsideList aside;
 };
 
 } // namespace korvane::test
