@@ -1,12 +1,14 @@
 #include "JournalRows.h"
 
 #include "browser/JournalDialog.h"
+#include "browser/ProgressChart.h"
 #include "browser/ProgressHistory.h"
 #include "editing/QuestJournal.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 
 namespace korvane::bench {
 namespace {
@@ -72,6 +74,24 @@ void progressOverTime(benchmark::State& state, const QString& tablePath) {
             table, journal, ProgressPeriod::Week, [](const QuestRecord&) { return true; },
             QDate::currentDate());
         state.counters["weeks"] = static_cast<double>(history.steps.size());
+    }
+}
+
+void chartDrawn(benchmark::State& state, const QString& tablePath) {
+    QuestTable table(tablePath);
+    std::vector<QuestRecord> rows;
+    table.load(rows);
+    Journal journal(journalPath);
+    journal.refresh();
+    ProgressChart chart;
+    chart.resize(700, 170); // as the overview shows it
+    for (auto _ : state) {
+        chart.setHistory(progressHistory(
+                             table, journal, ProgressPeriod::Week, [](const QuestRecord&) { return true; },
+                             QDate::currentDate()),
+                         ProgressPeriod::Week);
+        benchmark::DoNotOptimize(chart.grab());
+        state.counters["weeks"] = static_cast<double>(chart.history().steps.size());
     }
 }
 

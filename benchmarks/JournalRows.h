@@ -18,5 +18,7 @@ void datesOfAQuest(benchmark::State& state);
 void openJournalList(benchmark::State& state);
 // Every week's completions and completed count over a full-size table (tablePath).
 void progressOverTime(benchmark::State& state, const QString& tablePath);
+// The same, drawn: the chart of the overview given the weeks and painted.
+void chartDrawn(benchmark::State& state, const QString& tablePath);
 
 } // namespace korvane::bench

@@ -8,6 +8,7 @@
 #include "Floors.h"
 #include "JournalRows.h"
 #include "MergeRows.h"
+#include "SetAsideRows.h"
 #include "StartupRows.h"
 #include "app/Appearance.h"
 #include "app/TForm1.h"
@@ -401,6 +402,7 @@ void printTable() {
     row("journal: a quest's dates, for the detail view (100,000 lines)", "journal/dates", "");
     row("journal: 記録 opened over 100,000 lines, the file read", "journal/list", "");
     row("journal: progress over time by week, full table (100,000 lines)", "journal/progress_over_time", "");
+    row("journal: that chart, counted and drawn", "journal/chart_drawn", "");
     row("content search, frequent", "search/content_frequent", "floor/content_frequent");
     row("content search, rare", "search/content_rare", "floor/content_rare");
     row("reward search, frequent", "search/reward_frequent", "floor/reward_frequent");
@@ -408,6 +410,9 @@ void printTable() {
     row("quest search, frequent", "search/quest_frequent", "floor/quest_frequent");
     row("quest search, rare", "search/quest_rare", "floor/quest_rare");
     row("tick a flag", "edit/tick_flag", "floor/table");
+    row("set a quest aside (its floor: the tick's)", "edit/set_aside", "floor/table");
+    row("take a quest back (its floor: the tick's)", "edit/take_back", "floor/table");
+    row("filter refill, 2,000 quests set aside", "browse/filter_refill_set_aside", "browse/filter_refill");
     row("save a memo", "edit/save_memo", "floor/memo");
     row("add a quest", "edit/add_quest", "floor/all_four");
     row("modify a quest", "edit/modify_quest", "floor/all_four");
@@ -472,6 +477,7 @@ void prepareSets() {
     bench::copySet(fullSet, floorSet);
     bench::prepareCharacters(root->path(), fullSet, otherSet);
     bench::prepareJournal(root->path());
+    bench::prepareSetAside(root->path(), fullSet);
     const QDir sample(QStringLiteral(KORVANE_SAMPLE_DIR));
     for (const QString& name : sample.entryList(QDir::Files))
         QFile::copy(sample.filePath(name), QDir(sampleSet).filePath(name));
@@ -512,6 +518,12 @@ void registerAll() {
                                           bench::progressOverTime(state, inSet(fullSet, files::kQuestTable));
                                       }),
          config.repetitions);
+    reps(benchmark::RegisterBenchmark(
+             "journal/chart_drawn",
+             [](benchmark::State& state) { bench::chartDrawn(state, inSet(fullSet, files::kQuestTable)); }),
+         config.repetitions);
+    reps(benchmark::RegisterBenchmark("browse/filter_refill_set_aside", bench::refillBesideSetAside),
+         config.repetitions);
     const struct {
         const char *name, *button, *box;
         QString file;
@@ -533,6 +545,8 @@ void registerAll() {
             config.repetitions);
     }
     reps(benchmark::RegisterBenchmark("edit/tick_flag", TickFlag), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/set_aside", bench::setAside), config.editRepetitions);
+    reps(benchmark::RegisterBenchmark("edit/take_back", bench::takeBack), config.editRepetitions);
     reps(benchmark::RegisterBenchmark("floor/table", RewriteFloor, std::vector<QString>{files::kQuestTable}),
          config.editRepetitions);
     reps(benchmark::RegisterBenchmark("edit/save_memo", SaveMemo), config.editRepetitions);
@@ -611,6 +625,7 @@ int main(int argc, char* argv[]) {
     form.reset();
     addForm.reset();
     bench::closeCharacterWindows();
+    bench::closeSetAsideWindows();
     delete root;
     return 0;
 }

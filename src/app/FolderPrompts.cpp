@@ -111,9 +111,14 @@ void FolderPrompts::lookAtFolder() {
 void FolderPrompts::offerConflictCopies() {
     QStringList said;
     std::vector<MergePlan> plans = checklist_->newConflictCopies(said);
-    // The journal's copies are merged without a question: the union keeps every line.
+    // The journal's copies are merged without a question: the union keeps every line; and so are
+    // those of the quests set aside, the journal deciding where the two versions part.
     if (const QString merged = checklist_->takeJournalMerge(); !merged.isEmpty())
         window_.status->say(merged);
+    if (const QString merged = checklist_->takeSetAsideMerge(); !merged.isEmpty()) {
+        window_.showAsFilesAre();
+        window_.status->say(merged);
+    }
     if (plans.empty()) {
         if (!said.isEmpty())
             showWarningBox(said.join(QLatin1Char('\n')), QStringLiteral("ConflictRefused"));

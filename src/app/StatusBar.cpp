@@ -22,6 +22,7 @@ QLabel* redLabel(const char* name, QWidget* parent) {
 StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent), Label29(named(textLabel(QString(), this), "Label29")),
       Label18(named(textLabel(QString(), this), "Label18")),
+      SpeedButton6(named(new QToolButton(this), "SpeedButton6")),
       Label19(named(textLabel(QString(), this), "Label19")), Label20(redLabel("Label20", this)),
       Label22(redLabel("Label22", this)),
       ComboBox6(named(new QComboBox(this), "ComboBox6", QStringLiteral("キャラクター"))),
@@ -40,8 +41,12 @@ StatusBar::StatusBar(QWidget* parent)
     Label29->setFont(bold);
     Label29->setToolTip(QStringLiteral("表示中のキャラクター"));
     addWidget(Label29);
-    addWidget(Label18, 1); // read as its text: the counts
-    addWidget(Label19);
+    addWidget(Label18); // read as its text: the counts
+    addWidget(SpeedButton6);
+    SpeedButton6->setCheckable(true);
+    SpeedButton6->setAutoRaise(true);
+    SpeedButton6->hide();
+    addWidget(Label19, 1);
     addWidget(Label20);
     addWidget(Label22);
     addPermanentWidget(ComboBox6);
@@ -57,6 +62,15 @@ StatusBar::StatusBar(QWidget* parent)
     Button16->setToolTip(QStringLiteral("いつ、どのクエストで何をしたか（クエスト履歴.csv）"));
     Button13->setToolTip(
         QStringLiteral("別のフォルダのクエスト一覧を取り込みます（進み具合とメモは残ります）"));
+}
+
+void StatusBar::showSetAside(std::size_t count, bool shown, bool searching) {
+    SpeedButton6->setText(QStringLiteral("見送り %1 件").arg(count));
+    SpeedButton6->setChecked(shown);
+    SpeedButton6->setToolTip(
+        shown ? QStringLiteral("見送りにしたクエストも一覧に出しています。押すと隠します")
+              : QStringLiteral("見送りにしたクエストを一覧から外しています。押すと出します"));
+    SpeedButton6->setVisible(!searching && (count > 0 || shown)); // a search lists them anyway
 }
 
 void StatusBar::say(const QString& what) {

@@ -20,6 +20,9 @@ public:
     // What the last action did, with the time: a message belongs to its action.
     void say(const QString& what);
     void showCharacter(const QString& name);
+    // The quests set aside that the filters leave out (or list, while shown); after a search,
+    // nothing: a search lists them with the rest.
+    void showSetAside(std::size_t count, bool shown, bool searching);
     // The backup that could not be kept, until one is kept again.
     void showBackupFailure();
     // The other PCs that have the folder open; none: nothing shown.
@@ -29,6 +32,7 @@ public:
 
     QLabel* Label29;           // the character whose checklist is on show
     QLabel* Label18;           // counts of the rows on show
+    QToolButton* SpeedButton6; // 見送り N 件: the quests set aside shown for a moment, or not
     QLabel* Label19;           // what was last done, and when
     QLabel* Label20;           // a backup that could not be kept
     QLabel* Label22;           // other PCs that have the folder open too

@@ -100,6 +100,7 @@ void TForm1::buildWindow() {
         titles << columnTitle(static_cast<QuestField>(field));
     StringGrid1->setTitles(titles);
     StringGrid1->setSource(&checklist_->QuestList().lines());
+    StringGrid1->setSetAside(&checklist_->SetAside());
     StringGrid1->setMinimumWidth(367); // the given width is the least; the handle widens it
 
     Panel2 = named(new QWidget(Splitter1), "Panel2");
@@ -180,6 +181,8 @@ void TForm1::connectHandlers() {
     connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));
     connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
+    connect(ScrollBox1, &QuestView::setAsideAsked, this, handler(&TForm1::Button25Click));
+    connect(StatusBar1->SpeedButton6, &QToolButton::clicked, this, handler(&TForm1::SpeedButton6Click));
     connect(StatusBar1->Button14, &QPushButton::clicked, this,
             [this] { handler (&TForm1::stepThroughHistory)(true); });
     connect(StatusBar1->Button15, &QPushButton::clicked, this,

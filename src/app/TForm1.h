@@ -84,6 +84,8 @@ private:
     // Button1, Button6, Button10 and Enter in their boxes.
     void searchAsked(SearchIn in, const QString& text);
     void runSearch(SearchIn in, const QString& text);
+    // 見送り N 件: the quests set aside listed for a moment, or left out again.
+    void SpeedButton6Click(bool shown);
     // The one redraw after the files changed (a reload, undo, redo, a merge, an import): the grid
     // as view_ says (the search again when its results were on show, the filters otherwise), with
     // the quest number on show when the grid lists it.
@@ -108,6 +110,8 @@ private:
     void Button9Click();
     void applyModification();
     void Button3Click();
+    // 見送り and its key: the quest on show set aside, or taken back.
+    void Button25Click();
     void showPane(ViewState::Pane pane);
 
     // The history: undo and redo of every edit

@@ -25,6 +25,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     else
         texts_->showTexts({}, {}, {});
     ScrollBox1->offerMemoSave(false);
+    ScrollBox1->showSetAside(quest ? toUi(checklist_->SetAside().dateOf(quest->number)) : QString());
     ScrollBox1->showOthersProgress(quest ? characters_->othersProgress(quest->number) : QString());
     showQuestDates();
 }
@@ -42,10 +43,11 @@ void TForm1::RefillQuestGrid() {
     view_.search.reset();
     filterShown_ = filters_->shown();
 
-    GridLines result = gridLinesFor(view_, checklist_->QuestList(), {});
+    GridLines result = gridLinesFor(view_, checklist_->QuestList(), checklist_->SetAside(), {});
     if (result.lines.empty())
         result.lines.push_back(kNoLine); // the titles and one empty row
     view_.rows = std::move(result.lines);
+    view_.setAsideLeftOut = result.setAsideLeftOut;
     StringGrid1->setRows(view_.rows);
     if (result.error)
         throw *result.error;
@@ -70,8 +72,10 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     const std::array<const StoredList*, 3> searched{&checklist_->ContentStore(), &checklist_->RewardStore(),
                                                     &checklist_->QuestList()};
     const StoredList* file = searched[static_cast<std::size_t>(in)];
-    GridLines result = gridLinesFor(view_, checklist_->QuestList(), file->savedContent());
+    GridLines result =
+        gridLinesFor(view_, checklist_->QuestList(), checklist_->SetAside(), file->savedContent());
     view_.rows = std::move(result.lines);
+    view_.setAsideLeftOut = 0;
     StringGrid1->setRows(view_.rows);
     StringGrid1->showColumn(kNation, true); // it lists every nation and area
     StringGrid1->showColumn(kArea, true);
@@ -84,6 +88,15 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     if (StringGrid1->RowCount() > 1)
         StringGrid1->setRow(1);
     StringGrid1SelectCell(1, StringGrid1->Row());
+}
+
+void TForm1::SpeedButton6Click(bool shown) {
+    if (!settleTyping(Discards::Editors)) {
+        updateStatusBar(); // the button as it was
+        return;
+    }
+    view_.showSetAside = shown;
+    showAsFilesAre(view_.questOnShow);
 }
 
 // number is a copy: filling the grid anew changes view_.questOnShow, which callers pass.

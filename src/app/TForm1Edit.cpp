@@ -10,6 +10,8 @@
 #include "store/Errors.h"
 #include "store/UiText.h"
 
+#include <QDate>
+
 namespace korvane {
 
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
@@ -155,6 +157,39 @@ void TForm1::Button3Click() {
             StatusBar1->say(QStringLiteral("削除 %1 を保存しました").arg(toUi(number)));
         },
         [this] { RefillQuestGrid(); });
+}
+
+// The quest leaves the list when the list leaves the quests set aside out; otherwise its row is
+// drawn again, struck through or not.
+void TForm1::Button25Click() {
+    const std::string number = view_.questOnShow;
+    const bool aside = !checklist_->SetAside().holds(number);
+    const int row = StringGrid1->Row();
+    const auto line = StringGrid1->LineAt(row);
+    showingStored(
+        [&] {
+            checklist_->apply(
+                aside ? QStringLiteral("見送り") : QStringLiteral("見送り解除"), number,
+                [&](QuestData files, EditStep* step) {
+                    setQuestAside(files, number, aside,
+                                  QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString(),
+                                  step);
+                });
+            StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
+        },
+        [&] {
+            if (aside && !view_.search && !view_.showSetAside) {
+                RefillQuestGrid();
+                view_.rowDrawn = -1;
+                StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1)); // the next quest
+                StringGrid1SelectCell(1, StringGrid1->Row());
+                return;
+            }
+            if (line)
+                StringGrid1->linesChanged(*line);
+            ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
+            updateStatusBar();
+        });
 }
 
 // The edit pane takes the view pane's place while a quest is entered or modified.

@@ -11,15 +11,22 @@
 #include "store/UiText.h"
 
 #include <QFileDialog>
-#include <numeric>
 
 namespace korvane {
 
-// Reads the four files, and lists the table in the grid in file order; the files that do not exist.
+// Reads the four files, and lists the table in the grid in file order, but for the quests set
+// aside; the files that do not exist.
 QStringList TForm1::loadChecklist() {
     const auto listRows = [&] {
-        view_.rows.resize(checklist_->QuestList().goodLines());
-        std::iota(view_.rows.begin(), view_.rows.end(), std::size_t{0});
+        const QuestTable& table = checklist_->QuestList();
+        const SetAsideList& aside = checklist_->SetAside();
+        view_.rows.clear();
+        view_.setAsideLeftOut = 0;
+        for (std::size_t line = 0; line < table.goodLines(); ++line)
+            if (view_.showSetAside || !aside.holdsLine(table.lines()[line]))
+                view_.rows.push_back(line);
+            else
+                ++view_.setAsideLeftOut;
         StringGrid1->setRows(view_.rows);
     };
     QStringList missing;
@@ -68,7 +75,9 @@ bool TForm1::showChecklist(const QString& folder) {
     if (next->claim())
         next->rememberWritten(UserFolders::fromEnvironment());
     StringGrid1->setSource(&next->QuestList().lines());
+    StringGrid1->setSetAside(&next->SetAside());
     checklist_ = std::move(next);
+    view_.showSetAside = false; // each character's list starts as the filters leave it
     place_.dataFolder = checklist_->folder();
     rememberOpened(checklist_->folder());
     characters_->refresh(); // the one left is another character now

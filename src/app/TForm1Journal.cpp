@@ -20,14 +20,19 @@ void TForm1::showQuestDates() {
     const Quest quest = Quest::fromRecord(checklist_->QuestList().recordOf(view_.questOnShow));
     try {
         const Journal& journal = checklist_->journal();
+        const std::string since = checklist_->SetAside().dateOf(view_.questOnShow);
         const QString key = toUi(view_.questOnShow + storedFlag(quest.offered) + storedFlag(quest.completed) +
-                                 storedFlag(quest.repeatable)) +
+                                 storedFlag(quest.repeatable) + since) +
                             QString::number(journal.entries().size());
         if (key == datesShown_)
             return;
         datesShown_ = key;
-        ScrollBox1->showDates(journalSummary(checklist_->questDates(view_.questOnShow), quest.offered,
-                                             quest.completed, quest.repeatable));
+        const QString summary = journalSummary(checklist_->questDates(view_.questOnShow), quest.offered,
+                                               quest.completed, quest.repeatable);
+        ScrollBox1->showDates(since.empty()
+                                  ? summary
+                                  : QStringLiteral("見送り %1").arg(toUi(since)) +
+                                        (summary.isEmpty() ? QString() : QStringLiteral("　") + summary));
     } catch (const KorvaneError& error) {
         // Looked at after every action: said in its place, never as a box each second.
         datesShown_.clear();

@@ -14,13 +14,16 @@ namespace korvane {
 
 // The rows on show as counted by the progress options; after a search, also what it found.
 void TForm1::updateStatusBar() {
-    const ProgressCounts counts = countsOf(checklist_->QuestList(), view_.rows);
+    const ProgressCounts counts = countsOf(checklist_->QuestList(), view_.rows, &checklist_->SetAside());
     QString text = countsText(counts);
     if (view_.search) {
         text = searchText(searches_->caption(view_.search->in), view_.search->text, counts.quests) +
                QStringLiteral("　　") + text;
     }
     StatusBar1->Label18->setText(text);
+    StatusBar1->showSetAside(view_.showSetAside ? static_cast<std::size_t>(counts.setAside)
+                                                : view_.setAsideLeftOut,
+                             view_.showSetAside, view_.search.has_value());
 }
 
 void TForm1::Button12Click() {
@@ -47,12 +50,14 @@ void TForm1::Button12Click() {
         return progressHistory(
             *table, *journal, period,
             [&](const QuestRecord& r) {
+                if (character == 0 && checklist_->SetAside().holds(r[kNumber]))
+                    return false; // counted apart, as in the overview
                 return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
             },
             today);
     };
     ProgressDialog dialog(
-        progressOverview(checklist_->QuestList()), others, historyOf,
+        progressOverview(checklist_->QuestList(), &checklist_->SetAside()), others, historyOf,
         [this](const std::function<void()>& act) { guarded(act); }, this);
     dialog.setWindowTitle(QStringLiteral("進捗 — %1").arg(characters_->name()));
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))

@@ -54,6 +54,10 @@ void TForm1::setUpKeys() {
                 stepThroughHistory(false);
         });
     key(QKeySequence::Cancel, ScrollBox2, [this] { Button7Click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_M), this, [this] {
+        if (view_.pane == ViewState::Pane::View && !view_.questOnShow.empty())
+            Button25Click();
+    });
     key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, [this] { characters_->step(1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, [this] { characters_->step(-1); });
 }

@@ -23,9 +23,16 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->save();
     painter->setClipRect(option.rect);
     const bool completed = index.data(GridModel::CompletedRole).toBool();
-    painter->setPen(selected    ? option.palette.highlightedText().color()
-                    : completed ? kCompletedText
-                                : option.palette.text().color());
+    const bool setAside = index.data(GridModel::SetAsideRole).toBool();
+    painter->setPen(selected                ? option.palette.highlightedText().color()
+                    : completed || setAside ? kCompletedText
+                                            : option.palette.text().color());
+    if (setAside) { // struck through: set aside reads by its shape, not by a colour alone
+        QFont font = option.font;
+        font.setStrikeOut(true);
+        font.setItalic(true);
+        painter->setFont(font);
+    }
     painter->drawText(option.rect.adjusted(2, 0, -1, 0),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());

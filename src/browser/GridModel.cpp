@@ -36,19 +36,30 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
         // Read aloud, a row's first cell names its quest and a flag says whether it is set.
         if (column == kNumber && !record[kNumber].empty())
-            return toUi(record[kNumber]) + QLatin1Char(' ') + toUi(record[kName]);
+            return toUi(record[kNumber]) + QLatin1Char(' ') + toUi(record[kName]) +
+                   (setAside(record) ? QStringLiteral(" 見送り") : QString());
         if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
             return fieldCaption(static_cast<QuestField>(column)) +
                    (flagSet(record[column]) ? QStringLiteral(" 済み") : QStringLiteral(" なし"));
         return {};
     case CompletedRole:
         return flagSet(record[kCompleted]);
+    case SetAsideRole:
+        return setAside(record);
+    case Qt::ToolTipRole:
+        if (setAside(record))
+            return QStringLiteral("見送り（%1）").arg(toUi(aside_->dateOf(record[kNumber])));
+        return {};
     case Qt::BackgroundRole:
         // Column 0 is a fixed column: drawn like the headers.
         return index.column() == kNumber ? QVariant(QApplication::palette().button()) : QVariant();
     default:
         return {};
     }
+}
+
+bool GridModel::setAside(const QuestRecord& record) const {
+    return aside_ && aside_->count() > 0 && aside_->holds(record[kNumber]);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

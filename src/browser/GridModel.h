@@ -6,6 +6,7 @@
 #include "ViewState.h"
 #include "store/LineList.h"
 #include "store/QuestTable.h"
+#include "store/SetAside.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -19,6 +20,8 @@ class GridModel : public QAbstractTableModel {
 public:
     // Whether the row's quest is completed: drawn quieter, its "comp" cell ticked.
     static constexpr int CompletedRole = Qt::UserRole;
+    // Whether the row's quest is set aside: drawn struck through, and said so.
+    static constexpr int SetAsideRole = Qt::UserRole + 1;
     // A row that shows no line: the empty row a filter that admits nothing leaves.
     static constexpr std::size_t kNoLine = korvane::kNoLine;
 
@@ -32,6 +35,8 @@ public:
     void setTitles(const QStringList& titles);
     // The list the rows show; it outlives the model.
     void setSource(const LineList* lines) { source_ = lines; }
+    // The quests set aside; it outlives the model.
+    void setSetAside(const SetAsideList* aside) { aside_ = aside; }
     // Row i shows line lines[i] of the list.
     void setRows(std::vector<std::size_t> lines);
     const std::vector<std::size_t>& rows() const { return rows_; }
@@ -43,7 +48,10 @@ public:
     void linesChanged(std::size_t first, std::size_t count = 1);
 
 private:
+    bool setAside(const QuestRecord& record) const;
+
     const LineList* source_ = nullptr;
+    const SetAsideList* aside_ = nullptr;
     std::vector<std::size_t> rows_;
     mutable std::vector<std::unique_ptr<QuestRecord>> records_; // split when first read
     QStringList titles_;

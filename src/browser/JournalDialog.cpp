@@ -111,7 +111,8 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
         {journalKindText(JournalKind::Offered), JournalKinds::Offered},
         {journalKindText(JournalKind::Completed), JournalKinds::Completed},
         {journalKindText(JournalKind::Memo), JournalKinds::Memo},
-        {QStringLiteral("追加・修正・削除"), JournalKinds::QuestEdits}};
+        {QStringLiteral("追加・修正・削除"), JournalKinds::QuestEdits},
+        {journalKindText(JournalKind::SetAside), JournalKinds::SetAside}};
     for (const auto& [text, kind] : kinds)
         ComboBox8->addItem(text, static_cast<int>(kind));
 

@@ -17,6 +17,8 @@ bool admits(JournalKinds kinds, JournalKind kind) {
         return kind == JournalKind::Memo;
     case JournalKinds::QuestEdits:
         return kind == JournalKind::Added || kind == JournalKind::Modified || kind == JournalKind::Deleted;
+    case JournalKinds::SetAside:
+        return kind == JournalKind::SetAside || kind == JournalKind::TakenBack;
     }
     return false;
 }

@@ -9,7 +9,7 @@
 
 namespace korvane {
 
-enum class JournalKinds : std::uint8_t { All, Offered, Completed, Memo, QuestEdits };
+enum class JournalKinds : std::uint8_t { All, Offered, Completed, Memo, QuestEdits, SetAside };
 enum class JournalPeriod : std::uint8_t { All, Today, Week, Month };
 
 struct JournalFilter {

@@ -27,8 +27,9 @@ const std::string kByteOrderMark = "\xEF\xBB\xBF";
 
 std::vector<std::string> overviewCsv(const ProgressOverview& overview,
                                      const std::vector<std::pair<QString, ProgressOverview>>& others) {
-    QStringList header{QStringLiteral("国"),   QStringLiteral("地域"), QStringLiteral("クエスト"),
-                       QStringLiteral("完了"), QStringLiteral("残り"), QStringLiteral("完了の割合(%)")};
+    QStringList header{QStringLiteral("国"),           QStringLiteral("地域"), QStringLiteral("クエスト"),
+                       QStringLiteral("完了"),         QStringLiteral("残り"), QStringLiteral("見送り"),
+                       QStringLiteral("完了の割合(%)")};
     for (const auto& [name, unused] : others)
         header << name + QStringLiteral(" 完了") << name + QStringLiteral(" クエスト");
     std::vector<std::string> lines{kByteOrderMark + csvLine(header)};
@@ -39,6 +40,7 @@ std::vector<std::string> overviewCsv(const ProgressOverview& overview,
                            QString::number(counts.quests),
                            QString::number(counts.completed),
                            QString::number(counts.left()),
+                           QString::number(counts.setAside),
                            QString::number(counts.percentDone())};
         for (const auto& [name, other] : others) {
             const ProgressCounts their = theirs(other);

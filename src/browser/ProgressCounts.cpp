@@ -69,37 +69,40 @@ const std::array<std::array<bool, 3>, 27>& admittedByFlags() {
 
 } // namespace
 
-void ProgressCounts::add(const QuestShape& shape) {
-    const std::array<bool, 3>& by = admittedByFlags()[flagsKey(shape)];
+void ProgressCounts::add(const QuestShape& shape, bool aside) {
     ++quests;
+    if (aside) {
+        ++setAside;
+        return;
+    }
+    const std::array<bool, 3>& by = admittedByFlags()[flagsKey(shape)];
     offered += by[0] ? 1 : 0;
     completed += by[1] ? 1 : 0;
     notCompleted += by[2] ? 1 : 0;
 }
 
-ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines) {
-    const auto& admitted = admittedByFlags();
+ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines,
+                        const SetAsideList* aside) {
     const std::vector<QuestShape>& shapes = table.shapes();
+    const bool anyAside = aside && aside->count() > 0;
     ProgressCounts counts;
-    for (const std::size_t line : lines) {
-        if (line >= shapes.size())
-            continue;
-        const std::array<bool, 3>& by = admitted[flagsKey(shapes[line])];
-        ++counts.quests;
-        counts.offered += by[0] ? 1 : 0;
-        counts.completed += by[1] ? 1 : 0;
-        counts.notCompleted += by[2] ? 1 : 0;
-    }
+    for (const std::size_t line : lines)
+        if (line < shapes.size())
+            counts.add(shapes[line], anyAside && aside->holdsLine(table.lines()[line]));
     return counts;
 }
 
 int ProgressCounts::percentDone() const {
-    return quests == 0 ? 0 : completed * 100 / quests;
+    const int counted = quests - setAside;
+    return counted <= 0 ? 0 : completed * 100 / counted;
 }
 
 QString countsText(const ProgressCounts& counts) {
-    return QStringLiteral("表示 %1 件　オファー %2　完了 %3　未完了 %4")
+    const QString aside =
+        counts.setAside > 0 ? QStringLiteral("（うち見送り %1）").arg(counts.setAside) : QString();
+    return QStringLiteral("表示 %1 件%2　オファー %3　完了 %4　未完了 %5")
         .arg(counts.quests)
+        .arg(aside)
         .arg(counts.offered)
         .arg(counts.completed)
         .arg(counts.notCompleted);
@@ -110,7 +113,8 @@ QString searchText(const QString& search, const QString& text, int found) {
     return found == 0 ? what + QStringLiteral(" 見つかりません") : what + QStringLiteral(" %1 件").arg(found);
 }
 
-ProgressOverview progressOverview(const QuestTable& questList) {
+ProgressOverview progressOverview(const QuestTable& questList, const SetAsideList* aside) {
+    const bool anyAside = aside && aside->count() > 0;
     ProgressOverview overview;
     for (const std::string& nation : vocabulary::nations()) {
         NationProgress entry{nation, {}, {}};
@@ -142,9 +146,10 @@ ProgressOverview progressOverview(const QuestTable& questList) {
         if (areaAt == kNone || nation.areas[areaAt].area != areaOf)
             areaAt = indexFor(nation.areas, areaOf, areaName);
         const QuestShape& shape = questList.shapes()[i];
-        nation.areas[areaAt].counts.add(shape);
-        nation.counts.add(shape);
-        overview.total.add(shape);
+        const bool setAside = anyAside && aside->holdsLine(questList.lines()[i]);
+        nation.areas[areaAt].counts.add(shape, setAside);
+        nation.counts.add(shape, setAside);
+        overview.total.add(shape, setAside);
     }
     // What the table does not use is left out: an overview of one's own quests.
     for (NationProgress& nation : overview.nations)

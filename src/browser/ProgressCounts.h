@@ -3,28 +3,34 @@
 // filter's own rules, so that a count always equals what that option would list.
 
 #include "QuestFilter.h"
+#include "store/SetAside.h"
 
 #include <QString>
 #include <span>
 
 namespace korvane {
 
+// A quest set aside counts as a quest and as set aside only: it is neither done nor left to do.
 struct ProgressCounts {
     int quests = 0;
+    int setAside = 0;     // of the quests, those set aside
     int offered = 0;      // offered and not completed, as "Offered" lists them
     int completed = 0;    // as "Completed" lists them
     int notCompleted = 0; // as "Not completed" lists them
 
-    void add(const QuestShape& shape);
-    int left() const { return quests - completed; }
-    // The share done, 0 to 100; 0 for no quests.
+    void add(const QuestShape& shape, bool aside = false);
+    int left() const { return quests - setAside - completed; }
+    // The share done of the quests not set aside, 0 to 100; 0 for none.
     int percentDone() const;
 };
 
 // The counts of the table's lines given; a line past the table's end (an empty row) is no quest.
-ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines);
+// aside: the quests set aside, when there are any.
+ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines,
+                        const SetAsideList* aside = nullptr);
 
-// The status bar: "表示 123 件　オファー 60　完了 45　未完了 78".
+// The status bar: "表示 123 件　オファー 60　完了 45　未完了 78", with "（うち見送り 2）" after the
+// rows when some of them are set aside.
 QString countsText(const ProgressCounts& counts);
 
 // After a search, what it was and what it found: "内容検索「の」 123 件", or "…「x」 見つかりません".
@@ -46,9 +52,9 @@ struct ProgressOverview {
     ProgressCounts total;
 };
 
-// Every nation of the table and, under it, every area, with their counts; areas in the
-// vocabulary's order first, then the others as met.
-ProgressOverview progressOverview(const QuestTable& questList);
+// Every nation of the table and, under it, every area, with their counts (the quests set aside
+// counted apart); areas in the vocabulary's order first, then the others as met.
+ProgressOverview progressOverview(const QuestTable& questList, const SetAsideList* aside = nullptr);
 
 // The counts of a nation, or of one of its areas, in an overview; none when it has no such row.
 ProgressCounts countsIn(const ProgressOverview& overview, const std::string& nation,

@@ -21,7 +21,7 @@
 namespace korvane {
 namespace {
 
-enum Column { kNameColumn, kQuestsColumn, kDoneColumn, kLeftColumn, kBarColumn };
+enum Column { kNameColumn, kQuestsColumn, kDoneColumn, kLeftColumn, kAsideColumn, kBarColumn };
 constexpr int kNationRole = Qt::UserRole, kAreaRole = Qt::UserRole + 1, kPercentRole = Qt::UserRole + 2,
               kAreaRowRole = Qt::UserRole + 3;
 
@@ -55,8 +55,12 @@ public:
 QTreeWidgetItem* row(const QString& name, const ProgressCounts& counts, const std::string& nation,
                      const std::optional<std::string>& area,
                      const std::vector<std::pair<QString, ProgressOverview>>& others) {
-    QStringList cells{name, QString::number(counts.quests), QString::number(counts.completed),
-                      QString::number(counts.left()), QString()};
+    QStringList cells{name,
+                      QString::number(counts.quests),
+                      QString::number(counts.completed),
+                      QString::number(counts.left()),
+                      QString::number(counts.setAside),
+                      QString()};
     for (const auto& [character, overview] : others) {
         const ProgressCounts theirs = nation.empty() ? overview.total : countsIn(overview, nation, area);
         cells << QStringLiteral("%1 / %2").arg(theirs.completed).arg(theirs.quests);
@@ -94,7 +98,7 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
     setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(QStringLiteral("進捗"));
     QStringList headers{QStringLiteral("国・地域"), QStringLiteral("クエスト"), QStringLiteral("完了"),
-                        QStringLiteral("残り"), QStringLiteral("進み具合")};
+                        QStringLiteral("残り"),     QStringLiteral("見送り"),   QStringLiteral("進み具合")};
     for (const auto& [character, unused] : others)
         headers << character; // completed / quests of that character
     tree_->setHeaderLabels(headers);
@@ -113,7 +117,7 @@ ProgressDialog::ProgressDialog(const ProgressOverview& overview,
     tree_->addTopLevelItem(boldRow(row(QStringLiteral("合計"), overview.total, {}, std::nullopt, others)));
     tree_->expandAll();
     tree_->header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
-    for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn})
+    for (const int column : {kQuestsColumn, kDoneColumn, kLeftColumn, kAsideColumn})
         tree_->header()->resizeSection(column, 64);
     tree_->header()->setStretchLastSection(others.empty());
     if (!others.empty())

@@ -53,13 +53,20 @@ bool admitsProgress(const QuestShape& shape, Progress progress) {
                     progress);
 }
 
-FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter) {
+FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter, const SetAsideList* aside,
+                          bool showSetAside) {
     FilterResult result;
     const LineList& lines = questList.lines();
+    const bool leaveOut = aside && aside->count() > 0 && !showSetAside;
     try {
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            if (admits(lines[i], questList.shapes()[i], filter))
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!admits(lines[i], questList.shapes()[i], filter))
+                continue;
+            if (leaveOut && aside->holdsLine(lines[i]))
+                ++result.setAsideLeftOut;
+            else
                 result.lines.push_back(i);
+        }
     } catch (const KorvaneError& error) {
         result.error = error;
     }

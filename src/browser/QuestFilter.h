@@ -5,6 +5,7 @@
 #include "store/Errors.h"
 #include "store/LineList.h"
 #include "store/QuestTable.h"
+#include "store/SetAside.h"
 
 #include <optional>
 
@@ -19,13 +20,16 @@ struct QuestFilter {
 };
 
 struct FilterResult {
-    std::vector<std::size_t> lines; // the quest list's lines admitted, in list order
+    std::vector<std::size_t> lines;  // the quest list's lines admitted, in list order
+    std::size_t setAsideLeftOut = 0; // quests set aside that the filters admit, left out
     // A line too short for a field a filter reads stops the pass; lines holds what came before.
     std::optional<KorvaneError> error;
 };
 
-// Reads the flags from each line's shape, and only the nation and area of the line itself.
-FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter);
+// Reads the flags from each line's shape, and only the nation and area of the line itself. The
+// quests set aside (aside, when given) are left out and counted, unless showSetAside.
+FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter,
+                          const SetAsideList* aside = nullptr, bool showSetAside = false);
 
 // Whether the progress option admits the quest; a missing flag counts as another text.
 bool admitsProgress(const QuestShape& shape, Progress progress);

@@ -21,8 +21,8 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Label1 = placed(named(textLabel(QString(), pane), "Label1"), 34, 5, 138, 16);
     Label2 = placed(named(textLabel(QString(), pane), "Label2"), 34, 24, 138, 16);
     Label3 = placed(named(textLabel(QString(), pane), "Label3"), 52, 48, 404, 16);
-    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 476, 16);
-    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 476, 16);
+    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 420, 16);
+    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 420, 16);
     placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
     Label24 = placed(named(textLabel(QString(), pane), "Label24"), 36, 108, 476, 16);
     Label24->setToolTip(
@@ -50,6 +50,9 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
     Button17->setToolTip(QStringLiteral(
         "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
+    Button25 = placed(named(new QPushButton(QStringLiteral("見送り"), pane), "Button25"), 460, 70, 56, 22);
+    Button25->setCheckable(true); // down while the quest is set aside
+    showSetAside({});
     Label23 =
         placed(named(textLabel(QString(), pane), "Label23"), 380, 29, 300, 15); // above 調べる, never over it
     Label23->setToolTip(
@@ -61,6 +64,14 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     connect(Button8, &QPushButton::clicked, this, &QuestView::modifyAsked);
     connect(Button3, &QPushButton::clicked, this, &QuestView::deleteAsked);
     connect(Button17, &QPushButton::clicked, this, &QuestView::lookUpAsked);
+    connect(Button25, &QPushButton::clicked, this, &QuestView::setAsideAsked);
+}
+
+void QuestView::showSetAside(const QString& since) {
+    Button25->setChecked(!since.isEmpty());
+    Button25->setToolTip(
+        since.isEmpty() ? QStringLiteral("このクエストを見送りにします。一覧と数から外れます（Ctrl+M）")
+                        : QStringLiteral("%1 から見送りにしています。押すと解除します（Ctrl+M）").arg(since));
 }
 
 FlagBox* QuestView::box(QuestField flag) const {

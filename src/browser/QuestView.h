@@ -25,6 +25,8 @@ public:
     bool ticked(QuestField flag) const;
     void showOthersProgress(const QString& text) { Label23->setText(text); }
     void showDates(const QString& text) { Label24->setText(text); }
+    // Whether the quest is set aside: since when, as stored; empty when it is not.
+    void showSetAside(const QString& since);
     // メモの修正 is offered while the memo holds typing not saved.
     void offerMemoSave(bool offered) { Button2->setVisible(offered); }
 
@@ -34,6 +36,7 @@ signals:
     void modifyAsked();                // Button8
     void deleteAsked();                // Button3
     void lookUpAsked();                // Button17
+    void setAsideAsked();              // Button25: set aside, or taken back
 
 private:
     FlagBox* box(QuestField flag) const;
@@ -53,6 +56,7 @@ private:
     QPushButton* Button8 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button17 = nullptr; // 調べる: the quest looked up on the web
+    QPushButton* Button25 = nullptr; // 見送り: down while the quest is set aside
 };
 
 } // namespace korvane

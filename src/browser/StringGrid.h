@@ -25,6 +25,8 @@ public:
 
     // The list the rows show, for the grid's life.
     void setSource(const LineList* lines) { model_->setSource(lines); }
+    // The quests set aside, drawn as such, for the grid's life.
+    void setSetAside(const SetAsideList* aside) { model_->setSetAside(aside); }
     // Replaces every data row at once; the current row stays where it was when it still exists.
     void setRows(std::vector<std::size_t> lines);
     // Lines changed in place: the rows that show them are redrawn.

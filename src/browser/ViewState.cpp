@@ -4,14 +4,15 @@
 
 namespace korvane {
 
-GridLines gridLinesFor(const ViewState& view, const QuestTable& table, std::string_view searched) {
+GridLines gridLinesFor(const ViewState& view, const QuestTable& table, const SetAsideList& aside,
+                       std::string_view searched) {
     if (!view.search) {
-        FilterResult result = filterQuests(table, view.filter);
-        return {std::move(result.lines), std::move(result.error)};
+        FilterResult result = filterQuests(table, view.filter, &aside, view.showSetAside);
+        return {std::move(result.lines), result.setAsideLeftOut, std::move(result.error)};
     }
     // A text that code page 932 cannot hold occurs in no file.
     SearchResult result = searchQuests(searched, fromUi(view.search->text).value_or(std::string()), table);
-    return {std::move(result.lines), std::move(result.error)};
+    return {std::move(result.lines), 0, std::move(result.error)};
 }
 
 } // namespace korvane

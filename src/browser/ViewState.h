@@ -25,11 +25,13 @@ struct ViewState {
     };
     enum class Pane { View, NewQuest, Modify };
 
-    QuestFilter filter;            // in force while no search filled the grid
-    std::optional<Search> search;  // the search that filled the grid
-    std::vector<std::size_t> rows; // the quest list's lines the grid lists, in its order
-    std::string questOnShow;       // empty: none
-    int rowDrawn = -1;             // the grid row the detail view was drawn from; -1: draw it anew
+    QuestFilter filter;              // in force while no search filled the grid
+    bool showSetAside = false;       // the filters list the quests set aside too, for a moment
+    std::optional<Search> search;    // the search that filled the grid
+    std::vector<std::size_t> rows;   // the quest list's lines the grid lists, in its order
+    std::size_t setAsideLeftOut = 0; // quests set aside the filters admit but the grid leaves out
+    std::string questOnShow;         // empty: none
+    int rowDrawn = -1;               // the grid row the detail view was drawn from; -1: draw it anew
     Pane pane = Pane::View;
     std::string paneNumber; // the number the edit pane stores under
     bool webOpen = false;   // the web pane is open (and the memo view hidden)
@@ -38,10 +40,14 @@ struct ViewState {
 // The lines the grid lists for the view: the filter's over the table, or the search's over the
 // searched file as last saved (searched: its content). An error that stopped the pass is given
 // with the lines before it.
+// The filters leave the quests set aside out (unless view.showSetAside) and count them; the searches
+// find them with the rest.
 struct GridLines {
     std::vector<std::size_t> lines;
+    std::size_t setAsideLeftOut = 0;
     std::optional<KorvaneError> error;
 };
-GridLines gridLinesFor(const ViewState& view, const QuestTable& table, std::string_view searched);
+GridLines gridLinesFor(const ViewState& view, const QuestTable& table, const SetAsideList& aside,
+                       std::string_view searched);
 
 } // namespace korvane

@@ -15,23 +15,25 @@ TEST(ProgressCounts, CountAsTheProgressOptionsList) {
     struct Case {
         std::string flags; // offered, completed, repeatable
         int offered, completed, notCompleted;
+        bool aside = false; // set aside: neither done nor left, whatever its flags
     };
     const Case cases[] = {
-        {"0,0,0", 0, 0, 1}, {"1,0,0", 1, 0, 1}, {"1,1,0", 0, 1, 0},
-        {"0,1,1", 0, 1, 0}, {"2,,0", 0, 0, 0}, // flags that are neither: listed by no option but "All"
+        {"0,0,0", 0, 0, 1},       {"1,0,0", 1, 0, 1}, {"1,1,0", 0, 1, 0},
+        {"0,1,1", 0, 1, 0},       {"2,,0", 0, 0, 0}, // flags that are neither: listed by no option but "All"
+        {"1,1,0", 0, 0, 0, true},
     };
     ProgressCounts all;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
         ProgressCounts one;
-        one.add(QuestShape::of("0001,N,A,q,p,c," + c.flags));
-        EXPECT_EQ((std::array{one.quests, one.offered, one.completed, one.notCompleted}),
-                  (std::array{1, c.offered, c.completed, c.notCompleted}));
-        all.add(QuestShape::of("0001,N,A,q,p,c," + c.flags));
+        one.add(QuestShape::of("0001,N,A,q,p,c," + c.flags), c.aside);
+        EXPECT_EQ((std::array{one.quests, one.setAside, one.offered, one.completed, one.notCompleted}),
+                  (std::array{1, c.aside ? 1 : 0, c.offered, c.completed, c.notCompleted}));
+        all.add(QuestShape::of("0001,N,A,q,p,c," + c.flags), c.aside);
     }
-    EXPECT_EQ(countsText(all), QStringLiteral("表示 5 件　オファー 1　完了 2　未完了 2"));
+    EXPECT_EQ(countsText(all), QStringLiteral("表示 6 件（うち見送り 1）　オファー 1　完了 2　未完了 2"));
     EXPECT_EQ(all.left(), 3);
-    EXPECT_EQ(all.percentDone(), 40);
+    EXPECT_EQ(all.percentDone(), 40); // of the five not set aside
     EXPECT_EQ(ProgressCounts{}.percentDone(), 0);
 }
 
@@ -80,13 +82,14 @@ TEST(ProgressCounts, OverviewAsCsvForASpreadsheet) {
     mine.nations.push_back({test::sj("北,\"港\""), {}, {{test::sj("地区"), {}}}});
     mine.nations[0].counts.quests = mine.nations[0].areas[0].counts.quests = mine.total.quests = 4;
     mine.nations[0].counts.completed = mine.nations[0].areas[0].counts.completed = mine.total.completed = 1;
+    mine.nations[0].counts.setAside = mine.nations[0].areas[0].counts.setAside = mine.total.setAside = 1;
     ProgressOverview theirs = mine;
     theirs.total.completed = 3;
-    EXPECT_EQ(
-        overviewCsv(mine, {{QStringLiteral("サブ"), theirs}}),
-        (std::vector<std::string>{
-            "\xEF\xBB\xBF国,地域,クエスト,完了,残り,完了の割合(%),サブ 完了,サブ クエスト",
-            "\"北,\"\"港\"\"\",,4,1,3,25,1,4", "\"北,\"\"港\"\"\",地区,4,1,3,25,1,4", "合計,,4,1,3,25,3,4"}));
+    EXPECT_EQ(overviewCsv(mine, {{QStringLiteral("サブ"), theirs}}),
+              (std::vector<std::string>{
+                  "\xEF\xBB\xBF国,地域,クエスト,完了,残り,見送り,完了の割合(%),サブ 完了,サブ クエスト",
+                  "\"北,\"\"港\"\"\",,4,1,2,1,33,1,4", "\"北,\"\"港\"\"\",地区,4,1,2,1,33,1,4",
+                  "合計,,4,1,2,1,33,3,4"}));
 }
 
 } // namespace

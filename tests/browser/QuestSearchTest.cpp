@@ -59,13 +59,18 @@ TEST_F(QuestSearchTest, ManyLinesOfOneQuestGiveItOnce) {
 }
 
 // What the grid lists for a view: the filters over the table, or the search over the searched file
-// as saved, whatever the filters stand at.
+// as saved, whatever the filters stand at. Quest 0002 is set aside: the filters leave it out and
+// count it, unless it is shown for a moment; the searches find it.
 TEST_F(QuestSearchTest, TheGridListsWhatTheViewSays) {
     struct Case {
         const char* what;
         ViewState view;
         std::vector<std::string> listed;
+        std::size_t leftOut = 0;
     };
+    test::writeBytes(dir.filePath("aside.csv"), crlf({"0002,2026/12/10"}));
+    SetAsideList aside(dir.filePath("aside.csv"));
+    aside.load();
     const std::string content = sj("0002000白い猫\r\n0003000黒い猫\r\n");
     const auto filter = [](std::optional<std::string> nation, std::optional<std::string> area,
                            Progress progress) {
@@ -79,9 +84,13 @@ TEST_F(QuestSearchTest, TheGridListsWhatTheViewSays) {
         view.search = ViewState::Search{in, QString::fromUtf8(text)};
         return view;
     };
+    ViewState shown;
+    shown.showSetAside = true;
     const Case cases[] = {
-        {"every quest", ViewState{}, {"0001", "0002", "0003", "1234"}},
+        {"every quest", ViewState{}, {"0001", "0003", "1234"}, 1},
+        {"every quest, those set aside shown", shown, {"0001", "0002", "0003", "1234"}},
         {"a nation", filter("C", std::nullopt, Progress::All), {"0003"}},
+        {"the nation of a quest set aside", filter("B", std::nullopt, Progress::NotOffered), {}, 1},
         {"a nation and an area it lacks", filter("C", "b", Progress::All), {}},
         {"completed ones", filter(std::nullopt, std::nullopt, Progress::Completed), {}},
         {"a search of the content", search(SearchIn::Content, "猫"), {"0002", "0003"}},
@@ -89,10 +98,12 @@ TEST_F(QuestSearchTest, TheGridListsWhatTheViewSays) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const GridLines result = gridLinesFor(c.view, table, aside, content);
         std::vector<std::string> listed;
-        for (const std::size_t line : gridLinesFor(c.view, table, content).lines)
+        for (const std::size_t line : result.lines)
             listed.push_back(table.lines()[line].substr(0, 4));
         EXPECT_EQ(listed, c.listed);
+        EXPECT_EQ(result.setAsideLeftOut, c.leftOut);
     }
 }
 

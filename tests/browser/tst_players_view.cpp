@@ -2,7 +2,9 @@
 // keys, columns that fit, and a window that remembers how it was left.
 
 #include "app/Application.h"
+#include "browser/GridModel.h"
 #include "browser/ProgressDialog.h"
+#include "store/DataFiles.h"
 #include "support/Fixture.h"
 #include "support/NextDialog.h"
 #include "support/Sjis.h"
@@ -14,6 +16,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace korvane;
@@ -38,6 +41,7 @@ private slots:
     void cleanup() { f.close(); }
     void countsFollowFiltersSearchesAndEdits();
     void overviewCountsAndFiltersByDoubleClick();
+    void aQuestSetAsideLeavesTheListsAndCanBeSeenForAMoment();
     void errorsReachTheErrorBoxAndTheWindowStays();
     void tabLeavesTheGridAndKeysReachTheButtons();
     void windowRemembersHowItWasLeft();
@@ -102,6 +106,63 @@ void PlayersViewTest::overviewCountsAndFiltersByDoubleClick() {
     QCOMPARE(f.dropDown("ComboBox1")->Text(), "ジュノ");
     QCOMPARE(f.dropDown("ComboBox2")->Text(), "ジュノ港");
     QCOMPARE(listedNumbers(f.grid()), (QStringList{"0003", "0004"}));
+}
+
+// Set aside by its button and by its key, the quest leaves the grid and the counts; one click lists
+// the quests set aside again, struck through, and taking one back keeps its row; an undo is one
+// step; the searches find them and say so; the overview counts them apart.
+void PlayersViewTest::aQuestSetAsideLeavesTheListsAndCanBeSeenForAMoment() {
+    auto* shown = f.get<QToolButton>("SpeedButton6");
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+    const QString asideFile = files::inFolder(f.dir->path(), files::kSetAside);
+    QVERIFY(!shown->isVisible());
+    clickRow(f.grid(), 3);
+    click(f.button("Button25"));
+    QCOMPARE(listedNumbers(f.grid()), (QStringList{"0001", "0002", "0004", "0005", "0006", "0007"}));
+    QCOMPARE(f.label("Label14"), "0004"); // the next quest on show
+    QCOMPARE(status(), "表示 6 件　オファー 2　完了 2　未完了 4");
+    QTest::keyClick(f.form.get(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(f.label("Label14"), "0005");
+    QCOMPARE(readUtf8Lines(asideFile),
+             (Utf8Lines{"0003," + today.toStdString(), "0004," + today.toStdString()}));
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->text(), "見送り 2 件");
+
+    click(shown); // listed again for a moment, marked
+    QCOMPARE(listedNumbers(f.grid()).size(), 7);
+    QCOMPARE(f.label("Label14"), "0005"); // still on show
+    QCOMPARE(status(), "表示 7 件（うち見送り 2）　オファー 2　完了 1　未完了 4");
+    const QModelIndex four = f.grid()->model()->index(3, 0);
+    QVERIFY(four.data(GridModel::SetAsideRole).toBool());
+    QVERIFY(four.data(Qt::AccessibleTextRole).toString().endsWith("見送り"));
+    clickRow(f.grid(), 4);
+    QVERIFY(f.button("Button25")->isChecked());
+    QVERIFY(f.label("Label24").startsWith("見送り " + today));
+    click(f.button("Button25")); // taken back: the row stays where it is
+    QCOMPARE(f.label("Label14"), "0004");
+    QVERIFY(!four.data(GridModel::SetAsideRole).toBool());
+    QCOMPARE(readUtf8Lines(asideFile), (Utf8Lines{"0003," + today.toStdString()}));
+    click(f.button("Button14")); // one step back: set aside again
+    QCOMPARE(readUtf8Lines(asideFile),
+             (Utf8Lines{"0003," + today.toStdString(), "0004," + today.toStdString()}));
+
+    click(shown);
+    QCOMPARE(listedNumbers(f.grid()).size(), 5);
+    typeInto(f.field("Edit1"), QStringLiteral("猫"));
+    click(f.button("Button1"));
+    QCOMPARE(listedNumbers(f.grid()), (QStringList{"0003", "0005"}));
+    QCOMPARE(status(), "内容検索「猫」 2 件　　表示 2 件（うち見送り 1）　オファー 0　完了 0　未完了 1");
+    QVERIFY(!shown->isVisible()); // a search lists them anyway
+
+    QStringList total;
+    onNextDialog<ProgressDialog>([&](ProgressDialog* dialog) {
+        const QTreeWidgetItem* row = dialog->tree()->topLevelItem(dialog->tree()->topLevelItemCount() - 1);
+        for (int column = 0; column < 6; ++column)
+            total << row->text(column);
+        dialog->reject();
+    });
+    click(f.button("Button12"));
+    QCOMPARE(total, (QStringList{"合計", "7", "1", "4", "2", ""})); // quests, done, left, set aside
 }
 
 // Double-clicks the overview's row of nation n (and of its area a, when given).
