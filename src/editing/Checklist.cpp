@@ -164,7 +164,7 @@ void Checklist::mergeJournalCopy(const ConflictCopy& copy) {
 // versions part.
 void Checklist::mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said) {
     try {
-        Lines merged = mergedSetAside(aside_, readLines(copy.path), setAsideInForce(journal()));
+        Lines merged = mergedSetAside(aside_.lines(), readLines(copy.path), setAsideInForce(journal()));
         if (merged == aside_.lines().lines()) {
             moveAside(copy.path); // it holds nothing this version lacks
             return;

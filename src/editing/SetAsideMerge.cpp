@@ -4,7 +4,7 @@
 
 namespace korvane {
 
-Lines mergedSetAside(const SetAsideList& mine, const Lines& copy,
+Lines mergedSetAside(const LineList& mine, const Lines& copy,
                      const std::vector<std::optional<bool>>& inForce) {
     const auto takenBack = [&](std::uint16_t number) {
         return number < inForce.size() && inForce[number] == false;
@@ -18,7 +18,7 @@ Lines mergedSetAside(const SetAsideList& mine, const Lines& copy,
         if (unnamed.insert(line).second)
             merged.push_back(line);
     };
-    for (const std::string& line : mine.lines().lines()) {
+    for (const std::string& line : mine.lines()) {
         const std::uint16_t number = setAsideNumber(line);
         if (number == 0) {
             keepUnnamed(line);
@@ -35,7 +35,7 @@ Lines mergedSetAside(const SetAsideList& mine, const Lines& copy,
         else if (!takenBack(number) && inMine.insert(number).second)
             merged.push_back(line); // the copy's first line of the quest
     }
-    LineList sorted(mine.lines().collation());
+    LineList sorted(mine.collation());
     sorted.assign(std::move(merged));
     sorted.sort();
     return std::move(sorted).release();
