@@ -8,6 +8,7 @@
 #include "app/TForm1.h"
 #include "browser/JournalDialog.h"
 #include "browser/ProgressDialog.h"
+#include "browser/StringGrid.h"
 #include "editing/Checklist.h"
 #include "editing/ConflictDialog.h"
 #include "store/DataFiles.h"
@@ -175,6 +176,17 @@ void shootWindow(const QString& main) {
     child<QPushButton>(window, "Button5")->click(); // New Quest
     save(grab(child<QWidget>(window, "Panel2")), "new-quest");
     child<QPushButton>(window, "Button7")->click();
+
+    // Two quests set aside, listed for a moment; they stay set aside for the overview.
+    auto* grid = child<StringGrid>(window, "StringGrid1");
+    for (const int row : {3, 5}) {
+        grid->setRow(row);
+        child<QPushButton>(window, "Button25")->click();
+    }
+    child<QToolButton>(window, "SpeedButton6")->click();
+    grid->setRow(3);
+    save(grab(&window), "set-aside");
+    child<QToolButton>(window, "SpeedButton6")->click();
 
     onModal("progress", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     child<QPushButton>(window, "Button12")->click();
