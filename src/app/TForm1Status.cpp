@@ -30,15 +30,21 @@ void TForm1::Button12Click() {
     // Each character's table and journal, the one on show first; the chart reads a journal when it
     // first shows that character.
     std::vector<std::pair<QString, ProgressOverview>> others;
-    std::vector<std::pair<const QuestTable*, QString>> sources{{&checklist_->QuestList(), QString()}};
-    for (const auto& [name, table] : characters_->others().tables()) {
-        others.emplace_back(name, progressOverview(*table));
-        sources.emplace_back(table, files::inFolder(QFileInfo(table->path()).absolutePath(), kJournalFile));
+    struct Source {
+        const QuestTable* table;
+        const SetAsideList* aside;
+        QString journal; // none for the one on show: its checklist's
+    };
+    std::vector<Source> sources{{&checklist_->QuestList(), &checklist_->SetAside(), QString()}};
+    for (const auto& [name, table, aside] : characters_->others().tables()) {
+        others.emplace_back(name, progressOverview(*table, aside));
+        sources.push_back(
+            {table, aside, files::inFolder(QFileInfo(table->path()).absolutePath(), kJournalFile)});
     }
     std::map<int, Journal> journals;
     const auto historyOf = [&, today = QDate::currentDate()](int character, ProgressPeriod period,
                                                              const OverviewChoice& scope) {
-        const auto& [table, journalPath] = sources.at(static_cast<std::size_t>(character));
+        const auto& [table, aside, journalPath] = sources.at(static_cast<std::size_t>(character));
         const Journal* journal = &checklist_->journal();
         if (character > 0) {
             auto [other, first] = journals.try_emplace(character, journalPath);
@@ -50,7 +56,7 @@ void TForm1::Button12Click() {
         return progressHistory(
             *table, *journal, period,
             [&](const QuestRecord& r) {
-                if (character == 0 && checklist_->SetAside().holds(r[kNumber]))
+                if (aside->holds(r[kNumber]))
                     return false; // counted apart, as in the overview
                 return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
             },

@@ -31,7 +31,7 @@ std::vector<std::string> overviewCsv(const ProgressOverview& overview,
                        QStringLiteral("完了"),         QStringLiteral("残り"), QStringLiteral("見送り"),
                        QStringLiteral("完了の割合(%)")};
     for (const auto& [name, unused] : others)
-        header << name + QStringLiteral(" 完了") << name + QStringLiteral(" クエスト");
+        header << name + QStringLiteral(" 完了") << name + QStringLiteral(" クエスト（見送りを除く）");
     std::vector<std::string> lines{kByteOrderMark + csvLine(header)};
     const auto add = [&](const QString& nation, const QString& area, const ProgressCounts& counts,
                          const auto& theirs) {
@@ -44,7 +44,7 @@ std::vector<std::string> overviewCsv(const ProgressOverview& overview,
                            QString::number(counts.percentDone())};
         for (const auto& [name, other] : others) {
             const ProgressCounts their = theirs(other);
-            fields << QString::number(their.completed) << QString::number(their.quests);
+            fields << QString::number(their.completed) << QString::number(their.quests - their.setAside);
         }
         lines.push_back(csvLine(fields));
     };

@@ -2,7 +2,7 @@
 // The progress overview as a spreadsheet reads it: CSV in UTF-8 with a byte order mark (so that
 // spreadsheets take the Japanese as Japanese), CR LF, a field with a comma, a quote or a line
 // break quoted. One row per nation, one per area under it, and the total; a pair of columns per
-// other character.
+// other character: completed, and the quests it did not set aside.
 
 #include "ProgressCounts.h"
 

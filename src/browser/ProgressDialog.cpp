@@ -63,7 +63,9 @@ QTreeWidgetItem* row(const QString& name, const ProgressCounts& counts, const st
                       QString()};
     for (const auto& [character, overview] : others) {
         const ProgressCounts theirs = nation.empty() ? overview.total : countsIn(overview, nation, area);
-        cells << QStringLiteral("%1 / %2").arg(theirs.completed).arg(theirs.quests);
+        cells << QStringLiteral("%1 / %2")
+                     .arg(theirs.completed)
+                     .arg(theirs.quests - theirs.setAside); // of those it counts
     }
     auto* item = new QTreeWidgetItem(cells);
     for (int column = kQuestsColumn; column < cells.size(); ++column)

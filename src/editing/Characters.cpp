@@ -58,7 +58,7 @@ void OtherCharacters::setCharacters(std::vector<ChecklistEntry> others) {
             known->entry = std::move(entry);
             kept.push_back(std::move(*known));
         } else {
-            kept.push_back({std::move(entry), nullptr, FileStamp::unknown()});
+            kept.push_back({std::move(entry), nullptr, FileStamp::unknown(), nullptr});
         }
     }
     others_ = std::move(kept);
@@ -101,12 +101,23 @@ std::vector<OtherCharacters::Progress> OtherCharacters::progressOf(std::string_v
     return out;
 }
 
-std::vector<std::pair<QString, const QuestTable*>> OtherCharacters::tables() {
-    std::vector<std::pair<QString, const QuestTable*>> out;
+std::vector<OtherCharacters::Tables> OtherCharacters::tables() {
+    std::vector<Tables> out;
     for (Other& other : others_) {
         refresh(other);
+        const QString path = files::inFolder(other.entry.folder, files::kSetAside);
+        if (const FileStamp now = FileStamp::identity(path);
+            !other.aside || !now.sameState(other.asideRead)) {
+            other.asideRead = now;
+            other.aside = std::make_unique<SetAsideList>(path);
+            try {
+                other.aside->load();
+            } catch (const KorvaneError&) {
+                other.aside = std::make_unique<SetAsideList>(path); // unreadable: nothing set aside
+            }
+        }
         if (other.table)
-            out.emplace_back(other.entry.name, other.table.get());
+            out.push_back({other.entry.name, other.table.get(), other.aside.get()});
     }
     return out;
 }

@@ -34,14 +34,22 @@ public:
     // Each other character's progress of the quest, in the list's order.
     std::vector<Progress> progressOf(std::string_view number);
 
-    // Each other character's table as its file now is; one that cannot be read is left out.
-    std::vector<std::pair<QString, const QuestTable*>> tables();
+    struct Tables {
+        QString name;
+        const QuestTable* table;
+        const SetAsideList* aside; // what it set aside; empty when its file cannot be read
+    };
+    // Each other character's table and quests set aside as their files now are; one whose table
+    // cannot be read is left out.
+    std::vector<Tables> tables();
 
 private:
     struct Other {
         ChecklistEntry entry;
         std::unique_ptr<QuestTable> table; // none while its file could not be read
         FileStamp read;                    // the file as it was read
+        std::unique_ptr<SetAsideList> aside;
+        FileStamp asideRead = FileStamp::unknown();
     };
     void refresh(Other& other);
 
