@@ -6,15 +6,30 @@
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStringList>
 #include <QTranslator>
 
 namespace korvane {
 
+QStringList windowFontFamilies() {
+    QStringList families{QStringLiteral("ＭＳ Ｐゴシック")};
+#ifdef _WIN32
+    // A Windows whose display language is not Japanese may lack MS P Gothic and fall back to a
+    // face whose kanji have Chinese shapes: the Japanese UI faces are asked for by name, in order,
+    // each where it is installed.
+    families << QStringLiteral("Yu Gothic UI") << QStringLiteral("Meiryo UI") << QStringLiteral("Meiryo")
+             << QStringLiteral("MS UI Gothic");
+#endif
+    return families;
+}
+
 void applyAppearance(QApplication& app) {
-    const QString family = QStringLiteral("ＭＳ Ｐゴシック");
-    QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                                        QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP")});
-    QFont font(family);
+    const QStringList families = windowFontFamilies();
+    QFont::insertSubstitutions(families.front(),
+                               {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP")});
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(12);
     // Japanese and Latin need no shaping; skipping HarfBuzz for them halves the cost of laying out
     // a quest's texts. Scripts that need shaping are still shaped.

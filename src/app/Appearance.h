@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QStringList>
+
 class QApplication;
 
 namespace korvane {
+
+// The window font's families, in the order they are asked for: "ＭＳ Ｐゴシック" first; on Windows
+// then the Japanese UI faces, each taking the glyphs the ones before it lack.
+QStringList windowFontFamilies();
 
 // The window font: "ＭＳ Ｐゴシック" 12 pixels high, asked for by that name with a metric-compatible
 // Japanese face behind it, so that Japanese never shows as empty boxes.

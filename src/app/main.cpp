@@ -36,6 +36,9 @@ int main(int argc, char* argv[]) {
     if (const auto answered = answerWithoutWindow(argc, argv))
         return *answered;
     korvane::prepareBrowserEngine();
+    // At 125 % and 150 % the window is scaled by exactly that factor, never rounded to 1 or 2:
+    // neither blurred nor cut (the manifest makes the program aware of each monitor's scale).
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     korvane::Application app(argc, argv);
     const korvane::CommandLine line = korvane::parseCommandLine(QApplication::arguments());
     if (line.action == korvane::CommandLine::Action::Error) {

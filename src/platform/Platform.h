@@ -54,6 +54,15 @@ void syncFile(const QString& path);
 // A folder made by root in another user's data folder goes to that user.
 void giveFolderToOwnerOf(const QString& folder, const QString& dataFolder);
 
+// Whether a file cannot be replaced just now because another program holds it: on Windows a sync
+// client or a virus scanner opens a file without delete sharing for a moment (Shared), or the
+// system denies access while it does (Denied). Never on Linux, where a rename replaces a file
+// however it is open.
+enum class Held { No, Shared, Denied };
+Held heldByAnother(const QString& path);
+// Waits a moment, the event loop not run: between two tries of a replace.
+void pause(int ms);
+
 // A second name for a file; an error text when the file system cannot make one.
 std::optional<QString> hardLink(const QString& from, const QString& to);
 // Removes a file; true also when it was not there.

@@ -146,6 +146,14 @@ std::optional<QString> hardLink(const QString& from, const QString& to) {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+Held heldByAnother(const QString& /*path*/) {
+    return Held::No;
+}
+
+void pause(int ms) {
+    ::usleep(static_cast<useconds_t>(ms) * 1000);
+}
+
 bool removeFile(const QString& path) {
     return ::unlink(native(path).constData()) == 0 || errno == ENOENT;
 }

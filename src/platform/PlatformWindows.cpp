@@ -63,6 +63,30 @@ HANDLE handleOf(QFileDevice& file) {
 
 } // namespace
 
+Held heldByAnother(const QString& path) {
+    // The access a replace needs of the file it replaces; every sharing granted to others.
+    const HANDLE handle =
+        ::CreateFileW(wide(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(handle);
+        return Held::No;
+    }
+    switch (::GetLastError()) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return Held::Shared;
+    case ERROR_ACCESS_DENIED:
+        return Held::Denied;
+    default:
+        return Held::No;
+    }
+}
+
+void pause(int ms) {
+    ::Sleep(static_cast<DWORD>(ms));
+}
+
 std::optional<FileFacts> factsOf(const QString& path, bool* failed) {
     const HANDLE handle = openToLook(path);
     if (handle == INVALID_HANDLE_VALUE) {

@@ -53,6 +53,21 @@ KorvaneError cannotCreate(const QString& path) {
     return KorvaneError(QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)));
 }
 
+KorvaneError heldByAnother(const QString& path, bool denied) {
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString why =
+        denied
+            ? QStringLiteral("ファイル %1 への書き込みが拒否されました（ほかのプログラムが使っているか、"
+                             "書き込みが許されていません）。")
+                  .arg(shown)
+            : QStringLiteral("ファイル %1 は、ほかのプログラム（同期ツールやウイルス対策ソフトなど）が開いた"
+                             "ままのため、書き込めませんでした。")
+                  .arg(shown);
+    return KorvaneError(why +
+                        QStringLiteral("ファイルは前の内容のままで、何も失われていません。少し待ってから、"
+                                       "もう一度操作してください"));
+}
+
 KorvaneError cannotCreateFolder(const QString& path) {
     return KorvaneError(QStringLiteral("フォルダ %1 を作成できません").arg(QDir::toNativeSeparators(path)));
 }

@@ -40,10 +40,12 @@ private:
 };
 
 namespace errors {
-KorvaneError cannotOpen(const QString& path);         // "ファイル %s は開けません"
-KorvaneError notRegular(const QString& path);         // a pipe, a device: never read
-KorvaneError changedOutside(const QString& path);     // found part-way through an edit
-KorvaneError cannotCreate(const QString& path);       // "ファイル %s を作成できません"
+KorvaneError cannotOpen(const QString& path);     // "ファイル %s は開けません"
+KorvaneError notRegular(const QString& path);     // a pipe, a device: never read
+KorvaneError changedOutside(const QString& path); // found part-way through an edit
+KorvaneError cannotCreate(const QString& path);   // "ファイル %s を作成できません"
+// Another program held the file through every try of a replace; denied: the system said so.
+KorvaneError heldByAnother(const QString& path, bool denied);
 KorvaneError cannotCreateFolder(const QString& path); // "フォルダ %s を作成できません"
 KorvaneError notInteger(std::string_view cp932Text);  // "'%s' は整数ではありません"
 KorvaneError indexOutOfRange(long long index); // "リストのインデックスが範囲を超えています (%d)"

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace korvane {
 namespace {
@@ -178,6 +179,14 @@ Lines readLines(const QString& path, FileStamp* stamp) {
     return splitter->finish();
 }
 
+namespace {
+
+// The pauses between tries of a replace that another program blocks for a moment: about two
+// seconds in all, the first tries soon.
+constexpr int kRetryPausesMs[] = {50, 100, 200, 400, 600, 700};
+
+} // namespace
+
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options) {
     std::optional<platform::FileFacts> old = platform::factsOf(path);
@@ -186,25 +195,40 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fil
     const bool replacing = old.has_value();
     if (replacing && old->readOnly)
         return false; // a file the user marked read-only stays untouched, whoever runs the program
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!platform::keepOwner(file, path, old) || !fill(file))
-        return false;
-    if (!file.flush())
-        return false;
-    // A modification time just before now: a change by another program after this write then
-    // always gets a later time than this file, however coarse the clock that stamps files.
-    platform::setModified(file, FileStamp::safelyPastNanoseconds());
-    if (replacing && options.keepBackup)
-        keepBackup(path, options.editTime);
-    // commit() syncs the new file's data to the disk before it takes the name (Qt 6), so a power
-    // cut never leaves the name on blocks that never reached the disk; one sync after the backup's
-    // link commits both at once.
-    if (!file.commit())
-        return false;
-    platform::syncFolder(QFileInfo(path).absolutePath()); // the rename itself made durable
-    return true;
+    bool backedUp = false;
+    for (std::size_t attempt = 0;; ++attempt) {
+        // On Windows a sync client or a virus scanner may hold the file for a moment, and the
+        // rename would fail (or, under some systems, wait): the file stays as it is meanwhile.
+        platform::Held held = replacing ? platform::heldByAnother(path) : platform::Held::No;
+        if (held == platform::Held::No) {
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                return false;
+            if (!platform::keepOwner(file, path, old) || !fill(file))
+                return false;
+            if (!file.flush())
+                return false;
+            // A modification time just before now: a change by another program after this write
+            // then always gets a later time than this file, however coarse the clock that stamps
+            // files.
+            platform::setModified(file, FileStamp::safelyPastNanoseconds());
+            if (replacing && options.keepBackup && !std::exchange(backedUp, true))
+                keepBackup(path, options.editTime);
+            // commit() syncs the new file's data to the disk before it takes the name (Qt 6), so a
+            // power cut never leaves the name on blocks that never reached the disk; one sync after
+            // the backup's link commits both at once.
+            if (file.commit()) {
+                platform::syncFolder(QFileInfo(path).absolutePath()); // the rename itself made durable
+                return true;
+            }
+            held = replacing ? platform::heldByAnother(path) : platform::Held::No; // taken meanwhile
+            if (held == platform::Held::No)
+                return false;
+        }
+        if (attempt == std::size(kRetryPausesMs))
+            throw errors::heldByAnother(path, held == platform::Held::Denied);
+        platform::pause(kRetryPausesMs[attempt]);
+    }
 }
 
 FileStamp writeLines(const QString& path, const std::vector<std::span<const std::string>>& pieces,

@@ -43,7 +43,9 @@ inline FileStamp writeLines(const QString& path, const Lines& lines, const Write
 
 // The one atomic writer: fills a temporary file in the same folder, gives it the owner, group and
 // mode of the file it replaces, syncs it and renames it over path. False, with the file untouched,
-// when any step fails, when the file is marked read-only, or when the owner cannot be kept.
+// when any step fails, when the file is marked read-only, or when the owner cannot be kept. A
+// replace that another program blocks (Windows) is tried again for about two seconds, then
+// refused with errors::heldByAnother, the file untouched.
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options = {});
 

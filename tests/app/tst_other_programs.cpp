@@ -76,7 +76,9 @@ void OtherProgramsTest::aSecondCopyOnThisPcIsRefused() {
     const auto before = snapshot(f.dir->path());
     QVERIFY(!claimDataFolder(f.dir->path(), kDesktop)); // said, and ended
     const SeenBox said = f.answerer.seen().last();
+#ifndef _WIN32 // a named mutex does not say whose it is
     QVERIFY(said.text.contains(QStringLiteral("（プロセス %1）").arg(QCoreApplication::applicationPid())));
+#endif
     QCOMPARE(said.buttons, QStringList{"OK"}); // nothing to open with
     QCOMPARE(snapshot(f.dir->path()), before);
 }

@@ -41,7 +41,23 @@ private slots:
     void closingRightAfterStartWritesNothing();
     void controlsCarryTheirNames();
     void anInstalledProgramKeepsTheDataInTheUsersFolder();
+    void japaneseIsAskedOfJapaneseFacesInOrder();
 };
+
+// The window's text asks for the metric-compatible face first; on Windows then the Japanese UI
+// faces, so that a Windows of another language never draws the kanji with Chinese shapes.
+void StartupTest::japaneseIsAskedOfJapaneseFacesInOrder() {
+    QStringList expected{QStringLiteral("ＭＳ Ｐゴシック")};
+#ifdef _WIN32
+    expected << "Yu Gothic UI"
+             << "Meiryo UI"
+             << "Meiryo"
+             << "MS UI Gothic";
+#endif
+    const auto dir = threeQuests().write();
+    const auto form = openMainWindow(*dir);
+    QCOMPARE(form->findChild<QLabel*>("Label3")->font().families(), expected);
+}
 
 void StartupTest::allFilesPresentFillTheGridInFileOrder() {
     ModalAnswerer answerer;

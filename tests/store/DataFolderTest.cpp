@@ -200,15 +200,18 @@ TEST(PlayerChecklists, ReadsWhateverTheFileHolds) {
     const UserFolders user{root.filePath("share"), root.filePath("config")};
     const QString d = root.filePath("d12");
     QDir().mkpath(d);
-#ifndef _WIN32
-    ASSERT_TRUE(QFile::link(d, root.filePath("link")));
+#ifdef _WIN32
+    const QString third = d + "/../d12"; // no symbolic link without the right to make one
+#else
+    const QString third = root.filePath("link");
+    ASSERT_TRUE(QFile::link(d, third));
 #endif
     std::string noise(100 * 1024, '\0');
     for (std::size_t i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<char>((i * 2654435761u) >> 13);
     const std::string entries =
         "1\\name=a\n1\\folder=" + d.toStdString() + "\n2\\name=b\n2\\folder=" + d.toStdString() +
-        "/.\n3\\name=c\n3\\folder=" + root.filePath("link").toStdString() + "\n4\\name=\n4\\folder=/x\n";
+        "/.\n3\\name=c\n3\\folder=" + third.toStdString() + "\n4\\name=\n4\\folder=/x\n";
     struct Case {
         const char* what;
         std::string file;
