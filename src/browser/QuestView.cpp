@@ -5,14 +5,21 @@
 #include "widgets/Controls.h"
 #include "widgets/FieldTiles.h"
 
+#include <QScrollBar>
+
 namespace korvane {
+
+namespace {
+constexpr int kPaneWidth = 520, kPaneHeight = 124, kHeight = 138;
+} // namespace
 
 QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     named(this, "ScrollBox1");
-    setFixedHeight(138);
+    setFixedHeight(kHeight);
     setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the pane is always as high as its fields
     auto* pane = new QWidget;
-    pane->setMinimumSize(520, 124);
+    pane->setMinimumSize(kPaneWidth, kPaneHeight);
     fillBackground(pane, QColor(0xFF, 0xFF, 0xAC));
     setWidget(pane);
     setWidgetResizable(true);
@@ -72,6 +79,13 @@ void QuestView::showSetAside(const QString& since) {
     Button25->setToolTip(
         since.isEmpty() ? QStringLiteral("このクエストを見送りにします。一覧と数から外れます（Ctrl+M）")
                         : QStringLiteral("%1 から見送りにしています。押すと解除します（Ctrl+M）").arg(since));
+}
+
+// Narrower than its fields (a small screen, or 150 % on a laptop), the pane scrolls sideways, and
+// grows by the scroll bar so that its last row, 記録, stays whole.
+void QuestView::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    setFixedHeight(kHeight + (width() < kPaneWidth ? horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 FlagBox* QuestView::box(QuestField flag) const {

@@ -38,6 +38,9 @@ signals:
     void lookUpAsked();                // Button17
     void setAsideAsked();              // Button25: set aside, or taken back
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     FlagBox* box(QuestField flag) const;
 
