@@ -63,33 +63,38 @@ void openJournalList(benchmark::State& state) {
     }
 }
 
-void progressOverTime(benchmark::State& state, const QString& tablePath) {
-    QuestTable table(tablePath);
-    std::vector<QuestRecord> rows;
-    table.load(rows);
-    Journal journal(journalPath);
-    journal.refresh();
-    for (auto _ : state) {
-        const ProgressHistory history = progressHistory(
+namespace {
+
+// A full-size table and the journal, read; every week of progress over them.
+struct WeeksOfProgress {
+    explicit WeeksOfProgress(const QString& tablePath) : table(tablePath), journal(journalPath) {
+        std::vector<QuestRecord> rows;
+        table.load(rows);
+        journal.refresh();
+    }
+    ProgressHistory weeks() const {
+        return progressHistory(
             table, journal, ProgressPeriod::Week, [](const QuestRecord&) { return true; },
             QDate::currentDate());
-        state.counters["weeks"] = static_cast<double>(history.steps.size());
     }
+    QuestTable table;
+    Journal journal;
+};
+
+} // namespace
+
+void progressOverTime(benchmark::State& state, const QString& tablePath) {
+    const WeeksOfProgress progress(tablePath);
+    for (auto _ : state)
+        state.counters["weeks"] = static_cast<double>(progress.weeks().steps.size());
 }
 
 void chartDrawn(benchmark::State& state, const QString& tablePath) {
-    QuestTable table(tablePath);
-    std::vector<QuestRecord> rows;
-    table.load(rows);
-    Journal journal(journalPath);
-    journal.refresh();
+    const WeeksOfProgress progress(tablePath);
     ProgressChart chart;
     chart.resize(700, 170); // as the overview shows it
     for (auto _ : state) {
-        chart.setHistory(progressHistory(
-                             table, journal, ProgressPeriod::Week, [](const QuestRecord&) { return true; },
-                             QDate::currentDate()),
-                         ProgressPeriod::Week);
+        chart.setHistory(progress.weeks(), ProgressPeriod::Week);
         benchmark::DoNotOptimize(chart.grab());
         state.counters["weeks"] = static_cast<double>(chart.history().steps.size());
     }

@@ -23,7 +23,7 @@ QStringList TForm1::loadChecklist() {
         view_.rows.clear();
         view_.setAsideLeftOut = 0;
         for (std::size_t line = 0; line < table.goodLines(); ++line)
-            if (view_.showSetAside || !aside.holdsLine(table.lines()[line]))
+            if (view_.showSetAside || !aside.holds(table.shapes()[line]))
                 view_.rows.push_back(line);
             else
                 ++view_.setAsideLeftOut;

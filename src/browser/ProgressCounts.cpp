@@ -88,7 +88,7 @@ ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> li
     ProgressCounts counts;
     for (const std::size_t line : lines)
         if (line < shapes.size())
-            counts.add(shapes[line], anyAside && aside->holdsLine(table.lines()[line]));
+            counts.add(shapes[line], anyAside && aside->holds(shapes[line]));
     return counts;
 }
 
@@ -146,7 +146,7 @@ ProgressOverview progressOverview(const QuestTable& questList, const SetAsideLis
         if (areaAt == kNone || nation.areas[areaAt].area != areaOf)
             areaAt = indexFor(nation.areas, areaOf, areaName);
         const QuestShape& shape = questList.shapes()[i];
-        const bool setAside = anyAside && aside->holdsLine(questList.lines()[i]);
+        const bool setAside = anyAside && aside->holds(questList.shapes()[i]);
         nation.areas[areaAt].counts.add(shape, setAside);
         nation.counts.add(shape, setAside);
         overview.total.add(shape, setAside);

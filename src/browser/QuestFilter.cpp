@@ -62,7 +62,7 @@ FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (!admits(lines[i], questList.shapes()[i], filter))
                 continue;
-            if (leaveOut && aside->holdsLine(lines[i]))
+            if (leaveOut && aside->holds(questList.shapes()[i]))
                 ++result.setAsideLeftOut;
             else
                 result.lines.push_back(i);

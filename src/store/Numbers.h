@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,15 @@ constexpr bool allDigits(std::string_view s) {
         if (!isDigit(c))
             return false;
     return true;
+}
+
+// A quest's key as the files store it, four digits, as a number from 1 to 9999; 0 for any other
+// text.
+constexpr std::uint16_t fourDigitNumber(std::string_view text) {
+    if (text.size() != 4 || !allDigits(text))
+        return 0;
+    return static_cast<std::uint16_t>((text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 +
+                                      (text[3] - '0'));
 }
 
 } // namespace korvane

@@ -149,6 +149,8 @@ namespace {
 template <class Range> QuestShape shapeOf(const Range& fields) {
     QuestShape shape;
     shape.fields = static_cast<std::uint8_t>(std::min<std::size_t>(fields.size(), 15));
+    if (!fields.empty())
+        shape.number = fourDigitNumber(fields[kNumber]);
     for (std::size_t k = 0; k < 3; ++k)
         if (kOffered + k < fields.size() && fields[kOffered + k].size() == 1 &&
             (fields[kOffered + k] == "1" || fields[kOffered + k] == "0"))

@@ -52,11 +52,12 @@ std::string formatQuestNumber(int number);
 std::string removeSpaces(std::string_view line);
 
 // What the progress rules and counts read of a quest line, kept beside it so that filtering and
-// counting by progress never split the line: how many fields it has, and each flag as the rules
-// compare it.
+// counting by progress never split the line: how many fields it has, each flag as the rules
+// compare it, and its number as the other files key it (whether it is set aside, say).
 struct QuestShape {
     std::uint8_t fields = 0;                  // up to 15
     std::array<char, 3> flags{'-', '-', '-'}; // "1", "0", or '-' for any other text
+    std::uint16_t number = 0;                 // the number when it is four digits (1 to 9999); else 0
 
     static QuestShape of(const Fields& fields);
     static QuestShape of(const std::vector<std::string_view>& fields);

@@ -5,6 +5,7 @@
 // for older copies of Korvane and other programs; a quest's flags stay as they are.
 
 #include "ListChange.h"
+#include "QuestTable.h"
 
 #include <bitset>
 #include <cstdint>
@@ -22,8 +23,8 @@ public:
 
     // Whether the quest of that number (four digits) is set aside.
     bool holds(std::string_view number) const;
-    // The same for a quest table line, read from its number field.
-    bool holdsLine(std::string_view tableLine) const;
+    // The same for a quest table line, by the number its shape keeps: no line is read.
+    bool holds(const QuestShape& shape) const { return shape.number != 0 && numbers_.test(shape.number); }
     // The quests set aside: the numbers that lines of the file name.
     std::size_t count() const { return numbers_.count(); }
     // The date the quest was set aside, as stored; empty when it is not.

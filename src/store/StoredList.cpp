@@ -35,6 +35,16 @@ bool StoredList::read() {
     return true;
 }
 
+bool StoredList::readSorted() {
+    const bool existed = read();
+    if (!lines_.isSorted()) {
+        lines_.sort();
+        markFileDiffers();
+    }
+    markLoaded();
+    return existed;
+}
+
 std::string StoredList::savedContent() const {
     return readFile(path_);
 }

@@ -33,6 +33,9 @@ public:
     // exists and cannot be read. The list counts as loaded only when the caller confirms with
     // markLoaded(), after whatever checks its format needs.
     bool read();
+    // read(), the lines sorted when they were not (the file then differs from the list), and
+    // loaded: for the lists whose lines need no checks of their format.
+    bool readSorted();
     void markLoaded() { loaded_ = true; }
     // The loader changed the lines as read (cleaned or sorted them): the file differs from the list.
     void markFileDiffers() { fileIsList_ = false; }

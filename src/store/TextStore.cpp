@@ -17,13 +17,7 @@ std::string storedLine(std::string_view number, std::size_t index, std::string_v
 }
 
 bool TextStore::load() {
-    const bool existed = read();
-    if (!lines().isSorted()) {
-        lines().sort();
-        markFileDiffers();
-    }
-    markLoaded();
-    return existed;
+    return readSorted();
 }
 
 std::pair<std::size_t, std::size_t> TextStore::range(std::string_view number, std::size_t from) const {
