@@ -160,36 +160,33 @@ void TForm1::Button3Click() {
 }
 
 // The quest leaves the list when the list leaves the quests set aside out; otherwise its row is
-// drawn again, struck through or not.
+// drawn again, struck through or not. Whatever happens, the button ends showing what the file holds.
 void TForm1::Button25Click() {
     const std::string number = view_.questOnShow;
     const bool aside = !checklist_->SetAside().holds(number);
     const int row = StringGrid1->Row();
-    const auto line = StringGrid1->LineAt(row);
-    showingStored(
-        [&] {
-            checklist_->apply(
-                aside ? QStringLiteral("見送り") : QStringLiteral("見送り解除"), number,
-                [&](QuestData files, EditStep* step) {
-                    setQuestAside(files, number, aside,
-                                  QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString(),
-                                  step);
-                });
-            StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
-        },
-        [&] {
-            if (aside && !view_.search && !view_.showSetAside) {
-                RefillQuestGrid();
-                view_.rowDrawn = -1;
-                StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1)); // the next quest
-                StringGrid1SelectCell(1, StringGrid1->Row());
-                return;
-            }
-            if (line)
-                StringGrid1->linesChanged(*line);
-            ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
-            updateStatusBar();
-        });
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+    try {
+        checklist_->apply(aside ? QStringLiteral("見送り") : QStringLiteral("見送り解除"), number,
+                          [&](QuestData files, EditStep* step) {
+                              setQuestAside(files, number, aside, today.toStdString(), step);
+                          });
+    } catch (...) {
+        ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
+        throw;
+    }
+    StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
+    if (aside && !view_.search && !view_.showSetAside) {
+        RefillQuestGrid();
+        view_.rowDrawn = -1;
+        StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1)); // the next quest
+        StringGrid1SelectCell(1, StringGrid1->Row());
+        return;
+    }
+    if (const auto line = StringGrid1->LineAt(row))
+        StringGrid1->linesChanged(*line);
+    ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
+    updateStatusBar();
 }
 
 // The edit pane takes the view pane's place while a quest is entered or modified.

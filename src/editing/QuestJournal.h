@@ -14,8 +14,9 @@ namespace korvane {
 
 // What the step, just written (an edit, or an undo or redo of one), did to each quest: a flag set
 // or cleared, a memo saved, a quest added (with the flags it was added with), modified (another
-// field, its content or its reward), deleted, set aside or taken back. In the order of the quests' numbers. A
-// quest that an undo or redo brings back is only added: its flags keep the dates they had.
+// field, its content or its reward), deleted, set aside or taken back. In the order of the quests'
+// numbers. A quest that an undo or redo brings back is only added: its flags (and its being set
+// aside) keep the dates they had.
 std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause);
 
 // The detail view's line for a quest with these flags: "オファー 2026/12/01 20:15　コンプリート

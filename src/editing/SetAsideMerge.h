@@ -11,10 +11,10 @@
 
 namespace korvane {
 
-// The lines the list (mine, sorted) holds after merging copy into it, in order: each line of the list kept
-// byte for byte unless the journal took its quest back; each line of the copy taken for a quest the list
-// lacks when the journal has it set aside or says nothing. inForce: setAsideInForce of the journal.
-// Lines that name no quest are kept from both, each once.
+// The lines the list (mine, sorted) holds after merging copy into it, in order: each line of the
+// list kept byte for byte unless only it has the quest and the journal took the quest back; each
+// line of the copy taken for a quest the list lacks unless the journal took it back. inForce:
+// setAsideInForce of the journal. Lines that name no quest are kept from both, each once.
 Lines mergedSetAside(const LineList& mine, const Lines& copy,
                      const std::vector<std::optional<bool>>& inForce);
 
