@@ -61,7 +61,7 @@ void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* w
         const QuestData data{questTable, content, reward, memo, aside};
         state.ResumeTiming();
         for (const ConflictCopy& found : findConflictCopies(*work).copies) {
-            const MergePlan plan = planMerge(data, found);
+            const MergePlan plan = planMerge(data, found, {});
             EditStep step;
             applyMerge(data, plan, &step);
         }

@@ -21,7 +21,8 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
       contents_(files::inFolder(folder, files::kContent)), rewards_(files::inFolder(folder, files::kReward)),
       memos_(files::inFolder(folder, files::kMemo)), aside_(files::inFolder(folder, files::kSetAside)),
       folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
-      journal_(files::inFolder(folder, kJournalFile)), pcName_(ThisPc::here().name) {}
+      journal_(files::inFolder(folder, kJournalFile)),
+      known_(KnownVersions::of(UserFolders::fromEnvironment(), folder)), pcName_(ThisPc::here().name) {}
 
 Checklist::~Checklist() = default;
 
@@ -35,7 +36,61 @@ QStringList Checklist::load() {
         if (!store->load())
             missing << store->path();
     aside_.load();
+    rememberKnown();
     return missing;
+}
+
+void Checklist::rememberKnown() {
+    for (const StoredList* list :
+         {static_cast<const StoredList*>(&quests_), static_cast<const StoredList*>(&contents_),
+          static_cast<const StoredList*>(&rewards_), static_cast<const StoredList*>(&memos_)}) {
+        if (!list->loaded() || !list->stamp().exists())
+            continue;
+        const QString name = QFileInfo(list->path()).fileName();
+        const auto last = knownStamps_.find(name);
+        if (last != knownStamps_.end() && last->second.sameState(list->stamp()))
+            continue;
+        const bool written = !list->written().empty() && list->written().back().sameState(list->stamp());
+        if (written || !known_.holdsNewest(name, list->stamp()))
+            known_.remember(name, list->lines().lines(), list->stamp(), written);
+        knownStamps_[name] = list->stamp();
+    }
+}
+
+std::vector<KeptVersion> Checklist::earlierVersions(const QString& dataFile) const {
+    std::vector<KeptVersion> versions;
+    for (const KnownVersions::Version& version : known_.versionsOf(dataFile))
+        versions.push_back({version.path, version.madeNs});
+    return versions;
+}
+
+std::vector<ShortArrival> Checklist::shortArrivals() const {
+    std::vector<ShortArrival> arrivals;
+    for (const QString& name : files::kDataFiles) {
+        const QString path = files::inFolder(folder_, name);
+        const FileStamp now = FileStamp::take(path);
+        if (!now.exists() || known_.holdsNewest(name, now))
+            continue;
+        const std::optional<KnownVersions::Version> mine = known_.newest(name);
+        if (!mine)
+            continue;
+        std::size_t lines = 0;
+        try {
+            lines = readLines(path).size();
+        } catch (const KorvaneError&) {
+            continue; // said when the checklist is read
+        }
+        if (arrivalTooShort(mine->lines, lines))
+            arrivals.push_back({path, mine->lines, lines, now, mine->path});
+    }
+    return arrivals;
+}
+
+bool Checklist::keepThisPcsVersion(const ShortArrival& arrival) {
+    if (!FileStamp::take(arrival.path).sameState(arrival.stamp))
+        return false;
+    writeLines(arrival.path, readLines(arrival.knownPath), {.keepBackup = true});
+    return true;
 }
 
 QString Checklist::stepName(const QString& what, const std::string& number) {
@@ -45,6 +100,7 @@ QString Checklist::stepName(const QString& what, const std::string& number) {
 const EditHistory::Step& Checklist::step(bool back) {
     const EditHistory::Step& done = back ? history_.undo() : history_.redo();
     const JournalCause cause = back ? JournalCause::Undo : JournalCause::Redo;
+    rememberKnown();
     note(journalEventsOf(done.edit, data(), cause), cause);
     for (const EditStep::Move& move : done.edit.moves) {
         offered_.erase(move.from);
@@ -98,8 +154,8 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
         // Which version is this PC's is told by what it wrote, not by which file holds it.
         StoredList& file = listOf(copy.dataFile);
         try {
-            MergePlan plan =
-                planMerge(edits(), copy, file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
+            MergePlan plan = planMerge(edits(), copy, earlierVersions(copy.dataFile),
+                                       file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
             if (plan.differences.empty() && plan.leftOut.empty() && !plan.notACopy)
                 applyMerge(edits(), plan); // the same lines: the copy only goes to backup/
             else
@@ -115,7 +171,8 @@ QStringList Checklist::mergeCopies(std::vector<MergePlan>& plans, const std::str
     QStringList merged;
     for (MergePlan& plan : plans) {
         if (merged.contains(plan.copy.dataFile)) {
-            MergePlan again = planMerge(edits(), plan.copy, plan.copyIsThisPcs);
+            MergePlan again =
+                planMerge(edits(), plan.copy, earlierVersions(plan.copy.dataFile), plan.copyIsThisPcs);
             carryPicks(plan, again);
             plan = std::move(again);
         }
@@ -245,6 +302,9 @@ void Checklist::writeTo(const QString& folder) {
     }
     journal_.moveTo(files::inFolder(folder, kJournalFile));
     folder_ = QDir(folder).absolutePath();
+    known_ = KnownVersions::of(UserFolders::fromEnvironment(), folder_);
+    knownStamps_.clear();
+    rememberKnown();
     identity_ = FileStamp::identity(folder_);
     history_.clear();
     if (claim) {

@@ -12,9 +12,11 @@
 #include "QuestEdits.h"
 #include "QuestJournal.h"
 #include "store/DataFolder.h"
+#include "sync/KnownVersions.h"
 #include "sync/Presence.h"
 
 #include <array>
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -22,6 +24,15 @@
 namespace korvane {
 
 struct ImportSet;
+
+// A data file another program replaced by one far shorter than this PC's own last version of it (a
+// sync tool's cut file, an emptied one): not read as the checklist until the player chooses.
+struct ShortArrival {
+    QString path;
+    std::size_t known = 0, arrived = 0; // lines
+    FileStamp stamp;                    // the arrival as it was looked at
+    QString knownPath;                  // this PC's version, outside the folder
+};
 
 class Checklist {
 public:
@@ -52,6 +63,15 @@ public:
     // emptied.
     QStringList load();
 
+    // The data files that arrived far shorter than this PC last read or wrote them. Only a file that
+    // is not this PC's newest known version is read for it.
+    std::vector<ShortArrival> shortArrivals() const;
+    // Puts this PC's version back over the arrival, which goes to backup/; false, with nothing
+    // written, when the file changed again since it was looked at. The files are to be read again.
+    bool keepThisPcsVersion(const ShortArrival& arrival);
+    // This PC's own versions of the files, outside the folder.
+    const KnownVersions& known() const { return known_; }
+
     // The one way an edit is applied: edit(data, step) writes its files through data and fills step,
     // which the history keeps as what (with the quest's number unless what names its own).
     // Each quest's events go into the journal: cause says what brought the edit about.
@@ -62,6 +82,7 @@ public:
         history_.whileWriting([&] { edit(edits(), &step); });
         std::vector<JournalEvent> events = journalEventsOf(step, data(), cause);
         history_.record(std::move(step), number, stepName(what, number));
+        rememberKnown();
         note(events, cause);
     }
     EditHistory& history() { return history_; }
@@ -126,6 +147,9 @@ private:
     void mergeJournalCopy(const ConflictCopy& copy);
     void mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said);
     StoredList& listOf(const QString& dataFile);
+    // Each data file this copy read or wrote since it last did so is kept as this PC's version.
+    void rememberKnown();
+    std::vector<KeptVersion> earlierVersions(const QString& dataFile) const;
 
     QuestTable quests_;
     TextStore contents_;
@@ -139,6 +163,8 @@ private:
     WatchPolicy watch_;
     std::set<QString> offered_; // conflict copies offered, and refusals said
     Journal journal_;
+    KnownVersions known_;
+    std::map<QString, FileStamp> knownStamps_; // each file as it was last kept in known_
     QString pcName_;
     QString journalFailure_, journalMerge_, setAsideMerge_;
 };

@@ -5,6 +5,7 @@
 #include "store/DataFiles.h"
 #include "store/Errors.h"
 #include "store/LineFile.h"
+#include "sync/KnownVersions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,7 +151,8 @@ MergePlan::~MergePlan() = default;
 MergePlan::MergePlan(MergePlan&&) noexcept = default;
 MergePlan& MergePlan::operator=(MergePlan&&) noexcept = default;
 
-MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyIsThisPcs) {
+MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
+                    bool copyIsThisPcs) {
     const bool table = copy.dataFile == files::kQuestTable;
     const StoredList& file = table                              ? static_cast<const StoredList&>(files.table)
                              : copy.dataFile == files::kContent ? files.content
@@ -160,10 +162,12 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyI
     // Only a version this PC had before the copy came can be where the two parted: one written
     // since (by the merge of another copy, say) is this PC's alone. Both times are this PC's clock.
     const auto arrived = platform::factsOf(copy.path);
-    const std::vector<KeptVersion> backups = keptVersionsOf(file.path());
-    auto next = backups.rbegin();
+    const std::vector<KeptVersion> none;
+    const std::vector<KeptVersion>& versions =
+        arrivalTooShort(file.lines().size(), copyLines.size()) ? none : earlier;
+    auto next = versions.rbegin();
     const EarlierVersion nextBackup = [&](QString& name, Lines& lines) {
-        for (; next != backups.rend(); ++next) {
+        for (; next != versions.rend(); ++next) {
             if (arrived && next->madeNs > arrived->changedNs)
                 continue;
             try {

@@ -19,6 +19,7 @@
 
 #include "ConflictCopies.h"
 #include "QuestEdits.h"
+#include "store/Backups.h"
 
 #include <functional>
 #include <memory>
@@ -72,9 +73,12 @@ struct MergePlan {
     std::unique_ptr<Versions> versions;
 };
 
-// What merging the copy would do; nothing is written. Throws, naming the copy, when it cannot be
-// read, is no regular file or is too large.
-MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, bool copyIsThisPcs = false);
+// What merging the copy would do; nothing is written. earlier: the versions of the file this PC
+// itself held (never one that arrived), oldest first, of which the common one is told; none for a
+// copy far shorter than the file, which is cut, not a version to tell deletions by. Throws, naming
+// the copy, when it cannot be read, is no regular file or is too large.
+MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
+                    bool copyIsThisPcs = false);
 
 // The same on lines already read: file as its list holds it, copyLines as planMerge reads them, and
 // earlier versions of the file given one at a time, newest first, by nextEarlier (false when

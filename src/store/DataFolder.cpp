@@ -42,14 +42,19 @@ const QString kOwnFolder = QStringLiteral("korvane");
 UserFolders UserFolders::fromEnvironment() {
 #ifdef _WIN32
     const QString appData = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
-    return {appData, appData};
+    return {appData, appData, QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"))};
 #else
-    return {userFolder("XDG_DATA_HOME", ".local/share"), userFolder("XDG_CONFIG_HOME", ".config")};
+    return {userFolder("XDG_DATA_HOME", ".local/share"), userFolder("XDG_CONFIG_HOME", ".config"),
+            userFolder("XDG_STATE_HOME", ".local/state")};
 #endif
 }
 
 QString UserFolders::checklistsFile() const {
     return QDir(settingsFolder()).filePath(QStringLiteral("checklists.ini"));
+}
+
+QString UserFolders::stateFolder() const {
+    return stateHome.isEmpty() ? QString() : QDir(stateHome).filePath(kOwnFolder);
 }
 
 QString UserFolders::settingsFolder() const {

@@ -13,11 +13,14 @@ namespace korvane {
 
 // The user's own folders, as the environment names them; empty when it names none.
 struct UserFolders {
-    QString dataHome;   // $XDG_DATA_HOME, or ~/.local/share
-    QString configHome; // $XDG_CONFIG_HOME, or ~/.config
+    QString dataHome;       // $XDG_DATA_HOME, or ~/.local/share
+    QString configHome;     // $XDG_CONFIG_HOME, or ~/.config
+    QString stateHome = {}; // $XDG_STATE_HOME, or ~/.local/state (%LOCALAPPDATA% on Windows)
     static UserFolders fromEnvironment();
     // Korvane's folder in the user's settings: <configHome>/korvane.
     QString settingsFolder() const;
+    // Korvane's folder of what this PC keeps for itself, never synced: <stateHome>/korvane.
+    QString stateFolder() const;
     // The file there of the player's checklists and of the versions this PC wrote.
     QString checklistsFile() const;
 };

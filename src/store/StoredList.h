@@ -62,6 +62,8 @@ public:
     // with a backup of it as it is; the list then no longer equals its file.
     void putBack(const std::optional<Lines>& fileLines, const QDateTime& editTime);
     bool fileExists() const { return stamp_.exists(); }
+    // What the file held when this copy last read or wrote it.
+    const FileStamp& stamp() const { return stamp_; }
 
     // The versions of its file this copy wrote, newest last, a few only; with the last one another
     // run wrote, when it is given. A sync tool may rename one of them into a conflict copy.

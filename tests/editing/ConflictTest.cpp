@@ -59,15 +59,15 @@ TEST(ConflictCopies, NamesOfTheSyncTools) {
     }
 }
 
-// This PC's files, an earlier version both PCs had in backup/, and the copy the other PC made.
+// This PC's files, an earlier version this PC held (both PCs had it), and the copy the other PC made.
 class Merge : public testing::Test {
 protected:
-    QTemporaryDir dir;
+    QTemporaryDir dir, held;
+    std::vector<KeptVersion> earlier;
     QString path(const QString& name) const { return files::inFolder(dir.path(), name); }
-    void putBase(const QString& name, const std::string& bytes) const {
-        QDir(dir.path()).mkdir(kBackupFolder);
-        const QString stem = QFileInfo(name).completeBaseName(), ext = QFileInfo(name).suffix();
-        writeBytes(QDir(dir.filePath(kBackupFolder)).filePath(stem + "_20261208-120000-000." + ext), bytes);
+    void putBase(const QString& name, const std::string& bytes) {
+        earlier = {{held.filePath(name), 0}};
+        writeBytes(earlier.front().path, bytes);
     }
     void SetUp() override {
         writeBytes(path(files::kQuestTable), "");
@@ -82,7 +82,7 @@ protected:
         test::LoadedData data(dir.path());
         auto copy = conflictCopyNamed(dir.path(), copyName);
         EXPECT_TRUE(copy.has_value());
-        MergePlan plan = planMerge(data.data(), *copy, copyIsThisPcs);
+        MergePlan plan = planMerge(data.data(), *copy, earlier, copyIsThisPcs);
         for (MergeDifference& d : plan.differences)
             d.takeOther = picks.contains(d.number);
         if (leftOut)
@@ -149,6 +149,7 @@ TEST_F(Merge, EachDifferenceSettledByItsRule) {
         SCOPED_TRACE(c.what);
         SetUp();
         QDir(dir.filePath(kBackupFolder)).removeRecursively();
+        earlier.clear();
         if (!c.base.empty())
             putBase(files::kQuestTable, c.base);
         writeBytes(path(files::kQuestTable), c.mine);
@@ -234,28 +235,24 @@ TEST_F(Merge, SeveralCopiesNeverDropALine) {
     const std::string divider = "0001001" + sj("――― 競合コピー（2026/12/09 03:35）の内容 ―――");
     struct Case {
         const char* what;
-        bool base; // the file as it was before both PCs changed it is in backup/
         std::vector<std::string> copies;
         std::string expected;
         int notCopies;
     };
     const Case cases[] = {
         {"the whole file and a line, beside two lines of no quest",
-         true,
          {with(twelve, {"0005001new"}), "games:*:19000:0:99999:7:::\ngames:*:19000:0:99999:7:::\n"},
          with(twelve, {"0005001new"}),
          1},
         {"one line of one quest: the quests it lacks stay as they are",
-         false,
          {crlf({"0001001hello"})},
          with(twelve, {divider, "0001002hello"}),
          0},
         {"two copies, each with a quest of its own changed",
-         true,
          {with(twelve, {"0005001new"}), with(twelve, {"0009001other"})},
          with(twelve, {"0005001new", "0009001other"}),
          0},
-        {"binary bytes only", true, {std::string("\x89PNG\r\n\x1a\n\0\0", 10)}, crlf(twelve), 1},
+        {"binary bytes only", {std::string("\x89PNG\r\n\x1a\n\0\0", 10)}, crlf(twelve), 1},
     };
     for (const Case& c : cases) {
         for (const int order : {0, 1, 2}) { // one preview, its copies reversed, one after another
@@ -263,9 +260,8 @@ TEST_F(Merge, SeveralCopiesNeverDropALine) {
             SetUp();
             QDir(dir.filePath(kBackupFolder)).removeRecursively();
             writeBytes(path(files::kMemo), crlf(twelve));
-            if (c.base)
-                putBase(files::kMemo, crlf(twelve));
             Checklist checklist(dir.path());
+            QDir(checklist.known().folder()).removeRecursively(); // the file as read is the version held
             checklist.load();
             int notCopies = 0;
             for (std::size_t i = 0; i < c.copies.size(); ++i) {
@@ -293,7 +289,7 @@ TEST_F(Merge, UndoBringsTheCopyBackToBeOfferedAgain) {
     writeBytes(path(files::kQuestTable), mine);
     writeBytes(path(copy), theirs);
     test::LoadedData data(dir.path());
-    MergePlan plan = planMerge(data.data(), findConflictCopies(dir.path()).copies.at(0));
+    MergePlan plan = planMerge(data.data(), findConflictCopies(dir.path()).copies.at(0), {});
     EditStep step;
     applyMerge(data.data(), plan, &step);
     EXPECT_TRUE(findConflictCopies(dir.path()).copies.empty());
