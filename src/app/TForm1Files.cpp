@@ -3,6 +3,7 @@
 
 #include "TForm1.h"
 
+#include "ArrivalPrompt.h"
 #include "Startup.h"
 
 #include "editing/ImportDialog.h"
@@ -31,6 +32,7 @@ QStringList TForm1::loadChecklist() {
     };
     QStringList missing;
     try {
+        settleShortArrivals(*checklist_, this);
         missing = checklist_->load();
     } catch (...) {
         listRows(); // what loaded before the failure is shown

@@ -86,6 +86,13 @@ std::vector<ShortArrival> Checklist::shortArrivals() const {
     return arrivals;
 }
 
+void Checklist::takeArrival(const ShortArrival& arrival) {
+    FileStamp stamp;
+    const Lines lines = readLines(arrival.path, &stamp);
+    if (stamp.sameState(arrival.stamp))
+        known_.remember(QFileInfo(arrival.path).fileName(), lines, stamp, false);
+}
+
 bool Checklist::keepThisPcsVersion(const ShortArrival& arrival) {
     if (!FileStamp::take(arrival.path).sameState(arrival.stamp))
         return false;

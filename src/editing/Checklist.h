@@ -69,6 +69,9 @@ public:
     // Puts this PC's version back over the arrival, which goes to backup/; false, with nothing
     // written, when the file changed again since it was looked at. The files are to be read again.
     bool keepThisPcsVersion(const ShortArrival& arrival);
+    // The arrival becomes this PC's newest version (this PC's last whole one is never let go); when
+    // the file changed again since it was looked at, nothing.
+    void takeArrival(const ShortArrival& arrival);
     // This PC's own versions of the files, outside the folder.
     const KnownVersions& known() const { return known_; }
 

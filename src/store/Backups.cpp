@@ -78,7 +78,7 @@ std::vector<KeptVersion> versionsOf(const QFileInfo& file) {
         if (!namesBackupOf(entry, stem, extension))
             continue;
         if (const auto facts = platform::factsOf(path))
-            versions.push_back({path, facts->changedNs});
+            versions.push_back({path, facts->changedNs, facts->size});
     }
     return versions;
 }
@@ -95,9 +95,14 @@ void sortByMade(std::vector<KeptVersion>& versions, std::int64_t now) {
 
 QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep) {
     sortByMade(versions, nowNs);
+    std::size_t largest = 0;
+    for (std::size_t i = 0; i < versions.size(); ++i)
+        if (versions[i].size >= versions[largest].size)
+            largest = i;
     QStringList gone;
     for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < versions.size(); ++i)
-        gone << versions[i].path;
+        if (i != largest)
+            gone << versions[i].path;
     return gone;
 }
 

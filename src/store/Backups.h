@@ -26,6 +26,7 @@ QString lastBackupFailure();
 struct KeptVersion {
     QString path;
     std::int64_t madeNs; // when it was made, as the file system recorded it
+    std::int64_t size = 0;
 };
 
 // The versions kept of the file at path, oldest first by the time each was made, as full paths.
@@ -37,8 +38,9 @@ std::vector<KeptVersion> keptVersionsOf(const QString& path);
 // error naming both when it cannot be moved. Nothing is deleted.
 QString moveAside(const QString& path);
 
-// Which versions go so that the newest `keep` stay. One made after now was made by a clock that ran
-// ahead: it counts as older than any other.
+// Which versions go so that the newest `keep` stay, and the largest (the newest of those) with them:
+// saves of a file that arrived cut never push out the last whole one. One made after now was made
+// by a clock that ran ahead: it counts as older than any other.
 QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep);
 
 } // namespace korvane

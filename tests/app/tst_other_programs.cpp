@@ -50,6 +50,7 @@ private slots:
     void outsideChangeBeforeAnEdit_data();
     void outsideChangeBeforeAnEdit();
     void outsideChangesAreReadAgainWhenIdle();
+    void aCutFileIsHeldBackUntilThePlayerChooses();
     void aMergeKeepsWhatIsOnShow();
     void aFolderThatVanishesIsWrittenBackOnRequest();
     void markupInTheDataIsShownAsText();
@@ -299,6 +300,36 @@ void OtherProgramsTest::outsideChangesAreReadAgainWhenIdle() {
 }
 
 // A sync tool's copy merged while a search is on show: the grid's list and the quest on show stay.
+// A sync tool delivers the table cut to 3 of its 30 lines while the window is open, and the memos
+// emptied while it was closed: neither is shown or saved over until the player chooses.
+void OtherProgramsTest::aCutFileIsHeldBackUntilThePlayerChooses() {
+    Utf8Lines table, memos;
+    for (int n = 1; n <= 30; ++n) {
+        const QString number = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+        table.push_back((number + QStringLiteral(",ウィンダス,港,釣り,釣り人,なし,0,0,0")).toStdString());
+        memos.push_back((number + QStringLiteral("000メモ")).toStdString());
+    }
+    f.open({table, Utf8Lines{}, Utf8Lines{}, memos});
+    const std::string whole = readBytes(f.table());
+    f.answerer.setAnswer(QStringLiteral("この PC の版を残す"));
+    changeOutside(f.table(), Utf8Lines(table.begin(), table.begin() + 3));
+    QTRY_COMPARE(f.answerer.seen().size(), 1);
+    QVERIFY(f.answerer.seen().front().text.contains(QStringLiteral("3 行")));
+    QVERIFY(f.answerer.seen().front().text.contains(QStringLiteral("30 行")));
+    QTRY_COMPARE(readBytes(f.table()), whole);
+    QCOMPARE(listedNumbers(f.grid()).size(), 30);
+    QCOMPARE(readUtf8Lines(backupsOf(f.table()).last()).size(), 3u); // the arrival kept
+
+    f.form.reset();
+    writeBytes(f.memo(), "");
+    f.answerer.clear();
+    f.answerer.setAnswer(QStringLiteral("届いた版を使う"));
+    f.reopen();
+    QCOMPARE(f.answerer.seen().size(), 1);
+    QCOMPARE(f.detail().memo, QString());
+    QCOMPARE(readBytes(f.memo()), std::string());
+}
+
 void OtherProgramsTest::aMergeKeepsWhatIsOnShow() {
     const Utf8Lines table{"0001,ウィンダス,港,a,p,c,0,0,0", "0004,ジュノ,港,釣り,p,c,0,0,0",
                           "0005,ジュノ,港,b,p,c,0,0,0", "0007,ジュノ,港,釣り竿,p,c,0,0,0"};

@@ -185,6 +185,10 @@ TEST_F(Backups, NamedInUtcAndPrunedByWhenTheyWereMade) {
     // A version made by a clock that ran ahead counts as the oldest, whatever its time says.
     const std::vector<KeptVersion> versions{{"a", 100}, {"ahead", 9000}, {"b", 200}, {"c", 300}};
     EXPECT_EQ(versionsToRemove(versions, 1000, 2), (QStringList{"ahead", "a"}));
+    // The largest stays, however many smaller versions come after it.
+    const std::vector<KeptVersion> cut{
+        {"whole", 100, 5000}, {"cut1", 200, 10}, {"cut2", 300, 10}, {"cut3", 400, 10}};
+    EXPECT_EQ(versionsToRemove(cut, 1000, 2), (QStringList{"cut1"}));
 }
 
 TEST_F(Backups, AFailedBackupNeverStopsTheSave) {

@@ -1,0 +1,209 @@
+// Files a sync tool delivers are checked against what this PC itself last read or wrote, kept
+// outside the folder: a cut or emptied file is never read as the checklist unasked, and a merge
+// tells the common version only from this PC's own versions, whatever backup/ brought.
+
+#include "editing/Checklist.h"
+#include "editing/FlagRules.h"
+#include "store/Backups.h"
+#include "store/DataFiles.h"
+#include "support/Sjis.h"
+#include "support/TempFiles.h"
+
+#include <QDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using test::crlf;
+using test::readBytes;
+using test::sj;
+using test::writeBytes;
+
+std::vector<std::string> tableOf(int quests, const char* flags = "0,0,0") {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= quests; ++n)
+        lines.push_back(QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')).toStdString() +
+                        sj(",ウ,港,名,所,条件,") + flags);
+    return lines;
+}
+
+std::vector<std::string> memosOf(int quests) {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= quests; ++n)
+        lines.push_back(QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')).toStdString() + "000" +
+                        sj("メモ"));
+    return lines;
+}
+
+// As a sync tool delivers a file: written beside it, then renamed over it.
+void arrive(const QString& path, const std::string& bytes) {
+    writeBytes(path + ".syncthing.tmp", bytes);
+    std::filesystem::rename((path + ".syncthing.tmp").toStdString(), path.toStdString());
+}
+
+class Arrivals : public testing::Test {
+public:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return files::inFolder(dir.path(), name); }
+    void SetUp() override {
+        writeBytes(path(files::kQuestTable), crlf(tableOf(40)));
+        writeBytes(path(files::kContent), "");
+        writeBytes(path(files::kReward), "");
+        writeBytes(path(files::kMemo), crlf(memosOf(40)));
+    }
+    static void tick(Checklist& list, const char* number, QuestField flag) {
+        list.apply(QStringLiteral("チェック"), number,
+                   [&](QuestData d, EditStep* step) { storeFlag(d.table, number, flag, "1", step); });
+    }
+};
+
+// What arrives, while the checklist is open or while Korvane is closed, and whether it is held back.
+TEST_F(Arrivals, FarShorterFilesAreHeldBackOthersRead) {
+    struct Case {
+        const char* what;
+        std::function<void(Arrivals&)> deliver;
+        bool reopened;                                     // Korvane was closed meanwhile
+        std::vector<std::pair<QString, std::size_t>> held; // file and its lines
+    };
+    const Case cases[] = {
+        {"the table cut to its first 10 lines",
+         [](Arrivals& t) {
+             std::vector<std::string> cut = tableOf(40);
+             cut.resize(10);
+             arrive(t.path(files::kQuestTable), crlf(cut));
+         },
+         false,
+         {{files::kQuestTable, 10}}},
+        {"the memos emptied, while closed",
+         [](Arrivals& t) { arrive(t.path(files::kMemo), ""); },
+         true,
+         {{files::kMemo, 0}}},
+        {"the table deleted and made again with 15 lines",
+         [](Arrivals& t) {
+             QFile::remove(t.path(files::kQuestTable));
+             std::vector<std::string> cut = tableOf(40);
+             cut.resize(15);
+             writeBytes(t.path(files::kQuestTable), crlf(cut));
+         },
+         false,
+         {{files::kQuestTable, 15}}},
+        {"the table deleted and made again whole, another PC's ticks in it",
+         [](Arrivals& t) {
+             QFile::remove(t.path(files::kQuestTable));
+             writeBytes(t.path(files::kQuestTable), crlf(tableOf(40, "1,1,0")));
+         },
+         false,
+         {}},
+        {"more quests, and a little fewer memos (more than half)",
+         [](Arrivals& t) {
+             arrive(t.path(files::kQuestTable), crlf(tableOf(60)));
+             arrive(t.path(files::kMemo), crlf(memosOf(21)));
+         },
+         true,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        auto list = std::make_unique<Checklist>(dir.path());
+        QDir(list->known().folder()).removeRecursively();
+        list->load();
+        tick(*list, "0002", kOffered); // this PC's own write is never an arrival
+        EXPECT_TRUE(list->shortArrivals().empty());
+        c.deliver(*this);
+        if (c.reopened)
+            list = std::make_unique<Checklist>(dir.path());
+        std::vector<std::pair<QString, std::size_t>> held;
+        for (const ShortArrival& a : list->shortArrivals())
+            held.emplace_back(QFileInfo(a.path).fileName(), a.arrived);
+        EXPECT_EQ(held, c.held);
+    }
+}
+
+// Keeping this PC's version puts it back, the arrival kept in backup/; taking the arrival makes it
+// this PC's version, the whole one kept all the same; nothing is written while a file changes again.
+TEST_F(Arrivals, ThePlayersChoiceIsWhatIsWritten) {
+    Checklist list(dir.path());
+    list.load();
+    tick(list, "0003", kOffered);
+    const std::string mine = readBytes(path(files::kQuestTable));
+    const std::string cut = crlf({tableOf(40).front()});
+    arrive(path(files::kQuestTable), cut);
+
+    std::vector<ShortArrival> held = list.shortArrivals();
+    ASSERT_EQ(held.size(), 1u);
+    arrive(path(files::kQuestTable), cut + cut); // changed again before the player chose
+    EXPECT_FALSE(list.keepThisPcsVersion(held.front()));
+    EXPECT_EQ(readBytes(path(files::kQuestTable)), cut + cut);
+
+    held = list.shortArrivals();
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_TRUE(list.keepThisPcsVersion(held.front()));
+    EXPECT_EQ(readBytes(path(files::kQuestTable)), mine);
+    EXPECT_EQ(readBytes(backupsOf(path(files::kQuestTable)).last()), cut + cut);
+    list.load();
+    EXPECT_TRUE(list.shortArrivals().empty());
+
+    arrive(path(files::kMemo), "");
+    held = list.shortArrivals();
+    ASSERT_EQ(held.size(), 1u);
+    list.takeArrival(held.front());
+    EXPECT_TRUE(list.shortArrivals().empty());
+    list.load();
+    EXPECT_EQ(list.MemoStore().lines().size(), 0u);
+    const auto kept = list.known().versionsOf(files::kMemo);
+    EXPECT_TRUE(std::any_of(kept.begin(), kept.end(), [&](const KnownVersions::Version& v) {
+        return readBytes(v.path) == crlf(memosOf(40));
+    })) << "the whole memos stay among this PC's versions";
+}
+
+// This PC's versions: the newest few, and never the one with the most lines.
+TEST(KnownVersions, KeepsTheNewestAndTheLongest) {
+    QTemporaryDir dir;
+    KnownVersions known(dir.path());
+    const FileStamp stamp = FileStamp::absent();
+    std::vector<std::string> lines = tableOf(30);
+    while (!lines.empty()) {
+        known.remember(files::kQuestTable, lines, stamp, true);
+        lines.pop_back();
+    }
+    const auto kept = known.versionsOf(files::kQuestTable);
+    ASSERT_EQ(kept.size(), KnownVersions::kKept + 1);
+    EXPECT_EQ(kept.front().lines, 30u);
+    EXPECT_EQ(kept.back().lines, 1u);
+    // One cut short while written is no version.
+    writeBytes(kept.back().path, "cut");
+    EXPECT_EQ(known.newest(files::kQuestTable)->lines, 2u);
+}
+
+// The guide says to sync the main folder, so backup/ brings the other PC's versions: the merge
+// takes none of them for the version both PCs parted from.
+TEST_F(Arrivals, TheOtherPcsBackupsNeverTellTheMerge) {
+    Checklist list(dir.path());
+    QDir(list.known().folder()).removeRecursively();
+    list.load();
+    tick(list, "0017", kOffered);
+    tick(list, "0017", kCompleted);
+    // The other PC ticked 0019 twice; its backup between the ticks came along, made after ours.
+    std::vector<std::string> between = tableOf(40), theirs = tableOf(40);
+    between[18] = tableOf(19, "1,0,0").back();
+    theirs[18] = tableOf(19, "1,1,0").back();
+    QDir(dir.path()).mkdir(kBackupFolder);
+    writeBytes(QDir(dir.filePath(kBackupFolder)).filePath(QStringLiteral("クエスト_20991231-000000-000.csv")),
+               crlf(between));
+    const QString copy = path(QStringLiteral("クエスト.sync-conflict-20261211-033510-ZOVNQVO.csv"));
+    writeBytes(copy, crlf(theirs));
+    QStringList said;
+    std::vector<MergePlan> plans = list.newConflictCopies(said);
+    ASSERT_EQ(plans.size(), 1u);
+    list.mergeCopies(plans, "0017");
+    std::vector<std::string> both = tableOf(40);
+    both[16] = tableOf(17, "1,1,0").back();
+    both[18] = tableOf(19, "1,1,0").back();
+    EXPECT_EQ(readBytes(path(files::kQuestTable)), crlf(both));
+}
+
+} // namespace
+} // namespace korvane
