@@ -18,9 +18,16 @@
 namespace korvane {
 
 FolderPrompts::FolderPrompts(Window window, QObject* parent)
-    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)) {
+    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)), patrol_(new QTimer(this)) {
     settles_->setSingleShot(true);
     connect(settles_, &QTimer::timeout, this, [this] { guarded([this] { lookAtFolder(); }); });
+    // A watch follows the folder it was set on, wherever a rename takes it: a folder put in its
+    // place is seen by what is at the path now.
+    connect(patrol_, &QTimer::timeout, this, [this] {
+        if (checklist_ && !checklist_->folderStillThere() && !settles_->isActive())
+            lookSoon(0);
+    });
+    patrol_->start(kPatrolMs);
     others_ = new OtherPcsPrompts(window_.status,
                                   {[this] { lookSoon(WatchPolicy::kLaterMs); }, [this] { lookAtFolder(); },
                                    [this](const std::function<void()>& work) { guarded(work); }},
@@ -185,8 +192,10 @@ void FolderPrompts::folderGone(const FolderLook& look) {
     if (checklist_->claim())
         rememberOpened(checklist_->folder());
     watch(checklist_);
+    window_.showAsFilesAre(); // files put back meanwhile were read, this PC's version beside them
     window_.status->say(
         QStringLiteral("チェックリストを %1 に書き出しました").arg(QDir::toNativeSeparators(*target)));
+    offerConflictCopies();
 }
 
 } // namespace korvane

@@ -56,6 +56,8 @@ private:
     Checklist* checklist_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* settles_ = nullptr;
+    QTimer* patrol_ = nullptr; // whether the folder at the path is still the one opened
+    static constexpr int kPatrolMs = 2000;
     OtherPcsPrompts* others_ = nullptr;
     bool closing_ = false;
     bool looking_ = false; // a look is on, perhaps in a box's event loop

@@ -8,6 +8,7 @@
 #include "store/LineFile.h"
 #include "store/Numbers.h"
 #include "store/UiText.h"
+#include "sync/ConflictNames.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -283,7 +284,7 @@ bool Checklist::folderStillThere() const {
     return identity_.sameFile(FileStamp::identity(folder_));
 }
 
-void Checklist::writeTo(const QString& folder) {
+bool Checklist::writeTo(const QString& folder) {
     const bool same = QDir(folder).absolutePath() == QDir(folder_).absolutePath();
     for (const QString& name : files::kDataFiles)
         if (!same && QFileInfo::exists(files::inFolder(folder, name)))
@@ -292,32 +293,48 @@ void Checklist::writeTo(const QString& folder) {
                     .arg(QDir::toNativeSeparators(folder), name));
     if (!QDir().mkpath(folder))
         throw errors::cannotCreateFolder(folder);
+    // The folder this checklist holds already (only its files went) stays claimed as it is.
     std::unique_ptr<FolderClaim> claim;
-    if (claim_) {
+    if (claim_ && !(same && folderStillThere())) {
         auto taken = FolderClaim::take(folder, claim_->announcement.me());
         if (std::holds_alternative<LocalLock::Holder>(taken))
             throw KorvaneError(QStringLiteral("この PC の別の Korvane がフォルダ %1 を開いています")
                                    .arg(QDir::toNativeSeparators(folder)));
         claim = std::get<std::unique_ptr<FolderClaim>>(std::move(taken));
     }
+    // What another PC or a restore put back at the place meanwhile is never written over: this
+    // PC's version goes beside it as a conflict copy, merged as any other.
+    bool copies = false;
+    const QDateTime now = QDateTime::currentDateTime();
     for (StoredList* list : editableLists()) {
         // No file of quests set aside is nothing set aside: none is made for it.
         const bool write = list->loaded() && (list != &aside_ || !aside_.lines().empty());
-        list->moveTo(files::inFolder(folder, QFileInfo(list->path()).fileName()));
-        if (write)
+        const QString name = QFileInfo(list->path()).fileName(), target = files::inFolder(folder, name);
+        list->moveTo(target);
+        if (!write)
+            continue;
+        if (!QFileInfo::exists(target)) {
             list->writeWhole();
+            continue;
+        }
+        list->rememberWritten(
+            writeLines(files::inFolder(folder, korvaneCopyName(name, now)), list->lines().lines()));
+        copies = true;
     }
     journal_.moveTo(files::inFolder(folder, kJournalFile));
     folder_ = QDir(folder).absolutePath();
+    identity_ = FileStamp::identity(folder_);
+    history_.clear();
     known_ = KnownVersions::of(UserFolders::fromEnvironment(), folder_);
     knownStamps_.clear();
     rememberKnown();
-    identity_ = FileStamp::identity(folder_);
-    history_.clear();
     if (claim) {
         claim_ = std::move(claim);
         claim_->announcement.write();
     }
+    if (copies)
+        load(); // the files as they were put back; the copies are offered at the next look
+    return copies;
 }
 
 std::vector<OtherPc> Checklist::otherPcs() const {

@@ -127,9 +127,11 @@ public:
     // Whether the folder is still the one that was opened (not deleted, renamed or replaced).
     bool folderStillThere() const;
     // Writes every list that loaded into folder, which then is the checklist's folder, locked and
-    // announced as at start when the checklist was. A folder that holds a checklist already is not
-    // written over. The history is emptied: its steps belong to the files that went.
-    void writeTo(const QString& folder);
+    // announced as at start when the checklist was. Another folder that holds a checklist already
+    // is refused; in its own folder, a file put back meanwhile is never written over: this PC's
+    // version goes beside it as a conflict copy (true then), and the lists are read from what is
+    // there. The history is emptied: its steps belong to the files that went.
+    bool writeTo(const QString& folder);
 
     FolderClaim* claim() const { return claim_.get(); }
     // The other PCs that have the folder open now; none known without a claim.

@@ -6,6 +6,7 @@
 #include "UiText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <set>
 
@@ -129,7 +130,11 @@ void Journal::moveTo(const QString& path) {
     loaded_ = false;
     if (!keep)
         return;
-    const bool written = replaceFile(path_, [this](QIODevice& out) {
+    // A journal already there (another PC's, put back by a sync tool or a restore) is merged with
+    // this one, never written over.
+    const bool there = QFileInfo::exists(path_);
+    const QString target = there ? path_ + QStringLiteral(".written-back") : path_;
+    const bool written = replaceFile(target, [this](QIODevice& out) {
         for (const JournalEntry& entry : entries_) {
             const std::string line = journalLine(entry, pcNames_[entry.pc]) + "\r\n";
             if (out.write(line.data(), static_cast<qint64>(line.size())) < 0)
@@ -138,7 +143,11 @@ void Journal::moveTo(const QString& path) {
         return true;
     });
     if (!written)
-        throw errors::cannotCreate(path_);
+        throw errors::cannotCreate(target);
+    if (there) {
+        mergeCopy(target);
+        QFile::remove(target);
+    }
 }
 
 std::size_t Journal::mergeCopy(const QString& copyPath) {

@@ -22,6 +22,12 @@ const std::vector<CopyPattern>& copyPatterns() {
              QRegularExpression(QStringLiteral(
                  R"(^(?<stem>.+)\.sync-conflict-(?<d>\d{8})-(?<t>\d{6})-[A-Z0-9]{7}(?<ext>\.[^.]*)?$)")),
              "yyyyMMddHHmmss"});
+        // クエスト.korvane-conflict-20261211-021600.csv: Korvane's own, where it wrote back a
+        // checklist it held over files put back meanwhile
+        list.push_back({"Korvane",
+                        QRegularExpression(QStringLiteral(
+                            R"(^(?<stem>.+)\.korvane-conflict-(?<d>\d{8})-(?<t>\d{6})(?<ext>\.[^.]*)?$)")),
+                        "yyyyMMddHHmmss"});
         // クエスト (conflicted copy 2026-12-09 033510).csv, also "(conflicted copy by someone …)"
         list.push_back(
             {"Nextcloud",
@@ -47,6 +53,13 @@ const std::vector<CopyPattern>& copyPatterns() {
 }
 
 } // namespace
+
+QString korvaneCopyName(const QString& file, const QDateTime& when) {
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? file.left(dot) : file, ext = dot > 0 ? file.mid(dot) : QString();
+    return stem + QStringLiteral(".korvane-conflict-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+           ext;
+}
 
 std::optional<ConflictName> conflictNameOf(const QString& name) {
     for (const CopyPattern& pattern : copyPatterns()) {

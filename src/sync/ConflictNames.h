@@ -15,6 +15,9 @@ struct ConflictName {
     QDateTime made;   // as the name says when; invalid when it does not
 };
 
+// The name of Korvane's own conflict copy of file (a name in the folder), made at when.
+QString korvaneCopyName(const QString& file, const QDateTime& when);
+
 // What name is, when it is a sync tool's conflict copy of some file.
 std::optional<ConflictName> conflictNameOf(const QString& name);
 

@@ -53,6 +53,7 @@ private slots:
     void aCutFileIsHeldBackUntilThePlayerChooses();
     void aMergeKeepsWhatIsOnShow();
     void aFolderThatVanishesIsWrittenBackOnRequest();
+    void writingBackNeverWritesOverWhatWasPutBack();
     void markupInTheDataIsShownAsText();
     void startingFromNothing();
 
@@ -380,6 +381,50 @@ void OtherProgramsTest::aFolderThatVanishesIsWrittenBackOnRequest() {
     click(f.box("CheckBox3"));
     QCOMPARE(readUtf8Lines(f.table())[0], "0001,ウィンダス,港,釣り,釣り人,なし,1,0,1");
     QCOMPARE(f.answerer.seen().size(), 1);
+}
+
+// Written back where only the files went, the folder's own lock does not refuse it; where the folder
+// came back holding another PC's newer edits, they are read and this PC's are merged beside them.
+void OtherProgramsTest::writingBackNeverWritesOverWhatWasPutBack() {
+    f.open(quests());
+    click(f.box("CheckBox1")); // 0001 offered, on this PC
+    const std::string mine = readBytes(f.table());
+    f.answerer.setAnswer(QStringLiteral("元の場所に書き戻す"));
+    for (const QString& path : {f.table(), f.content(), f.reward(), f.memo()})
+        QFile::remove(path);
+    QTRY_COMPARE(f.answerer.seen().size(), 1);
+    QTRY_COMPARE(readBytes(f.table()), mine);
+    QTest::qWait(1500);
+    QCOMPARE(f.answerer.seen().size(), 1); // not refused, not asked again
+
+    // The folder put back at its place by a restore, holding the other PC's tick of 0002.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [] {
+        if (auto* dialog = qobject_cast<ConflictDialog*>(QApplication::activeModalWidget()))
+            click(dialog->findChild<QPushButton*>("ConflictMerge"));
+    });
+    answer.start(50);
+    const QString away = f.dir->path() + QStringLiteral(".away");
+    QVERIFY(QDir().rename(f.dir->path(), away));
+    const auto theirs = quests();
+    Utf8Lines table = *theirs.table;
+    table[1] = "0002,ジュノ,ジュノ港,荷物,荷役頭,なし,1,1,0";
+    QVERIFY(QDir().mkpath(f.dir->path()));
+    const auto write = [&](const QString& path, const Utf8Lines& lines) {
+        std::string bytes;
+        for (const auto& line : lines)
+            bytes += sj(line) + "\r\n";
+        writeBytes(path, bytes);
+    };
+    write(f.table(), table);
+    write(f.content(), *theirs.content);
+    write(f.reward(), *theirs.reward);
+    write(f.memo(), Utf8Lines{"0001000メモ", "0002000別の PC のメモ"});
+    QTRY_COMPARE_WITH_TIMEOUT(f.answerer.seen().size(), 2, 10000);
+    table[0] = "0001,ウィンダス,港,釣り,釣り人,なし,1,0,0";
+    QTRY_COMPARE(readUtf8Lines(f.table()), table);
+    QCOMPARE(readUtf8Lines(f.memo()), (Utf8Lines{"0001000メモ", "0002000別の PC のメモ"}));
+    QDir(away).removeRecursively();
 }
 
 // A folder named like markup and a pipe named in the data: both POSIX's alone ("<" and ">" are no

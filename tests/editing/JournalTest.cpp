@@ -245,13 +245,14 @@ TEST(Journal, MergesAConflictCopyAndReadsPastATornLine) {
     EXPECT_EQ(again.entries().size(), 2u);
     EXPECT_EQ(again.unreadLines(), 1u);
 
-    // The folder deleted under the checklist: the journal read stays, and goes with it elsewhere.
+    // The folder deleted under the checklist: the journal read stays, and goes with it elsewhere,
+    // merged with a journal already there, never written over.
     QFile::remove(path);
     again.refresh();
     again.moveTo(copy);
-    EXPECT_EQ(
-        readBytes(copy),
-        crlf({line(1, 1, "A"), journalLine({360, 6, JournalKind::Memo, JournalCause::Player, 0}, "A")}));
+    EXPECT_EQ(readBytes(copy),
+              crlf({line(1, 1, "A"), line(2, 2, "B"), line(4, 4, "B"),
+                    journalLine({360, 6, JournalKind::Memo, JournalCause::Player, 0}, "A")}));
 }
 
 } // namespace
