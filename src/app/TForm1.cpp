@@ -48,6 +48,10 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
         filterShown_ = filters_->shown();
     });
     prompts_->watch(checklist_.get());
+    Timer4 = new QTimer(this);
+    Timer4->setObjectName(QStringLiteral("Timer4"));
+    connect(Timer4, &QTimer::timeout, this, [this] { runHandler([this] { keepTypingSafe(); }); });
+    Timer4->start(kDraftEveryMs);
     runHandler([this] { characters_->refresh(); });
     // The other characters' tables are read once the window is on the screen, never before.
     QTimer::singleShot(0, this, [this] {
@@ -243,6 +247,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Typing the player saved or let go at close is no draft; what a vanished folder could not take stays
+    // one.
+    if (!prompts_->closingOnVanishedFolder() && !endingQuietly_)
+        dropTypingKept();
     runHandler(
         [this] { placement_->save(view_); }); // settings only: the data files are never written at close
     FormClose();

@@ -75,6 +75,11 @@ private:
     void putBackTyping(const Draft& draft);
     void reloadKeepingTyping();
     void offerDraft();
+    // Timer4: typing not saved is kept as a draft every few seconds, so that a kill or a power loss
+    // costs at most those; the draft goes once the typing was saved or let go.
+    void keepTypingSafe();
+    void dropTypingKept();
+    static constexpr int kDraftEveryMs = 5000;
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
@@ -133,8 +138,10 @@ private:
     QString datesShown_;           // what Label24 was filled from: quest, flags and journal size
 
     std::optional<WindowPlacement> placement_;
-    int handling_ = 0;           // handlers running: one may wait in a box's event loop
-    bool endingQuietly_ = false; // the system asked the program to end
+    int handling_ = 0;                // handlers running: one may wait in a box's event loop
+    bool endingQuietly_ = false;      // the system asked the program to end
+    std::optional<Draft> typingKept_; // what Timer4 last kept
+    QTimer* Timer4 = nullptr;
 
     QFrame* Panel1 = nullptr;        // the top bar
     QPushButton* Button5 = nullptr;  // New Quest

@@ -28,6 +28,10 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
 Checklist::~Checklist() = default;
 
 QStringList Checklist::load() {
+    // What a save ended part-way left here would otherwise stay, and travel with a synced folder.
+    if (claim_ && !std::exchange(swept_, true))
+        removeUnfinishedSaves(folder_, {files::kQuestTable, files::kContent, files::kReward, files::kMemo,
+                                        files::kSetAside, kJournalFile});
     history_.clear();
     watch_.filesRead();
     QStringList missing;

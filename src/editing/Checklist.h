@@ -170,6 +170,7 @@ private:
     Journal journal_;
     KnownVersions known_;
     std::map<QString, FileStamp> knownStamps_; // each file as it was last kept in known_
+    bool swept_ = false;                       // unfinished saves removed
     QString pcName_;
     QString journalFailure_, journalMerge_, setAsideMerge_;
 };

@@ -3,9 +3,11 @@
 #include "Backups.h"
 #include "Errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -259,6 +261,25 @@ FileStamp writeLines(const QString& path, const std::vector<std::span<const std:
     if (!written)
         throw errors::cannotCreate(path);
     return FileStamp::take(path);
+}
+
+QStringList removeUnfinishedSaves(const QString& folder, const QStringList& names) {
+    QStringList removed;
+    const QDir dir(folder);
+    for (const QString& name : names) {
+        const QStringList found =
+            dir.entryList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+        for (const QString& entry : found) {
+            const QStringView tail = QStringView(entry).right(6);
+            const bool temporary = std::all_of(tail.begin(), tail.end(), [](QChar c) {
+                return c.isDigit() || (c.unicode() < 128 && c.isLetter());
+            });
+            const auto facts = platform::factsOf(dir.filePath(entry));
+            if (temporary && facts && facts->regular && QFile::remove(dir.filePath(entry)))
+                removed << entry;
+        }
+    }
+    return removed;
 }
 
 } // namespace korvane

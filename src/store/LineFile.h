@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <span>
 #include <string>
@@ -48,5 +49,10 @@ inline FileStamp writeLines(const QString& path, const Lines& lines, const Write
 // refused with errors::heldByAnother, the file untouched.
 bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& fill,
                  const WriteOptions& options = {});
+
+// Removes what a save that was ended part-way (a kill, a power loss) left beside the files named:
+// the writer's temporary files, "<name>.XXXXXX" (six letters or digits), regular files only. For
+// a folder this process holds, so that no save of another is under way; the names removed.
+QStringList removeUnfinishedSaves(const QString& folder, const QStringList& names);
 
 } // namespace korvane

@@ -42,6 +42,7 @@ private slots:
     void wideMemoLineIsSplitNeverCut();
     void everyLineOfAQuestGoes();
     void typingOutlivesTheSystemEndingTheProgram();
+    void typingOutlivesAKill();
 
 private:
     Fixture f;
@@ -133,4 +134,25 @@ void LostTextTest::typingOutlivesTheSystemEndingTheProgram() {
     f.reopen(); // offered once
     QTest::qWait(100);
     QCOMPARE(f.detail().memo, "");
+}
+
+// A kill or a power loss gives no signal: what was typed a few seconds before is a draft all the
+// same, offered at the next start; typing saved is no draft.
+void LostTextTest::typingOutlivesAKill() {
+    f.open({Utf8Lines{"0001,N,A,a,p,c,0,0,0", "0002,N,A,b,p,c,0,0,0"}, Utf8Lines{}, Utf8Lines{},
+            Utf8Lines{"0002000古いメモ"}});
+    f.get<QTimer>("Timer4")->start(50); // the few seconds, shortened
+    const QString draft = draftPath(UserFolders::fromEnvironment(), f.dir->path());
+    clickRow(f.grid(), 2);
+    typeInto(f.text("Memo3"), "保存したメモ");
+    click(f.button("Button2"));
+    QTest::qWait(200);
+    QVERIFY(!QFileInfo::exists(draft));
+    typeInto(f.text("Memo3"), "書きかけ");
+    QTRY_VERIFY(QFileInfo::exists(draft));
+
+    f.reopen(); // the window gone without its close, as by a kill
+    QTRY_COMPARE(f.detail().memo, "書きかけ");
+    QCOMPARE(f.detail().number, "0002");
+    QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0002000保存したメモ"});
 }

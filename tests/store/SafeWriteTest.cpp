@@ -216,6 +216,21 @@ int inChild(const std::function<bool()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
+// Only what the writer's temporary files are named like goes: six letters or digits after a name given.
+TEST(UnfinishedSaves, OnlyTheWritersTemporaryFilesGo) {
+    QTemporaryDir dir;
+    const QStringList kept{"クエスト.csv",        "クエスト.csv.a1B2c", "クエスト.csv.a1B2c3d",
+                           "クエスト.csv.a1-2c3", "URLLIST.txt.a1B2c3", "クエスト.csv.ZZ9999x"};
+    for (const QString& name : kept + QStringList{"クエスト.csv.a1B2c3", "クエストメモ.txt.Qx81Lm"})
+        writeBytes(dir.filePath(name), "x");
+    QDir(dir.path()).mkdir("クエスト.csv.folder");
+    QStringList removed = removeUnfinishedSaves(dir.path(), {"クエスト.csv", "クエストメモ.txt"});
+    removed.sort();
+    EXPECT_EQ(removed, (QStringList{"クエスト.csv.a1B2c3", "クエストメモ.txt.Qx81Lm"}));
+    for (const QString& name : kept + QStringList{"クエスト.csv.folder"})
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name.toStdString();
+}
+
 TEST(Owners, AReplacedFileKeepsItsOwnerGroupAndMode) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a file to another user takes root";
