@@ -176,6 +176,15 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
             said << error.message();
         }
     }
+    // Journal lines that came since the quests set aside were last merged may decide them otherwise.
+    if (!asideCopies_.empty() && journal().entries().size() != asideJournalSeen_)
+        for (const Lines& lines : asideCopies_) {
+            try {
+                settleSetAside(lines, {}, said);
+            } catch (const KorvaneError& error) {
+                said << error.message();
+            }
+        }
     return plans;
 }
 
@@ -212,7 +221,8 @@ void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& left
 
 void Checklist::note(const std::vector<JournalEvent>& events, JournalCause cause) {
     try {
-        journal_.append(events, cause, QDateTime::currentSecsSinceEpoch(), pcName_);
+        journal_.append(events, cause,
+                        journalTimeAfter(QDateTime::currentSecsSinceEpoch(), journal_.latestTime()), pcName_);
     } catch (const KorvaneError& error) {
         journalFailure_ = QStringLiteral("記録を書けませんでした: %1").arg(error.message());
     }
@@ -230,46 +240,57 @@ void Checklist::mergeJournalCopy(const ConflictCopy& copy) {
 }
 
 // Quests set aside need no question either: the union, with the journal deciding where the two
-// versions part.
+// versions part. The copy's lines are kept for this run, so that the merge is made again when the
+// journal's lines arrive after it: the order a sync tool delivers files in changes nothing.
 void Checklist::mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said) {
     try {
-        Lines merged = mergedSetAside(aside_.lines(), readLines(copy.path), setAsideInForce(journal()));
-        if (merged == aside_.lines().lines()) {
-            moveAside(copy.path); // it holds nothing this version lacks
-            return;
-        }
-        const auto numbers = [](const Lines& lines) {
-            std::set<std::uint16_t> out;
-            for (const std::string& line : lines)
-                out.insert(setAsideNumber(line));
-            return out;
-        };
-        const std::set<std::uint16_t> before = numbers(aside_.lines().lines()), after = numbers(merged);
-        const auto missingFrom = [](const std::set<std::uint16_t>& a, const std::set<std::uint16_t>& b) {
-            return std::count_if(a.begin(), a.end(), [&](std::uint16_t n) { return !b.contains(n); });
-        };
-        QString notMoved; // the merge is written and kept in the history all the same
-        apply(
-            QStringLiteral("競合の統合 (%1)").arg(files::kSetAside), {},
-            [&](QuestData data, EditStep* step) {
-                std::vector<ListChange> changes{
-                    {&data.aside, 0, data.aside.lines().size(), std::move(merged), true}};
-                *step = commit(changes);
-                try {
-                    step->moves.push_back({copy.path, moveAside(copy.path)});
-                } catch (const KorvaneError& error) {
-                    notMoved = QStringLiteral("統合しましたが、%1").arg(error.message());
-                }
-            },
-            JournalCause::Merge);
-        if (!notMoved.isEmpty())
-            said << notMoved;
-        setAsideMerge_ = QStringLiteral("見送りの競合コピーを統合しました（見送り %1 件、解除 %2 件）")
-                             .arg(missingFrom(after, before))
-                             .arg(missingFrom(before, after));
+        Lines lines = readLines(copy.path);
+        settleSetAside(lines, copy.path, said);
+        asideCopies_.push_back(std::move(lines));
     } catch (const KorvaneError& error) {
         said << error.message();
     }
+}
+
+void Checklist::settleSetAside(const Lines& copyLines, const QString& copyPath, QStringList& said) {
+    asideJournalSeen_ = journal().entries().size();
+    Lines merged = mergedSetAside(aside_.lines(), copyLines, setAsideInForce(journal()));
+    if (merged == aside_.lines().lines()) {
+        if (!copyPath.isEmpty())
+            moveAside(copyPath); // it holds nothing this version lacks
+        return;
+    }
+    const auto numbers = [](const Lines& lines) {
+        std::set<std::uint16_t> out;
+        for (const std::string& line : lines)
+            out.insert(setAsideNumber(line));
+        return out;
+    };
+    const std::set<std::uint16_t> before = numbers(aside_.lines().lines()), after = numbers(merged);
+    const auto missingFrom = [](const std::set<std::uint16_t>& a, const std::set<std::uint16_t>& b) {
+        return std::count_if(a.begin(), a.end(), [&](std::uint16_t n) { return !b.contains(n); });
+    };
+    QString notMoved; // the merge is written and kept in the history all the same
+    apply(
+        QStringLiteral("競合の統合 (%1)").arg(files::kSetAside), {},
+        [&](QuestData data, EditStep* step) {
+            std::vector<ListChange> changes{
+                {&data.aside, 0, data.aside.lines().size(), std::move(merged), true}};
+            *step = commit(changes);
+            if (copyPath.isEmpty())
+                return;
+            try {
+                step->moves.push_back({copyPath, moveAside(copyPath)});
+            } catch (const KorvaneError& error) {
+                notMoved = QStringLiteral("統合しましたが、%1").arg(error.message());
+            }
+        },
+        JournalCause::Merge);
+    if (!notMoved.isEmpty())
+        said << notMoved;
+    setAsideMerge_ = QStringLiteral("見送りの競合コピーを統合しました（見送り %1 件、解除 %2 件）")
+                         .arg(missingFrom(after, before))
+                         .arg(missingFrom(before, after));
 }
 
 const Journal& Checklist::journal() {

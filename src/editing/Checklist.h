@@ -151,6 +151,8 @@ private:
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
     void mergeJournalCopy(const ConflictCopy& copy);
     void mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said);
+    // The quests set aside merged with a copy's lines; copyPath, when given, goes to backup/.
+    void settleSetAside(const Lines& copyLines, const QString& copyPath, QStringList& said);
     StoredList& listOf(const QString& dataFile);
     // Each data file this copy read or wrote since it last did so is kept as this PC's version.
     void rememberKnown();
@@ -171,6 +173,8 @@ private:
     KnownVersions known_;
     std::map<QString, FileStamp> knownStamps_; // each file as it was last kept in known_
     bool swept_ = false;                       // unfinished saves removed
+    std::vector<Lines> asideCopies_;           // copies of the quests set aside merged this run
+    std::size_t asideJournalSeen_ = 0;         // journal lines when they were last merged
     QString pcName_;
     QString journalFailure_, journalMerge_, setAsideMerge_;
 };

@@ -55,8 +55,9 @@ void Journal::read() {
     const std::string content = readFile(path_, &stamp);
     Scratch scratch;
     forEachLine(content, [&](std::string_view line) { take(line, scratch); });
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const JournalEntry& a, const JournalEntry& b) { return a.time < b.time; });
+    std::stable_sort(entries_.begin(), entries_.end(), [this](const JournalEntry& a, const JournalEntry& b) {
+        return a.time != b.time ? a.time < b.time : a.pc != b.pc && pcNames_[a.pc] < pcNames_[b.pc];
+    });
     stamp_ = stamp;
     loaded_ = true;
 }
@@ -164,7 +165,8 @@ std::size_t Journal::mergeCopy(const QString& copyPath) {
     forEachLine(theirs, add);
     const std::size_t added = seen.size() - before;
     std::stable_sort(lines.begin(), lines.end(), [](std::string_view a, std::string_view b) {
-        return journalLineTime(a) < journalLineTime(b);
+        const std::string_view at = journalLineTime(a), bt = journalLineTime(b);
+        return at != bt ? at < bt : journalLinePc(a) < journalLinePc(b);
     });
     lines.insert(lines.end(), other.begin(), other.end());
     const bool written = replaceFile(

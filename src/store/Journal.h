@@ -24,14 +24,16 @@ public:
     explicit Journal(QString path = {}) : path_(std::move(path)) {}
 
     const QString& path() const { return path_; }
-    // In the order of their times; lines with equal times in the file's order. As last read: see
-    // refresh().
+    // In the order of their times; lines with equal times by PC name, then in the file's order,
+    // so that every PC orders the same lines alike. As last read: see refresh().
     const std::vector<JournalEntry>& entries() const { return entries_; }
     // The PC names the entries use, in code page 932.
     const std::string& pcName(std::uint16_t pc) const { return pcNames_[pc]; }
     // Lines that are not a journal line (one a crash cut short, one written by hand): kept in the
     // file, left out here.
     std::size_t unreadLines() const { return unread_; }
+    // The latest time of a line read or written here; 0 when none.
+    std::int64_t latestTime() const { return entries_.empty() ? 0 : entries_.back().time; }
 
     // Reads the file when it was never read or changed since it was last read or written here
     // (another PC's lines came through the sync tool): true when it was read. A journal that is
@@ -50,8 +52,8 @@ public:
     void moveTo(const QString& path);
 
     // Merges the lines of another version of the journal (a sync tool's conflict copy): the union
-    // of both files' lines, in time order, each once; lines that are no journal line kept at the
-    // end. The number of lines the copy added. Throws what reading or writing throws.
+    // of both files' lines, in the order entries() has, each once; lines that are no journal line
+    // kept at the end. The number of lines the copy added. Throws what reading or writing throws.
     std::size_t mergeCopy(const QString& copyPath);
 
 private:

@@ -93,6 +93,14 @@ std::optional<ReadJournalLine> readJournalLine(const std::vector<std::string_vie
                            fields[3]};
 }
 
+std::string journalLinePc(std::string_view line) {
+    std::vector<std::string_view> fields;
+    if (splitPlainFields(line, fields))
+        return fields.size() > 3 ? std::string(fields[3]) : std::string();
+    const Fields quoted = splitCommaText(line);
+    return quoted.size() > 3 ? quoted[3] : std::string();
+}
+
 std::string_view journalLineTime(std::string_view line) {
     return line.size() > kJournalTimeLength && line[kJournalTimeLength] == ',' &&
                    parseJournalTime(line.substr(0, kJournalTimeLength))

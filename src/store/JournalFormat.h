@@ -99,5 +99,7 @@ struct ReadJournalLine {
 std::optional<ReadJournalLine> readJournalLine(const std::vector<std::string_view>& fields);
 // The line's time as it sorts: its first field when that is a time, otherwise empty.
 std::string_view journalLineTime(std::string_view line);
+// The PC's name a stored line gives, as stored; empty when it gives none.
+std::string journalLinePc(std::string_view line);
 
 } // namespace korvane

@@ -215,6 +215,23 @@ TEST(Journal, ReadsTheWordsJournalsAreWrittenWith) {
 }
 
 // Two PCs appended to one journal: the sync tool's copy is merged as the union in time order.
+// Two PCs' lines of one second are ordered alike on both, whichever file held which first.
+TEST(Journal, LinesOfOneSecondAreOrderedAlikeOnEveryPc) {
+    QTemporaryDir dir;
+    const std::string a = journalLine({60, 3, JournalKind::SetAside, JournalCause::Player, 0}, "pc-b"),
+                      b = journalLine({60, 3, JournalKind::TakenBack, JournalCause::Player, 0}, "pc-a");
+    std::vector<std::string> merged;
+    for (const auto& [mine, theirs] : {std::pair{a, b}, std::pair{b, a}}) {
+        writeBytes(dir.filePath("mine.csv"), crlf({mine}));
+        writeBytes(dir.filePath("theirs.csv"), crlf({theirs}));
+        Journal journal(dir.filePath("mine.csv"));
+        journal.mergeCopy(dir.filePath("theirs.csv"));
+        merged.push_back(readBytes(dir.filePath("mine.csv")));
+        EXPECT_EQ(journal.entries().back().kind, JournalKind::SetAside); // pc-b's, after pc-a's
+    }
+    EXPECT_EQ(merged[0], merged[1]);
+}
+
 TEST(Journal, MergesAConflictCopyAndReadsPastATornLine) {
     QTemporaryDir folder;
     const QString path = folder.filePath(kJournalFile), copy = folder.filePath("copy.csv");

@@ -125,5 +125,46 @@ TEST(SetAside, EachStepWritesItsOwnFileAndTheJournal) {
     }
 }
 
+// The other PC, its clock a day behind, took back quest 15 after it read that this PC set it aside,
+// and set aside quest 20; its copies of the journal and of the quests set aside arrive in either
+// order: the same file, the journal's last word kept.
+TEST(SetAside, NeitherTheOrderOfDeliveryNorAClockDecides) {
+    for (const bool journalFirst : {false, true}) {
+        SCOPED_TRACE(journalFirst ? "the journal first" : "the quests set aside first");
+        QTemporaryDir folder;
+        const QStringList paths = test::dataFiles(folder.path());
+        writeBytes(paths[0],
+                   crlf({sj("0015,ジュノ,港,十五,p,c,0,0,0"), sj("0020,ジュノ,港,二十,p,c,0,0,0")}));
+        Checklist list(folder.path());
+        list.load();
+        list.apply(QStringLiteral("見送り"), "0015",
+                   [&](QuestData d, EditStep* s) { setQuestAside(d, "0015", true, "2026/12/10", s); });
+        const QString journal = files::inFolder(folder.path(), kJournalFile);
+        const std::int64_t ours = list.journal().latestTime();
+        const std::int64_t theirs = journalTimeAfter(ours - 86400, ours);
+        const std::string journalCopy =
+            readBytes(journal) +
+            crlf({journalLine({theirs, 15, JournalKind::TakenBack, JournalCause::Player, 0}, "laptop"),
+                  journalLine({theirs, 20, JournalKind::SetAside, JournalCause::Player, 0}, "laptop")});
+        const auto deliver = [&](bool journalCopyNow) {
+            if (journalCopyNow)
+                writeBytes(
+                    files::inFolder(folder.path(),
+                                    QStringLiteral("クエスト履歴.sync-conflict-20261210-101010-ZOVNQVO.csv")),
+                    journalCopy);
+            else
+                writeBytes(files::inFolder(
+                               folder.path(),
+                               QStringLiteral("クエスト見送り.sync-conflict-20261210-101010-ZOVNQVO.csv")),
+                           crlf({"0020,2026/12/09"}));
+            QStringList said;
+            EXPECT_TRUE(list.newConflictCopies(said).empty());
+        };
+        deliver(journalFirst);
+        deliver(!journalFirst);
+        EXPECT_EQ(readBytes(files::inFolder(folder.path(), files::kSetAside)), crlf({"0020,2026/12/09"}));
+    }
+}
+
 } // namespace
 } // namespace korvane
