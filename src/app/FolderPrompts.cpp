@@ -85,6 +85,12 @@ void FolderPrompts::lookAtFolder() {
         others_->look();
     }
     switch (checklist_->watch().next(look)) {
+    case WatchStep::FolderRenamed:
+        checklist_->followRename(look.renamedTo);
+        if (checklist_->claim())
+            rememberOpened(checklist_->folder());
+        watch(checklist_);
+        return lookSoon(0);
     case WatchStep::FolderGone:
     case WatchStep::FilesGone:
         if (boxOnScreen)

@@ -1,6 +1,7 @@
 #include "VanishedFolder.h"
 
 #include "ErrorBox.h"
+#include "store/PlayerChecklists.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -37,7 +38,7 @@ std::optional<QString> placeVanishedChecklist(Checklist& checklist, const Folder
         box.exec();
         QString target;
         if (box.clickedButton() == back)
-            target = checklist.folder();
+            target = folderInAnyForm(checklist.folder()); // renamed to another Unicode form: there
         else if (box.clickedButton() == other)
             target = QFileDialog::getExistingDirectory(
                 parent, QStringLiteral("チェックリストを書き出すフォルダ"), QDir::homePath(),

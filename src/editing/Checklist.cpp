@@ -7,6 +7,7 @@
 #include "store/Errors.h"
 #include "store/LineFile.h"
 #include "store/Numbers.h"
+#include "store/PlayerChecklists.h"
 #include "store/UiText.h"
 #include "sync/ConflictNames.h"
 
@@ -125,6 +126,9 @@ FolderLook Checklist::look(bool idle) const {
     FolderLook look;
     look.folderThere = folderStillThere();
     look.idle = idle;
+    if (const QString twin = folderInAnyForm(folder_);
+        !look.folderThere && twin != folder_ && identity_.sameFile(FileStamp::identity(twin)))
+        look.renamedTo = twin;
     if (!look.folderThere || !idle)
         return look;
     for (const StoredList* list : lists()) {
@@ -310,7 +314,7 @@ bool Checklist::folderStillThere() const {
 }
 
 bool Checklist::writeTo(const QString& folder) {
-    const bool same = QDir(folder).absolutePath() == QDir(folder_).absolutePath();
+    const bool same = sameFolder(folder) == sameFolder(folder_);
     for (const QString& name : files::kDataFiles)
         if (!same && QFileInfo::exists(files::inFolder(folder, name)))
             throw KorvaneError(
@@ -360,6 +364,16 @@ bool Checklist::writeTo(const QString& folder) {
     if (copies)
         load(); // the files as they were put back; the copies are offered at the next look
     return copies;
+}
+
+void Checklist::followRename(const QString& folder) {
+    for (StoredList* list : editableLists())
+        list->renamedTo(files::inFolder(folder, QFileInfo(list->path()).fileName()));
+    journal_.renamedTo(files::inFolder(folder, kJournalFile));
+    if (claim_)
+        claim_->announcement.renamed(folder);
+    folder_ = folder;
+    known_ = KnownVersions::of(UserFolders::fromEnvironment(), folder_);
 }
 
 std::vector<OtherPc> Checklist::otherPcs() const {

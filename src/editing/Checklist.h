@@ -133,6 +133,9 @@ public:
     // there. The history is emptied: its steps belong to the files that went.
     bool writeTo(const QString& folder);
 
+    // The folder, the same one, has another name now (another Unicode form): its files are followed there.
+    void followRename(const QString& folder);
+
     FolderClaim* claim() const { return claim_.get(); }
     // The other PCs that have the folder open now; none known without a claim.
     std::vector<OtherPc> otherPcs() const;

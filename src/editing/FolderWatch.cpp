@@ -6,7 +6,7 @@ namespace korvane {
 
 WatchStep WatchPolicy::next(const FolderLook& look) {
     if (!look.folderThere)
-        return WatchStep::FolderGone;
+        return look.renamedTo.isEmpty() ? WatchStep::FolderGone : WatchStep::FolderRenamed;
     if (!look.idle)
         return WatchStep::LookLater;
     // A sync tool settling a conflict renames our file away before it moves theirs in.

@@ -20,15 +20,17 @@ struct FolderLook {
     bool fileMissing = false; // a data file this copy read or wrote is not there
     QStringList changed;      // the data files another program changed since this copy read or wrote them
     std::vector<FileStamp> now;
+    QString renamedTo = {}; // the folder, gone, is there under its name in another Unicode form
 };
 
 enum class WatchStep {
-    FolderGone,   // the folder vanished or moved: the player chooses where the checklist goes
-    FilesGone,    // data files it held stay gone: said like a folder that is gone, never read as empty
-    LookLater,    // the player is busy, or a file is missing for a moment: look again in a second
-    ReadAgain,    // read the files again, then offer new conflict copies
-    KeepDeclined, // the player declined to read these very files again: nothing more
-    OfferCopies,  // nothing changed: offer new conflict copies
+    FolderGone,    // the folder vanished or moved: the player chooses where the checklist goes
+    FolderRenamed, // its name was written in another Unicode form (a sync tool's rename): followed
+    FilesGone,     // data files it held stay gone: said like a folder that is gone, never read as empty
+    LookLater,     // the player is busy, or a file is missing for a moment: look again in a second
+    ReadAgain,     // read the files again, then offer new conflict copies
+    KeepDeclined,  // the player declined to read these very files again: nothing more
+    OfferCopies,   // nothing changed: offer new conflict copies
 };
 
 class WatchPolicy {

@@ -50,6 +50,8 @@ public:
 
     // The journal goes with its checklist into another folder: what was read is written there.
     void moveTo(const QString& path);
+    // Its folder was renamed: the same file, under another path.
+    void renamedTo(const QString& path) { path_ = path; }
 
     // Merges the lines of another version of the journal (a sync tool's conflict copy): the union
     // of both files' lines, in the order entries() has, each once; lines that are no journal line

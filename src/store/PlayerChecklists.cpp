@@ -11,13 +11,42 @@
 namespace korvane {
 namespace {
 
-// One folder, however it is spelled ("d", "d/.", a link to it): its canonical path while it exists.
+// One folder, however it is spelled ("d", "d/.", a link to it, another Unicode form): its canonical
+// path while it exists.
 QString normal(const QString& folder) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) : canonical;
+    const QString canonical = QFileInfo(folderInAnyForm(folder)).canonicalFilePath();
+    return canonical.isEmpty() ? folderInAnyForm(folder) : canonical;
 }
 
 } // namespace
+
+QString folderInAnyForm(const QString& folder) {
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (QFileInfo::exists(path))
+        return path;
+    // From the root down, each name as the folder above holds it, in whatever form it was written.
+    const QStringList names = path.split(QLatin1Char('/'));
+    QString found = names.front(); // "" on POSIX, "C:" on Windows
+    for (qsizetype i = 1; i < names.size(); ++i) {
+        const QString wanted = names[i].normalized(QString::NormalizationForm_C);
+        QString next = found + QLatin1Char('/') + names[i];
+        if (!QFileInfo::exists(next)) {
+            const QDir above(found.isEmpty() || found.endsWith(QLatin1Char(':')) ? found + QLatin1Char('/')
+                                                                                 : found);
+            const QStringList entries =
+                above.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            const auto twin = std::find_if(entries.begin(), entries.end(), [&](const QString& entry) {
+                return entry.normalized(QString::NormalizationForm_C) == wanted;
+            });
+            if (twin == entries.end()) // not there in any form: the rest as it will be made
+                return found + QLatin1Char('/') +
+                       names.mid(i).join(QLatin1Char('/')).normalized(QString::NormalizationForm_C);
+            next = found + QLatin1Char('/') + *twin;
+        }
+        found = next;
+    }
+    return found;
+}
 
 QString sameFolder(const QString& folder) {
     return normal(folder);
@@ -132,7 +161,8 @@ void PlayerChecklists::remove(const QString& folder) {
 
 QString characterFolder(const QString& mainFolder, const QString& name) {
     // What a file system refuses in a folder's name becomes "_".
-    QString safe = name.trimmed();
+    // One Unicode form on every system: a sync tool renames a name in another form, or refuses it.
+    QString safe = name.trimmed().normalized(QString::NormalizationForm_C);
     for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
         safe.replace(c, QLatin1Char('_'));
     if (safe.isEmpty() || safe == QStringLiteral(".") || safe == QStringLiteral(".."))

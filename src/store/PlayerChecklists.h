@@ -53,6 +53,11 @@ private:
 // A folder as the list names it, one for every spelling of it: its canonical path while it exists.
 QString sameFolder(const QString& folder);
 
+// The folder at path, found where it is in another Unicode form (a sync tool renames names to the
+// composed form, NFC; macOS writes them decomposed); a path that is in no form is given in NFC,
+// the form every folder Korvane makes is named in.
+QString folderInAnyForm(const QString& path);
+
 // Where a character's checklist goes unless the player says otherwise: in the folder
 // "キャラクター" of the main character's (the list's first) folder, so that the one folder a player
 // backs up, moves or syncs holds every character.

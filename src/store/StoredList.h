@@ -71,6 +71,8 @@ public:
     void rememberWritten(const FileStamp& stamp);
     // The list now belongs to the file at path (its folder moved): nothing is known of that file yet.
     void moveTo(QString path);
+    // Its folder was renamed: the same file, under another path.
+    void renamedTo(QString path) { path_ = std::move(path); }
     // Writes the whole list to its file, as it is in memory (its folder vanished, say). Throws
     // "ファイル %s を作成できません".
     void writeWhole();

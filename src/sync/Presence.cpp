@@ -140,6 +140,11 @@ std::vector<OtherPc> otherPcsIn(const QString& folder, const ThisPc& me, const Q
 Announcement::Announcement(const QString& folder, ThisPc me)
     : folder_(folder), path_(QDir(folder).filePath(announcementName(me.id))), me_(std::move(me)) {}
 
+void Announcement::renamed(const QString& folder) {
+    folder_ = folder;
+    path_ = QDir(folder).filePath(announcementName(me_.id));
+}
+
 Announcement::Announcement(Announcement&& other) noexcept
     : folder_(std::move(other.folder_)), path_(std::move(other.path_)), me_(std::move(other.me_)),
       since_(other.since_), written_(other.written_) {

@@ -76,6 +76,8 @@ public:
     QStringList removeConflictCopies() const;
 
     const QString& path() const { return path_; }
+    // The folder was renamed (its file went with it).
+    void renamed(const QString& folder);
     const QDateTime& since() const { return since_; }
     const ThisPc& me() const { return me_; }
 

@@ -6,6 +6,7 @@
 #include "editing/FlagRules.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
+#include "store/LineFile.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
 
@@ -203,6 +204,26 @@ TEST_F(Arrivals, TheOtherPcsBackupsNeverTellTheMerge) {
     both[16] = tableOf(17, "1,1,0").back();
     both[18] = tableOf(19, "1,1,0").back();
     EXPECT_EQ(readBytes(path(files::kQuestTable)), crlf(both));
+}
+
+// A sync tool renames a folder named in NFD to NFC while it is open: the checklist follows it, and
+// no folder in the other form is made again.
+TEST_F(Arrivals, AFolderRenamedToItsComposedNameIsFollowed) {
+    const QString nfc = dir.filePath(QStringLiteral("ガイド")),
+                  nfd = nfc.normalized(QString::NormalizationForm_D);
+    ASSERT_TRUE(QDir().mkdir(nfd));
+    for (const QString& name : files::kDataFiles)
+        QFile::rename(path(name), files::inFolder(nfd, name));
+    Checklist list(nfd);
+    list.load();
+    ASSERT_TRUE(QDir().rename(nfd, nfc));
+    const FolderLook look = list.look(true);
+    EXPECT_EQ(look.renamedTo, nfc);
+    list.followRename(look.renamedTo);
+    tick(list, "0004", kOffered);
+    EXPECT_EQ(readLines(files::inFolder(nfc, files::kQuestTable))[3], tableOf(4, "1,0,0").back());
+    EXPECT_FALSE(QFileInfo::exists(nfd));
+    EXPECT_TRUE(list.look(true).folderThere);
 }
 
 } // namespace

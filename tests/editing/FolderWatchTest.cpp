@@ -18,6 +18,7 @@ TEST(WatchPolicy, EachLookGetsItsStep) {
     const FolderLook changedAgain{true, true, false, {QStringLiteral("クエスト.csv")}, {stampOf(11)}};
     const FolderLook missing{true, true, true, {QStringLiteral("クエスト.csv")}, {FileStamp::absent()}};
     const FolderLook gone{false, true, false, {}, {}};
+    const FolderLook renamed{false, true, false, {}, {}, QStringLiteral("/home/p/ガイド")};
     using S = WatchStep;
     struct Case {
         const char* what;
@@ -27,6 +28,7 @@ TEST(WatchPolicy, EachLookGetsItsStep) {
     };
     const Case cases[] = {
         {"nothing changed: new copies are offered", {quiet}, {S::OfferCopies}},
+        {"the folder renamed to its name in another Unicode form is followed", {renamed}, {S::FolderRenamed}},
         {"a change is read again", {changed}, {S::ReadAgain}},
         {"while the player is busy it waits",
          {busy, busy, changed},

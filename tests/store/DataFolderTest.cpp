@@ -195,6 +195,32 @@ TEST(PlayerChecklists, KeepsTheCharactersAndWhereNewOnesGo) {
 
 // The list as the settings file holds it, whatever it holds: read bounded, what is no entry skipped
 // and counted, one folder listed once however it is spelled.
+// A folder's name in the other Unicode form (a sync tool renames names to NFC, macOS writes NFD)
+// is the same folder, found where it is; a folder in no form is named in NFC.
+TEST(PlayerChecklists, AFolderIsFoundInEitherUnicodeForm) {
+    QTemporaryDir root;
+    const QString nfc = QStringLiteral("ガイド"), nfd = nfc.normalized(QString::NormalizationForm_D);
+    ASSERT_NE(nfc, nfd);
+    QDir(root.path()).mkdir(nfd);
+    const QString onDisk = root.filePath(nfd);
+    struct Case {
+        QString asked, found;
+    };
+    const Case cases[] = {
+        {root.filePath(nfc), onDisk},
+        {root.filePath(nfd), onDisk},
+        {root.filePath(nfc) + "/キャラクター/" + nfd, onDisk + "/キャラクター/" + nfc},
+        {root.filePath("ない/" + nfd), root.filePath("ない/" + nfc)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(folderInAnyForm(c.asked), c.found) << c.asked.toStdString();
+    }
+    PlayerChecklists list;
+    list.add(QStringLiteral("メイン"), root.filePath(nfc));
+    ASSERT_NE(list.find(onDisk), nullptr);
+    EXPECT_EQ(characterFolder(onDisk, nfd), onDisk + "/キャラクター/" + nfc);
+}
+
 TEST(PlayerChecklists, ReadsWhateverTheFileHolds) {
     QTemporaryDir root;
     const UserFolders user{root.filePath("share"), root.filePath("config")};
