@@ -63,10 +63,14 @@ void Checklist::rememberKnown() {
     }
 }
 
+// Only versions that arrived: one this PC wrote may never have reached the other PC, and taken as
+// where the two parted it reads the other PC as undoing this PC's own ticks. Without one, the
+// merge's rules keep what either PC set.
 std::vector<KeptVersion> Checklist::earlierVersions(const QString& dataFile) const {
     std::vector<KeptVersion> versions;
     for (const KnownVersions::Version& version : known_.versionsOf(dataFile))
-        versions.push_back({version.path, version.madeNs});
+        if (version.arrived)
+            versions.push_back({version.path, version.madeNs});
     return versions;
 }
 
@@ -225,8 +229,10 @@ void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& left
 
 void Checklist::note(const std::vector<JournalEvent>& events, JournalCause cause) {
     try {
-        journal_.append(events, cause,
-                        journalTimeAfter(QDateTime::currentSecsSinceEpoch(), journal_.latestTime()), pcName_);
+        // Past every line the file holds now, another PC's that just came too.
+        if (!events.empty())
+            journal_.refresh();
+        journal_.append(events, cause, journalTimeAfter(clock_(), journal_.latestTime()), pcName_);
     } catch (const KorvaneError& error) {
         journalFailure_ = QStringLiteral("記録を書けませんでした: %1").arg(error.message());
     }

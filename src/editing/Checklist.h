@@ -15,7 +15,9 @@
 #include "sync/KnownVersions.h"
 #include "sync/Presence.h"
 
+#include <QDateTime>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -116,6 +118,9 @@ public:
     // The journal as its file now holds it: read when first asked for, and again once another PC
     // added to it.
     const Journal& journal();
+    // The clock the journal's lines are stamped by (seconds since the epoch): the PC's own, unless
+    // a test gives another.
+    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
     QuestDates questDates(std::string_view number);
     // What could not be written to the journal since the last call (the edits themselves were);
     // and what was merged into it from a sync tool's conflict copy. Each said once.
@@ -176,8 +181,9 @@ private:
     KnownVersions known_;
     std::map<QString, FileStamp> knownStamps_; // each file as it was last kept in known_
     bool swept_ = false;                       // unfinished saves removed
-    std::vector<Lines> asideCopies_;           // copies of the quests set aside merged this run
-    std::size_t asideJournalSeen_ = 0;         // journal lines when they were last merged
+    std::function<std::int64_t()> clock_ = [] { return QDateTime::currentSecsSinceEpoch(); };
+    std::vector<Lines> asideCopies_;   // copies of the quests set aside merged this run
+    std::size_t asideJournalSeen_ = 0; // journal lines when they were last merged
     QString pcName_;
     QString journalFailure_, journalMerge_, setAsideMerge_;
 };

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace korvane {
 namespace {
@@ -56,7 +57,12 @@ void Journal::read() {
     Scratch scratch;
     forEachLine(content, [&](std::string_view line) { take(line, scratch); });
     std::stable_sort(entries_.begin(), entries_.end(), [this](const JournalEntry& a, const JournalEntry& b) {
-        return a.time != b.time ? a.time < b.time : a.pc != b.pc && pcNames_[a.pc] < pcNames_[b.pc];
+        // Ties broken by what the lines say, never by where a file held them.
+        if (a.time != b.time)
+            return a.time < b.time;
+        if (a.pc != b.pc && pcNames_[a.pc] != pcNames_[b.pc])
+            return pcNames_[a.pc] < pcNames_[b.pc];
+        return std::tie(a.number, a.kind, a.cause) < std::tie(b.number, b.kind, b.cause);
     });
     stamp_ = stamp;
     loaded_ = true;
@@ -166,7 +172,10 @@ std::size_t Journal::mergeCopy(const QString& copyPath) {
     const std::size_t added = seen.size() - before;
     std::stable_sort(lines.begin(), lines.end(), [](std::string_view a, std::string_view b) {
         const std::string_view at = journalLineTime(a), bt = journalLineTime(b);
-        return at != bt ? at < bt : journalLinePc(a) < journalLinePc(b);
+        if (at != bt)
+            return at < bt;
+        const std::string ap = journalLinePc(a), bp = journalLinePc(b);
+        return ap != bp ? ap < bp : a < b;
     });
     lines.insert(lines.end(), other.begin(), other.end());
     const bool written = replaceFile(

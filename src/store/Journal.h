@@ -24,8 +24,9 @@ public:
     explicit Journal(QString path = {}) : path_(std::move(path)) {}
 
     const QString& path() const { return path_; }
-    // In the order of their times; lines with equal times by PC name, then in the file's order,
-    // so that every PC orders the same lines alike. As last read: see refresh().
+    // In the order of their times; lines with equal times by PC name, then by quest, kind and
+    // cause, never by the file's order, so that every PC orders the same lines alike. As last
+    // read: see refresh().
     const std::vector<JournalEntry>& entries() const { return entries_; }
     // The PC names the entries use, in code page 932.
     const std::string& pcName(std::uint16_t pc) const { return pcNames_[pc]; }

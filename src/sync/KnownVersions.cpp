@@ -29,9 +29,12 @@ std::int64_t byteSize(std::span<const std::string> lines) {
     return size;
 }
 
-// "<sequence>_<lines>_<size>", each in decimal.
+// "<sequence>_<lines>_<size>", each in decimal, and "_a" for one that arrived.
 std::optional<KnownVersions::Version> parse(const QString& folder, const QString& name) {
-    const QStringList parts = name.split(QLatin1Char('_'));
+    QStringList parts = name.split(QLatin1Char('_'));
+    const bool arrived = parts.size() == 4 && parts.back() == QStringLiteral("a");
+    if (arrived)
+        parts.removeLast();
     if (parts.size() != 3)
         return std::nullopt;
     bool ok[3] = {};
@@ -42,6 +45,7 @@ std::optional<KnownVersions::Version> parse(const QString& folder, const QString
     if (!ok[0] || !ok[1] || !ok[2])
         return std::nullopt;
     v.path = QDir(folder).filePath(name);
+    v.arrived = arrived;
     return v;
 }
 
@@ -150,7 +154,8 @@ void KnownVersions::remember(const QString& dataFile, std::span<const std::strin
         if (const std::optional<Version> v = parse(folder, entry))
             sequence = std::max(sequence, v->sequence + 1);
     const QString name =
-        QStringLiteral("%1_%2_%3").arg(sequence, 10, 10, QLatin1Char('0')).arg(lines.size()).arg(size);
+        QStringLiteral("%1_%2_%3").arg(sequence, 10, 10, QLatin1Char('0')).arg(lines.size()).arg(size) +
+        (written ? QString() : QStringLiteral("_a"));
     const QString unfinished = QDir(folder).filePath(kUnfinished);
     {
         QFile out(unfinished);
@@ -172,7 +177,8 @@ void KnownVersions::remember(const QString& dataFile, std::span<const std::strin
     if (!QFile::rename(unfinished, QDir(folder).filePath(name)))
         return sayOnce(folder);
     writeStamp(folder, stamp);
-    versions.push_back({QDir(folder).filePath(name), sequence, lines.size(), size, platform::nowNs()});
+    versions.push_back(
+        {QDir(folder).filePath(name), sequence, lines.size(), size, platform::nowNs(), !written});
     for (const std::size_t i : toDrop(versions))
         QFile::remove(versions[i].path);
 }

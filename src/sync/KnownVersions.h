@@ -6,7 +6,9 @@
 // versions and keeps only the last few, so a run of saves of a cut file would push out every good one.
 //
 // Each version is a file of its own, named by a sequence number, its count of lines and its size, so
-// that a version cut short (a power loss while it was written) is known and never used.
+// that a version cut short (a power loss while it was written) is known and never used, and by
+// whether it arrived: only a version that was in the folder as the sync tool had it is surely one
+// the other PCs had too, where one this PC wrote may never have left it.
 
 #include "store/FileStamp.h"
 
@@ -31,6 +33,7 @@ public:
         std::size_t lines = 0;
         std::int64_t size = 0;
         std::int64_t madeNs = 0; // this PC's clock
+        bool arrived = false;    // read from the folder as something else put it there, not written here
     };
 
     // Keeps nothing: no state folder is known.
