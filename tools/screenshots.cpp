@@ -3,6 +3,7 @@
 // stay true as the window changes; no test compares them.
 
 #include "app/Appearance.h"
+#include "app/ArrivalPrompt.h"
 #include "app/NewCharacterDialog.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
@@ -12,6 +13,7 @@
 #include "editing/Checklist.h"
 #include "editing/ConflictDialog.h"
 #include "store/DataFiles.h"
+#include "store/LineFile.h"
 #include "store/PlayerChecklists.h"
 #include "web/Browser.h"
 
@@ -252,6 +254,24 @@ void shootTwoPcs(const QString& main) {
     copy.remove();
 }
 
+// A sync tool delivers the table cut to its first ten lines: the question, this PC's version kept.
+void shootShortArrival(const QString& main) {
+    Checklist checklist(main);
+    checklist.load();
+    const QString table = files::inFolder(main, files::kQuestTable);
+    Lines cut = readLines(table);
+    cut.resize(std::min<std::size_t>(cut.size(), 10));
+    writeLines(table + QStringLiteral(".sync"), cut);
+    QFile::remove(table);
+    QFile::rename(table + QStringLiteral(".sync"), table);
+    onModal("short-arrival", [](QWidget* w) {
+        for (QAbstractButton* button : qobject_cast<QMessageBox*>(w)->buttons())
+            if (button->text() == QStringLiteral("この PC の版を残す"))
+                return button->click();
+    });
+    settleShortArrivals(checklist, nullptr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -266,6 +286,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(output);
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/Sync-XXXXXX")); // as a synced folder
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath("config")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(work.filePath("state")));
     const QString main = work.filePath(QStringLiteral("メイン")), alt = work.filePath(QStringLiteral("サブ"));
     copyFolder(QString::fromLocal8Bit(argv[2]), main);
     copyFolder(QString::fromLocal8Bit(argv[2]), alt);
@@ -277,5 +298,6 @@ int main(int argc, char* argv[]) {
     list.write(UserFolders::fromEnvironment());
     shootWindow(main);
     shootTwoPcs(main);
+    shootShortArrival(main);
     return 0;
 }
