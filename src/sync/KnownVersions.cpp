@@ -125,12 +125,15 @@ std::vector<std::size_t> KnownVersions::toDrop(const std::vector<Version>& versi
     std::vector<std::size_t> drop;
     if (versions.size() <= kKept)
         return drop;
-    std::size_t most = 0;
-    for (std::size_t i = 1; i < versions.size(); ++i)
+    std::size_t most = 0, arrived = versions.size();
+    for (std::size_t i = 0; i < versions.size(); ++i) {
         if (versions[i].lines >= versions[most].lines)
             most = i;
+        if (versions[i].arrived)
+            arrived = i;
+    }
     for (std::size_t i = 0; i + kKept < versions.size(); ++i)
-        if (i != most)
+        if (i != most && i != arrived)
             drop.push_back(i);
     return drop;
 }

@@ -60,7 +60,8 @@ public:
                   bool written);
 
     // Which versions go so that the newest kKept stay, and never the one with the most lines (the
-    // newest of those): oldest first in, indexes out.
+    // newest of those) nor the newest that arrived (the last one surely shared with the other PCs,
+    // however long this PC then worked alone): oldest first in, indexes out.
     static std::vector<std::size_t> toDrop(const std::vector<Version>& versions);
 
 private:

@@ -160,19 +160,22 @@ TEST_F(Arrivals, ThePlayersChoiceIsWhatIsWritten) {
     })) << "the whole memos stay among this PC's versions";
 }
 
-// This PC's versions: the newest few, and never the one with the most lines.
-TEST(KnownVersions, KeepsTheNewestAndTheLongest) {
+// This PC's versions: the newest few, and never the one with the most lines nor the last that arrived.
+TEST(KnownVersions, KeepsTheNewestTheLongestAndTheLastArrived) {
     QTemporaryDir dir;
     KnownVersions known(dir.path());
     const FileStamp stamp = FileStamp::absent();
     std::vector<std::string> lines = tableOf(30);
+    known.remember(files::kQuestTable, tableOf(3), stamp, false);
     while (!lines.empty()) {
         known.remember(files::kQuestTable, lines, stamp, true);
         lines.pop_back();
     }
     const auto kept = known.versionsOf(files::kQuestTable);
-    ASSERT_EQ(kept.size(), KnownVersions::kKept + 1);
-    EXPECT_EQ(kept.front().lines, 30u);
+    ASSERT_EQ(kept.size(), KnownVersions::kKept + 2);
+    EXPECT_TRUE(kept[0].arrived);
+    EXPECT_EQ(kept[0].lines, 3u);
+    EXPECT_EQ(kept[1].lines, 30u);
     EXPECT_EQ(kept.back().lines, 1u);
     // One cut short while written is no version.
     writeBytes(kept.back().path, "cut");

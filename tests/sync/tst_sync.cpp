@@ -169,6 +169,7 @@ private slots:
     void cleanupTestCase();
     void bothPcsOpenedWithinTheSyncDelayAreToldOfEachOther();
     void aTickArrivesAndTheIdleWindowShowsIt();
+    void aFileEmptiedOnOnePcIsBelievedOnNeither();
     void aRealConflictIsMergedWithBothChangesKept();
     void aPcOpensOnceTheOtherClosed();
     void pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen();
@@ -285,6 +286,23 @@ void SyncTest::aTickArrivesAndTheIdleWindowShowsIt() {
     const auto* grid = child<StringGrid>(*windowB_, "StringGrid1");
     QTRY_COMPARE_WITH_TIMEOUT(cell(grid, kOffered, 1), QStringLiteral("1"), 10000);
     QVERIFY(child<QLabel>(*windowB_, "Label19")->text().startsWith("クエスト.csv を読み直しました"));
+}
+
+// Another program empties the memos on A, and the sync tool carries the empty file to B: neither PC
+// reads it as its checklist; each asks, keeps its own version (the default), and both end with it.
+void SyncTest::aFileEmptiedOnOnePcIsBelievedOnNeither() {
+    const QString memoA = files::inFolder(folder("A"), files::kMemo);
+    const std::string memo = readBytes(memoA);
+    answerer_.clear();
+    writeBytes(memoA + ".tmp", "");
+    QVERIFY(QFile::remove(memoA) && QFile::rename(memoA + ".tmp", memoA));
+    a_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(answerer_.seen().size() >= 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        readBytes(memoA) == memo && readBytes(files::inFolder(folder("B"), files::kMemo)) == memo, 60000);
+    for (const SeenBox& box : answerer_.seen())
+        QVERIFY2(box.text.contains("この PC の版: 1 行"), qPrintable(box.text));
+    QCOMPARE(detailView(*windowB_).memo, "メモ\n");
 }
 
 void SyncTest::aRealConflictIsMergedWithBothChangesKept() {
