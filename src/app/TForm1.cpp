@@ -50,7 +50,12 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     prompts_->watch(checklist_.get());
     Timer4 = new QTimer(this);
     Timer4->setObjectName(QStringLiteral("Timer4"));
-    connect(Timer4, &QTimer::timeout, this, [this] { runHandler([this] { keepTypingSafe(); }); });
+    connect(Timer4, &QTimer::timeout, this, [this] {
+        runHandler([this] {
+            keepTypingSafe();
+            checklist_->flushKnown();
+        });
+    });
     Timer4->start(kDraftEveryMs);
     runHandler([this] { characters_->refresh(); });
     // The other characters' tables are read once the window is on the screen, never before.

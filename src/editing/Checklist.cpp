@@ -29,6 +29,7 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
 Checklist::~Checklist() = default;
 
 QStringList Checklist::load() {
+    flushKnown(); // what this PC wrote last is kept before the files are read again
     // What a save ended part-way left here would otherwise stay, and travel with a synced folder.
     if (claim_ && !std::exchange(swept_, true))
         removeUnfinishedSaves(folder_, {files::kQuestTable, files::kContent, files::kReward, files::kMemo,
@@ -56,10 +57,24 @@ void Checklist::rememberKnown() {
         const auto last = knownStamps_.find(name);
         if (last != knownStamps_.end() && last->second.sameState(list->stamp()))
             continue;
+        // A version this PC wrote is kept a moment later (flushKnown), off the edit's path; one
+        // that arrived at once, before anything can be told against it.
         const bool written = !list->written().empty() && list->written().back().sameState(list->stamp());
-        if (written || !known_.holdsNewest(name, list->stamp()))
-            known_.remember(name, list->lines().lines(), list->stamp(), written);
+        if (written)
+            knownPending_.insert(name);
+        else if (!known_.holdsNewest(name, list->stamp()))
+            known_.remember(name, list->lines().lines(), list->stamp(), false,
+                            list->fileHoldsList() ? list->path() : QString());
         knownStamps_[name] = list->stamp();
+    }
+}
+
+void Checklist::flushKnown() {
+    for (const QString& name : std::exchange(knownPending_, {})) {
+        const StoredList& list = listOf(name);
+        if (list.loaded() && list.stamp().exists())
+            known_.remember(name, list.lines().lines(), list.stamp(), true,
+                            list.fileHoldsList() ? list.path() : QString());
     }
 }
 
@@ -74,11 +89,13 @@ std::vector<KeptVersion> Checklist::earlierVersions(const QString& dataFile) con
     return versions;
 }
 
-std::vector<ShortArrival> Checklist::shortArrivals() const {
+std::vector<ShortArrival> Checklist::shortArrivals() {
+    flushKnown();
     std::vector<ShortArrival> arrivals;
     for (const QString& name : files::kDataFiles) {
+        // What the file system says is enough to tell this PC's newest version: no file is read for it.
         const QString path = files::inFolder(folder_, name);
-        const FileStamp now = FileStamp::take(path);
+        const FileStamp now = FileStamp::identity(path);
         if (!now.exists() || known_.holdsNewest(name, now))
             continue;
         const std::optional<KnownVersions::Version> mine = known_.newest(name);
@@ -104,7 +121,7 @@ void Checklist::takeArrival(const ShortArrival& arrival) {
 }
 
 bool Checklist::keepThisPcsVersion(const ShortArrival& arrival) {
-    if (!FileStamp::take(arrival.path).sameState(arrival.stamp))
+    if (!FileStamp::identity(arrival.path).sameState(arrival.stamp))
         return false;
     writeLines(arrival.path, readLines(arrival.knownPath), {.keepBackup = true});
     return true;
@@ -152,6 +169,7 @@ StoredList& Checklist::listOf(const QString& dataFile) {
 }
 
 std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
+    flushKnown();
     FoundCopies found = findConflictCopies(folder_);
     for (const QString& refusal : found.refused)
         if (offered_.insert(refusal).second)
@@ -320,6 +338,7 @@ bool Checklist::folderStillThere() const {
 }
 
 bool Checklist::writeTo(const QString& folder) {
+    flushKnown();
     const bool same = sameFolder(folder) == sameFolder(folder_);
     for (const QString& name : files::kDataFiles)
         if (!same && QFileInfo::exists(files::inFolder(folder, name)))
@@ -399,6 +418,7 @@ void Checklist::rememberWritten(const UserFolders& user) {
 }
 
 void Checklist::close(const UserFolders& user) {
+    flushKnown();
     if (!claim_)
         return;
     QMap<QString, QString> written;

@@ -67,7 +67,7 @@ public:
 
     // The data files that arrived far shorter than this PC last read or wrote them. Only a file that
     // is not this PC's newest known version is read for it.
-    std::vector<ShortArrival> shortArrivals() const;
+    std::vector<ShortArrival> shortArrivals();
     // Puts this PC's version back over the arrival, which goes to backup/; false, with nothing
     // written, when the file changed again since it was looked at. The files are to be read again.
     bool keepThisPcsVersion(const ShortArrival& arrival);
@@ -76,6 +76,9 @@ public:
     void takeArrival(const ShortArrival& arrival);
     // This PC's own versions of the files, outside the folder.
     const KnownVersions& known() const { return known_; }
+    // Keeps the versions this PC wrote since the last call (an edit leaves them for a moment later,
+    // so that it never waits for them); every reading of them calls it first.
+    void flushKnown();
 
     // The one way an edit is applied: edit(data, step) writes its files through data and fills step,
     // which the history keeps as what (with the quest's number unless what names its own).
@@ -180,6 +183,7 @@ private:
     Journal journal_;
     KnownVersions known_;
     std::map<QString, FileStamp> knownStamps_; // each file as it was last kept in known_
+    std::set<QString> knownPending_;           // files written since, to keep
     bool swept_ = false;                       // unfinished saves removed
     std::function<std::int64_t()> clock_ = [] { return QDateTime::currentSecsSinceEpoch(); };
     std::vector<Lines> asideCopies_;   // copies of the quests set aside merged this run

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace korvane {
 namespace {
@@ -55,6 +56,26 @@ void sayOnce(const QString& what) {
         std::fprintf(stderr, "korvane: this PC's own versions cannot be kept (%s)\n", qUtf8Printable(what));
 }
 
+std::filesystem::path fsPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The data file copied by the system, no line formatted again, when it still is what was stamped
+// (the lines held) once the copy is whole.
+bool copiedInPlace(const QString& source, const QString& to, const FileStamp& stamp, std::int64_t size) {
+    if (source.isEmpty())
+        return false;
+    std::error_code failed;
+    std::filesystem::copy_file(fsPath(source), fsPath(to), std::filesystem::copy_options::overwrite_existing,
+                               failed);
+    const auto copied = platform::factsOf(to);
+    return !failed && copied && copied->size == size && FileStamp::identity(source).sameState(stamp);
+}
+
 bool sameLines(const QString& path, std::span<const std::string> lines) {
     try {
         const Lines kept = readLines(path);
@@ -87,12 +108,20 @@ KnownVersions KnownVersions::of(const UserFolders& user, const QString& checklis
 }
 
 std::vector<KnownVersions::Version> KnownVersions::versionsOf(const QString& dataFile) const {
+    std::uint64_t highest = 0;
+    return versionsOf(dataFile, highest);
+}
+
+std::vector<KnownVersions::Version> KnownVersions::versionsOf(const QString& dataFile,
+                                                              std::uint64_t& highest) const {
     std::vector<Version> versions;
     if (!keeps())
         return versions;
     const QString folder = folderOf(folder_, dataFile);
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
         std::optional<Version> v = parse(folder, name);
+        if (v)
+            highest = std::max(highest, v->sequence);
         const auto facts = v ? platform::factsOf(v->path) : std::nullopt;
         if (!facts || !facts->regular || facts->size != v->size)
             continue; // cut short, or not a version at all
@@ -118,7 +147,8 @@ bool KnownVersions::holdsNewest(const QString& dataFile, const FileStamp& now) c
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const std::optional<FileStamp> known = FileStamp::fromText(QString::fromUtf8(file.readAll()));
-    return known && known->exists() && known->sameState(now);
+    // Identity, size and modification time: a sync tool's delivery is a new file (a rename).
+    return known && known->exists() && known->sameVersion(now);
 }
 
 std::vector<std::size_t> KnownVersions::toDrop(const std::vector<Version>& versions) {
@@ -139,28 +169,26 @@ std::vector<std::size_t> KnownVersions::toDrop(const std::vector<Version>& versi
 }
 
 void KnownVersions::remember(const QString& dataFile, std::span<const std::string> lines,
-                             const FileStamp& stamp, bool written) {
+                             const FileStamp& stamp, bool written, const QString& source) {
     if (!keeps())
         return;
     const QString folder = folderOf(folder_, dataFile);
     if (!QDir().mkpath(folder))
         return sayOnce(folder);
-    std::vector<Version> versions = versionsOf(dataFile);
+    std::uint64_t highest = 0; // past every name, a version cut short too
+    std::vector<Version> versions = versionsOf(dataFile, highest);
     const std::int64_t size = byteSize(lines);
     if (!written && !versions.empty() && versions.back().lines == lines.size() &&
         versions.back().size == size && sameLines(versions.back().path, lines))
         return writeStamp(folder, stamp);
     // Written without syncing it to the disk: a version that a power loss cut short is known by its
     // size and left out, and the data file itself was synced by the writer.
-    std::uint64_t sequence = 1; // past every name, a version cut short too
-    for (const QString& entry : QDir(folder).entryList(QDir::Files))
-        if (const std::optional<Version> v = parse(folder, entry))
-            sequence = std::max(sequence, v->sequence + 1);
+    const std::uint64_t sequence = highest + 1;
     const QString name =
         QStringLiteral("%1_%2_%3").arg(sequence, 10, 10, QLatin1Char('0')).arg(lines.size()).arg(size) +
         (written ? QString() : QStringLiteral("_a"));
     const QString unfinished = QDir(folder).filePath(kUnfinished);
-    {
+    if (!copiedInPlace(source, unfinished, stamp, size)) {
         QFile out(unfinished);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return sayOnce(unfinished);

@@ -54,10 +54,11 @@ public:
     bool holdsNewest(const QString& dataFile, const FileStamp& now) const;
 
     // Keeps lines as dataFile's newest version, its file in the folder being as stamped. Lines read
-    // (not written) that are the newest version already only take the stamp. Never throws: a
-    // version that cannot be kept leaves those before it (said once on standard error).
+    // (not written) that are the newest version already only take the stamp. source: the data file
+    // when it holds exactly the lines, copied by the system rather than written anew. Never throws:
+    // a version that cannot be kept leaves those before it (said once on standard error).
     void remember(const QString& dataFile, std::span<const std::string> lines, const FileStamp& stamp,
-                  bool written);
+                  bool written, const QString& source = {});
 
     // Which versions go so that the newest kKept stay, and never the one with the most lines (the
     // newest of those) nor the newest that arrived (the last one surely shared with the other PCs,
@@ -65,6 +66,9 @@ public:
     static std::vector<std::size_t> toDrop(const std::vector<Version>& versions);
 
 private:
+    // highest: the sequence of every name, a version cut short too.
+    std::vector<Version> versionsOf(const QString& dataFile, std::uint64_t& highest) const;
+
     QString folder_;
 };
 
