@@ -48,9 +48,8 @@ QStringList Checklist::load() {
 }
 
 void Checklist::rememberKnown() {
-    for (const StoredList* list :
-         {static_cast<const StoredList*>(&quests_), static_cast<const StoredList*>(&contents_),
-          static_cast<const StoredList*>(&rewards_), static_cast<const StoredList*>(&memos_)}) {
+    const std::array<const StoredList*, 4> dataLists{&quests_, &contents_, &rewards_, &memos_};
+    for (const StoredList* list : dataLists) {
         if (!list->loaded() || !list->stamp().exists())
             continue;
         const QString name = QFileInfo(list->path()).fileName();
