@@ -24,7 +24,10 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
       memos_(files::inFolder(folder, files::kMemo)), aside_(files::inFolder(folder, files::kSetAside)),
       folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
       journal_(files::inFolder(folder, kJournalFile)),
-      known_(KnownVersions::of(UserFolders::fromEnvironment(), folder)), pcName_(ThisPc::here().name) {}
+      known_(KnownVersions::of(UserFolders::fromEnvironment(), folder)), pcName_(ThisPc::here().name) {
+    const ThisPc me = ThisPc::here();
+    makeBackupsAs(backupTagOf(me.name, me.id));
+}
 
 Checklist::~Checklist() = default;
 

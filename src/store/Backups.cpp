@@ -9,11 +9,13 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace korvane {
 namespace {
 
 QString failure; // the last backup that could not be kept
+QString ownTag;  // this PC's, as makeBackupsAs set it
 
 QString folderOf(const QFileInfo& file) {
     return file.absoluteDir().filePath(kBackupFolder);
@@ -28,7 +30,9 @@ QString extensionOf(const QFileInfo& file) {
 }
 
 QString nameAt(const QFileInfo& file, const QDateTime& time) {
-    return stemOf(file) + time.toUTC().toString(QStringLiteral("_yyyyMMdd-HHmmss-zzz")) + extensionOf(file);
+    const QString by = ownTag.isEmpty() ? QString() : QLatin1Char('_') + ownTag;
+    return stemOf(file) + time.toUTC().toString(QStringLiteral("_yyyyMMdd-HHmmss-zzz")) + by +
+           extensionOf(file);
 }
 
 void reportFailure(const QString& path, const QString& why) {
@@ -51,34 +55,42 @@ bool makeFolder(const QString& folder, const QString& dataFolder) {
     return true;
 }
 
-// The versions named as backups of the file, with when each was made: a backup is made by a link
-// (or a copy), which sets its change time.
-// Whether entry names a backup of the file: its stem, "_", the time as yyyyMMdd-HHmmss-zzz, its
-// extension.
-bool namesBackupOf(const QString& entry, const QString& stem, const QString& extension) {
+// Whether entry names a backup of the file: its stem, "_", the time as yyyyMMdd-HHmmss-zzz, then
+// "_" and the tag of the PC that made it (none from an older Korvane), its extension. The tag, or
+// nothing when entry names no backup.
+std::optional<QString> backupTagIn(const QString& entry, const QString& stem, const QString& extension) {
     static const QString kTime = QStringLiteral("00000000-000000-000");
-    if (entry.size() != stem.size() + 1 + kTime.size() + extension.size() || !entry.startsWith(stem) ||
+    const qsizetype timeAt = stem.size() + 1, tagAt = timeAt + kTime.size();
+    if (entry.size() < tagAt + extension.size() || !entry.startsWith(stem) ||
         entry[stem.size()] != QLatin1Char('_') || !entry.endsWith(extension))
-        return false;
+        return std::nullopt;
     for (qsizetype i = 0; i < kTime.size(); ++i) {
-        const QChar c = entry[stem.size() + 1 + i];
+        const QChar c = entry[timeAt + i];
         if (kTime[i] == QLatin1Char('-') ? c != QLatin1Char('-')
                                          : !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-            return false;
+            return std::nullopt;
     }
-    return true;
+    const QString tag = entry.mid(tagAt, entry.size() - tagAt - extension.size());
+    if (tag.isEmpty())
+        return tag;
+    if (tag.size() < 2 || tag[0] != QLatin1Char('_'))
+        return std::nullopt;
+    return tag.mid(1);
 }
 
+// The versions kept of the file, with when each was made: a backup is made by a link (or a copy),
+// which sets its change time.
 std::vector<KeptVersion> versionsOf(const QFileInfo& file) {
     const QString stem = stemOf(file), extension = extensionOf(file);
     const QDir folder(folderOf(file));
     std::vector<KeptVersion> versions;
     for (const QString& entry : folder.entryList(QDir::Files, QDir::Name)) {
         const QString path = folder.filePath(entry);
-        if (!namesBackupOf(entry, stem, extension))
+        const std::optional<QString> tag = backupTagIn(entry, stem, extension);
+        if (!tag)
             continue;
         if (const auto facts = platform::factsOf(path))
-            versions.push_back({path, facts->changedNs, facts->size});
+            versions.push_back({path, facts->changedNs, facts->size, tag->isEmpty() || *tag == ownTag});
     }
     return versions;
 }
@@ -93,7 +105,23 @@ void sortByMade(std::vector<KeptVersion>& versions, std::int64_t now) {
 
 } // namespace
 
+QString backupTagOf(const QString& pcName, const QString& pcId) {
+    // Letters and digits of any script stay; what a file name on some system cannot hold, or what
+    // would read as the extension or the time ("." "_"), becomes "-".
+    QString name;
+    for (const QChar c : pcName.left(24))
+        name += c.isLetterOrNumber() || c == QLatin1Char('-') ? c : QLatin1Char('-');
+    if (name.isEmpty())
+        name = QStringLiteral("pc");
+    return name + QLatin1Char('-') + pcId.left(4);
+}
+
+void makeBackupsAs(const QString& tag) {
+    ownTag = tag;
+}
+
 QStringList versionsToRemove(std::vector<KeptVersion> versions, std::int64_t nowNs, int keep) {
+    std::erase_if(versions, [](const KeptVersion& v) { return !v.own; });
     sortByMade(versions, nowNs);
     std::size_t largest = 0;
     for (std::size_t i = 0; i < versions.size(); ++i)

@@ -99,7 +99,7 @@ void ImportTest::previewThenTakeIn() {
     QStringList times;
     for (const QString& path : {f.table(), f.content(), f.reward(), f.memo()}) {
         QCOMPARE(backupsOf(path).size(), 1);
-        times << QFileInfo(backupsOf(path).first()).completeBaseName().section('_', -1);
+        times << QFileInfo(backupsOf(path).first()).completeBaseName().section('_', 1, 1);
     }
     QCOMPARE(times, QStringList(4, times.first()));
     QCOMPARE(readUtf8Lines(backupsOf(f.table()).first()), *mine().table);

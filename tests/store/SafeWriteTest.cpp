@@ -151,6 +151,36 @@ TEST_F(Backups, KeepTheLastFiveVersionsOldestFirst) {
     EXPECT_EQ(backupsOf(store.path()), kept) << "the same lines again keep no backup";
 }
 
+// The backup folder travels with a synced folder: each PC names its versions and removes only its
+// own, and an older Korvane's unnamed ones with them.
+TEST_F(Backups, EachPcRemovesOnlyTheVersionsItMade) {
+    QDir(dir.path()).mkdir(kBackupFolder);
+    writeBytes(dir.filePath("backup/クエストメモ_20200101-000000-000.txt"), "x");
+    const auto saves = [&](const QString& tag, int from, int to) {
+        makeBackupsAs(tag);
+        for (int i = from; i <= to; ++i)
+            commitOne(store.textChange("0001", {std::to_string(i)}));
+    };
+    saves("one-aaaa", 1, 3);
+    saves("two-bbbb", 4, 11);
+    makeBackupsAs(QString());
+    QStringList one, two;
+    for (const QString& path : backupsOf(store.path()))
+        (path.endsWith("_one-aaaa.txt") ? one : two) << path;
+    ASSERT_EQ(one.size(), 3) << "the other PC's versions all stay";
+    ASSERT_EQ(two.size(), kBackupsKept) << "the unnamed one goes among this PC's";
+    for (int k = 0; k < kBackupsKept; ++k)
+        EXPECT_EQ(readBytes(two[k]), crlf({"0001000" + std::to_string(k + 6)}));
+
+    struct Case {
+        const char *name, *id, *tag;
+    };
+    for (const Case& c :
+         {Case{"desk", "3fa2c0", "desk-3fa2"}, Case{"my_pc.local", "0001", "my-pc-local-0001"},
+          Case{"", "beef", "pc-beef"}, Case{"書斎/PC", "c0de", "書斎-PC-c0de"}})
+        EXPECT_EQ(backupTagOf(QString::fromUtf8(c.name), c.id), QString::fromUtf8(c.tag)) << c.name;
+}
+
 TEST_F(Backups, NamedInUtcAndPrunedByWhenTheyWereMade) {
     struct Case {
         const char *what, *firstZone, *secondZone;
