@@ -1,5 +1,6 @@
 #include "MergeRows.h"
 
+#include "editing/Checklist.h"
 #include "editing/MergePlan.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
@@ -74,6 +75,39 @@ void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* w
                                });
     if (!taken)
         state.SkipWithError("the merge did not take the copy's change");
+}
+
+void manyCopies(benchmark::State& state, const QString* fullSet, const QString* work, int count, bool merge) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        copySet(*fullSet, *work);
+        const QString digits = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        for (int i = 0; i < count; ++i) {
+            QString device;
+            for (int n = i, k = 0; k < 7; ++k, n /= 36)
+                device += digits[n % 36];
+            QFile copy(inSet(
+                *work, QStringLiteral("クエストメモ.sync-conflict-20261209-033510-%1.txt").arg(device)));
+            copy.open(QIODevice::WriteOnly);
+            copy.write(QStringLiteral("%1000copy %2\r\n")
+                           .arg(1 + i * 7919 % 9999, 4, 10, QLatin1Char('0'))
+                           .arg(i)
+                           .toLatin1());
+        }
+        Checklist checklist(*work);
+        checklist.load();
+        state.ResumeTiming();
+        QStringList said;
+        std::vector<MergePlan> plans = checklist.newConflictCopies(said);
+        if (merge)
+            checklist.mergeCopies(plans, {});
+        state.PauseTiming();
+        if (plans.size() != static_cast<std::size_t>(count))
+            state.SkipWithError("not every copy was offered");
+        else if (merge && !findConflictCopies(*work).copies.empty())
+            state.SkipWithError("not every copy was merged");
+        state.ResumeTiming();
+    }
 }
 
 // What start-up adds to look for conflict copies, in a folder that has none.

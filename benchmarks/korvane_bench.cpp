@@ -430,6 +430,9 @@ void printTable() {
         "\nA full-size conflict copy, every tenth quest changed, found and merged: the table in %.0f ms, "
         "the memos in %.0f ms. Looking for conflict copies at start-up takes %.3f ms.\n",
         ms("merge/table"), ms("merge/memo"), ms("merge/find"));
+    std::printf(
+        "%d small conflict copies of the memos are offered in %.0f ms, offered and merged in %.0f ms.\n",
+        config.quests >= 9999 ? 100000 : 1000, ms("merge/many_offered"), ms("merge/many_merged"));
     std::printf("\n| Edit | median ms | the change check ms | without the check ms | check's share |\n"
                 "|---|---:|---:|---:|---:|\n");
     const auto withCheck = [&](const char* label, const std::string& action, const std::string& check) {
@@ -582,6 +585,11 @@ void registerAll() {
          5);
     reps(benchmark::RegisterBenchmark("merge/memo", bench::mergeCopy, &fullSet, &mergeWork, files::kMemo), 5);
     reps(benchmark::RegisterBenchmark("merge/find", bench::findCopies, &fullSet), config.repetitions);
+    const int copies = config.quests >= 9999 ? 100000 : 1000;
+    for (const bool merge : {false, true})
+        reps(benchmark::RegisterBenchmark(merge ? "merge/many_merged" : "merge/many_offered",
+                                          bench::manyCopies, &fullSet, &mergeWork, copies, merge),
+             1);
     reps(benchmark::RegisterBenchmark("check/table", ChangeCheck, std::vector<QString>{files::kQuestTable}),
          config.repetitions);
     reps(benchmark::RegisterBenchmark("check/memo", ChangeCheck, std::vector<QString>{files::kMemo}),

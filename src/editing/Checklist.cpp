@@ -1,7 +1,6 @@
 #include "Checklist.h"
 
 #include "QuestImport.h"
-#include "SetAsideMerge.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
@@ -15,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 
 namespace korvane {
 
@@ -163,82 +163,6 @@ FolderLook Checklist::look(bool idle) const {
     return look;
 }
 
-StoredList& Checklist::listOf(const QString& dataFile) {
-    for (StoredList* list : editableLists())
-        if (QFileInfo(list->path()).fileName() == dataFile)
-            return *list;
-    return quests_;
-}
-
-std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
-    flushKnown();
-    FoundCopies found = findConflictCopies(folder_);
-    for (const QString& refusal : found.refused)
-        if (offered_.insert(refusal).second)
-            said << refusal;
-    // The journal first: its last word decides the quests set aside on one PC only.
-    std::stable_partition(found.copies.begin(), found.copies.end(),
-                          [](const ConflictCopy& copy) { return copy.dataFile == kJournalFile; });
-    std::vector<MergePlan> plans;
-    for (const ConflictCopy& copy : found.copies) {
-        if (!offered_.insert(copy.path).second)
-            continue;
-        if (copy.dataFile == kJournalFile) {
-            mergeJournalCopy(copy);
-            continue;
-        }
-        if (copy.dataFile == files::kSetAside) {
-            mergeSetAsideCopy(copy, said);
-            continue;
-        }
-        // Which version is this PC's is told by what it wrote, not by which file holds it.
-        StoredList& file = listOf(copy.dataFile);
-        try {
-            MergePlan plan = planMerge(edits(), copy, earlierVersions(copy.dataFile),
-                                       file.wroteVersion(copy.path) && !file.wroteVersion(file.path()));
-            if (plan.differences.empty() && plan.leftOut.empty() && !plan.notACopy)
-                applyMerge(edits(), plan); // the same lines: the copy only goes to backup/
-            else
-                plans.push_back(std::move(plan));
-        } catch (const KorvaneError& error) {
-            said << error.message();
-        }
-    }
-    // Journal lines that came since the quests set aside were last merged may decide them otherwise.
-    if (!asideCopies_.empty() && journal().entries().size() != asideJournalSeen_)
-        for (const Lines& lines : asideCopies_) {
-            try {
-                settleSetAside(lines, {}, said);
-            } catch (const KorvaneError& error) {
-                said << error.message();
-            }
-        }
-    return plans;
-}
-
-QStringList Checklist::mergeCopies(std::vector<MergePlan>& plans, const std::string& number) {
-    QStringList merged;
-    for (MergePlan& plan : plans) {
-        if (merged.contains(plan.copy.dataFile)) {
-            MergePlan again =
-                planMerge(edits(), plan.copy, earlierVersions(plan.copy.dataFile), plan.copyIsThisPcs);
-            carryPicks(plan, again);
-            plan = std::move(again);
-        }
-        apply(
-            QStringLiteral("競合の統合 (%1)").arg(plan.copy.dataFile), number,
-            [&plan](QuestData data, EditStep* step) { applyMerge(data, plan, step); }, JournalCause::Merge);
-        merged << plan.copy.dataFile;
-    }
-    merged.removeDuplicates();
-    return merged;
-}
-
-void Checklist::offerAgain(const std::vector<MergePlan>& plans) {
-    for (const MergePlan& plan : plans)
-        offered_.erase(plan.copy.path);
-}
-
 void Checklist::applyImport(ImportSet& theirs, const std::set<std::string>& leftOut, const QString& what,
                             const std::string& number) {
     apply(
@@ -256,71 +180,6 @@ void Checklist::note(const std::vector<JournalEvent>& events, JournalCause cause
     } catch (const KorvaneError& error) {
         journalFailure_ = QStringLiteral("記録を書けませんでした: %1").arg(error.message());
     }
-}
-
-// The journal's copy needs no question: the union of both keeps every line.
-void Checklist::mergeJournalCopy(const ConflictCopy& copy) {
-    try {
-        const std::size_t added = journal_.mergeCopy(copy.path);
-        moveAside(copy.path);
-        journalMerge_ = QStringLiteral("記録の競合コピーを統合しました（%1 行を追加）").arg(added);
-    } catch (const KorvaneError& error) {
-        journalFailure_ = QStringLiteral("記録の競合コピーを統合できませんでした: %1").arg(error.message());
-    }
-}
-
-// Quests set aside need no question either: the union, with the journal deciding where the two
-// versions part. The copy's lines are kept for this run, so that the merge is made again when the
-// journal's lines arrive after it: the order a sync tool delivers files in changes nothing.
-void Checklist::mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said) {
-    try {
-        Lines lines = readLines(copy.path);
-        settleSetAside(lines, copy.path, said);
-        asideCopies_.push_back(std::move(lines));
-    } catch (const KorvaneError& error) {
-        said << error.message();
-    }
-}
-
-void Checklist::settleSetAside(const Lines& copyLines, const QString& copyPath, QStringList& said) {
-    asideJournalSeen_ = journal().entries().size();
-    Lines merged = mergedSetAside(aside_.lines(), copyLines, setAsideInForce(journal()));
-    if (merged == aside_.lines().lines()) {
-        if (!copyPath.isEmpty())
-            moveAside(copyPath); // it holds nothing this version lacks
-        return;
-    }
-    const auto numbers = [](const Lines& lines) {
-        std::set<std::uint16_t> out;
-        for (const std::string& line : lines)
-            out.insert(setAsideNumber(line));
-        return out;
-    };
-    const std::set<std::uint16_t> before = numbers(aside_.lines().lines()), after = numbers(merged);
-    const auto missingFrom = [](const std::set<std::uint16_t>& a, const std::set<std::uint16_t>& b) {
-        return std::count_if(a.begin(), a.end(), [&](std::uint16_t n) { return !b.contains(n); });
-    };
-    QString notMoved; // the merge is written and kept in the history all the same
-    apply(
-        QStringLiteral("競合の統合 (%1)").arg(files::kSetAside), {},
-        [&](QuestData data, EditStep* step) {
-            std::vector<ListChange> changes{
-                {&data.aside, 0, data.aside.lines().size(), std::move(merged), true}};
-            *step = commit(changes);
-            if (copyPath.isEmpty())
-                return;
-            try {
-                step->moves.push_back({copyPath, moveAside(copyPath)});
-            } catch (const KorvaneError& error) {
-                notMoved = QStringLiteral("統合しましたが、%1").arg(error.message());
-            }
-        },
-        JournalCause::Merge);
-    if (!notMoved.isEmpty())
-        said << notMoved;
-    setAsideMerge_ = QStringLiteral("見送りの競合コピーを統合しました（見送り %1 件、解除 %2 件）")
-                         .arg(missingFrom(after, before))
-                         .arg(missingFrom(before, after));
 }
 
 const Journal& Checklist::journal() {

@@ -19,14 +19,21 @@ std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QStri
         return std::nullopt;
     const QString path = files::inFolder(folder, name);
     return ConflictCopy{path, conflict->original, conflict->tool,
-                        conflict->made.isValid() ? conflict->made : QFileInfo(path).lastModified()};
+                        conflict->made.isValid() ? conflict->made : QFileInfo(path).lastModified(),
+                        std::nullopt};
 }
 
-QString refusalOfCopy(const QString& path, const QString& folder) {
+namespace {
+
+// folderFacts: the data folder's, read once for every copy in it; checked receives the copy's.
+QString refusalOf(const QString& path, const std::optional<platform::FileFacts>& folderFacts,
+                  std::optional<platform::FileFacts>* checked = nullptr) {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
-    const auto facts = platform::factsOf(path), folderFacts = platform::factsOf(folder);
-    if (info.isSymLink() || !info.isFile() || !facts)
+    const auto facts = platform::factsOf(path);
+    if (checked)
+        *checked = facts;
+    if (info.isSymLink() || !facts || !facts->regular)
         return QStringLiteral("競合コピーの名前の %1 は通常のファイルではないため、読みません").arg(shown);
     if (facts->links > 1)
         return QStringLiteral(
@@ -44,21 +51,31 @@ QString refusalOfCopy(const QString& path, const QString& folder) {
     return {};
 }
 
+} // namespace
+
+QString refusalOfCopy(const QString& path, const QString& folder) {
+    return refusalOf(path, platform::factsOf(folder));
+}
+
 FoundCopies findConflictCopies(const QString& folder) {
     FoundCopies found;
+    const auto folderFacts = platform::factsOf(folder);
+    // Unsorted: sorting a folder of very many names by the locale costs more than finding the copies.
     const QStringList names = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString& name : names) {
         std::optional<ConflictCopy> copy = conflictCopyNamed(folder, name);
         if (!copy)
             continue;
-        if (const QString refusal = refusalOfCopy(copy->path, folder); !refusal.isEmpty())
+        if (const QString refusal = refusalOf(copy->path, folderFacts, &copy->checked); !refusal.isEmpty())
             found.refused << refusal;
         else
             found.copies.push_back(std::move(*copy));
     }
-    std::stable_sort(found.copies.begin(), found.copies.end(),
-                     [](const ConflictCopy& a, const ConflictCopy& b) { return a.made < b.made; });
+    std::sort(found.copies.begin(), found.copies.end(), [](const ConflictCopy& a, const ConflictCopy& b) {
+        return a.made != b.made ? a.made < b.made : a.path < b.path;
+    });
+    found.refused.sort();
     return found;
 }
 

@@ -5,6 +5,8 @@
 // hard, could be any file of the PC), and one larger than any data file of a full set is refused
 // unread.
 
+#include "platform/Platform.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,9 @@ struct ConflictCopy {
     QString dataFile; // the data file it is another version of: "クエスト.csv", …
     QString tool;     // "Syncthing", "Nextcloud", "Dropbox"
     QDateTime made;   // as its name says, or its modification time
+    // The file as it was when it was found and checked; a read that finds another file there checks
+    // it again.
+    std::optional<platform::FileFacts> checked;
     bool operator==(const ConflictCopy&) const = default;
 };
 

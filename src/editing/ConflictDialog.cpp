@@ -212,13 +212,18 @@ void ConflictDialog::showBothTexts() {
     texts_->setPlainText(QStringLiteral("この PC:\n%1\n別の PC:\n%2").arg(toUi(d->thisPc), toUi(d->other)));
 }
 
+// A slice of the copies at each look, so that a preview of very many stays quick to use; copies
+// that another PC merged go all at once, and the first slice sees them.
 void ConflictDialog::lookForVanished() {
-    for (const MergePlan& plan : plans_)
+    constexpr std::size_t kPerLook = 2000;
+    for (std::size_t n = 0; n < std::min(kPerLook, plans_.size()); ++n) {
+        const MergePlan& plan = plans_[nextLook_++ % plans_.size()];
         if (!QFileInfo::exists(plan.copy.path)) {
             vanished_ = plan.copy.path;
             reject();
             return;
         }
+    }
 }
 
 } // namespace korvane

@@ -35,6 +35,7 @@ private:
     QTreeView* tree_;
     QPlainTextEdit* texts_;
     QString vanished_;
+    std::size_t nextLook_ = 0; // where the next look for vanished copies begins
 };
 
 // One line a difference: "0004　オファー: この PC「0」/ 別の PC「1」→ 別の PC だけの変更を取り込みます".

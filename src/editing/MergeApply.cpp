@@ -6,6 +6,7 @@
 #include "store/UiText.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -71,14 +72,14 @@ std::vector<LineRange> tableRanges(const Lines& lines, const MergePlan& plan) {
         if (record[kNumber].empty()) {
             record[kNumber] = d.number;
             for (int field = kNation; field <= kRepeatable; ++field)
-                record[static_cast<std::size_t>(field)] = v.file.units.at({d.number, field});
+                record[static_cast<std::size_t>(field)] = v.file->units.at({d.number, field});
         }
         std::string& value = record[static_cast<std::size_t>(d.field)];
         if (take == Take::EitherFlag)
             value = d.thisPc == "1" || d.other == "1" ? "1" : d.thisPc;
         else
             value = fromCopy(take, plan.copyIsThisPcs) ? v.copy.units.at({d.number, d.field})
-                                                       : v.file.units.at({d.number, d.field});
+                                                       : v.file->units.at({d.number, d.field});
     }
     std::map<std::size_t, LineRange> ranges;
     const auto copyRecordIs = [&](const QuestRecord& record) {
@@ -96,7 +97,7 @@ std::vector<LineRange> tableRanges(const Lines& lines, const MergePlan& plan) {
         addRange(ranges, at, 0, {v.copyLines[v.copy.places.at(number).first]});
     }
     for (const auto& [number, record] : merged) {
-        const std::size_t line = v.file.places.at(number).first;
+        const std::size_t line = v.file->places.at(number).first;
         addRange(ranges, line, 1,
                  {copyRecordIs(record) ? v.copyLines[v.copy.places.at(number).first]
                                        : joinCommaText(toFields(record))});
@@ -118,7 +119,7 @@ std::size_t indexAfter(const std::string& line, std::size_t count) {
 Lines bothTexts(const LineList& store, const MergePlan& plan, const MergeDifference& d) {
     const MergePlan::Versions& v = *plan.versions;
     const Lines& mine = plan.copyIsThisPcs ? v.copyLines : store.lines();
-    const auto [first, count] = (plan.copyIsThisPcs ? v.copy.places : v.file.places).at(d.number);
+    const auto [first, count] = (plan.copyIsThisPcs ? v.copy.places : v.file->places).at(d.number);
     Lines lines(mine.begin() + static_cast<std::ptrdiff_t>(first),
                 mine.begin() + static_cast<std::ptrdiff_t>(first + count));
     std::vector<std::string> texts;
@@ -180,19 +181,42 @@ std::vector<LineRange> mergeRanges(const LineList& file, const MergePlan& plan) 
     return plan.versions->table ? tableRanges(file.lines(), plan) : storeRanges(file, plan);
 }
 
-void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step) {
-    StoredList& list = plan.versions->table                    ? static_cast<StoredList&>(files.table)
-                       : plan.copy.dataFile == files::kContent ? files.content
-                       : plan.copy.dataFile == files::kReward  ? files.reward
-                                                               : files.memo;
+std::vector<std::string> mergedQuests(const MergePlan& plan) {
+    std::vector<std::string> quests;
+    for (const MergeDifference& d : plan.differences)
+        if (quests.empty() || quests.back() != d.number)
+            quests.push_back(d.number);
+    return quests;
+}
+
+void applyMerges(const QuestData& files, const std::vector<const MergePlan*>& plans, EditStep* step) {
+    if (plans.empty())
+        return;
+    const MergePlan& first = *plans.front();
+    StoredList& list = first.versions->table                    ? static_cast<StoredList&>(files.table)
+                       : first.copy.dataFile == files::kContent ? files.content
+                       : first.copy.dataFile == files::kReward  ? files.reward
+                                                                : files.memo;
+    // The copies' quests differ, so their ranges meet only where a quest one adds goes before a line
+    // another changes: the lines there stand in order of quest, as one copy's would.
+    std::map<std::size_t, LineRange> ranges;
+    for (const MergePlan* plan : plans)
+        for (LineRange& range : mergeRanges(list.lines(), *plan))
+            addRange(ranges, range.first, range.count, std::move(range.insert));
     std::vector<ListChange> changes(1);
     changes[0].list = &list;
-    changes[0].keepsOrder = !plan.versions->table;
-    changes[0].ranges = mergeRanges(list.lines(), plan);
+    changes[0].keepsOrder = !first.versions->table;
+    changes[0].ranges = inOrder(ranges);
+    for (LineRange& range : changes[0].ranges)
+        std::stable_sort(range.insert.begin(), range.insert.end(),
+                         [](const std::string& a, const std::string& b) {
+                             return std::string_view(a).substr(0, 4) < std::string_view(b).substr(0, 4);
+                         });
     EditStep made = changes[0].ranges.empty() ? EditStep{} : commit(changes);
-    // The copy's bytes stay, in the backup folder, where it is offered no more.
+    // The copies' bytes stay, in the backup folder, where they are offered no more.
     try {
-        made.moves.push_back({plan.copy.path, moveAside(plan.copy.path)});
+        for (const MergePlan* plan : plans)
+            made.moves.push_back({plan->copy.path, moveAside(plan->copy.path)});
     } catch (const KorvaneError& error) {
         if (step)
             *step = std::move(made);
@@ -200,6 +224,10 @@ void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step) {
     }
     if (step)
         *step = std::move(made);
+}
+
+void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step) {
+    applyMerges(files, {&plan}, step);
 }
 
 } // namespace korvane

@@ -115,20 +115,28 @@ std::size_t distance(const Units& side, const Units& version, bool table) {
     return count;
 }
 
+// The copy's lines; a file found in its place since it was checked is checked again, after the read
+// so that what was read is what was checked.
 Lines readCopy(const ConflictCopy& copy, bool table) {
-    const QString shown = QDir::toNativeSeparators(copy.path);
-    if (const QString refusal = refusalOfCopy(copy.path, QFileInfo(copy.path).absolutePath());
-        !refusal.isEmpty())
-        throw KorvaneError(refusal); // what was found a copy may have been replaced since
+    FileStamp read;
+    Lines lines;
     try {
-        if (table)
-            return readLines(copy.path);
-        TextStore store(copy.path);
-        store.load();
-        return std::move(store.lines()).release();
+        lines = readLines(copy.path, &read);
     } catch (const KorvaneError& error) {
-        throw KorvaneError(QStringLiteral("競合コピー %1: %2").arg(shown, error.message()));
+        throw KorvaneError(
+            QStringLiteral("競合コピー %1: %2").arg(QDir::toNativeSeparators(copy.path), error.message()));
     }
+    if (!copy.checked || !read.sameVersion(FileStamp::of(*copy.checked, std::nullopt)))
+        if (const QString refusal = refusalOfCopy(copy.path, QFileInfo(copy.path).absolutePath());
+            !refusal.isEmpty())
+            throw KorvaneError(refusal);
+    if (table)
+        return lines;
+    LineList sorted;
+    sorted.assign(std::move(lines));
+    if (!sorted.isSorted())
+        sorted.sort();
+    return std::move(sorted).release();
 }
 
 // Whether the other's stored lines of a quest begin with this PC's, byte for byte.
@@ -152,7 +160,7 @@ MergePlan::MergePlan(MergePlan&&) noexcept = default;
 MergePlan& MergePlan::operator=(MergePlan&&) noexcept = default;
 
 MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
-                    bool copyIsThisPcs) {
+                    bool copyIsThisPcs, MergeCache* cache) {
     const bool table = copy.dataFile == files::kQuestTable;
     const StoredList& file = table                              ? static_cast<const StoredList&>(files.table)
                              : copy.dataFile == files::kContent ? files.content
@@ -161,10 +169,10 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std:
     Lines copyLines = readCopy(copy, table);
     // Only a version this PC had before the copy came can be where the two parted: one written
     // since (by the merge of another copy, say) is this PC's alone. Both times are this PC's clock.
-    const auto arrived = platform::factsOf(copy.path);
     const std::vector<KeptVersion> none;
     const std::vector<KeptVersion>& versions =
         arrivalTooShort(file.lines().size(), copyLines.size()) ? none : earlier;
+    const auto arrived = versions.empty() ? std::nullopt : platform::factsOf(copy.path);
     auto next = versions.rbegin();
     const EarlierVersion nextBackup = [&](QString& name, Lines& lines) {
         for (; next != versions.rend(); ++next) {
@@ -184,11 +192,19 @@ MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std:
         }
         return false;
     };
-    return planMergeOf(file.lines().lines(), std::move(copyLines), nextBackup, copy, copyIsThisPcs);
+    std::shared_ptr<const Side> fileSide;
+    if (cache) {
+        std::shared_ptr<const Side>& kept = (*cache)[copy.dataFile];
+        if (!kept)
+            kept = std::make_shared<const Side>(sideOf(file.lines().lines(), table));
+        fileSide = kept;
+    }
+    return planMergeOf(file.lines().lines(), std::move(copyLines), nextBackup, copy, copyIsThisPcs,
+                       std::move(fileSide));
 }
 
 MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& nextEarlier,
-                      const ConflictCopy& copy, bool copyIsThisPcs) {
+                      const ConflictCopy& copy, bool copyIsThisPcs, std::shared_ptr<const Side> fileSide) {
     const bool table = copy.dataFile == files::kQuestTable;
     MergePlan plan;
     plan.copy = copy;
@@ -197,15 +213,15 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
     MergePlan::Versions& v = *plan.versions;
     v.table = table;
     v.copyLines = std::move(copyLines);
-    v.file = sideOf(file, table);
+    v.file = fileSide ? std::move(fileSide) : std::make_shared<const Side>(sideOf(file, table));
     v.copy = sideOf(v.copyLines, table, &plan.leftOut);
     if (v.copy.units.empty()) { // not a version of this file at all, never "the other deleted it all"
         plan.notACopy = true;
         plan.leftOut.clear();
         return plan;
     }
-    const Units& mine = copyIsThisPcs ? v.copy.units : v.file.units;
-    const Units& other = copyIsThisPcs ? v.file.units : v.copy.units;
+    const Units& mine = copyIsThisPcs ? v.copy.units : v.file->units;
+    const Units& other = copyIsThisPcs ? v.file->units : v.copy.units;
 
     // The common earlier version: of the versions that tell a difference apart, the one nearest the
     // other side (where it parted from this PC's history), the newest of those as near. The one that
@@ -226,16 +242,20 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
         }
     }
 
+    // What only the file holds tells a difference only against a common version, or when the file
+    // is the other PC's (its text then the other's alone); otherwise the copy's own quests are all
+    // there is to look at, so that many small copies each cost their own size, not the file's.
     const bool memo = copy.dataFile == files::kMemo;
     std::map<Key, int> keys;
-    for (const auto& unit : v.file.units)
-        keys[unit.first];
+    if (!table && (!plan.base.isEmpty() || copyIsThisPcs))
+        for (const auto& unit : v.file->units)
+            keys[unit.first];
     for (const auto& unit : v.copy.units)
         keys[unit.first];
     for (const auto& [key, unused] : keys) {
         const auto& [number, field] = key;
-        if (table && !find(v.file.units, key)) { // a quest only the copy has: kept
-            if (field == kNation)                // once a quest, named by its name
+        if (table && !find(v.file->units, key)) { // a quest only the copy has: kept
+            if (field == kNation)                 // once a quest, named by its name
                 plan.differences.push_back({number,
                                             field,
                                             {},
@@ -261,8 +281,8 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
         else if (!table && ("\n" + thisPc).find("\n" + theirs) != std::string::npos)
             continue; // the other's text stands in this PC's already, as an earlier merge left it
         else if (!table && (copyIsThisPcs ? startsWithLines(v.copyLines, v.copy.places.at(number), file,
-                                                            v.file.places.at(number))
-                                          : startsWithLines(file, v.file.places.at(number), v.copyLines,
+                                                            v.file->places.at(number))
+                                          : startsWithLines(file, v.file->places.at(number), v.copyLines,
                                                             v.copy.places.at(number))))
             d.rule = Rule::TextExtended;
         else if (table && field >= kOffered)

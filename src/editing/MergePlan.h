@@ -22,9 +22,18 @@
 #include "store/Backups.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace korvane {
+
+namespace merge {
+struct Side;
+}
+
+// The data files as planning reads them, read once for every copy planned against them: by data
+// file name, until that file is written.
+using MergeCache = std::map<QString, std::shared_ptr<const merge::Side>>;
 
 // The field of a difference in a text store: the quest's whole text.
 constexpr int kWholeText = -1;
@@ -76,16 +85,19 @@ struct MergePlan {
 // What merging the copy would do; nothing is written. earlier: the versions of the file this PC
 // itself held (never one that arrived), oldest first, of which the common one is told; none for a
 // copy far shorter than the file, which is cut, not a version to tell deletions by. Throws, naming
-// the copy, when it cannot be read, is no regular file or is too large.
+// the copy, when it cannot be read, is no regular file or is too large. cache, when given, keeps
+// the file as read for the next copy: the caller forgets it once the file is written.
 MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
-                    bool copyIsThisPcs = false);
+                    bool copyIsThisPcs = false, MergeCache* cache = nullptr);
 
 // The same on lines already read: file as its list holds it, copyLines as planMerge reads them, and
 // earlier versions of the file given one at a time, newest first, by nextEarlier (false when
 // there is none left).
 using EarlierVersion = std::function<bool(QString& name, Lines& lines)>;
+// fileSide, when given, is file as read for an earlier copy.
 MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& nextEarlier,
-                      const ConflictCopy& copy, bool copyIsThisPcs = false);
+                      const ConflictCopy& copy, bool copyIsThisPcs = false,
+                      std::shared_ptr<const merge::Side> fileSide = nullptr);
 
 // What the merge makes of the file's lines, in ranges to replace, for applyMerge and the tests.
 std::vector<LineRange> mergeRanges(const LineList& file, const MergePlan& plan);
@@ -93,6 +105,14 @@ std::vector<LineRange> mergeRanges(const LineList& file, const MergePlan& plan);
 // Writes the merge through the one safe path, then moves the copy into backup/. step, when given,
 // receives what the merge changed, the copy's move included, so that an undo brings it back.
 void applyMerge(const QuestData& files, const MergePlan& plan, EditStep* step = nullptr);
+
+// The same for copies of one data file planned against the same lines, in one save: no quest is
+// in two of them (mergedQuests tells).
+void applyMerges(const QuestData& files, const std::vector<const MergePlan*>& plans,
+                 EditStep* step = nullptr);
+
+// The quests a plan writes, ascending.
+std::vector<std::string> mergedQuests(const MergePlan& plan);
 
 // The player's picks of one plan, carried to a plan of the same copy made again.
 void carryPicks(const MergePlan& from, MergePlan& to);

@@ -5,6 +5,7 @@
 #include "MergePlan.h"
 
 #include <map>
+#include <memory>
 
 namespace korvane::merge {
 
@@ -24,8 +25,9 @@ namespace korvane {
 
 struct MergePlan::Versions {
     bool table = false;
-    Lines copyLines; // the copy's lines as read: a table's raw, a store's sorted
-    merge::Side file, copy;
+    Lines copyLines;                         // the copy's lines as read: a table's raw, a store's sorted
+    std::shared_ptr<const merge::Side> file; // shared by every copy planned against the same lines
+    merge::Side copy;
 };
 
 } // namespace korvane

@@ -25,6 +25,7 @@ struct FileFacts {
     std::int64_t owner = -1; // the owning user's id; -1 where the system has none to give
     // Nanoseconds since the epoch. A program can put the modification time back, not the change time.
     std::int64_t modifiedNs = 0, changedNs = 0;
+    bool operator==(const FileFacts&) const = default;
 };
 
 // Nothing when path does not exist; failed is set when it could not be looked at otherwise.

@@ -117,6 +117,8 @@ void StoredList::rememberWritten(const FileStamp& stamp) {
 }
 
 bool StoredList::wroteVersion(const QString& path) const {
+    if (written_.empty())
+        return false;
     const FileStamp version = FileStamp::take(path);
     return std::any_of(written_.begin(), written_.end(),
                        [&](const FileStamp& stamp) { return stamp.sameVersion(version); });

@@ -219,7 +219,8 @@ TEST_F(Merge, MemoLinesWrittenAnewAreSplitAsAnEditSplitsThem) {
 }
 
 // Every copy found at one look, merged through the checklist as the window merges them: each in
-// one preview, and one after another in either order, give the same memo file.
+// one preview, and one after another in either order, give the same memo file; one preview saves
+// the file once for copies that change different quests.
 TEST_F(Merge, SeveralCopiesNeverDropALine) {
     const QString memoCopy = QStringLiteral("クエストメモ.sync-conflict-20261209-0335%1-ZOVNQVO.txt");
     std::vector<std::string> twelve;
@@ -238,21 +239,30 @@ TEST_F(Merge, SeveralCopiesNeverDropALine) {
         std::vector<std::string> copies;
         std::string expected;
         int notCopies;
+        int saves; // in one preview
     };
     const Case cases[] = {
         {"the whole file and a line, beside two lines of no quest",
          {with(twelve, {"0005001new"}), "games:*:19000:0:99999:7:::\ngames:*:19000:0:99999:7:::\n"},
          with(twelve, {"0005001new"}),
+         1,
          1},
         {"one line of one quest: the quests it lacks stay as they are",
          {crlf({"0001001hello"})},
          with(twelve, {divider, "0001002hello"}),
-         0},
+         0,
+         1},
+        {"two copies alike: the text is taken once",
+         {crlf({"0001001hello"}), crlf({"0001001hello"})},
+         with(twelve, {divider, "0001002hello"}),
+         0,
+         1},
         {"two copies, each with a quest of its own changed",
          {with(twelve, {"0005001new"}), with(twelve, {"0009001other"})},
          with(twelve, {"0005001new", "0009001other"}),
-         0},
-        {"binary bytes only", {std::string("\x89PNG\r\n\x1a\n\0\0", 10)}, crlf(twelve), 1},
+         0,
+         1},
+        {"binary bytes only", {std::string("\x89PNG\r\n\x1a\n\0\0", 10)}, crlf(twelve), 1, 0},
     };
     for (const Case& c : cases) {
         for (const int order : {0, 1, 2}) { // one preview, its copies reversed, one after another
@@ -278,6 +288,9 @@ TEST_F(Merge, SeveralCopiesNeverDropALine) {
             }
             EXPECT_EQ(readBytes(path(files::kMemo)), c.expected);
             EXPECT_EQ(notCopies, c.notCopies);
+            if (order < 2) {
+                EXPECT_EQ(backupsOf(path(files::kMemo)).size(), c.saves);
+            }
         }
     }
 }

@@ -80,7 +80,7 @@ Lines linesOf(const Version& version, Kind kind) {
 ConflictCopy copyNamed(Kind kind, int i) {
     const QString file = kind == kTable ? files::kQuestTable : kind == kMemo ? files::kMemo : files::kContent;
     return {QStringLiteral("/nowhere/copy%1").arg(i), file, QStringLiteral("Syncthing"),
-            QDateTime(QDate(2026, 12, 9), QTime(3, i))};
+            QDateTime(QDate(2026, 12, 9), QTime(3, i)), std::nullopt};
 }
 
 struct Merged {
@@ -89,8 +89,8 @@ struct Merged {
 };
 
 // One copy into the file, against the earlier versions given newest first.
-Merged merge(const Lines& file, const Lines& copy, const std::vector<Lines>& earlier,
-             const ConflictCopy& named, Kind kind) {
+Merged mergeOnce(const Lines& file, const Lines& copy, const std::vector<Lines>& earlier,
+                 const ConflictCopy& named, Kind kind) {
     std::size_t next = 0;
     MergePlan plan = planMergeOf(
         file, copy,
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<Lines> earlier =
         withBase ? std::vector<Lines>{linesOf(base, kind)} : std::vector<Lines>{};
 
-    checkOneMerge(file, theirs[0], merge(file, theirs[0], earlier, copyNamed(kind, 1), kind), kind);
+    checkOneMerge(file, theirs[0], mergeOnce(file, theirs[0], earlier, copyNamed(kind, 1), kind), kind);
 
     // One after another, forwards and backwards. The versions a merge leaves in backup/ came
     // after the copies, so they are never taken for where the copies parted.
@@ -204,7 +204,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Lines now = file;
         for (int k = 0; k < copies; ++k) {
             const auto i = static_cast<std::size_t>(forwards ? k : copies - 1 - k);
-            Merged merged = merge(now, theirs[i], earlier, copyNamed(kind, static_cast<int>(i) + 1), kind);
+            Merged merged =
+                mergeOnce(now, theirs[i], earlier, copyNamed(kind, static_cast<int>(i) + 1), kind);
             checkOneMerge(now, theirs[i], merged, kind);
             now = std::move(merged.lines);
         }
