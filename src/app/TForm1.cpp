@@ -174,6 +174,7 @@ void TForm1::connectHandlers() {
     connect(filters_, &FilterBar::changed, this, handler(&TForm1::filterChanged));
     connect(searches_, &SearchBar::searchAsked, this, handler(&TForm1::searchAsked));
     connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
+    connect(ScrollBox1, &QuestView::flagToggled, this, handler(&TForm1::storeToggledFlag));
     // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
     connect(ScrollBox2, &QuestEditor::flagClicked, this, handler(&TForm1::storeFlag));
     connect(texts_, &TextPanes::memoChanged, this, handler(&TForm1::Memo3Change));

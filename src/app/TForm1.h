@@ -106,6 +106,7 @@ private:
     // Editing
     // CheckBox1–3 MouseUp: the flag ticked or cleared in the view pane.
     void storeFlag(QuestField field);
+    void storeToggledFlag(QuestField field); // by a key or a screen reader: the focus stays
     void Memo3Change();
     void Button2Click();
     void Button5Click();

@@ -10,6 +10,7 @@
 #include "store/Errors.h"
 #include "store/UiText.h"
 
+#include <QApplication>
 #include <QDate>
 
 namespace korvane {
@@ -49,6 +50,13 @@ void TForm1::storeFlag(QuestField field) {
     ScrollBox1->showFlags(now);
     updateStatusBar();
     StringGrid1->setFocus();
+}
+
+void TForm1::storeToggledFlag(QuestField field) {
+    QWidget* const focus = QApplication::focusWidget();
+    storeFlag(field);
+    if (focus)
+        focus->setFocus();
 }
 
 void TForm1::Memo3Change() {

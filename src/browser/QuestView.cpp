@@ -6,6 +6,7 @@
 #include "widgets/FieldTiles.h"
 
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace korvane {
 
@@ -66,15 +67,23 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 
     for (const QuestField flag : kFlagFields)
-        connect(box(flag), &FlagBox::MouseUp, this, [this, flag] { emit flagClicked(flag); });
+        connect(box(flag), &FlagBox::changedByPlayer, this, [this, flag](bool byMouse) {
+            if (byMouse)
+                emit flagClicked(flag);
+            else
+                emit flagToggled(flag);
+        });
     connect(Button2, &QPushButton::clicked, this, &QuestView::memoSaveAsked);
     connect(Button8, &QPushButton::clicked, this, &QuestView::modifyAsked);
     connect(Button3, &QPushButton::clicked, this, &QuestView::deleteAsked);
     connect(Button17, &QPushButton::clicked, this, &QuestView::lookUpAsked);
-    connect(Button25, &QPushButton::clicked, this, &QuestView::setAsideAsked);
+    // Toggled, not clicked: a screen reader's Toggle moves the button without a click. The
+    // program's own changes come with the signals blocked.
+    connect(Button25, &QPushButton::toggled, this, &QuestView::setAsideAsked);
 }
 
 void QuestView::showSetAside(const QString& since) {
+    const QSignalBlocker shown(Button25);
     Button25->setChecked(!since.isEmpty());
     Button25->setToolTip(
         since.isEmpty() ? QStringLiteral("このクエストを見送りにします。一覧と数から外れます（Ctrl+M）")
@@ -110,7 +119,7 @@ void QuestView::showQuest(const std::optional<Quest>& quest) {
 
 void QuestView::showFlags(const Quest& quest) {
     for (const QuestField flag : kFlagFields)
-        box(flag)->setChecked(quest.flag(flag));
+        box(flag)->showTicked(quest.flag(flag));
 }
 
 } // namespace korvane

@@ -32,6 +32,7 @@ public:
 
 signals:
     void flagClicked(QuestField flag); // CheckBox1–3 MouseUp
+    void flagToggled(QuestField flag); // CheckBox1–3 changed by a key or a screen reader
     void memoSaveAsked();              // Button2
     void modifyAsked();                // Button8
     void deleteAsked();                // Button3

@@ -93,7 +93,7 @@ void QuestEditor::openModify(const std::string& number, const std::optional<Ques
     if (quest)
         for (const auto& [box, flag] :
              {std::pair{CheckBox4, kOffered}, {CheckBox5, kCompleted}, {CheckBox6, kRepeatable}})
-            box->setChecked(quest->flag(flag));
+            box->showTicked(quest->flag(flag));
 }
 
 void QuestEditor::showButtonsFor(bool newQuest) {

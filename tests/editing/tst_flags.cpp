@@ -1,12 +1,18 @@
 // Progress flags: stored at the mouse release, into the grid cell, the table line and the file.
 
+#include "store/DataFiles.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QTest>
+#include <functional>
 
 using namespace korvane;
 using namespace korvane::test;
+
+Q_DECLARE_METATYPE(std::function<void(korvane::FlagBox*)>)
 
 namespace {
 
@@ -28,7 +34,9 @@ private slots:
     void tickingOfferedStoresItEverywhere();
     void completedNeedsOffered();
     void clearingOfferedLeavesCompleted();
-    void spaceBarStoresNothing();
+    void everyWayOfTickingIsStored_data();
+    void everyWayOfTickingIsStored();
+    void screenReadersToggleSetAside();
     void rightClickStoresTheStateUnchanged();
     void editPaneBoxesRunTheViewPaneActions();
     void gridIsNotRefilled();
@@ -79,18 +87,70 @@ void FlagsTest::clearingOfferedLeavesCompleted() {
     QVERIFY(!listedNumbers(f.grid()).contains("0002"));
 }
 
-void FlagsTest::spaceBarStoresNothing() {
-    const std::string bytes = readBytes(f.table());
+using Way = std::function<void(FlagBox*)>;
+
+void doAction(QWidget* widget, const QString& action) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
+    QVERIFY(actions);
+    actions->doAction(action);
+}
+
+// Quest 0001 is not offered. What the player does to オファー, and what the table then holds.
+void FlagsTest::everyWayOfTickingIsStored_data() {
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("rewritten"); // the file written, also with the same lines
+    QTest::addColumn<bool>("focusStays");
+    QTest::newRow("click") << Way([](FlagBox* box) { click(box); }) << "1" << true << false;
+    QTest::newRow("right button") << Way([](FlagBox* box) { click(box, Qt::RightButton); }) << "0" << true
+                                  << false;
+    QTest::newRow("left press released outside") << Way([](FlagBox* box) {
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(-40, 60));
+    }) << "0" << true << false;
+    QTest::newRow("space bar") << Way([](FlagBox* box) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+    }) << "1" << true << true;
+    QTest::newRow("screen reader's Toggle")
+        << Way([](FlagBox* box) { doAction(box, QAccessibleActionInterface::toggleAction()); }) << "1" << true
+        << false;
+    QTest::newRow("screen reader's Press") << Way([](FlagBox* box) {
+        doAction(box, QAccessibleActionInterface::pressAction());
+        QTest::qWait(200); // a press is an animated click
+    }) << "1" << true << false;
+    QTest::newRow("shown with another quest") << Way([this](FlagBox*) {
+        clickRow(f.grid(), 2);
+        clickRow(f.grid(), 1);
+    }) << "0" << false << false;
+}
+
+void FlagsTest::everyWayOfTickingIsStored() {
+    QFETCH(Way, way);
+    QFETCH(QString, stored);
+    QFETCH(bool, rewritten);
+    QFETCH(bool, focusStays);
     const auto before = inodeOf(f.table());
-    f.box("CheckBox1")->setFocus();
-    QTest::keyClick(f.box("CheckBox1"), Qt::Key_Space);
-    QVERIFY(f.box("CheckBox1")->isChecked());
-    QCOMPARE(cell(f.grid(), 6, 1), "0");
-    QCOMPARE(inodeOf(f.table()), before);
-    clickRow(f.grid(), 2);
-    clickRow(f.grid(), 1);
-    QVERIFY(!f.box("CheckBox1")->isChecked());
-    QCOMPARE(readBytes(f.table()), bytes);
+    way(f.box("CheckBox1"));
+    QCOMPARE(cell(f.grid(), 6, 1), stored);
+    QCOMPARE(QString::fromStdString(readUtf8Lines(f.table())[0]),
+             "0001,ウィンダス,港,a,p,c," + stored + ",0,0");
+    QCOMPARE(inodeOf(f.table()) != before, rewritten);
+    QCOMPARE(f.box("CheckBox1")->isChecked(), stored == "1");
+    if (focusStays)
+        QVERIFY(f.box("CheckBox1")->hasFocus());
+}
+
+// 見送り is a button that stays down: a screen reader toggles it without a click, and the quest is
+// set aside as by a click: it leaves the list for the next one, whose state the button then shows.
+void FlagsTest::screenReadersToggleSetAside() {
+    auto* button = f.button("Button25");
+    doAction(button, QAccessibleActionInterface::toggleAction());
+    QCOMPARE(readUtf8Lines(files::inFolder(f.dir->path(), files::kSetAside)).size(), 1u);
+    QVERIFY(readUtf8Lines(files::inFolder(f.dir->path(), files::kSetAside))[0].starts_with("0001,"));
+    QCOMPARE(f.label("Label14"), "0002");
+    QVERIFY(!button->isChecked());
 }
 
 void FlagsTest::rightClickStoresTheStateUnchanged() {
