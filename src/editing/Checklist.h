@@ -160,6 +160,7 @@ private:
     std::array<StoredList*, 5> editableLists() { return {&quests_, &contents_, &rewards_, &memos_, &aside_}; }
     static QString stepName(const QString& what, const std::string& number);
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
+    void sayRefused(const ConflictCopy& copy, const QString& why, QStringList& said);
     void mergeCopiesOf(std::vector<MergePlan*> waiting, const std::string& number);
     void mergeJournalCopy(const ConflictCopy& copy);
     void mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said);

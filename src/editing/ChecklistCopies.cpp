@@ -13,8 +13,42 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <thread>
 
 namespace korvane {
+namespace {
+
+struct CopyRead {
+    std::optional<Lines> lines;
+    QString error; // why it could not be read, when it could not
+};
+
+// Reading very many copies is the file system's time, so they are read on every core at once;
+// what is made of them is made on this thread.
+std::vector<CopyRead> readAhead(const std::vector<const ConflictCopy*>& copies, const QString& folder) {
+    std::vector<CopyRead> read(copies.size());
+    const std::optional<platform::FileFacts> folderFacts = platform::factsOf(folder);
+    const auto readFrom = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < copies.size(); i += step) {
+            try {
+                read[i].lines = readConflictCopy(*copies[i], folderFacts);
+            } catch (const KorvaneError& error) {
+                read[i].error = error.message();
+            } catch (const std::exception& error) {
+                read[i].error = QString::fromLocal8Bit(error.what());
+            }
+        }
+    };
+    const std::size_t workers =
+        copies.size() < 64 ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::vector<std::jthread> threads;
+    for (std::size_t w = 1; w < workers; ++w)
+        threads.emplace_back(readFrom, w, workers);
+    readFrom(0, workers);
+    return read;
+}
+
+} // namespace
 
 StoredList& Checklist::listOf(const QString& dataFile) {
     for (StoredList* list : editableLists())
@@ -23,9 +57,16 @@ StoredList& Checklist::listOf(const QString& dataFile) {
     return quests_;
 }
 
+// A copy that is refused is looked at again at the next look (it may be put right), and said once.
+void Checklist::sayRefused(const ConflictCopy& copy, const QString& why, QStringList& said) {
+    offered_.erase(copy.path);
+    if (offered_.insert(why).second)
+        said << why;
+}
+
 std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
     flushKnown();
-    FoundCopies found = findConflictCopies(folder_);
+    FoundCopies found = findConflictCopies(folder_, CopyCheck::AtRead);
     for (const QString& refusal : found.refused)
         if (offered_.insert(refusal).second)
             said << refusal;
@@ -37,15 +78,24 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
     MergeCache cache;
     std::map<QString, std::vector<KeptVersion>> earlier;
     std::map<QString, bool> fileIsThisPcs;
+    std::vector<const ConflictCopy*> dataCopies;
     for (const ConflictCopy& copy : found.copies) {
         if (!offered_.insert(copy.path).second)
             continue;
-        if (copy.dataFile == kJournalFile) {
+        if (copy.dataFile != kJournalFile && copy.dataFile != files::kSetAside)
+            dataCopies.push_back(&copy);
+        else if (const QString refusal = refusalOfCopy(copy.path, folder_); !refusal.isEmpty())
+            sayRefused(copy, refusal, said);
+        else if (copy.dataFile == kJournalFile)
             mergeJournalCopy(copy);
-            continue;
-        }
-        if (copy.dataFile == files::kSetAside) {
+        else
             mergeSetAsideCopy(copy, said);
+    }
+    std::vector<CopyRead> read = readAhead(dataCopies, folder_);
+    for (std::size_t i = 0; i < dataCopies.size(); ++i) {
+        const ConflictCopy& copy = *dataCopies[i];
+        if (!read[i].lines) {
+            sayRefused(copy, read[i].error, said);
             continue;
         }
         // Which version is this PC's is told by what it wrote, not by which file holds it.
@@ -56,7 +106,8 @@ std::vector<MergePlan> Checklist::newConflictCopies(QStringList& said) {
         }
         try {
             MergePlan plan = planMerge(edits(), copy, earlier[copy.dataFile],
-                                       !fileIsThisPcs[copy.dataFile] && file.wroteVersion(copy.path), &cache);
+                                       !fileIsThisPcs[copy.dataFile] && file.wroteVersion(copy.path), &cache,
+                                       std::move(read[i].lines));
             if (plan.differences.empty() && plan.leftOut.empty() && !plan.notACopy)
                 applyMerge(edits(), plan); // the same lines: the copy only goes to backup/
             else

@@ -53,11 +53,17 @@ QString refusalOf(const QString& path, const std::optional<platform::FileFacts>&
 
 } // namespace
 
-QString refusalOfCopy(const QString& path, const QString& folder) {
-    return refusalOf(path, platform::factsOf(folder));
+QString refusalOfCopy(const QString& path, const QString& folder,
+                      std::optional<platform::FileFacts>* checked) {
+    return refusalOf(path, platform::factsOf(folder), checked);
 }
 
-FoundCopies findConflictCopies(const QString& folder) {
+QString refusalOfCopy(const QString& path, const std::optional<platform::FileFacts>& folderFacts,
+                      std::optional<platform::FileFacts>* checked) {
+    return refusalOf(path, folderFacts, checked);
+}
+
+FoundCopies findConflictCopies(const QString& folder, CopyCheck check) {
     FoundCopies found;
     const auto folderFacts = platform::factsOf(folder);
     // Unsorted: sorting a folder of very many names by the locale costs more than finding the copies.
@@ -67,14 +73,27 @@ FoundCopies findConflictCopies(const QString& folder) {
         std::optional<ConflictCopy> copy = conflictCopyNamed(folder, name);
         if (!copy)
             continue;
-        if (const QString refusal = refusalOf(copy->path, folderFacts, &copy->checked); !refusal.isEmpty())
+        if (check == CopyCheck::AtRead)
+            found.copies.push_back(std::move(*copy));
+        else if (const QString refusal = refusalOf(copy->path, folderFacts, &copy->checked);
+                 !refusal.isEmpty())
             found.refused << refusal;
         else
             found.copies.push_back(std::move(*copy));
     }
-    std::sort(found.copies.begin(), found.copies.end(), [](const ConflictCopy& a, const ConflictCopy& b) {
-        return a.made != b.made ? a.made < b.made : a.path < b.path;
+    // Oldest first, by a key read once: comparing local times converts each, every time.
+    std::vector<std::pair<qint64, std::size_t>> order(found.copies.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = {found.copies[i].made.toMSecsSinceEpoch(), i};
+    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first
+                                  : found.copies[a.second].path < found.copies[b.second].path;
     });
+    std::vector<ConflictCopy> sorted;
+    sorted.reserve(order.size());
+    for (const auto& [made, i] : order)
+        sorted.push_back(std::move(found.copies[i]));
+    found.copies = std::move(sorted);
     found.refused.sort();
     return found;
 }

@@ -38,9 +38,17 @@ struct FoundCopies {
 // the quests set aside or of the journal.
 std::optional<ConflictCopy> conflictCopyNamed(const QString& folder, const QString& name);
 
-FoundCopies findConflictCopies(const QString& folder);
+// Unchecked, the copies are named but not looked at: readConflictCopy checks each before it reads
+// it, so that very many are checked and read on every core at once.
+enum class CopyCheck { Now, AtRead };
+FoundCopies findConflictCopies(const QString& folder, CopyCheck check = CopyCheck::Now);
 
 // Why the file at path, named as a conflict copy in folder, is not read as one; empty when it is.
-QString refusalOfCopy(const QString& path, const QString& folder);
+// checked, when given, receives the facts the check was made on.
+QString refusalOfCopy(const QString& path, const QString& folder,
+                      std::optional<platform::FileFacts>* checked = nullptr);
+// The same with the folder's facts read already.
+QString refusalOfCopy(const QString& path, const std::optional<platform::FileFacts>& folderFacts,
+                      std::optional<platform::FileFacts>* checked);
 
 } // namespace korvane

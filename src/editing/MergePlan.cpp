@@ -117,19 +117,8 @@ std::size_t distance(const Units& side, const Units& version, bool table) {
 
 // The copy's lines; a file found in its place since it was checked is checked again, after the read
 // so that what was read is what was checked.
-Lines readCopy(const ConflictCopy& copy, bool table) {
-    FileStamp read;
-    Lines lines;
-    try {
-        lines = readLines(copy.path, &read);
-    } catch (const KorvaneError& error) {
-        throw KorvaneError(
-            QStringLiteral("競合コピー %1: %2").arg(QDir::toNativeSeparators(copy.path), error.message()));
-    }
-    if (!copy.checked || !read.sameVersion(FileStamp::of(*copy.checked, std::nullopt)))
-        if (const QString refusal = refusalOfCopy(copy.path, QFileInfo(copy.path).absolutePath());
-            !refusal.isEmpty())
-            throw KorvaneError(refusal);
+// A store's copy in the order a load sorts it in.
+Lines sortedCopy(Lines lines, bool table) {
     if (table)
         return lines;
     LineList sorted;
@@ -159,14 +148,36 @@ MergePlan::~MergePlan() = default;
 MergePlan::MergePlan(MergePlan&&) noexcept = default;
 MergePlan& MergePlan::operator=(MergePlan&&) noexcept = default;
 
+Lines readConflictCopy(const ConflictCopy& copy, const std::optional<platform::FileFacts>& folderFacts) {
+    const QString folder = QFileInfo(copy.path).absolutePath();
+    std::optional<platform::FileFacts> checked = copy.checked;
+    if (!checked) // never read before it is known for a regular file of a size a copy can have
+        if (const QString refusal =
+                refusalOfCopy(copy.path, folderFacts ? folderFacts : platform::factsOf(folder), &checked);
+            !refusal.isEmpty())
+            throw KorvaneError(refusal);
+    FileStamp read;
+    Lines lines;
+    try {
+        lines = readLines(copy.path, &read);
+    } catch (const KorvaneError& error) {
+        throw KorvaneError(
+            QStringLiteral("競合コピー %1: %2").arg(QDir::toNativeSeparators(copy.path), error.message()));
+    }
+    if (!checked || !read.sameVersion(FileStamp::of(*checked, std::nullopt)))
+        if (const QString refusal = refusalOfCopy(copy.path, folder); !refusal.isEmpty())
+            throw KorvaneError(refusal);
+    return lines;
+}
+
 MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
-                    bool copyIsThisPcs, MergeCache* cache) {
+                    bool copyIsThisPcs, MergeCache* cache, std::optional<Lines> readAhead) {
     const bool table = copy.dataFile == files::kQuestTable;
     const StoredList& file = table                              ? static_cast<const StoredList&>(files.table)
                              : copy.dataFile == files::kContent ? files.content
                              : copy.dataFile == files::kReward  ? files.reward
                                                                 : files.memo;
-    Lines copyLines = readCopy(copy, table);
+    Lines copyLines = sortedCopy(readAhead ? std::move(*readAhead) : readConflictCopy(copy), table);
     // Only a version this PC had before the copy came can be where the two parted: one written
     // since (by the merge of another copy, say) is this PC's alone. Both times are this PC's clock.
     const std::vector<KeptVersion> none;

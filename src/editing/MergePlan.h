@@ -24,6 +24,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace korvane {
 
@@ -87,8 +88,17 @@ struct MergePlan {
 // copy far shorter than the file, which is cut, not a version to tell deletions by. Throws, naming
 // the copy, when it cannot be read, is no regular file or is too large. cache, when given, keeps
 // the file as read for the next copy: the caller forgets it once the file is written.
+// copyLines: the copy as readConflictCopy read it ahead; read here when none.
 MergePlan planMerge(const QuestData& files, const ConflictCopy& copy, const std::vector<KeptVersion>& earlier,
-                    bool copyIsThisPcs = false, MergeCache* cache = nullptr);
+                    bool copyIsThisPcs = false, MergeCache* cache = nullptr,
+                    std::optional<Lines> copyLines = std::nullopt);
+
+// The copy's lines as its file holds them, refused as planMerge refuses them (a file put in its
+// place since it was found is checked again, after the read, so that what was read is what was
+// checked). Touches nothing shared: copies may be read on several threads at once.
+// folderFacts: the data folder's, when read already.
+Lines readConflictCopy(const ConflictCopy& copy,
+                       const std::optional<platform::FileFacts>& folderFacts = std::nullopt);
 
 // The same on lines already read: file as its list holds it, copyLines as planMerge reads them, and
 // earlier versions of the file given one at a time, newest first, by nextEarlier (false when

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -293,6 +294,27 @@ TEST_F(Merge, SeveralCopiesNeverDropALine) {
             }
         }
     }
+}
+
+// What is read as a copy is the file that was checked: one put in its place since (a link to any
+// file of the PC) is checked again, and a copy named but not checked yet is checked before it is
+// opened, so that a pipe never blocks the read.
+TEST_F(Merge, ACopyIsReadOnlyAsTheFileItWasCheckedAs) {
+    const QString name = QStringLiteral("クエストメモ.sync-conflict-20261209-033510-ZOVNQVO.txt");
+    writeBytes(path(name), crlf({"0001000mine"}));
+    const ConflictCopy checked = findConflictCopies(dir.path()).copies.at(0);
+    EXPECT_EQ(readConflictCopy(checked), Lines{"0001000mine"});
+    QTemporaryDir elsewhere;
+    writeBytes(elsewhere.filePath("secret"), crlf({"0001000secret"}));
+    QFile::remove(path(name));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("secret"), path(name)));
+    EXPECT_THROW(readConflictCopy(checked), KorvaneError);
+
+    QFile::remove(path(name));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(name)).constData(), 0600), 0);
+    const ConflictCopy named = findConflictCopies(dir.path(), CopyCheck::AtRead).copies.at(0);
+    EXPECT_FALSE(named.checked);
+    EXPECT_THROW(readConflictCopy(named), KorvaneError);
 }
 
 TEST_F(Merge, UndoBringsTheCopyBackToBeOfferedAgain) {
