@@ -157,10 +157,13 @@ template <class W> W* child(QWidget& window, const char* name) {
 
 void shootWindow(const QString& main) {
     TForm1 window(DataPlace{main, QDir(main).filePath("korvane.ini")});
-    window.resize(1180, 760);
+    window.resize(818, 589); // the restored size: every command of the quest on show is seen
     window.move(0, 0);
     window.show();
     settle(800);
+    save(grab(&window), "restored");
+    window.resize(1180, 760);
+    settle(300);
     labelledWindow(window);
 
     // Filters: a nation and a progress option.

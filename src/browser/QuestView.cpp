@@ -29,8 +29,10 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Label1 = placed(named(textLabel(QString(), pane), "Label1"), 34, 5, 138, 16);
     Label2 = placed(named(textLabel(QString(), pane), "Label2"), 34, 24, 138, 16);
     Label3 = placed(named(textLabel(QString(), pane), "Label3"), 52, 48, 404, 16);
-    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 420, 16);
-    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 420, 16);
+    // The condition and the place end where 調べる and 見送り begin: the pane is 444 pixels wide in
+    // the window's restored size, and those two must be seen there without scrolling.
+    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 342, 16);
+    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 342, 16);
     placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
     Label24 = placed(named(textLabel(QString(), pane), "Label24"), 36, 108, 476, 16);
     Label24->setToolTip(
@@ -55,14 +57,14 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     Button2 = placed(named(new QPushButton(QStringLiteral("メモの修正"), pane), "Button2"), 279, 30, 96, 24);
     Button2->hide();
     Button2->setToolTip(QStringLiteral("メモを保存します（Ctrl+S）"));
-    Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 460, 44, 56, 22);
+    Button17 = placed(named(new QPushButton(QStringLiteral("調べる"), pane), "Button17"), 382, 65, 58, 21);
     Button17->setToolTip(QStringLiteral(
         "アドレス一覧の {name} か {no} を含む最初のアドレスで、このクエストを Web で調べます"));
-    Button25 = placed(named(new QPushButton(QStringLiteral("見送り"), pane), "Button25"), 460, 70, 56, 22);
+    Button25 = placed(named(new QPushButton(QStringLiteral("見送り"), pane), "Button25"), 382, 86, 58, 21);
     Button25->setCheckable(true); // down while the quest is set aside
     showSetAside({});
-    Label23 =
-        placed(named(textLabel(QString(), pane), "Label23"), 380, 29, 300, 15); // above 調べる, never over it
+    Label23 = placed(named(textLabel(QString(), pane), "Label23"), 380, 29, 300,
+                     15); // right of メモの修正, above the name
     Label23->setToolTip(
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 

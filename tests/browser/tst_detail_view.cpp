@@ -46,6 +46,7 @@ private slots:
     void clickingTheRowOnShowKeepsUnsavedTyping();
     void markerRedrawsAndDiscardsTyping();
     void pointerGivesFocus();
+    void theRestoredWindowShowsEveryCommandOfTheQuest();
 
 private:
     ModalAnswerer answerer;
@@ -128,6 +129,23 @@ void DetailViewTest::pointerGivesFocus() {
     QTRY_VERIFY(reward->hasFocus());
     moveMouseOver(grid);
     QTRY_VERIFY(grid->hasFocus());
+}
+
+// At the window's restored size the view pane is narrower than its fields; the commands Korvane
+// added to it are seen there without scrolling, and sit over none of the pane's texts.
+void DetailViewTest::theRestoredWindowShowsEveryCommandOfTheQuest() {
+    form->showNormal();
+    form->resize(818, 589);
+    QTRY_COMPARE(form->width(), 818);
+    auto* pane = child<QScrollArea>(*form, "ScrollBox1");
+    QCOMPARE(pane->horizontalScrollBar()->value(), 0);
+    for (const char* name : {"Button17", "Button25"}) {
+        auto* button = child<QPushButton>(*form, name);
+        const QRect seen(button->mapTo(pane->viewport(), QPoint(0, 0)), button->size());
+        QVERIFY2(pane->viewport()->rect().contains(seen), name);
+        for (const char* text : {"Label3", "Label4", "Label5", "Label23", "Label24"})
+            QVERIFY2(!button->geometry().intersects(child<QLabel>(*form, text)->geometry()), text);
+    }
 }
 
 KORVANE_WIDGET_TEST_MAIN(DetailViewTest)
