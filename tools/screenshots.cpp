@@ -162,6 +162,11 @@ void shootWindow(const QString& main) {
     window.show();
     settle(800);
     save(grab(&window), "restored");
+    onModal("keys", [](QWidget* w) {
+        save(grab(w), "keys");
+        static_cast<QDialog*>(w)->reject();
+    });
+    window.findChild<QAction*>(QStringLiteral("KeyList"))->trigger();
     window.resize(1180, 760);
     settle(300);
     labelledWindow(window);
