@@ -167,6 +167,11 @@ void shootWindow(const QString& main) {
         static_cast<QDialog*>(w)->reject();
     });
     window.findChild<QAction*>(QStringLiteral("KeyList"))->trigger();
+    // The same window on a dark desktop, or with 暗い chosen.
+    useShadeChoice(*qApp, ShadeChoice::Dark, false);
+    settle(300);
+    save(grab(&window), "dark");
+    useShadeChoice(*qApp, ShadeChoice::Auto, false);
     window.resize(1180, 760);
     settle(300);
     labelledWindow(window);

@@ -3,11 +3,13 @@
 #include "widgets/Controls.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -28,8 +30,9 @@ QString installedGuide() {
     return {};
 }
 
-KeysDialog::KeysDialog(const QList<QAction*>& actions, const QString& guide, QWidget* parent)
-    : QDialog(parent) {
+KeysDialog::KeysDialog(const QList<QAction*>& actions, const QString& guide, ShadeChoice shade,
+                       QWidget* parent)
+    : QDialog(parent), ComboBox9(named(new QComboBox(this), "ComboBox9", QStringLiteral("色"))) {
     setObjectName(QStringLiteral("KeysDialog"));
     setWindowTitle(QStringLiteral("キーの一覧"));
     auto* column = new QVBoxLayout(this);
@@ -51,6 +54,19 @@ KeysDialog::KeysDialog(const QList<QAction*>& actions, const QString& guide, QWi
     table->resizeColumnToContents(0);
     column->addWidget(table);
 
+    auto* colours = new QHBoxLayout;
+    auto* caption = textLabel(QStringLiteral("色:"), this);
+    caption->setBuddy(ComboBox9);
+    colours->addWidget(caption);
+    for (const ShadeChoice choice : {ShadeChoice::Auto, ShadeChoice::Light, ShadeChoice::Dark})
+        ComboBox9->addItem(shadeChoiceName(choice), static_cast<int>(choice));
+    ComboBox9->setCurrentIndex(ComboBox9->findData(static_cast<int>(shade)));
+    ComboBox9->setToolTip(
+        QStringLiteral("自動: デスクトップの明るさ（Windows は「アプリのモード」）に合わせます"));
+    colours->addWidget(ComboBox9);
+    colours->addStretch(1);
+    column->addLayout(colours);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     if (!guide.isEmpty()) {
         QPushButton* open = buttons->addButton(QStringLiteral("使い方を開く"), QDialogButtonBox::HelpRole);
@@ -61,7 +77,11 @@ KeysDialog::KeysDialog(const QList<QAction*>& actions, const QString& guide, QWi
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);
-    resize(440, 380);
+    resize(440, 400);
+}
+
+ShadeChoice KeysDialog::shadeChoice() const {
+    return static_cast<ShadeChoice>(ComboBox9->currentData().toInt());
 }
 
 } // namespace korvane

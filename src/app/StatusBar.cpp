@@ -2,6 +2,7 @@
 
 #include "editing/EditHistory.h"
 #include "store/Backups.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@ namespace {
 
 QLabel* redLabel(const char* name, QWidget* parent) {
     QLabel* label = named(textLabel(QString(), parent), name);
-    label->setStyleSheet(QStringLiteral("color: #A00000"));
+    paint(label, std::nullopt, Colour::Warning);
     label->hide();
     return label;
 }

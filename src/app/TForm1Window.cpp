@@ -2,6 +2,7 @@
 
 #include "TForm1.h"
 
+#include "Appearance.h"
 #include "ErrorBox.h"
 #include "KeysDialog.h"
 #include "browser/AreaLists.h"
@@ -78,7 +79,10 @@ void TForm1::setUpKeys() {
         for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
             if (!action->shortcuts().isEmpty())
                 keyed << action;
-        KeysDialog(keyed, installedGuide(), this).exec();
+        KeysDialog dialog(keyed, installedGuide(), keptShadeChoice(), this);
+        dialog.exec();
+        if (dialog.shadeChoice() != keptShadeChoice())
+            useShadeChoice(*qApp, dialog.shadeChoice());
     });
 }
 

@@ -5,6 +5,7 @@
 #include "store/Errors.h"
 #include "store/LineFile.h"
 #include "store/UiText.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QComboBox>
@@ -37,12 +38,12 @@ public:
         const QRect bar = option.rect.adjusted(3, 3, -textWidth - 3, -3);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QColor(0xB8, 0xC2, 0xCC));
-        painter->setBrush(QColor(0xEE, 0xF1, 0xF4));
+        painter->setPen(colour(Colour::ChartEdge));
+        painter->setBrush(colour(Colour::ChartTrack));
         painter->drawRoundedRect(bar, 3, 3);
         if (percent > 0) {
             painter->setPen(Qt::NoPen);
-            painter->setBrush(QColor(0x3C, 0x9A, 0x5A));
+            painter->setBrush(colour(Colour::ChartBar));
             painter->drawRoundedRect(QRect(bar.topLeft(), QSize(bar.width() * percent / 100, bar.height())),
                                      3, 3);
         }

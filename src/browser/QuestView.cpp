@@ -2,6 +2,7 @@
 
 #include "store/UiText.h"
 
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/FieldTiles.h"
 
@@ -21,7 +22,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the pane is always as high as its fields
     auto* pane = new QWidget;
     pane->setMinimumSize(kPaneWidth, kPaneHeight);
-    fillBackground(pane, QColor(0xFF, 0xFF, 0xAC));
+    paint(pane, Colour::ViewPane, Colour::PaneText);
     setWidget(pane);
     setWidgetResizable(true);
 
@@ -39,9 +40,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
         QStringLiteral("記録（クエスト履歴.csv）にある、このクエストをオファー・コンプリートした日時"));
     Label14 = placed(named(textLabel(QString(), pane), "Label14"), 462, 6, 56, 18);
     setPixelFont(Label3, 12, true);
-    QPalette blue = Label3->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Label3->setPalette(blue);
+    paint(Label3, std::nullopt, Colour::QuestName);
     setPixelFont(Label5, 12, false, true);
     setPixelFont(Label4, 12, false, true);
     setPixelFont(Label14, 14, true);

@@ -1,5 +1,6 @@
 #include "TextPanes.h"
 
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QBoxLayout>
@@ -8,7 +9,7 @@ namespace korvane {
 namespace {
 
 // A view with a narrow coloured strip at its left whose caption reads downwards.
-QWidget* stripped(TextView* view, const QString& caption, const QColor& color, QWidget* parent) {
+QWidget* stripped(TextView* view, const QString& caption, Colour color, QWidget* parent) {
     auto* panel = new QWidget(parent);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
@@ -19,7 +20,7 @@ QWidget* stripped(TextView* view, const QString& caption, const QColor& color, Q
     auto* strip = textLabel(QStringLiteral("\n") + downwards.trimmed(), panel);
     strip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     strip->setFixedWidth(18);
-    fillBackground(strip, color);
+    paint(strip, color, Colour::StripText);
     row->addWidget(strip);
     view->setParent(panel);
     view->setAccessibleName(caption);
@@ -35,11 +36,11 @@ TextPanes::TextPanes(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(stripped(RichEdit1, QStringLiteral("内容"), QColor(0xC0, 0xFF, 0xC0), this), 1);
-    QWidget* reward = stripped(Memo2, QStringLiteral("報酬"), QColor(0x80, 0xFF, 0x80), this);
+    layout->addWidget(stripped(RichEdit1, QStringLiteral("内容"), Colour::ContentStrip, this), 1);
+    QWidget* reward = stripped(Memo2, QStringLiteral("報酬"), Colour::RewardStrip, this);
     reward->setFixedHeight(85);
     layout->addWidget(reward);
-    Panel4 = named(stripped(Memo3, QStringLiteral("メモ"), QColor(0x00, 0xFF, 0x40), this), "Panel4");
+    Panel4 = named(stripped(Memo3, QStringLiteral("メモ"), Colour::MemoStrip, this), "Panel4");
     Panel4->setFixedHeight(78);
     layout->addWidget(Panel4);
 

@@ -1,6 +1,7 @@
 #include "ImportDialog.h"
 
 #include "store/UiText.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QAbstractListModel>
@@ -68,7 +69,7 @@ public:
                 return {};
             return taken_[static_cast<std::size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
         case Qt::ForegroundRole:
-            return quest.renamed ? QVariant(QColor(0xA0, 0x40, 0x00)) : QVariant();
+            return quest.renamed ? QVariant(colour(Colour::Renamed)) : QVariant();
         default:
             return {};
         }

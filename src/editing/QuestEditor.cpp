@@ -4,6 +4,7 @@
 
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/FieldTiles.h"
 
@@ -16,7 +17,7 @@ QuestEditor::QuestEditor(QWidget* parent) : QScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* pane = new QWidget;
-    fillBackground(pane, QColor(160, 222, 222));
+    paint(pane, Colour::EditPane, Colour::PaneText);
     setWidget(pane);
     setWidgetResizable(true);
     hide();

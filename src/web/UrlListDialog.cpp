@@ -5,6 +5,7 @@
 #include "store/CommaText.h"
 #include "store/Errors.h"
 #include "store/UiText.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QDialogButtonBox>
@@ -75,7 +76,7 @@ UrlListDialog::UrlListDialog(Lines lines, std::optional<Quest> quest, QWidget* p
     column->addWidget(help);
     Label26->setWordWrap(true);
     column->addWidget(Label26);
-    Label27->setStyleSheet(QStringLiteral("color: #b00000"));
+    paint(Label27, std::nullopt, Colour::Warning);
     column->addWidget(Label27);
 
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -5,6 +5,7 @@
 #include "UrlList.h"
 #include "UrlListDialog.h"
 #include "store/UiText.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 
 #include <QHBoxLayout>
@@ -53,7 +54,8 @@ WebPane::WebPane(QString urlList, Guard guard, std::function<std::optional<Quest
     SpeedButton5->setToolTip(QStringLiteral("お気に入りの編集"));
     Label28 = named(textLabel(QString(), this), "Label28");
     Label28->setWordWrap(true);
-    Label28->setStyleSheet(QStringLiteral("color: #b00000; background: #fff4f4; padding: 2px"));
+    paint(Label28, Colour::WarningPane, Colour::Warning);
+    Label28->setMargin(2);
     Label28->hide();
     bar->addWidget(Edit7, 3);
     bar->addWidget(SpeedButton1);
