@@ -1,5 +1,7 @@
 #include "FilterBar.h"
 
+#include <QAbstractButton>
+
 #include "AreaLists.h"
 #include "store/UiText.h"
 #include "store/Vocabulary.h"
@@ -22,6 +24,8 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
                                   QStringLiteral("All"), QStringLiteral("繰り返し可能")},
                                  3, this);
     placed(named(RadioGroup1, "RadioGroup1", QStringLiteral("進行状況")), 0, 22, 328, 46);
+    for (QAbstractButton* option : RadioGroup1->findChildren<QAbstractButton*>())
+        option->setAccessibleDescription(QStringLiteral("進行状況"));
     RadioGroup1->setItemIndex(static_cast<int>(Progress::All));
 
     connect(ComboBox1, &DropDown::Change, this, [this] { emit changed(true); });

@@ -16,7 +16,7 @@ constexpr int kPaneWidth = 520, kPaneHeight = 124, kHeight = 138;
 } // namespace
 
 QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
-    named(this, "ScrollBox1");
+    named(this, "ScrollBox1", QStringLiteral("クエストの詳細"));
     setFixedHeight(kHeight);
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the pane is always as high as its fields

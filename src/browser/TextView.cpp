@@ -13,6 +13,9 @@ TextView::TextView(QWidget* parent) : QPlainTextEdit(parent) {
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setMouseTracking(true);
+    // Tab moves on to the next control, as in the other text boxes of the window: a keyboard user
+    // is never held in a text.
+    setTabChangesFocus(true);
     // The application font has a pixel size, so the device's resolution changes nothing; without a
     // device Qt stops asking the widget tree for it at every run of one script while laying out.
     document()->documentLayout()->setPaintDevice(nullptr);

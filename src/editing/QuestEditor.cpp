@@ -11,7 +11,7 @@
 namespace korvane {
 
 QuestEditor::QuestEditor(QWidget* parent) : QScrollArea(parent) {
-    named(this, "ScrollBox2");
+    named(this, "ScrollBox2", QStringLiteral("クエストの入力"));
     setFixedHeight(111);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,9 +4,12 @@
 // name a person would understand.
 
 #include <QColor>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <type_traits>
 
 namespace korvane {
 
@@ -15,6 +18,12 @@ template <class W> W* named(W* widget, const char* name, const QString& accessib
     widget->setAccessibleDescription(QString::fromLatin1(name));
     if (!accessibleName.isEmpty())
         widget->setAccessibleName(accessibleName);
+    // The focus of a box that can be typed in is its line edit: a screen reader reads that one.
+    if constexpr (std::is_base_of_v<QComboBox, W>)
+        if (QLineEdit* edit = widget->lineEdit()) {
+            edit->setAccessibleName(widget->accessibleName());
+            edit->setAccessibleDescription(widget->accessibleDescription());
+        }
     return widget;
 }
 

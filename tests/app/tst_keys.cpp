@@ -4,9 +4,11 @@
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,7 @@ private slots:
     void characterKeysWorkWhereverTheFocusIs();
     void f1ListsEveryKeyOfTheWindow();
     void ctrlQClosesAsTheCloseButtonDoes();
+    void tabWalksTheRegionsInOrderAndReadsEveryStop();
 
 private:
     Fixture f;
@@ -107,6 +110,34 @@ void KeysTest::ctrlQClosesAsTheCloseButtonDoes() {
     QCOMPARE(f.answerer.seen().size(), 2);
     QVERIFY(!f.form->isVisible());
     QCOMPARE(readUtf8Lines(f.memo()), Utf8Lines{"0001000メモ"});
+}
+
+// Tab goes through the window region by region, as it reads: the top panel, the grid, the detail,
+// the texts, the status bar, and round again; every stop has a name and a description to be read.
+void KeysTest::tabWalksTheRegionsInOrderAndReadsEveryStop() {
+    const std::vector<QWidget*> regions{f.get<QWidget>("Panel1"), f.grid(), f.get<QWidget>("Panel2"),
+                                        f.form->statusBar()};
+    const auto regionOf = [&](QWidget* widget) {
+        for (std::size_t i = 0; i < regions.size(); ++i)
+            if (regions[i] == widget || regions[i]->isAncestorOf(widget))
+                return static_cast<int>(i);
+        return -1;
+    };
+    QWidget* first = f.button("Button5");
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    int region = 0, stops = 0;
+    for (QWidget* at = first; stops == 0 || at != first; at = QApplication::focusWidget(), ++stops) {
+        QVERIFY2(stops < 100, "Tab never comes back");
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(at);
+        const QString what = at->metaObject()->className() + QLatin1Char(' ') + at->objectName();
+        QVERIFY2(read && !read->text(QAccessible::Name).isEmpty(), qPrintable(what));
+        QVERIFY2(!read->text(QAccessible::Description).isEmpty(), qPrintable(what));
+        QVERIFY2(regionOf(at) >= region, qPrintable(what));
+        region = regionOf(at);
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    QCOMPARE(region, 3); // the status bar came last
 }
 
 KORVANE_WIDGET_TEST_MAIN(KeysTest)
