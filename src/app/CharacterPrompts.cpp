@@ -44,11 +44,26 @@ CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton*
     connect(names_, &QComboBox::activated, this, [this](int index) { runHandler([&] { chosen(index); }); });
 }
 
-void CharacterPrompts::refresh() {
-    list_ = PlayerChecklists::read(UserFolders::fromEnvironment());
+// The list as this PC keeps it, with every character the main folder holds.
+PlayerChecklists CharacterPrompts::readList() const {
+    PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
     const QString current = normal(window_.checklist().folder());
-    if (!list_.find(current))
-        list_.opened(current); // shown all the same, as the settings will have it
+    if (list.entries.empty())
+        list.opened(current); // the first one opened is the main one
+    list.findCharacters();
+    if (!list.find(current))
+        list.opened(current); // shown all the same, as the settings will have it
+    return list;
+}
+
+void CharacterPrompts::follow() {
+    if (readList().entries != list_.entries)
+        refresh();
+}
+
+void CharacterPrompts::refresh() {
+    list_ = readList();
+    const QString current = normal(window_.checklist().folder());
     std::vector<ChecklistEntry> others;
     const QSignalBlocker quiet(names_);
     names_->clear();
@@ -100,6 +115,7 @@ QString CharacterPrompts::othersProgress(std::string_view number) {
     return parts.join(QStringLiteral("　"));
 }
 
+// The list as this PC keeps it: the characters found in the main folder are found again each time.
 template <class Change> void CharacterPrompts::changeList(Change&& change) {
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
     list.opened(window_.checklist().folder());
@@ -120,6 +136,7 @@ void CharacterPrompts::newCharacter() {
     changeList([&](PlayerChecklists& list) {
         list.add(dialog.name(), folder); // refused before anything is made
         makeCharacterChecklist(window_.checklist(), folder, dialog.how());
+        keepNameOf(folder, {dialog.name()});
     });
     window_.showFolder(folder);
     refresh();
@@ -136,7 +153,10 @@ void CharacterPrompts::addFolder() {
         QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
                               QLineEdit::Normal, QDir(folder).dirName(), &given);
     if (given)
-        changeList([&](PlayerChecklists& list) { list.add(name, normal(folder)); });
+        changeList([&](PlayerChecklists& list) {
+            list.add(name, normal(folder));
+            keepNameOf(normal(folder), {name}); // on the list again, on every PC
+        });
 }
 
 void CharacterPrompts::rename() {
@@ -146,7 +166,16 @@ void CharacterPrompts::rename() {
         QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
                               QLineEdit::Normal, names_->currentText(), &given);
     if (given)
-        changeList([&](PlayerChecklists& list) { list.rename(folder, name); });
+        changeList([&](PlayerChecklists& list) {
+            list.rename(folder, name);
+            keepNameOf(folder, {name});
+        });
+}
+
+// A character of the main folder keeps its name with it, so that every PC shows the same.
+void CharacterPrompts::keepNameOf(const QString& folder, const CharacterName& name) const {
+    if (isCharacterIn(mainFolder(), folder))
+        keepCharacterName(folder, name);
 }
 
 // The checklist on show stays open; it leaves the list, its files stay where they are.
@@ -156,10 +185,11 @@ void CharacterPrompts::takeOff() {
                      .arg(names_->currentText(), QDir::toNativeSeparators(folder)),
                  window_.widget))
         return;
+    keepNameOf(folder, {names_->currentText(), true}); // off the list on every PC
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
     list.remove(folder);
     list.write(UserFolders::fromEnvironment());
-    list_ = list;
+    list_ = readList();
     const QSignalBlocker quiet(names_);
     names_->removeItem(names_->currentIndex());
     names_->insertItem(0, QStringLiteral("（一覧にない）%1").arg(QDir(folder).dirName()), folder);

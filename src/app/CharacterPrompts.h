@@ -25,8 +25,11 @@ public:
 
     CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
 
-    // The list as the user's settings keep it, the checklist on show chosen in it.
+    // The list as the user's settings keep it with every character the main folder holds, the
+    // checklist on show chosen in it.
     void refresh();
+    // Refreshes when a character was made, renamed or taken off since, here or on another PC.
+    void follow();
     // The next character in the list, or the one before.
     void step(int by);
     // "ノート: ◎　サブ: ○" for the quest on show: completed, offered, or neither ("－").
@@ -46,6 +49,8 @@ private:
     // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
     void folderGone(const QString& folder);
     QString mainFolder() const;
+    PlayerChecklists readList() const;
+    void keepNameOf(const QString& folder, const CharacterName& name) const;
     // Runs a change of the list through the error box, writes it, and fills the drop-down anew.
     template <class Change> void changeList(Change&& change);
 

@@ -54,6 +54,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
         runHandler([this] {
             keepTypingSafe();
             checklist_->flushKnown();
+            characters_->follow(); // a character made, renamed or taken off on another PC
         });
     });
     Timer4->start(kDraftEveryMs);

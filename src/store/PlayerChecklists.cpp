@@ -1,6 +1,8 @@
 #include "PlayerChecklists.h"
 
+#include "DataFiles.h"
 #include "Errors.h"
+#include "LineFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -157,6 +159,66 @@ void PlayerChecklists::moveTo(const QString& folder, const QString& to) {
 void PlayerChecklists::remove(const QString& folder) {
     std::erase_if(entries,
                   [&](const ChecklistEntry& entry) { return normal(entry.folder) == normal(folder); });
+}
+
+void PlayerChecklists::findCharacters() {
+    if (entries.empty())
+        return;
+    const QString main = normal(entries.front().folder);
+    std::erase_if(entries, [&](ChecklistEntry& entry) {
+        if (!isCharacterIn(main, entry.folder))
+            return false;
+        if (!QFileInfo(entry.folder).isDir())
+            return true; // removed, or renamed, on another PC
+        const std::optional<CharacterName> kept = keptCharacterName(entry.folder);
+        if (kept && !kept->name.isEmpty())
+            entry.name = kept->name;
+        return kept && kept->takenOff;
+    });
+    const QDir characters(main + QLatin1Char('/') + QString::fromUtf16(kCharactersFolder));
+    for (const QString& entry : characters.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString folder = normal(characters.filePath(entry));
+        if (find(folder) || !QFileInfo(files::inFolder(folder, files::kQuestTable)).isFile())
+            continue;
+        const std::optional<CharacterName> kept = keptCharacterName(folder);
+        if (kept && kept->takenOff)
+            continue;
+        const QString base = kept && !kept->name.isEmpty() ? kept->name : entry;
+        QString name = base;
+        for (int n = 2; std::any_of(entries.begin(), entries.end(),
+                                    [&](const ChecklistEntry& e) { return e.name == name; });
+             ++n)
+            name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+        entries.push_back({name, folder});
+    }
+}
+
+bool isCharacterIn(const QString& mainFolder, const QString& folder) {
+    const QString characters = normal(mainFolder) + QLatin1Char('/') + QString::fromUtf16(kCharactersFolder);
+    return normal(QFileInfo(normal(folder)).absolutePath()) == normal(characters);
+}
+
+std::optional<CharacterName> keptCharacterName(const QString& folder) {
+    const QString path = QDir(folder).filePath(QString::fromUtf16(kCharacterNameFile));
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    try {
+        const Lines lines = readLines(path);
+        CharacterName kept;
+        if (!lines.empty())
+            kept.name = QString::fromUtf8(lines[0]).trimmed().left(100);
+        kept.takenOff = lines.size() > 1 && QString::fromUtf8(lines[1]).trimmed() == QStringLiteral("外した");
+        return kept;
+    } catch (const KorvaneError&) {
+        return std::nullopt; // a file that cannot be read names nothing
+    }
+}
+
+void keepCharacterName(const QString& folder, const CharacterName& name) {
+    Lines lines{name.name.trimmed().toStdString()};
+    if (name.takenOff)
+        lines.push_back(QStringLiteral("外した").toStdString());
+    writeLines(QDir(folder).filePath(QString::fromUtf16(kCharacterNameFile)), lines);
 }
 
 QString characterFolder(const QString& mainFolder, const QString& name) {

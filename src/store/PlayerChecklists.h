@@ -7,6 +7,7 @@
 #include "DataFolder.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -46,6 +47,13 @@ public:
     // Off the list; its files stay where they are.
     void remove(const QString& folder);
 
+    // Every character in the main checklist's (the list's first) folder "キャラクター" is the
+    // player's on every PC: found there, named as its name file says, so that every PC shows the
+    // name the player gave it; one listed there that is gone, or that the player took off on any
+    // PC, is no longer listed. A checklist outside the main folder is this PC's own and stays as
+    // listed. Found characters come after the listed ones, by folder name.
+    void findCharacters();
+
 private:
     void requireFreeName(const QString& name, const QString& folder) const;
 };
@@ -63,5 +71,19 @@ QString folderInAnyForm(const QString& path);
 // backs up, moves or syncs holds every character.
 QString characterFolder(const QString& mainFolder, const QString& name);
 inline constexpr char16_t kCharactersFolder[] = u"キャラクター";
+
+// Whether folder is a character's folder in the main folder's "キャラクター".
+bool isCharacterIn(const QString& mainFolder, const QString& folder);
+
+// A character's name, kept with it ("キャラクター名.txt" in its folder, UTF-8: the name, then
+// "外した" when the player took it off the list), so that every PC that syncs the folder reads it.
+struct CharacterName {
+    QString name;
+    bool takenOff = false;
+};
+inline constexpr char16_t kCharacterNameFile[] = u"キャラクター名.txt";
+std::optional<CharacterName> keptCharacterName(const QString& folder);
+// Written through the one atomic writer; throws when it cannot be.
+void keepCharacterName(const QString& folder, const CharacterName& name);
 
 } // namespace korvane

@@ -47,6 +47,7 @@ private slots:
     void cleanup() { f.close(); }
     void aSecondCharacterIsMadeTickedAndSeenBeside();
     void aCharacterElsewhereIsMovedIntoTheMainFolder();
+    void charactersOfAnotherPcFollowWithoutARestart();
 
 private:
     QComboBox* characters() const { return f.get<QComboBox>("ComboBox6"); }
@@ -159,6 +160,23 @@ void CharactersTest::aCharacterElsewhereIsMovedIntoTheMainFolder() {
     QCOMPARE(f.label("Label29"), "別");
     QCOMPARE(characters()->toolTip(), QDir::toNativeSeparators(moved));
     QCOMPARE(PlayerChecklists::read(UserFolders::fromEnvironment()).find(moved)->name, "別");
+}
+
+// What another PC does to the main folder's characters, as a sync tool brings it: a character it
+// made is offered here, its new name shown, and one it took off leaves the list, all while open.
+void CharactersTest::charactersOfAnotherPcFollowWithoutARestart() {
+    const QString made = f.dir->path() + "/キャラクター/k";
+    QDir().mkpath(made);
+    for (const QString& file : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+        QFile::copy(files::inFolder(f.dir->path(), file), files::inFolder(made, file));
+    writeBytes(made + "/キャラクター名.txt", "騎士\r\n");
+    QTRY_VERIFY_WITH_TIMEOUT(characters()->findText("騎士") >= 0, 8000);
+    QCOMPARE(characters()->currentText(), "メイン"); // the one on show stays
+    writeBytes(made + "/キャラクター名.txt", "聖騎士\r\n");
+    QTRY_VERIFY_WITH_TIMEOUT(characters()->findText("聖騎士") >= 0, 8000);
+    QCOMPARE(characters()->count(), 2);
+    writeBytes(made + "/キャラクター名.txt", "聖騎士\r\n外した\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(characters()->count(), 1, 8000);
 }
 
 KORVANE_WIDGET_TEST_MAIN(CharactersTest)

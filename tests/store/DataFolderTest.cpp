@@ -263,4 +263,39 @@ TEST(PlayerChecklists, ReadsWhateverTheFileHolds) {
 }
 
 } // namespace
+// What another PC leaves in the main folder, and the list this PC then offers: every character
+// there is found, named as it names itself; what is gone from there, or taken off, is not listed;
+// this PC's own checklists elsewhere stay as they are.
+TEST(PlayerChecklists, OffersEveryCharacterTheMainFolderHolds) {
+    QTemporaryDir root;
+    const QString main = root.filePath("main"), chars = main + "/キャラクター",
+                  outside = root.filePath("alt");
+    const auto character = [&](const QString& folder, const char* nameFile) {
+        QDir().mkpath(folder);
+        writeBytes(folder + "/クエスト.csv", "");
+        if (nameFile)
+            writeBytes(folder + "/キャラクター名.txt", nameFile);
+    };
+    character(main, nullptr);
+    character(chars + "/sub1", nullptr);
+    character(chars + "/k", "騎士\r\n");
+    character(chars + "/off", "外した子\r\n外した\r\n");
+    character(chars + "/renamed", "新しい名前\r\n");
+    QDir().mkpath(chars + "/not-a-checklist");
+    PlayerChecklists list;
+    list.entries = {
+        {"メイン", main}, {"古い名前", chars + "/renamed"}, {"消えた", chars + "/gone"}, {"よそ", outside}};
+    list.findCharacters();
+    EXPECT_EQ(list.entries, (std::vector<ChecklistEntry>{{"メイン", main},
+                                                         {"新しい名前", chars + "/renamed"},
+                                                         {"よそ", outside},
+                                                         {"騎士", chars + "/k"},
+                                                         {"sub1", chars + "/sub1"}}));
+    // A name kept with the character is read back as it was written, taken off or not.
+    keepCharacterName(chars + "/sub1", {"サブ", true});
+    ASSERT_TRUE(keptCharacterName(chars + "/sub1"));
+    EXPECT_EQ(keptCharacterName(chars + "/sub1")->name, "サブ");
+    EXPECT_TRUE(keptCharacterName(chars + "/sub1")->takenOff);
+}
+
 } // namespace korvane::test
