@@ -20,7 +20,7 @@ struct ProgressCounts {
 
     void add(const QuestShape& shape, bool aside = false);
     int left() const { return quests - setAside - completed; }
-    // The share done of the quests not set aside, 0 to 100; 0 for none.
+    // The share done of the quests not set aside, 0 to 100, to the nearest; 0 for none.
     int percentDone() const;
 };
 
