@@ -86,7 +86,7 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
                              std::uint16_t questOnShow, QWidget* parent)
     : QDialog(parent), journal_(journal), model_(new JournalModel(journal, std::move(nameOf), this)),
       table_(named(new QTableView(this), "JournalTable", QStringLiteral("記録"))),
-      count_(textLabel(QString(), this)) {
+      count_(named(textLabel(QString(), this), "JournalCount")) {
     setObjectName(QStringLiteral("JournalDialog"));
     setWindowTitle(QStringLiteral("記録"));
 
@@ -163,7 +163,15 @@ void JournalDialog::refill() {
     filter.period = static_cast<JournalPeriod>(ComboBox7->currentData().toInt());
     filter.kinds = static_cast<JournalKinds>(ComboBox8->currentData().toInt());
     model_->setRows(journalRows(journal_.entries(), filter, QDateTime::currentSecsSinceEpoch()));
-    count_->setText(QStringLiteral("%1 件").arg(model_->rowCount({})));
+    // Narrowed to one quest, the count says so: an empty list then has its reason beside it.
+    const int rows = model_->rowCount({});
+    QString count = QStringLiteral("%1 件").arg(rows);
+    if (filter.number != 0)
+        count += rows == 0
+                     ? QStringLiteral("（クエスト %1 の記録はまだありません。番号を消すとすべて出ます）")
+                           .arg(toUi(questNumberText(filter.number)))
+                     : QStringLiteral("（クエスト %1 の記録）").arg(toUi(questNumberText(filter.number)));
+    count_->setText(count);
 }
 
 } // namespace korvane

@@ -74,7 +74,12 @@ UrlListDialog::UrlListDialog(Lines lines, std::optional<Quest> quest, QWidget* p
         "Label25");
     help->setWordWrap(true);
     column->addWidget(help);
-    Label26->setWordWrap(true);
+    // An address has no place to break: the preview never widens the dialog, so that the boxes
+    // stay where the player is typing.
+    for (QLabel* said : {Label26, Label27}) {
+        said->setWordWrap(true);
+        said->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     column->addWidget(Label26);
     paint(Label27, std::nullopt, Colour::Warning);
     column->addWidget(Label27);
