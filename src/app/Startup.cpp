@@ -63,23 +63,6 @@ void sayHeldHere(const QString& folder, const LocalLock::Holder& holder) {
 // An older Korvane's lock the player opened the folder beside. It is gone for good once this PC
 // wrote the folder after it came (that Korvane no longer has it); the player is told once
 // otherwise how to remove it. True when it was removed.
-bool settleLegacyLock(const OtherPc& lock, const QString& folder) {
-    std::int64_t wroteLast = 0;
-    for (const QString& text : readWrittenVersions(UserFolders::fromEnvironment(), folder))
-        if (const auto stamp = FileStamp::fromText(text))
-            wroteLast = std::max(wroteLast, stamp->modifiedNs());
-    const auto facts = platform::factsOf(lock.file);
-    if (facts && facts->regular && facts->changedNs < wroteLast && QFile::remove(lock.file))
-        return true;
-    showWarningBox(
-        QStringLiteral("PC「%1」の以前の版の Korvane が残したファイル %2 があります。\n"
-                       "その Korvane がもう動いていなければ、このファイルを削除してください。"
-                       "この PC でこのフォルダに保存したあとは、次に開くときに Korvane が削除します。")
-            .arg(lock.name, QDir::toNativeSeparators(lock.file)),
-        QStringLiteral("LegacyLockLeft"));
-    return false;
-}
-
 enum class Answer { Open, Quit, LookAgain };
 
 Answer askAboutOthers(const QString& question) {
@@ -162,6 +145,8 @@ std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc
         showErrorBox(error.message());
         return nullptr;
     }
+    // An older Korvane's lock that this PC has saved past is no question: it is left behind.
+    removeOutwrittenLegacyLock(folder, UserFolders::fromEnvironment());
     std::vector<OtherPc> others;
     for (;;) {
         others = otherPcsIn(folder, me);
@@ -174,9 +159,10 @@ std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc
         if (answer == Answer::Open)
             break;
     }
+    // Chosen to open: asked no more while it is open; an older Korvane's lock goes once this PC
+    // has saved here (at close, or at the next start), with nothing to delete by hand.
     for (const OtherPc& other : others)
-        if (!(other.legacyLock && settleLegacyLock(other, folder)))
-            claim->accepted.insert(other.file);
+        claim->accepted.insert(other.file);
     runHandler([&] { claim->announcement.write(); });
     if (const QStringList left = claim->announcement.removeConflictCopies(); !left.isEmpty()) {
         QStringList lines;

@@ -288,6 +288,7 @@ void Checklist::close(const UserFolders& user) {
             written[QFileInfo(list->path()).fileName()] = list->written().back().toText();
     claim_->announcement.remove();
     writeWrittenVersions(user, folder_, written);
+    removeOutwrittenLegacyLock(folder_, user); // the player chose to open past it, and saved
 }
 
 } // namespace korvane

@@ -4,8 +4,10 @@
 #include "platform/Platform.h"
 #include "store/DataFolder.h"
 #include "store/Errors.h"
+#include "store/FileStamp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QRandomGenerator>
@@ -75,6 +77,18 @@ std::optional<OtherPc> legacyLockIn(const QString& folder, const ThisPc& me) {
 }
 
 } // namespace
+
+bool removeOutwrittenLegacyLock(const QString& folder, const UserFolders& user) {
+    const QString lock = QDir(folder).filePath(kLegacyLockName);
+    const auto facts = platform::factsOf(lock);
+    if (!facts || !facts->regular || QFileInfo(lock).isSymLink())
+        return false;
+    std::int64_t wroteLast = 0;
+    for (const QString& text : readWrittenVersions(user, folder))
+        if (const auto stamp = FileStamp::fromText(text))
+            wroteLast = std::max(wroteLast, stamp->modifiedNs());
+    return facts->changedNs < wroteLast && QFile::remove(lock);
+}
 
 ThisPc ThisPc::here() {
     return here(UserFolders::fromEnvironment());

@@ -22,11 +22,16 @@ namespace korvane {
 
 inline const QString kLegacyLockName = QStringLiteral(".korvane.lock");
 
+struct UserFolders;
+
+// An older Korvane's lock that this PC has written the folder past (a save of this PC's after the
+// lock last changed, as the user's settings remember it) is left by a program that no longer has
+// the folder: removed, and true. Nothing is asked.
+bool removeOutwrittenLegacyLock(const QString& folder, const UserFolders& user);
+
 // Refreshed this often while Korvane runs; counted while refreshed within kAnnouncementFresh.
 constexpr int kAnnouncementRefreshSeconds = 60;
 constexpr int kAnnouncementFreshSeconds = 300;
-
-struct UserFolders;
 
 // This PC as its announcement names it.
 struct ThisPc {
