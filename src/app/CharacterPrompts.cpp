@@ -49,7 +49,7 @@ PlayerChecklists CharacterPrompts::readList() const {
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
     const QString current = normal(window_.checklist().folder());
     if (list.entries.empty())
-        list.opened(current); // the first one opened is the main one
+        list.opened(current); // the first one opened, or the main one of a character opened first
     list.findCharacters();
     if (!list.find(current))
         list.opened(current); // shown all the same, as the settings will have it

@@ -37,6 +37,8 @@ public:
     OtherCharacters& others() { return others_; }
     // The name of the character on show.
     QString name() const { return names_->currentText(); }
+    // The main character's folder: the list's first, where the player's own files are.
+    QString mainFolder() const;
 
 private:
     void chosen(int index);
@@ -48,7 +50,6 @@ private:
     void moveIn();
     // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
     void folderGone(const QString& folder);
-    QString mainFolder() const;
     PlayerChecklists readList() const;
     void keepNameOf(const QString& folder, const CharacterName& name) const;
     // Runs a change of the list through the error box, writes it, and fills the drop-down anew.

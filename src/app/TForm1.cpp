@@ -58,7 +58,10 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
         });
     });
     Timer4->start(kDraftEveryMs);
-    runHandler([this] { characters_->refresh(); });
+    runHandler([this] {
+        characters_->refresh();
+        Panel9->useUrlList(files::inFolder(characters_->mainFolder(), files::kUrlList));
+    });
     // The other characters' tables are read once the window is on the screen, never before.
     QTimer::singleShot(0, this, [this] {
         runHandler([this] {

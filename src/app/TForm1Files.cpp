@@ -8,6 +8,7 @@
 
 #include "editing/ImportDialog.h"
 #include "editing/QuestImport.h"
+#include "store/DataFiles.h"
 #include "store/Errors.h"
 #include "store/UiText.h"
 
@@ -83,6 +84,7 @@ bool TForm1::showChecklist(const QString& folder) {
     place_.dataFolder = checklist_->folder();
     rememberOpened(checklist_->folder());
     characters_->refresh(); // the one left is another character now
+    Panel9->useUrlList(files::inFolder(characters_->mainFolder(), files::kUrlList));
     showPane(ViewState::Pane::View);
     prompts_->watch(checklist_.get());
     QStringList missing;

@@ -111,6 +111,9 @@ void PlayerChecklists::opened(const QString& folder) {
     lastOpened = normal(folder);
     if (find(folder))
         return;
+    // A character opened first: its main checklist is the list's first all the same.
+    if (const QString main = mainFolderOf(folder); entries.empty() && main != lastOpened)
+        entries.push_back({QStringLiteral("メイン"), main});
     // The list's first checklist is the player's main character; one opened later is named after
     // its folder until the player names it.
     const QString base = entries.empty() ? QStringLiteral("メイン") : QDir(lastOpened).dirName();
@@ -196,6 +199,15 @@ void PlayerChecklists::findCharacters() {
 bool isCharacterIn(const QString& mainFolder, const QString& folder) {
     const QString characters = normal(mainFolder) + QLatin1Char('/') + QString::fromUtf16(kCharactersFolder);
     return normal(QFileInfo(normal(folder)).absolutePath()) == normal(characters);
+}
+
+QString mainFolderOf(const QString& folder) {
+    const QDir above = QFileInfo(normal(folder)).dir();
+    const QString main = QFileInfo(above.absolutePath()).absolutePath();
+    if (above.dirName() == QString::fromUtf16(kCharactersFolder) &&
+        QFileInfo(files::inFolder(main, files::kQuestTable)).isFile())
+        return normal(main);
+    return normal(folder);
 }
 
 std::optional<CharacterName> keptCharacterName(const QString& folder) {

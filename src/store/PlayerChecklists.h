@@ -35,7 +35,8 @@ public:
     // The entry of folder; nothing when it is not listed.
     const ChecklistEntry* find(const QString& folder) const;
     // The folder opened is the last one opened, and is listed when it was not: the list's first as
-    // "メイン", any other under its folder's name.
+    // "メイン" (a character opened first comes after its main checklist), any other under its
+    // folder's name.
     void opened(const QString& folder);
     // Lists another checklist. Refused, saying why, for an empty name, a name another has, or a
     // folder listed already.
@@ -74,6 +75,9 @@ inline constexpr char16_t kCharactersFolder[] = u"キャラクター";
 
 // Whether folder is a character's folder in the main folder's "キャラクター".
 bool isCharacterIn(const QString& mainFolder, const QString& folder);
+// The main checklist's folder that folder is a character of (the folder above its "キャラクター",
+// when that holds a checklist); folder itself otherwise.
+QString mainFolderOf(const QString& folder);
 
 // A character's name, kept with it ("キャラクター名.txt" in its folder, UTF-8: the name, then
 // "外した" when the player took it off the list), so that every PC that syncs the folder reads it.

@@ -139,6 +139,14 @@ void WebPane::pageLoaded(bool ok, const QString& address) {
     Label28->setVisible(!ok);
 }
 
+void WebPane::useUrlList(const QString& urlList) {
+    if (urlList == urlList_)
+        return;
+    urlList_ = urlList;
+    if (isVisible())
+        LoadUrlList();
+}
+
 void WebPane::LoadUrlList() {
     Lines lines = readUrlList(urlList_);
     QStringList entries;

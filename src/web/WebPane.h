@@ -29,6 +29,9 @@ public:
     QString close();
     // 調べる: the first address of the list that looks a quest up, picked as the list would pick it.
     void lookUp();
+    // The favourites are the player's, not a character's: the main checklist's list, whichever
+    // character is on show. Read again when it is another file.
+    void useUrlList(const QString& urlList);
 
 signals:
     void said(const QString& text);

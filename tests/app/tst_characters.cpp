@@ -48,6 +48,7 @@ private slots:
     void aSecondCharacterIsMadeTickedAndSeenBeside();
     void aCharacterElsewhereIsMovedIntoTheMainFolder();
     void charactersOfAnotherPcFollowWithoutARestart();
+    void favouritesAreThePlayersWhicheverCharacterIsOnShow();
 
 private:
     QComboBox* characters() const { return f.get<QComboBox>("ComboBox6"); }
@@ -177,6 +178,24 @@ void CharactersTest::charactersOfAnotherPcFollowWithoutARestart() {
     QCOMPARE(characters()->count(), 2);
     writeBytes(made + "/キャラクター名.txt", "聖騎士\r\n外した\r\n");
     QTRY_COMPARE_WITH_TIMEOUT(characters()->count(), 1, 8000);
+}
+
+// A character's own copy of the favourites, as an older Korvane made it, is not what the web pane
+// reads: the main checklist's list is the player's.
+void CharactersTest::favouritesAreThePlayersWhicheverCharacterIsOnShow() {
+    writeBytes(files::inFolder(f.dir->path(), files::kUrlList), "Main,https://main.example.org/\r\n");
+    const QString other = f.dir->path() + "/キャラクター/k";
+    QDir().mkpath(other);
+    for (const QString& file : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+        QFile::copy(files::inFolder(f.dir->path(), file), files::inFolder(other, file));
+    writeBytes(files::inFolder(other, files::kUrlList), "Copy,https://copy.example.org/\r\n");
+    f.reopen();
+    emit characters()->activated(characters()->findText("k"));
+    QCOMPARE(f.label("Label29"), "k");
+    click(f.button("Button11")); // the web pane
+    auto* favourites = f.get<QComboBox>("ComboBox5");
+    QCOMPARE(favourites->count(), 1);
+    QVERIFY(favourites->itemText(0).startsWith("Main,"));
 }
 
 KORVANE_WIDGET_TEST_MAIN(CharactersTest)
