@@ -36,8 +36,13 @@ TEST(ProgressCounts, CountAsTheProgressOptionsList) {
     EXPECT_EQ(all.percentDone(), 40); // of the five not set aside
     EXPECT_EQ(ProgressCounts{}.percentDone(), 0);
     // To the nearest, but "all" and "none" only when true: {done, of, %}.
-    for (const auto& [done, of, percent] : {std::array{2, 3, 67}, {1, 3, 33}, {1, 2, 50}, {999, 1000, 99},
-                                            {1, 1000, 1}, {0, 3, 0}, {3, 3, 100}}) {
+    for (const auto& [done, of, percent] : {std::array{2, 3, 67},
+                                            {1, 3, 33},
+                                            {1, 2, 50},
+                                            {999, 1000, 99},
+                                            {1, 1000, 1},
+                                            {0, 3, 0},
+                                            {3, 3, 100}}) {
         ProgressCounts counts;
         counts.quests = of;
         counts.completed = done;
