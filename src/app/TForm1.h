@@ -23,6 +23,7 @@
 #include "web/WebPane.h"
 
 #include <QMainWindow>
+#include <map>
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTimer>
@@ -134,6 +135,8 @@ private:
 
     DataPlace place_;
     std::unique_ptr<Checklist> checklist_;
+    // Each character left keeps its undo, by folder, until it comes back on show.
+    std::map<QString, Checklist::LeftHistory> leftHistories_;
     ViewState view_;
     FilterBar::Shown filterShown_; // the filter controls as the grid last showed them
     QString datesShown_;           // what Label24 was filled from: quest, flags and journal size

@@ -10,6 +10,7 @@
 #include "editing/QuestImport.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/PlayerChecklists.h"
 #include "store/UiText.h"
 
 #include <QFileDialog>
@@ -72,6 +73,7 @@ bool TForm1::showChecklist(const QString& folder) {
             return false; // said: another copy of this PC has it, or the player left it
     }
     const std::string shown = view_.questOnShow;
+    leftHistories_[sameFolder(checklist_->folder())] = checklist_->leaveHistory();
     checklist_->close(UserFolders::fromEnvironment());
     StatusBar1->Label19->clear(); // what was said of the last checklist goes with it
     auto next = std::make_unique<Checklist>(folder, std::move(claim));
@@ -89,6 +91,12 @@ bool TForm1::showChecklist(const QString& folder) {
     prompts_->watch(checklist_.get());
     QStringList missing;
     guarded([&] { missing = loadChecklist(); });
+    if (const auto left = leftHistories_.find(sameFolder(checklist_->folder()));
+        left != leftHistories_.end()) {
+        checklist_->resumeHistory(std::move(left->second));
+        leftHistories_.erase(left);
+    }
+    StatusBar1->showHistory(checklist_->history());
     showAsFilesAre(shown);
     if (!missing.isEmpty())
         showErrorBox(errors::missing(missing).message());

@@ -129,6 +129,35 @@ bool Checklist::keepThisPcsVersion(const ShortArrival& arrival) {
     return true;
 }
 
+Checklist::LeftHistory Checklist::leaveHistory() {
+    LeftHistory left;
+    for (StoredList* list : editableLists()) {
+        const QString file = QFileInfo(list->path()).fileName();
+        left.files[list] = file;
+        left.left[file] = list->stamp();
+    }
+    left.history = std::move(history_);
+    history_.clear();
+    return left;
+}
+
+void Checklist::resumeHistory(LeftHistory left) {
+    for (StoredList* list : editableLists()) {
+        const auto was = left.left.find(QFileInfo(list->path()).fileName());
+        if (was == left.left.end() ||
+            !(was->second == list->stamp() || was->second.sameVersion(list->stamp())))
+            return; // a file changed since: the steps no longer fit it
+    }
+    left.history.rebind([&](const StoredList* old) -> StoredList* {
+        const auto file = left.files.find(old);
+        if (file == left.files.end())
+            return nullptr;
+        StoredList& list = listOf(file->second);
+        return QFileInfo(list.path()).fileName() == file->second ? &list : nullptr;
+    });
+    history_ = std::move(left.history);
+}
+
 QString Checklist::stepName(const QString& what, const std::string& number) {
     return what.contains(QLatin1Char('(')) ? what : what + QLatin1Char(' ') + toUi(number);
 }

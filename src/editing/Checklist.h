@@ -94,6 +94,16 @@ public:
         note(events, cause);
     }
     EditHistory& history() { return history_; }
+    // The history of a checklist left for another character's, with its files as they were left,
+    // taken up again when it comes back on show and its files are still those: each character
+    // keeps its undo while the window is open.
+    struct LeftHistory {
+        EditHistory history;
+        std::map<const StoredList*, QString> files; // which file each list the steps name is
+        std::map<QString, FileStamp> left;          // each file as it was left
+    };
+    LeftHistory leaveHistory();
+    void resumeHistory(LeftHistory left);
     const EditHistory& history() const { return history_; }
     // Undoes (back) or redoes the next step; a conflict copy it brings back is offered again.
     const EditHistory::Step& step(bool back);

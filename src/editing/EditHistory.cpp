@@ -41,6 +41,13 @@ void EditHistory::clear() {
     index_ = 0;
 }
 
+void EditHistory::rebind(const std::function<StoredList*(const StoredList*)>& to) {
+    for (Step& step : steps_)
+        for (EditStep::Part& part : step.edit.parts)
+            if (!(part.list = to(part.list)))
+                return clear();
+}
+
 std::size_t EditHistory::bytes() const {
     std::size_t total = 0;
     for (const Step& step : steps_)

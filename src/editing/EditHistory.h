@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <string>
 
 namespace korvane {
@@ -53,6 +54,11 @@ public:
 
     // Memory and the files parted: the files were read again, or went elsewhere.
     void clear();
+
+    // The steps written back into other lists holding the same lines (a checklist read again from
+    // files as they were left): each list the steps name, given its new one; emptied when one has
+    // none.
+    void rebind(const std::function<StoredList*(const StoredList*)>& to);
 
     std::size_t size() const { return steps_.size(); }
     // The bytes of the lines the steps keep.

@@ -49,6 +49,7 @@ private slots:
     void aCharacterElsewhereIsMovedIntoTheMainFolder();
     void charactersOfAnotherPcFollowWithoutARestart();
     void favouritesAreThePlayersWhicheverCharacterIsOnShow();
+    void eachCharacterKeepsItsUndoAcrossASwitch();
 
 private:
     QComboBox* characters() const { return f.get<QComboBox>("ComboBox6"); }
@@ -196,6 +197,25 @@ void CharactersTest::favouritesAreThePlayersWhicheverCharacterIsOnShow() {
     auto* favourites = f.get<QComboBox>("ComboBox5");
     QCOMPARE(favourites->count(), 1);
     QVERIFY(favourites->itemText(0).startsWith("Main,"));
+}
+
+void CharactersTest::eachCharacterKeepsItsUndoAcrossASwitch() {
+    const QString other = f.dir->path() + "/キャラクター/k";
+    QDir().mkpath(other);
+    for (const QString& file : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+        QFile::copy(files::inFolder(f.dir->path(), file), files::inFolder(other, file));
+    f.reopen();
+    const std::string before = readBytes(files::inFolder(f.dir->path(), files::kQuestTable));
+    clickRow(f.grid(), 2);
+    click(f.box("CheckBox3"));
+    QVERIFY(readBytes(files::inFolder(f.dir->path(), files::kQuestTable)) != before);
+    emit characters()->activated(characters()->findText("k"));
+    QCOMPARE(f.label("Label29"), "k");
+    QVERIFY(!f.button("Button14")->isEnabled()); // k has nothing to undo
+    emit characters()->activated(characters()->findText("メイン"));
+    QVERIFY(f.button("Button14")->isEnabled());
+    click(f.button("Button14"));
+    QCOMPARE(readBytes(files::inFolder(f.dir->path(), files::kQuestTable)), before);
 }
 
 KORVANE_WIDGET_TEST_MAIN(CharactersTest)
