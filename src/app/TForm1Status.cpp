@@ -63,9 +63,8 @@ void TForm1::Button12Click() {
             today);
     };
     ProgressDialog dialog(
-        progressOverview(checklist_->QuestList(), &checklist_->SetAside()), others, historyOf,
-        [this](const std::function<void()>& act) { guarded(act); }, this);
-    dialog.setWindowTitle(QStringLiteral("進捗 — %1").arg(characters_->name()));
+        progressOverview(checklist_->QuestList(), &checklist_->SetAside()), characters_->name(), others,
+        historyOf, [this](const std::function<void()>& act) { guarded(act); }, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;
     filters_->chooseFromOverview(*dialog.choice());

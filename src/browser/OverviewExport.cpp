@@ -25,11 +25,11 @@ const std::string kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
-std::vector<std::string> overviewCsv(const ProgressOverview& overview,
+std::vector<std::string> overviewCsv(const ProgressOverview& overview, const QString& mine,
                                      const std::vector<std::pair<QString, ProgressOverview>>& others) {
-    QStringList header{QStringLiteral("国"),           QStringLiteral("地域"), QStringLiteral("クエスト"),
-                       QStringLiteral("完了"),         QStringLiteral("残り"), QStringLiteral("見送り"),
-                       QStringLiteral("完了の割合(%)")};
+    QStringList header{QStringLiteral("国"), QStringLiteral("地域")};
+    for (const char16_t* column : {u"クエスト", u"完了", u"残り", u"見送り", u"完了の割合(%)"})
+        header << mine + QLatin1Char(' ') + QString::fromUtf16(column);
     for (const auto& [name, unused] : others)
         header << name + QStringLiteral(" 完了") << name + QStringLiteral(" クエスト（見送りを除く）");
     std::vector<std::string> lines{kByteOrderMark + csvLine(header)};

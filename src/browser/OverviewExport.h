@@ -13,7 +13,8 @@
 
 namespace korvane {
 
-std::vector<std::string> overviewCsv(const ProgressOverview& overview,
+// name: the character whose overview it is, naming its columns as the others' are named.
+std::vector<std::string> overviewCsv(const ProgressOverview& overview, const QString& name,
                                      const std::vector<std::pair<QString, ProgressOverview>>& others);
 
 } // namespace korvane

@@ -89,19 +89,21 @@ QTreeWidgetItem* boldRow(QTreeWidgetItem* item) {
 
 } // namespace
 
-ProgressDialog::ProgressDialog(const ProgressOverview& overview,
+ProgressDialog::ProgressDialog(const ProgressOverview& overview, const QString& name,
                                const std::vector<std::pair<QString, ProgressOverview>>& others,
                                HistoryOf historyOf, Guard guard, QWidget* parent)
-    : QDialog(parent), csv_(overviewCsv(overview, others)), historyOf_(std::move(historyOf)),
+    : QDialog(parent), csv_(overviewCsv(overview, name, others)), historyOf_(std::move(historyOf)),
       guard_(std::move(guard)), tree_(named(new QTreeWidget(this), "ProgressTree", QStringLiteral("進捗"))),
       ComboBox7(named(new QComboBox(this), "ComboBox7", QStringLiteral("推移の区切り"))),
       ComboBox9(named(new QComboBox(this), "ComboBox9", QStringLiteral("推移のキャラクター"))),
       chart_(named(new ProgressChart(this), "ProgressChart")),
       Label30(named(textLabel(QString(), this), "Label30")) {
     setObjectName(QStringLiteral("ProgressDialog"));
-    setWindowTitle(QStringLiteral("進捗"));
+    setWindowTitle(QStringLiteral("進捗 — %1").arg(name));
+    // The columns of the character on show are named by it, as the others' are: a picture of the
+    // dialog, which has no title bar, says whose they are.
     QStringList headers{QStringLiteral("国・地域"), QStringLiteral("クエスト"), QStringLiteral("完了"),
-                        QStringLiteral("残り"),     QStringLiteral("見送り"),   QStringLiteral("進み具合")};
+                        QStringLiteral("残り"),     QStringLiteral("見送り"),   name};
     for (const auto& [character, unused] : others)
         headers << character; // completed / quests of that character
     tree_->setHeaderLabels(headers);

@@ -38,7 +38,8 @@ public:
     using Guard = std::function<void(const std::function<void()>&)>;
 
     // others: each other character's name and overview; the chart can show each.
-    ProgressDialog(const ProgressOverview& overview,
+    // name: the character on show, whose overview it is.
+    ProgressDialog(const ProgressOverview& overview, const QString& name,
                    const std::vector<std::pair<QString, ProgressOverview>>& others, HistoryOf historyOf,
                    Guard guard, QWidget* parent);
 

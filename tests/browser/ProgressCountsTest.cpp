@@ -98,10 +98,10 @@ TEST(ProgressCounts, OverviewAsCsvForASpreadsheet) {
     mine.nations[0].counts.setAside = mine.nations[0].areas[0].counts.setAside = mine.total.setAside = 1;
     ProgressOverview theirs = mine;
     theirs.total.completed = 3;
-    EXPECT_EQ(overviewCsv(mine, {{QStringLiteral("サブ"), theirs}}),
+    EXPECT_EQ(overviewCsv(mine, QStringLiteral("メイン"), {{QStringLiteral("サブ"), theirs}}),
               (std::vector<std::string>{
-                  "\xEF\xBB\xBF国,地域,クエスト,完了,残り,見送り,完了の割合(%),サブ 完了,サブ "
-                  "クエスト（見送りを除く）",
+                  "\xEF\xBB\xBF国,地域,メイン クエスト,メイン 完了,メイン 残り,メイン 見送り,メイン "
+                  "完了の割合(%),サブ 完了,サブ クエスト（見送りを除く）",
                   "\"北,\"\"港\"\"\",,4,1,2,1,33,1,3", "\"北,\"\"港\"\"\",地区,4,1,2,1,33,1,3",
                   "合計,,4,1,2,1,33,3,3"})); // the other's quests counted without the one it set aside
 }
