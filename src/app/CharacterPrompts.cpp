@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 #include "NewCharacterDialog.h"
 #include "StatusBar.h"
+#include "editing/ChecklistMove.h"
 #include "editing/ConfirmBox.h"
 #include "sync/Presence.h"
 
@@ -39,6 +40,8 @@ CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton*
     item("TakeCharacterOff", QStringLiteral("一覧から外す（ファイルは残ります）"),
          &CharacterPrompts::takeOff);
     item("MoveCharacterIn", QStringLiteral("メインのフォルダに移す…"), &CharacterPrompts::moveIn);
+    menu->addSeparator();
+    item("MoveChecklist", QStringLiteral("チェックリストを別のフォルダに移す…"), &CharacterPrompts::moveAll);
     actions->setMenu(menu);
     actions->setPopupMode(QToolButton::InstantPopup);
     connect(names_, &QComboBox::activated, this, [this](int index) { runHandler([&] { chosen(index); }); });
@@ -226,6 +229,27 @@ void CharacterPrompts::moveIn() {
     }
     changeList([&](PlayerChecklists& list) { list.moveTo(from, to); });
     window_.showFolder(to);
+    refresh();
+}
+
+// Everything the player keeps goes, so that a sync folder or another disk holds the whole player.
+void CharacterPrompts::moveAll() {
+    const QString main = normal(mainFolder());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        window_.widget, QStringLiteral("チェックリストの移し先のフォルダ"), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (chosen.isEmpty())
+        return;
+    const QString to = moveTargetOf(main, chosen);
+    if (const QString refusal = moveRefusal(main, to); !refusal.isEmpty())
+        return showErrorBox(refusal);
+    if (!confirm(QStringLiteral(
+                     "チェックリストのフォルダ %1 を、キャラクター、バックアップとともに %2 に移します。"
+                     "同期するフォルダに移せば、ほかの PC でも開けます")
+                     .arg(QDir::toNativeSeparators(main), QDir::toNativeSeparators(to)),
+                 window_.widget))
+        return;
+    window_.moveChecklist(main, to);
     refresh();
 }
 

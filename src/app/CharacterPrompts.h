@@ -21,6 +21,7 @@ public:
         std::function<Checklist&()> checklist;          // the one on show
         std::function<bool(const QString&)> showFolder; // asks first about typing; false: it stays as it was
         std::function<void(const QString&)> showName;   // the character on show, named where the eye is
+        std::function<void(const QString&, const QString&)> moveChecklist; // the main folder, where to
     };
 
     CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
@@ -48,6 +49,8 @@ private:
     void takeOff();
     // The checklist on show moved into the main character's folder, with every character.
     void moveIn();
+    // The whole checklist, main folder and characters, moved to a folder the player picks.
+    void moveAll();
     // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
     void folderGone(const QString& folder);
     PlayerChecklists readList() const;

@@ -160,10 +160,12 @@ void TForm1::buildWindow() {
          [this] { return settleTyping(Discards::Everything); }, [this] { reloadKeepingTyping(); },
          [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
         this);
-    characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
-                                        [this](const QString& folder) { return showChecklist(folder); },
-                                        [this](const QString& name) { StatusBar1->showCharacter(name); }},
-                                       StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
+    characters_ =
+        new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
+                              [this](const QString& folder) { return showChecklist(folder); },
+                              [this](const QString& name) { StatusBar1->showCharacter(name); },
+                              [this](const QString& main, const QString& to) { moveChecklistTo(main, to); }},
+                             StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
 }
 
 void TForm1::connectHandlers() {

@@ -23,10 +23,10 @@
 #include "web/WebPane.h"
 
 #include <QMainWindow>
-#include <map>
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTimer>
+#include <map>
 
 namespace korvane {
 
@@ -69,6 +69,10 @@ private:
     // Shows another checklist (a character's) in place of this one: asked first about typing, and,
     // as at start, about other PCs that have it open; the filters and the quest on show stay.
     bool showChecklist(const QString& folder);
+    // Moves the player's whole checklist, main folder and characters, to another folder, the one on
+    // show let go for the move and shown again where it then is.
+    void moveChecklistTo(const QString& main, const QString& to);
+    void openChecklist(const QString& folder, std::unique_ptr<FolderClaim> claim, const std::string& shown);
 
     // Typed text that is not saved: asked about before anything throws it away.
     bool settleTyping(Discards what);

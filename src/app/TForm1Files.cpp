@@ -6,6 +6,8 @@
 #include "ArrivalPrompt.h"
 #include "Startup.h"
 
+#include "ErrorBox.h"
+#include "editing/ChecklistMove.h"
 #include "editing/ImportDialog.h"
 #include "editing/QuestImport.h"
 #include "store/DataFiles.h"
@@ -13,7 +15,9 @@
 #include "store/PlayerChecklists.h"
 #include "store/UiText.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QTimer>
 
 namespace korvane {
 
@@ -75,6 +79,55 @@ bool TForm1::showChecklist(const QString& folder) {
     const std::string shown = view_.questOnShow;
     leftHistories_[sameFolder(checklist_->folder())] = checklist_->leaveHistory();
     checklist_->close(UserFolders::fromEnvironment());
+    openChecklist(folder, std::move(claim), shown);
+    return true;
+}
+
+void TForm1::moveChecklistTo(const QString& main, const QString& to) {
+    if (!settleTyping(Discards::Everything))
+        return;
+    const QString folder = sameFolder(checklist_->folder());
+    const std::string shown = view_.questOnShow;
+    const std::optional<ThisPc> me =
+        checklist_->claim() ? std::optional(checklist_->claim()->announcement.me()) : std::nullopt;
+    Checklist::LeftHistory history = checklist_->leaveHistory();
+    checklist_->close(UserFolders::fromEnvironment());
+    checklist_->letGo();
+    ChecklistMoved moved{main, {}};
+    std::optional<KorvaneError> failed;
+    try {
+        moved = moveChecklist(main, to, UserFolders::fromEnvironment());
+    } catch (const KorvaneError& error) {
+        failed = error;
+    }
+    const QString now = movedFolder(folder, main, moved.to);
+    for (auto it = leftHistories_.begin(); it != leftHistories_.end();)
+        if (const QString there = movedFolder(it->first, main, moved.to); there != it->first) {
+            leftHistories_[there] = std::move(it->second);
+            it = leftHistories_.erase(it);
+        } else
+            ++it;
+    leftHistories_[now] = std::move(history);
+    std::unique_ptr<FolderClaim> claim = me ? claimDataFolder(now, *me) : nullptr;
+    const bool quit = me && !claim; // the player chose to end at the question of other PCs
+    openChecklist(now, std::move(claim), shown);
+    if (quit)
+        return (void)QTimer::singleShot(0, this, &QWidget::close);
+    if (failed)
+        throw *failed;
+    if (!moved.left.isEmpty())
+        showWarningBox(
+            QStringLiteral(
+                "チェックリストは %1 に移りました。もとのフォルダ %2 は別のプログラムが使っているため"
+                "消せませんでした。Korvane のほかのウィンドウやエディタを閉じてから消してください")
+                .arg(QDir::toNativeSeparators(moved.to), QDir::toNativeSeparators(moved.left)),
+            QStringLiteral("MoveLeftOld"));
+}
+
+// The checklist in folder shown in place of the one closed, as the filters leave it, on the quest
+// that was on show when it is there, with the undo it had when it was left this run.
+void TForm1::openChecklist(const QString& folder, std::unique_ptr<FolderClaim> claim,
+                           const std::string& shown) {
     StatusBar1->Label19->clear(); // what was said of the last checklist goes with it
     auto next = std::make_unique<Checklist>(folder, std::move(claim));
     if (next->claim())
@@ -100,7 +153,6 @@ bool TForm1::showChecklist(const QString& folder) {
     showAsFilesAre(shown);
     if (!missing.isEmpty())
         showErrorBox(errors::missing(missing).message());
-    return true;
 }
 
 // Asks for the folder, reads it by the start-up rules, shows what would change, and writes only

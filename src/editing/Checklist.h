@@ -155,6 +155,8 @@ public:
     void followRename(const QString& folder);
 
     FolderClaim* claim() const { return claim_.get(); }
+    // The folder is this PC's no more once closed: its lock let go, so that it can be moved.
+    void letGo() { claim_.reset(); }
     // The other PCs that have the folder open now; none known without a claim.
     std::vector<OtherPc> otherPcs() const;
     // Refreshes this PC's announcement.

@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void charactersOfAnotherPcFollowWithoutARestart();
     void favouritesAreThePlayersWhicheverCharacterIsOnShow();
     void eachCharacterKeepsItsUndoAcrossASwitch();
+    void theWholeChecklistMovesWithItsCharacters();
 
 private:
     QComboBox* characters() const { return f.get<QComboBox>("ComboBox6"); }
@@ -220,3 +222,33 @@ void CharactersTest::eachCharacterKeepsItsUndoAcrossASwitch() {
 
 KORVANE_WIDGET_TEST_MAIN(CharactersTest)
 #include "tst_characters.moc"
+
+// Moved into a sync folder in one step: the character on show is shown again from there, its
+// ticks saved there, and nothing is left behind.
+void CharactersTest::theWholeChecklistMovesWithItsCharacters() {
+    const QString knight = f.dir->path() + "/キャラクター/k";
+    QDir().mkpath(knight);
+    for (const QString& file : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+        QFile::copy(files::inFolder(f.dir->path(), file), files::inFolder(knight, file));
+    writeBytes(knight + "/キャラクター名.txt", "騎士\r\n");
+    f.reopen();
+    emit characters()->activated(characters()->findText("騎士"));
+    const std::string memo = readBytes(files::inFolder(knight, files::kMemo));
+    const QTemporaryDir sync;
+    onNextDialog<QFileDialog>([&](QFileDialog* chooser) {
+        chooser->setDirectory(sync.path());
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    f.answerer.setAnswer(kYes);
+    f.form->findChild<QAction*>("MoveChecklist")->trigger();
+
+    const QString moved = sync.path() + "/キャラクター/k";
+    QCOMPARE(characters()->currentText(), "騎士");
+    QCOMPARE(characters()->toolTip(), QDir::toNativeSeparators(moved));
+    QCOMPARE(characters()->itemData(0).toString(), sync.path());
+    QVERIFY(!QFileInfo::exists(f.dir->path()));
+    QCOMPARE(readBytes(files::inFolder(moved, files::kMemo)), memo);
+    const std::string table = readBytes(files::inFolder(moved, files::kQuestTable));
+    click(f.box("CheckBox3"));
+    QVERIFY(readBytes(files::inFolder(moved, files::kQuestTable)) != table);
+}
