@@ -2,6 +2,7 @@
 
 #include "ErrorBox.h"
 #include "platform/Platform.h"
+#include "store/Backups.h"
 #include "store/Errors.h"
 #include "store/FileStamp.h"
 
@@ -91,9 +92,10 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
     }
     try {
         PlayerChecklists remembered = PlayerChecklists::read(user);
-        const DataPlace place = chooseDataPlace(programFile, folder, remembered.lastOpened, user);
+        DataPlace place = chooseDataPlace(programFile, folder, remembered.lastOpened, user);
         if (place.userFolder) {
-            prepareUserFolder(place.dataFolder, place.sampleFolder, remembered.sampleGiven);
+            place.firstStart =
+                prepareUserFolder(place.dataFolder, place.sampleFolder, remembered.sampleGiven);
             if (!remembered.sampleGiven) {
                 remembered.sampleGiven = true;
                 remembered.write(user);
@@ -110,6 +112,14 @@ void rememberOpened(const QString& folder, const UserFolders& user) {
     try {
         PlayerChecklists remembered = PlayerChecklists::read(user);
         const PlayerChecklists before = remembered;
+        // The sample set the player began with and never saved in is no character beside a
+        // checklist opened since: that one is the player's main checklist.
+        const QString sample = user.dataHome.isEmpty() ? QString() : sameFolder(userDataFolder(user));
+        if (remembered.entries.size() == 1 && sameFolder(remembered.entries.front().folder) == sample &&
+            sameFolder(mainFolderOf(folder)) != sample &&
+            !QFileInfo::exists(QDir(sample).filePath(kBackupFolder)) &&
+            readWrittenVersions(user, sample).isEmpty())
+            remembered.entries.clear();
         remembered.opened(folder);
         if (remembered.lastOpened != before.lastOpened || remembered.entries != before.entries)
             remembered.write(user);

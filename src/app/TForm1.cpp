@@ -1,5 +1,7 @@
 #include "TForm1.h"
 
+#include "FirstStart.h"
+
 #include "ErrorBox.h"
 #include "store/DataFiles.h"
 #include "web/KeyDown.h"
@@ -233,6 +235,13 @@ void TForm1::showEvent(QShowEvent* event) {
         prompts_->lookSoon(0);
         QTimer::singleShot(0, this, [this] { guarded([this] { offerDraft(); }); });
     }
+    if (std::exchange(place_.firstStart, false))
+        QTimer::singleShot(0, this, [this] {
+            guarded([this] {
+                if (const QString synced = askHowToBegin(this); !synced.isEmpty())
+                    showChecklist(synced);
+            });
+        });
     placement_->fitGrid();
     FormShow();
 }

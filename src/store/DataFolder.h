@@ -36,6 +36,9 @@ struct DataPlace {
     QString settingsFile;
     bool userFolder = false;   // the folder in the user's home, made (and filled the first time) at start
     QString sampleFolder = {}; // what fills it the first time
+    // It was filled at this start: the player is asked whether to begin with it or with a
+    // checklist a sync tool brought from another PC.
+    bool firstStart = false;
 };
 
 // programFile: the executable's path. folderArgument: `korvane FOLDER`. Throws when the user's

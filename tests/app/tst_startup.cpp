@@ -10,6 +10,9 @@
 #include "support/Ui.h"
 #include "widgets/FlagBox.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QTest>
 
@@ -30,6 +33,17 @@ QString cellText(StringGrid* grid, int column, int row) {
     return QString::fromStdString(grid->Cells(column, row));
 }
 
+// A program installed in root as a package puts it, with its sample set; its folder of programs.
+QString installIn(const QTemporaryDir& root) {
+    const auto sample = threeQuests().write();
+    const QString bin = root.filePath("usr/bin"), shared = root.filePath("usr/share/korvane/sample");
+    QDir().mkpath(bin);
+    QDir().mkpath(shared);
+    for (const QString& name : QDir(sample->path()).entryList(QDir::Files))
+        QFile::copy(sample->filePath(name), QDir(shared).filePath(name));
+    return bin;
+}
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -41,6 +55,7 @@ private slots:
     void closingRightAfterStartWritesNothing();
     void controlsCarryTheirNames();
     void anInstalledProgramKeepsTheDataInTheUsersFolder();
+    void aSecondPcBeginsWithTheSyncedChecklist();
     void japaneseIsAskedOfJapaneseFacesInOrder();
 };
 
@@ -174,13 +189,10 @@ void StartupTest::controlsCarryTheirNames() {
 // A program in <prefix>/bin, as a package installs it: the first start makes the user's folder from
 // the sample set, and edits go there; nothing is written beside the program.
 void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
-    ModalAnswerer answerer;
+    ModalAnswerer answerer(QStringLiteral("サンプルで始める"));
     QTemporaryDir root;
-    const auto sample = threeQuests().write();
-    const QString bin = root.filePath("usr/bin"), shared = root.filePath("usr/share/korvane/sample");
-    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(shared));
-    for (const QString& name : entries(sample->path()))
-        QVERIFY(QFile::copy(sample->filePath(name), QDir(shared).filePath(name)));
+    const QString bin = installIn(root);
+    const QString shared = root.filePath("usr/share/korvane/sample");
     const UserFolders home{root.filePath("home/.local/share"), root.filePath("home/.config")};
     const auto paths = dataPaths(std::nullopt, bin + "/korvane", home);
     QVERIFY(paths);
@@ -195,7 +207,7 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
         click(window.findChild<FlagBox*>("CheckBox1"));
         window.close();
     }
-    QVERIFY(answerer.seen().isEmpty());
+    QCOMPARE(answerer.seen().size(), 1); // how to begin, asked once
     QCOMPARE(readUtf8Lines(user + "/クエスト.csv")[1],
              "0010,ジュノ,ジュノ港,飛空艇の積み荷,荷役頭,ランク1以上,1,0,0");
     QCOMPARE(readBytes(user + "/クエストメモ.txt"), readBytes(shared + "/クエストメモ.txt"));
@@ -213,6 +225,54 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     QDir(synced).removeRecursively();
     QCOMPARE(dataPaths(std::nullopt, bin + "/korvane", home)->dataFolder, user);
     QCOMPARE(entries(user), QStringList());
+}
+
+// A second PC's first start opens the checklist a sync tool brought, with its characters; the
+// sample set on show before is no character beside it, and the next start opens it unasked.
+void StartupTest::aSecondPcBeginsWithTheSyncedChecklist() {
+    QTemporaryDir root;
+    const QString bin = installIn(root);
+    const auto synced = threeQuests().write();
+    QDir().mkpath(synced->path() + "/キャラクター/k");
+    QFile::copy(synced->filePath("クエスト.csv"), synced->path() + "/キャラクター/k/クエスト.csv");
+    writeBytes(synced->path() + "/キャラクター/k/キャラクター名.txt", "騎士\r\n");
+    // The window reads the user's folders from the environment: this test's own.
+    for (const auto& [variable, folder] : {std::pair{"XDG_CONFIG_HOME", ".config"},
+                                           {"XDG_DATA_HOME", ".local/share"},
+                                           {"XDG_STATE_HOME", ".local/state"},
+                                           {"APPDATA", "AppData/Roaming"},
+                                           {"LOCALAPPDATA", "AppData/Local"}})
+        qputenv(variable, root.filePath(QString("home/") + folder).toLocal8Bit());
+    const UserFolders home = UserFolders::fromEnvironment();
+    QVERIFY(home.dataHome.startsWith(root.path()));
+    ModalAnswerer answerer(QStringLiteral("同期しているチェックリストを開く…"));
+    QTimer chooses; // once the question is answered, the folder is chosen
+    connect(&chooses, &QTimer::timeout, [&] {
+        if (auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            chooses.stop();
+            chooser->setDirectory(synced->path());
+            QMetaObject::invokeMethod(chooser, "accept");
+        }
+    });
+    chooses.start(20);
+    const auto paths = dataPaths(std::nullopt, bin + "/korvane", home);
+    QVERIFY(paths);
+    rememberOpened(paths->dataFolder, home);
+    {
+        TForm1 window(*paths);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* characters = window.findChild<QComboBox*>("ComboBox6");
+        QTRY_COMPARE(characters->toolTip(), QDir::toNativeSeparators(synced->path()));
+        QCOMPARE(characters->count(), 2);
+        QCOMPARE(characters->itemText(1), "騎士");
+        window.close();
+    }
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(dataPaths(std::nullopt, bin + "/korvane", home)->dataFolder, synced->path());
+    const PlayerChecklists list = PlayerChecklists::read(home);
+    QCOMPARE(list.entries.size(), 1u); // the sample set is no character of the player's
+    QCOMPARE(list.entries.front().folder, synced->path());
 }
 
 KORVANE_WIDGET_TEST_MAIN(StartupTest)
