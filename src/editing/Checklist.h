@@ -173,6 +173,8 @@ private:
     static QString stepName(const QString& what, const std::string& number);
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
     void sayRefused(const ConflictCopy& copy, const QString& why, QStringList& said);
+    // Each side of a copy named by the PC that wrote it, as far as that is known.
+    MergePlan::SideNames sideNames(const ConflictCopy& copy, bool fileIsThisPcs, bool copyIsThisPcs) const;
     void mergeCopiesOf(std::vector<MergePlan*> waiting, const std::string& number);
     void mergeJournalCopy(const ConflictCopy& copy);
     void mergeSetAsideCopy(const ConflictCopy& copy, QStringList& said);

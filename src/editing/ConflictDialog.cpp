@@ -43,9 +43,9 @@ QString aboutCopy(const MergePlan& plan) {
             .arg(QFileInfo(plan.copy.path).fileName(), QDir::toNativeSeparators(plan.copy.path),
                  plan.copy.dataFile);
     const QString whose =
-        plan.copyIsThisPcs
-            ? QStringLiteral("この PC の版。%1 には別の PC の版が入っています").arg(plan.copy.dataFile)
-            : QStringLiteral("別の PC の版");
+        QStringLiteral("%1 の版。%2 には%3 の版が入っています")
+            .arg(plan.copyIsThisPcs ? plan.sides.mine : plan.sides.other, plan.copy.dataFile,
+                 plan.copyIsThisPcs ? plan.sides.other : plan.sides.mine);
     return QStringLiteral("%1（%2、%3 %4 の %5）— %6")
         .arg(plan.copy.dataFile, QDir::toNativeSeparators(plan.copy.path), plan.copy.tool,
              plan.copy.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")), whose, base);
@@ -53,37 +53,39 @@ QString aboutCopy(const MergePlan& plan) {
 
 } // namespace
 
-QString describeDifference(const MergeDifference& d, const QString& what) {
+QString describeDifference(const MergeDifference& d, const QString& what, const MergePlan::SideNames& sides) {
+    const QString& mine = sides.mine;
+    const QString& other = sides.other;
     if (d.rule == Rule::QuestOnlyOther)
-        return QStringLiteral("%1「%2」— 別の PC にだけあるクエスト: そのまま加えます")
-            .arg(toUi(d.number), toUi(d.other));
+        return QStringLiteral("%1「%2」— %3 にだけあるクエスト: そのまま加えます")
+            .arg(toUi(d.number), toUi(d.other), other);
     if (d.rule == Rule::QuestOnlyThisPc)
-        return QStringLiteral("%1「%2」— この PC にだけあるクエスト: そのまま残します")
-            .arg(toUi(d.number), toUi(d.other));
+        return QStringLiteral("%1「%2」— %3 にだけあるクエスト: そのまま残します")
+            .arg(toUi(d.number), toUi(d.other), mine);
     const QString values =
-        QStringLiteral(": この PC %1 / 別の PC %2 → ").arg(valueOf(d, d.thisPc), valueOf(d, d.other));
+        QStringLiteral(": %1 %2 / %3 %4 → ").arg(mine, valueOf(d, d.thisPc), other, valueOf(d, d.other));
     QString settled;
     switch (d.rule) {
     case Rule::OnlyOther:
-        settled = QStringLiteral("別の PC だけの変更を取り込みます");
+        settled = QStringLiteral("%1 だけの変更を取り込みます").arg(other);
         break;
     case Rule::OnlyThisPc:
-        settled = QStringLiteral("この PC だけの変更を残します");
+        settled = QStringLiteral("%1 だけの変更を残します").arg(mine);
         break;
     case Rule::FlagSet:
         settled = QStringLiteral("どちらかで付いた印を付けます");
         break;
     case Rule::TextOnlyOther:
-        settled = QStringLiteral("別の PC にだけある文を加えます");
+        settled = QStringLiteral("%1 にだけある文を加えます").arg(other);
         break;
     case Rule::TextExtended:
-        settled = QStringLiteral("別の PC で書き足された行を加えます");
+        settled = QStringLiteral("%1 で書き足された行を加えます").arg(other);
         break;
     case Rule::BothMemos:
-        settled = QStringLiteral("両方を残します（この PC のあとに別の PC のものを続けます）");
+        settled = QStringLiteral("両方を残します（%1 のあとに %2 のものを続けます）").arg(mine, other);
         break;
     default:
-        settled = QStringLiteral("この PC のものを残します（チェックで別の PC のものにします）");
+        settled = QStringLiteral("%1 のものを残します（チェックで %2 のものにします）").arg(mine, other);
     }
     return QStringLiteral("%1　%2").arg(toUi(d.number), what) + values + settled;
 }
@@ -129,7 +131,7 @@ public:
         }
         const MergeDifference& d = plan.differences[row];
         if (role == Qt::DisplayRole)
-            return describeDifference(d, whatOf(plan, d));
+            return describeDifference(d, whatOf(plan, d), plan.sides);
         if (role == Qt::CheckStateRole && d.rule == Rule::KeepThisPc)
             return d.takeOther ? Qt::Checked : Qt::Unchecked;
         return {};
@@ -209,7 +211,10 @@ void ConflictDialog::showBothTexts() {
         texts_->clear();
         return;
     }
-    texts_->setPlainText(QStringLiteral("この PC:\n%1\n別の PC:\n%2").arg(toUi(d->thisPc), toUi(d->other)));
+    const MergePlan::SideNames& sides =
+        plans_.at(static_cast<std::size_t>(tree_->currentIndex().parent().row())).sides;
+    texts_->setPlainText(
+        QStringLiteral("%1:\n%2\n%3:\n%4").arg(sides.mine, toUi(d->thisPc), sides.other, toUi(d->other)));
 }
 
 // A slice of the copies at each look, so that a preview of very many stays quick to use; copies

@@ -38,7 +38,9 @@ private:
     std::size_t nextLook_ = 0; // where the next look for vanished copies begins
 };
 
-// One line a difference: "0004　オファー: この PC「0」/ 別の PC「1」→ 別の PC だけの変更を取り込みます".
-QString describeDifference(const MergeDifference& difference, const QString& what);
+// One line a difference: "0004　オファー: この PC「desk」「0」/ PC「laptop」「1」→ PC「laptop」だけの変更を
+//取り込みます".
+QString describeDifference(const MergeDifference& difference, const QString& what,
+                           const MergePlan::SideNames& sides = {});
 
 } // namespace korvane

@@ -74,8 +74,14 @@ struct MergePlan {
 
     ConflictCopy copy;
     bool copyIsThisPcs = false; // the copy holds this PC's version, the file the other PC's
-    bool notACopy = false;      // no line of the copy names a quest: nothing of it is merged
-    QString base;               // the backup the differences were told against; empty when none fitted
+    // The two sides as the player knows them: the one the rules keep ("この PC「desk」"; the file's
+    // when this PC wrote neither), and the other one ("PC「laptop」").
+    struct SideNames {
+        QString mine = QStringLiteral("この PC");
+        QString other = QStringLiteral("別の PC");
+    } sides;
+    bool notACopy = false; // no line of the copy names a quest: nothing of it is merged
+    QString base;          // the backup the differences were told against; empty when none fitted
     std::vector<MergeDifference> differences;
     std::vector<LeftOutLine> leftOut;
 

@@ -30,6 +30,7 @@ public:
     const std::vector<JournalEntry>& entries() const { return entries_; }
     // The PC names the entries use, in code page 932.
     const std::string& pcName(std::uint16_t pc) const { return pcNames_[pc]; }
+    const std::vector<std::string>& pcNames() const { return pcNames_; }
     // Lines that are not a journal line (one a crash cut short, one written by hand): kept in the
     // file, left out here.
     std::size_t unreadLines() const { return unread_; }

@@ -19,7 +19,7 @@ const std::vector<CopyPattern>& copyPatterns() {
         list.push_back(
             {"Syncthing",
              QRegularExpression(QStringLiteral(
-                 R"(^(?<stem>.+)\.sync-conflict-(?<d>\d{8})-(?<t>\d{6})-[A-Z0-9]{7}(?<ext>\.[^.]*)?$)"))});
+                 R"(^(?<stem>.+)\.sync-conflict-(?<d>\d{8})-(?<t>\d{6})-(?<by>[A-Z0-9]{7})(?<ext>\.[^.]*)?$)"))});
         // クエスト.korvane-conflict-20261211-021600.csv: Korvane's own, where it wrote back a
         // checklist it held over files put back meanwhile
         list.push_back(
@@ -29,7 +29,7 @@ const std::vector<CopyPattern>& copyPatterns() {
         list.push_back(
             {"Nextcloud",
              QRegularExpression(QStringLiteral(
-                 R"(^(?<stem>.+) \(conflicted copy (?:by .+ )?(?<d>\d{4}-\d{2}-\d{2}) (?<t>\d{6})\)(?<ext>\.[^.]*)?$)"))});
+                 R"(^(?<stem>.+) \(conflicted copy (?:by (?<by>.+) )?(?<d>\d{4}-\d{2}-\d{2}) (?<t>\d{6})\)(?<ext>\.[^.]*)?$)"))});
         // クエスト_conflict-20261209-033510.csv (ownCloud, and Nextcloud before it)
         list.push_back(
             {"Nextcloud", QRegularExpression(QStringLiteral(
@@ -39,7 +39,7 @@ const std::vector<CopyPattern>& copyPatterns() {
             {"Dropbox",
              QRegularExpression(
                  QStringLiteral(
-                     R"(^(?<stem>.+) \((?:.+'s )?conflicted copy(?: (?<d>\d{4}-\d{2}-\d{2}))?(?: \(\d+\))?\)(?<ext>\.[^.]*)?$)"),
+                     R"(^(?<stem>.+) \((?:(?<by>.+)'s )?conflicted copy(?: (?<d>\d{4}-\d{2}-\d{2}))?(?: \(\d+\))?\)(?<ext>\.[^.]*)?$)"),
                  QRegularExpression::CaseInsensitiveOption)});
         return list;
     }();
@@ -78,7 +78,8 @@ std::optional<ConflictName> conflictNameOf(const QString& name) {
             continue;
         return ConflictName{match.captured(QStringLiteral("stem")) + match.captured(QStringLiteral("ext")),
                             QString::fromLatin1(pattern.tool),
-                            madeAt(match.captured(QStringLiteral("d")), match.captured(QStringLiteral("t")))};
+                            madeAt(match.captured(QStringLiteral("d")), match.captured(QStringLiteral("t"))),
+                            match.captured(QStringLiteral("by"))};
     }
     return std::nullopt;
 }

@@ -13,6 +13,7 @@ struct ConflictName {
     QString original; // the file it is another version of: "クエスト.csv"
     QString tool;     // "Syncthing", "Nextcloud", "Dropbox"
     QDateTime made;   // as the name says when; invalid when it does not
+    QString by = {};  // who the name says made it (Syncthing's device, a user); empty when it does not
 };
 
 // The name of Korvane's own conflict copy of file (a name in the folder), made at when.

@@ -6,9 +6,11 @@
 #include "editing/FlagRules.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
+#include "store/JournalFormat.h"
 #include "store/LineFile.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
+#include "sync/Presence.h"
 
 #include <QDir>
 #include <filesystem>
@@ -194,6 +196,54 @@ TEST_F(Arrivals, TheOtherPcsBackupsNeverTellTheMerge) {
     both[16] = tableOf(17, "1,1,0").back();
     both[18] = tableOf(19, "1,1,0").back();
     EXPECT_EQ(readBytes(path(files::kQuestTable)), crlf(both));
+}
+
+// Where the copies meet, a sync tool keeps the newer version in place and renames the other: each
+// side is named by the PC that wrote it, never by which file holds it.
+TEST(SideNames, EachSideIsNamedByThePcThatWroteIt) {
+    const QString me = QStringLiteral("この PC「%1」").arg(ThisPc::here().name);
+    struct Case {
+        const char* what;
+        bool copyIsThisPcs, fileIsThisPcs, laptopInJournal;
+        QString mine, other;
+    };
+    const Case cases[] = {
+        {"this PC's tick renamed into the copy", true, false, false, me, "Syncthing のデバイス ZOVNQVO"},
+        {"the same, the other PC known by the journal", true, false, true, me, "PC「laptop」"},
+        {"this PC's tick left in place", false, true, true, me, "PC「laptop」"},
+        {"this PC wrote neither", false, false, true, "今の クエスト.csv", "競合コピー"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString table = files::inFolder(dir.path(), files::kQuestTable);
+        const QString copy =
+            dir.filePath(QStringLiteral("クエスト.sync-conflict-20261211-033510-ZOVNQVO.csv"));
+        for (const QString& name : {files::kContent, files::kReward, files::kMemo})
+            writeBytes(files::inFolder(dir.path(), name), "");
+        writeBytes(table, crlf(tableOf(40)));
+        if (c.laptopInJournal)
+            writeBytes(dir.filePath(kJournalFile),
+                       journalLine({60, 19, JournalKind::Offered, JournalCause::Player, 0}, "laptop") +
+                           "\r\n");
+        Checklist list(dir.path());
+        list.load();
+        list.apply(QStringLiteral("チェック"), "0017",
+                   [&](QuestData d, EditStep* step) { storeFlag(d.table, "0017", kOffered, "1", step); });
+        std::vector<std::string> theirs = tableOf(40);
+        theirs[18] = tableOf(19, "1,0,0").back();
+        if (c.copyIsThisPcs)
+            ASSERT_TRUE(QFile::rename(table, copy));
+        else if (!c.fileIsThisPcs)
+            writeBytes(table, crlf(tableOf(40)));
+        writeBytes(c.copyIsThisPcs ? table : copy, crlf(theirs));
+        list.load(); // as the watch reads what came
+        QStringList said;
+        const std::vector<MergePlan> plans = list.newConflictCopies(said);
+        ASSERT_EQ(plans.size(), 1u) << said.join("\n").toStdString();
+        EXPECT_EQ(plans.front().sides.mine, c.mine);
+        EXPECT_EQ(plans.front().sides.other, c.other);
+    }
 }
 
 // A sync tool renames a folder named in NFD to NFC while it is open: the checklist follows it, and

@@ -8,6 +8,7 @@
 #include "support/LoadedData.h"
 #include "support/Sjis.h"
 #include "support/TempFiles.h"
+#include "sync/ConflictNames.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -31,17 +32,18 @@ TEST(ConflictCopies, NamesOfTheSyncTools) {
         const char* dataFile; // nothing: not a conflict copy of a data file
         const char* tool;
         const char* made;
+        const char* by = ""; // who the name says made it
     };
     const Case cases[] = {
         {"クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv", "クエスト.csv", "Syncthing",
-         "2026-12-09 03:35:10"},
+         "2026-12-09 03:35:10", "ZOVNQVO"},
         {"クエストメモ (conflicted copy 2026-12-09 033510).txt", "クエストメモ.txt", "Nextcloud",
          "2026-12-09 03:35:10"},
         {"クエスト内容_conflict-20261209-033510.txt", "クエスト内容.txt", "Nextcloud", "2026-12-09 03:35:10"},
         {"クエスト報酬 (Taro's conflicted copy 2026-12-09).txt", "クエスト報酬.txt", "Dropbox",
-         "2026-12-09 00:00:00"},
+         "2026-12-09 00:00:00", "Taro"},
         {"クエスト (Taro's Conflicted Copy 2026-12-09 (1)).csv", "クエスト.csv", "Dropbox",
-         "2026-12-09 00:00:00"},
+         "2026-12-09 00:00:00", "Taro"},
         {"URLLIST.sync-conflict-20261209-033510-ZOVNQVO.txt", nullptr, "", ""}, // not a quest file
         {"メモ.sync-conflict-20261209-033510-ZOVNQVO.txt", nullptr, "", ""},
         {"クエスト.csv", nullptr, "", ""},
@@ -57,6 +59,7 @@ TEST(ConflictCopies, NamesOfTheSyncTools) {
         EXPECT_EQ(copy->dataFile, QString::fromUtf8(c.dataFile));
         EXPECT_EQ(copy->tool, QString::fromUtf8(c.tool));
         EXPECT_EQ(copy->made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), QString::fromUtf8(c.made));
+        EXPECT_EQ(conflictNameOf(QString::fromUtf8(c.name))->by, QString::fromUtf8(c.by));
     }
 }
 
