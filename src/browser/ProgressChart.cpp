@@ -1,5 +1,7 @@
 #include "ProgressChart.h"
 
+#include "ProgressCounts.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -37,8 +39,8 @@ QString ProgressChart::summary() const {
             .arg(history_.beforeJournal)
             .arg(history_.quests);
     int completions = 0;
-    for (const ProgressStep& step : history_.steps)
-        completions += step.completions;
+    for (std::size_t i = 0; i < history_.steps.size(); ++i)
+        completions += history_.barOf(i);
     const int done = history_.steps.back().completed;
     QString text = QStringLiteral("%1 から %2 %3: コンプリート %4 件、いま %5 / %6 件（%7%）")
                        .arg(dayText(history_.steps.front().from))
@@ -47,7 +49,7 @@ QString ProgressChart::summary() const {
                        .arg(completions)
                        .arg(done)
                        .arg(history_.quests)
-                       .arg(history_.quests == 0 ? 0 : done * 100 / history_.quests);
+                       .arg(percentOf(done, history_.quests));
     if (history_.beforeJournal > 0)
         text += QStringLiteral("。記録を付け始める前のコンプリート %1 件は、最初の%2に数えています")
                     .arg(history_.beforeJournal)
@@ -67,12 +69,10 @@ void ProgressChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, summary());
         return;
     }
-    const int most = std::max(1, std::max_element(history_.steps.begin(), history_.steps.end(),
-                                                  [](const ProgressStep& a, const ProgressStep& b) {
-                                                      return a.completions < b.completions;
-                                                  })
-                                     ->completions);
     const int count = static_cast<int>(history_.steps.size());
+    int most = 1;
+    for (std::size_t i = 0; i < history_.steps.size(); ++i)
+        most = std::max(most, history_.barOf(i));
     const double slot = static_cast<double>(plot.width()) / count;
 
     painter.setPen(kAxis);
@@ -105,7 +105,8 @@ void ProgressChart::paintEvent(QPaintEvent* /*event*/) {
     for (int i = 0; i < count; ++i) {
         const ProgressStep& step = history_.steps[static_cast<std::size_t>(i)];
         const double left = plot.left() + slot * i;
-        const double height = static_cast<double>(plot.height()) * step.completions / most;
+        const double height =
+            static_cast<double>(plot.height()) * history_.barOf(static_cast<std::size_t>(i)) / most;
         const double bar = std::clamp(slot * 0.7, 1.0, 48.0);
         painter.drawRect(QRectF(left + (slot - bar) / 2, plot.bottom() - height, bar, height));
         const double part =

@@ -92,16 +92,17 @@ ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> li
     return counts;
 }
 
-// Rounded to the nearest (2 of 3 is 67 %), but 100 only when every quest is done and 0 only when
-// none is: a share that says "all" or "none" must be true.
-int ProgressCounts::percentDone() const {
-    const long long counted = quests - setAside;
-    if (counted <= 0 || completed <= 0)
+int percentOf(long long done, long long all) {
+    if (all <= 0 || done <= 0)
         return 0;
-    if (completed >= counted)
+    if (done >= all)
         return 100;
-    const long long nearest = (completed * 200LL + counted) / (2 * counted);
+    const long long nearest = (done * 200LL + all) / (2 * all);
     return static_cast<int>(std::clamp<long long>(nearest, 1, 99));
+}
+
+int ProgressCounts::percentDone() const {
+    return percentOf(completed, quests - setAside);
 }
 
 QString countsText(const ProgressCounts& counts) {

@@ -24,6 +24,10 @@ struct ProgressCounts {
     int percentDone() const;
 };
 
+// done of all as a share, 0 to 100, to the nearest (2 of 3 is 67), but 100 only when all are done
+// and 0 only when none is: a share that says "all" or "none" must be true.
+int percentOf(long long done, long long all);
+
 // The counts of the table's lines given; a line past the table's end (an empty row) is no quest.
 // aside: the quests set aside, when there are any.
 ProgressCounts countsOf(const QuestTable& table, std::span<const std::size_t> lines,

@@ -25,6 +25,10 @@ struct ProgressHistory {
     int quests = 0;                  // the quests counted
     int beforeJournal = 0;           // completed with no date in the journal
     std::vector<ProgressStep> steps; // none while the journal is empty
+
+    // The completions a period's bar shows: the first period's counts those from before the
+    // journal too, so that the bars add up to what is completed.
+    int barOf(std::size_t step) const { return steps[step].completions + (step == 0 ? beforeJournal : 0); }
 };
 
 // The first day of the period that holds day.

@@ -81,6 +81,10 @@ TEST(ProgressHistory, CountsEachPeriodFromTheJournalsFirstDay) {
         }
         EXPECT_EQ(completedBy, c.completedBy);
         EXPECT_EQ(completions + history.beforeJournal, c.completedBy.back().second);
+        int bars = 0; // what the chart's bars show adds up to what is completed
+        for (std::size_t i = 0; i < history.steps.size(); ++i)
+            bars += history.barOf(i);
+        EXPECT_EQ(bars, c.completedBy.back().second);
     }
 }
 
