@@ -46,13 +46,13 @@ private:
     void go(const QUrl& url) {
         if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
             if (loaded)
-                loaded(false, url.toString());
+                loaded(false, url.toString(QUrl::FullyEncoded));
         } else if (showsHere(url)) {
             view_->setSource(url);
             if (loaded)
-                loaded(true, url.toString());
+                loaded(true, url.toString(QUrl::FullyEncoded));
         } else if (!QDesktopServices::openUrl(url) && loaded) {
-            loaded(false, url.toString());
+            loaded(false, url.toString(QUrl::FullyEncoded));
         }
     }
 

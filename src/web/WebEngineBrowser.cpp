@@ -20,7 +20,7 @@ public:
         view_->setAccessibleName(QStringLiteral("ブラウザ"));
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
             if (loaded)
-                loaded(ok, view_->url().toString());
+                loaded(ok, view_->url().toString(QUrl::FullyEncoded));
         });
     }
 

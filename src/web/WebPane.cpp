@@ -94,7 +94,7 @@ Browser& WebPane::ensureBrowser() {
 
 void WebPane::open(const std::optional<QString>& remembered) {
     Edit7->setText(kHomeAddress);
-    ensureBrowser().Navigate(Edit7->text());
+    go(Edit7->text());
     // The browser stays on the home address; Enter goes to the remembered one.
     if (remembered)
         Edit7->setText(*remembered);
@@ -109,7 +109,7 @@ QString WebPane::close() {
 
 void WebPane::Edit7KeyDown(int Key) {
     if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
-        ensureBrowser().Navigate(Edit7->text());
+        go(Edit7->text());
 }
 
 // An address typed with a placeholder is kept as typed: the page the browser shows for it has
@@ -134,8 +134,16 @@ void WebPane::SpeedButton5Click() {
     emit said(QStringLiteral("お気に入りを保存しました"));
 }
 
+void WebPane::go(const QString& address) {
+    asked_ = address;
+    ensureBrowser().Navigate(address);
+}
+
+// The address asked for is said as typed: the browser's own spelling of it decodes bytes of
+// another code page as if they were UTF-8.
 void WebPane::pageLoaded(bool ok, const QString& address) {
-    Label28->setText(ok ? QString() : unreachableText(address));
+    const bool asked = QUrl::fromUserInput(asked_.trimmed()).toString(QUrl::FullyEncoded) == address;
+    Label28->setText(ok ? QString() : unreachableText(asked ? asked_ : address));
     Label28->setVisible(!ok);
 }
 
@@ -169,7 +177,7 @@ void WebPane::ComboBox5Change() {
     } else {
         return emit said(QStringLiteral("調べるクエストを選んでください"));
     }
-    ensureBrowser().Navigate(Edit7->text());
+    go(Edit7->text());
 }
 
 void WebPane::lookUp() {

@@ -41,6 +41,8 @@ private:
     void Edit7KeyDown(int Key);
     void SpeedButton3Click();
     void SpeedButton5Click();
+    // Opens address in the browser, remembered as asked for.
+    void go(const QString& address);
     void pageLoaded(bool ok, const QString& address);
     void LoadUrlList();
     void ComboBox5Change();
@@ -49,6 +51,7 @@ private:
     Guard guard_;
     std::function<std::optional<Quest>()> questOnShow_;
     Lines urlLines_; // the address list's lines, as ComboBox5 shows them
+    QString asked_;  // the address last asked for, as typed
 
     QWidget* Panel10 = nullptr;
     QLineEdit* Edit7 = nullptr;
