@@ -5,6 +5,8 @@
 #include "StatusBar.h"
 #include "editing/ChecklistMove.h"
 #include "editing/ConfirmBox.h"
+#include "store/DataFiles.h"
+#include "store/Errors.h"
 #include "sync/Presence.h"
 
 #include <QDir>
@@ -40,6 +42,11 @@ CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton*
     item("TakeCharacterOff", QStringLiteral("一覧から外す（ファイルは残ります）"),
          &CharacterPrompts::takeOff);
     item("MoveCharacterIn", QStringLiteral("メインのフォルダに移す…"), &CharacterPrompts::moveIn);
+    ownFavourites_ = menu->addAction(QStringLiteral("このキャラクターだけのお気に入りを使う"));
+    ownFavourites_->setObjectName(QStringLiteral("OwnFavourites"));
+    ownFavourites_->setCheckable(true);
+    connect(ownFavourites_, &QAction::triggered, this,
+            [this](bool own) { runHandler([&] { ownFavourites(own); }); });
     menu->addSeparator();
     item("MoveChecklist", QStringLiteral("チェックリストを別のフォルダに移す…"), &CharacterPrompts::moveAll);
     actions->setMenu(menu);
@@ -80,6 +87,9 @@ void CharacterPrompts::refresh() {
     }
     names_->setToolTip(QDir::toNativeSeparators(current));
     window_.showName(names_->currentText());
+    const std::optional<CharacterName> kept = keptCharacterName(current);
+    ownFavourites_->setEnabled(isCharacterIn(mainFolder(), current));
+    ownFavourites_->setChecked(ownFavourites_->isEnabled() && kept && kept->ownFavourites);
     others_.setCharacters(std::move(others));
     if (list_.skipped > 0)
         if (auto* window = qobject_cast<QMainWindow*>(window_.widget);
@@ -131,6 +141,21 @@ QString CharacterPrompts::mainFolder() const {
     return list_.entries.empty() ? window_.checklist().folder() : list_.entries.front().folder;
 }
 
+QString CharacterPrompts::favourites() const {
+    return favouritesOf(mainFolder(), normal(window_.checklist().folder()));
+}
+
+// A list the character has already (an older Korvane copied one in) is its own as it stands.
+void CharacterPrompts::ownFavourites(bool own) {
+    const QString folder = normal(window_.checklist().folder());
+    const QString ownList = files::inFolder(folder, files::kUrlList);
+    const QString players = files::inFolder(mainFolder(), files::kUrlList);
+    if (own && !QFileInfo::exists(ownList) && QFileInfo::exists(players) && !QFile::copy(players, ownList))
+        throw errors::cannotCreate(ownList);
+    keepCharacterName(folder, {names_->currentText(), false, own});
+    emit favouritesChanged(favourites());
+}
+
 void CharacterPrompts::newCharacter() {
     NewCharacterDialog dialog(mainFolder(), names_->currentText(), window_.widget);
     if (dialog.exec() != QDialog::Accepted)
@@ -176,9 +201,12 @@ void CharacterPrompts::rename() {
 }
 
 // A character of the main folder keeps its name with it, so that every PC shows the same.
-void CharacterPrompts::keepNameOf(const QString& folder, const CharacterName& name) const {
-    if (isCharacterIn(mainFolder(), folder))
-        keepCharacterName(folder, name);
+void CharacterPrompts::keepNameOf(const QString& folder, CharacterName name) const {
+    if (!isCharacterIn(mainFolder(), folder))
+        return;
+    if (const std::optional<CharacterName> kept = keptCharacterName(folder))
+        name.ownFavourites = kept->ownFavourites; // a rename keeps the character's own favourites
+    keepCharacterName(folder, name);
 }
 
 // The checklist on show stays open; it leaves the list, its files stay where they are.

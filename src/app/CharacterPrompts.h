@@ -15,6 +15,7 @@
 namespace korvane {
 
 class CharacterPrompts : public QObject {
+    Q_OBJECT
 public:
     struct Window {
         QWidget* widget = nullptr;
@@ -40,6 +41,12 @@ public:
     QString name() const { return names_->currentText(); }
     // The main character's folder: the list's first, where the player's own files are.
     QString mainFolder() const;
+    // The favourites of the character on show.
+    QString favourites() const;
+
+signals:
+    // The character on show took favourites of its own, or gave them up.
+    void favouritesChanged(const QString& urlList);
 
 private:
     void chosen(int index);
@@ -51,15 +58,19 @@ private:
     void moveIn();
     // The whole checklist, main folder and characters, moved to a folder the player picks.
     void moveAll();
+    // The character on show uses favourites of its own (a copy of the player's to begin with), or
+    // the player's again.
+    void ownFavourites(bool own);
     // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
     void folderGone(const QString& folder);
     PlayerChecklists readList() const;
-    void keepNameOf(const QString& folder, const CharacterName& name) const;
+    void keepNameOf(const QString& folder, CharacterName name) const;
     // Runs a change of the list through the error box, writes it, and fills the drop-down anew.
     template <class Change> void changeList(Change&& change);
 
     Window window_;
     QComboBox* names_;
+    QAction* ownFavourites_;
     PlayerChecklists list_;
     OtherCharacters others_;
 };

@@ -62,7 +62,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     Timer4->start(kDraftEveryMs);
     runHandler([this] {
         characters_->refresh();
-        Panel9->useUrlList(files::inFolder(characters_->mainFolder(), files::kUrlList));
+        Panel9->useUrlList(characters_->favourites());
     });
     // The other characters' tables are read once the window is on the screen, never before.
     QTimer::singleShot(0, this, [this] {
@@ -168,6 +168,8 @@ void TForm1::buildWindow() {
                               [this](const QString& name) { StatusBar1->showCharacter(name); },
                               [this](const QString& main, const QString& to) { moveChecklistTo(main, to); }},
                              StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
+    connect(characters_, &CharacterPrompts::favouritesChanged, this,
+            [this](const QString& urlList) { runHandler([&] { Panel9->useUrlList(urlList); }); });
 }
 
 void TForm1::connectHandlers() {

@@ -139,7 +139,7 @@ void TForm1::openChecklist(const QString& folder, std::unique_ptr<FolderClaim> c
     place_.dataFolder = checklist_->folder();
     rememberOpened(checklist_->folder());
     characters_->refresh(); // the one left is another character now
-    Panel9->useUrlList(files::inFolder(characters_->mainFolder(), files::kUrlList));
+    Panel9->useUrlList(characters_->favourites());
     showPane(ViewState::Pane::View);
     prompts_->watch(checklist_.get());
     QStringList missing;

@@ -219,7 +219,11 @@ std::optional<CharacterName> keptCharacterName(const QString& folder) {
         CharacterName kept;
         if (!lines.empty())
             kept.name = QString::fromUtf8(lines[0]).trimmed().left(100);
-        kept.takenOff = lines.size() > 1 && QString::fromUtf8(lines[1]).trimmed() == QStringLiteral("外した");
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const QString flag = QString::fromUtf8(lines[i]).trimmed();
+            kept.takenOff |= flag == QStringLiteral("外した");
+            kept.ownFavourites |= flag == QStringLiteral("自分のお気に入り");
+        }
         return kept;
     } catch (const KorvaneError&) {
         return std::nullopt; // a file that cannot be read names nothing
@@ -228,9 +232,17 @@ std::optional<CharacterName> keptCharacterName(const QString& folder) {
 
 void keepCharacterName(const QString& folder, const CharacterName& name) {
     Lines lines{name.name.trimmed().toStdString()};
-    if (name.takenOff)
+    if (name.takenOff) // second, where an older Korvane looks for it
         lines.push_back(QStringLiteral("外した").toStdString());
+    if (name.ownFavourites)
+        lines.push_back(QStringLiteral("自分のお気に入り").toStdString());
     writeLines(QDir(folder).filePath(QString::fromUtf16(kCharacterNameFile)), lines);
+}
+
+QString favouritesOf(const QString& mainFolder, const QString& folder) {
+    const std::optional<CharacterName> kept =
+        isCharacterIn(mainFolder, folder) ? keptCharacterName(folder) : std::nullopt;
+    return files::inFolder(kept && kept->ownFavourites ? folder : mainFolder, files::kUrlList);
 }
 
 QString characterFolder(const QString& mainFolder, const QString& name) {

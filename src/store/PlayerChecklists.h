@@ -80,14 +80,20 @@ bool isCharacterIn(const QString& mainFolder, const QString& folder);
 QString mainFolderOf(const QString& folder);
 
 // A character's name, kept with it ("キャラクター名.txt" in its folder, UTF-8: the name, then
-// "外した" when the player took it off the list), so that every PC that syncs the folder reads it.
+// "外した" when the player took it off the list, "自分のお気に入り" when it has favourites of its
+// own), so that every PC that syncs the folder reads it.
 struct CharacterName {
     QString name;
     bool takenOff = false;
+    bool ownFavourites = false;
 };
 inline constexpr char16_t kCharacterNameFile[] = u"キャラクター名.txt";
 std::optional<CharacterName> keptCharacterName(const QString& folder);
 // Written through the one atomic writer; throws when it cannot be.
 void keepCharacterName(const QString& folder, const CharacterName& name);
+
+// The favourites the checklist in folder uses: the player's, in the main folder, unless it is a
+// character the player gave favourites of its own.
+QString favouritesOf(const QString& mainFolder, const QString& folder);
 
 } // namespace korvane

@@ -49,7 +49,7 @@ private slots:
     void aSecondCharacterIsMadeTickedAndSeenBeside();
     void aCharacterElsewhereIsMovedIntoTheMainFolder();
     void charactersOfAnotherPcFollowWithoutARestart();
-    void favouritesAreThePlayersWhicheverCharacterIsOnShow();
+    void favouritesAreThePlayersUnlessACharacterHasItsOwn();
     void eachCharacterKeepsItsUndoAcrossASwitch();
     void theWholeChecklistMovesWithItsCharacters();
 
@@ -185,7 +185,7 @@ void CharactersTest::charactersOfAnotherPcFollowWithoutARestart() {
 
 // A character's own copy of the favourites, as an older Korvane made it, is not what the web pane
 // reads: the main checklist's list is the player's.
-void CharactersTest::favouritesAreThePlayersWhicheverCharacterIsOnShow() {
+void CharactersTest::favouritesAreThePlayersUnlessACharacterHasItsOwn() {
     writeBytes(files::inFolder(f.dir->path(), files::kUrlList), "Main,https://main.example.org/\r\n");
     const QString other = f.dir->path() + "/キャラクター/k";
     QDir().mkpath(other);
@@ -199,6 +199,15 @@ void CharactersTest::favouritesAreThePlayersWhicheverCharacterIsOnShow() {
     auto* favourites = f.get<QComboBox>("ComboBox5");
     QCOMPARE(favourites->count(), 1);
     QVERIFY(favourites->itemText(0).startsWith("Main,"));
+
+    // Given favourites of its own on purpose, the character uses its list, after a switch too.
+    f.form->findChild<QAction*>("OwnFavourites")->trigger();
+    QVERIFY(favourites->itemText(0).startsWith("Copy,"));
+    emit characters()->activated(0);
+    QVERIFY(favourites->itemText(0).startsWith("Main,"));
+    emit characters()->activated(characters()->findText("k"));
+    QVERIFY(favourites->itemText(0).startsWith("Copy,"));
+    QVERIFY(f.form->findChild<QAction*>("OwnFavourites")->isChecked());
 }
 
 void CharactersTest::eachCharacterKeepsItsUndoAcrossASwitch() {
