@@ -4,6 +4,7 @@
 
 #include "app/Appearance.h"
 #include "app/ArrivalPrompt.h"
+#include "app/FirstStart.h"
 #include "app/NewCharacterDialog.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
@@ -12,6 +13,7 @@
 #include "browser/StringGrid.h"
 #include "editing/Checklist.h"
 #include "editing/ConflictDialog.h"
+#include "editing/FlagRules.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
 #include "store/PlayerChecklists.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -97,7 +100,7 @@ void writeJournal(const QString& folder) {
     for (const auto& e : events) {
         const std::string line = journalLine({start.addSecs(e.minutes * 60).toSecsSinceEpoch(), e.number,
                                               e.kind, JournalCause::Player, 0},
-                                             "desktop") +
+                                             e.number == 11 ? "note-pc" : ThisPc::here().name.toStdString()) +
                                  "\r\n";
         file.write(line.data(), static_cast<qint64>(line.size()));
     }
@@ -218,6 +221,13 @@ void shootWindow(const QString& main) {
         static_cast<QDialog*>(w)->reject();
     });
     window.findChild<QAction*>(QStringLiteral("NewCharacter"))->trigger();
+    // The characters' menu, opened where its button is.
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("CharacterMenu"));
+    auto* button = child<QToolButton>(window, "SpeedButton4");
+    menu->popup(button->mapToGlobal(QPoint(0, -menu->sizeHint().height())));
+    settle(300);
+    save(menu->screen()->grabWindow(menu->winId()), "character-menu");
+    menu->hide();
 
     child<QPushButton>(window, "Button11")->click(); // the web pane
     settle(3000);
@@ -253,12 +263,15 @@ void shootTwoPcs(const QString& main) {
     const qsizetype second = bytes.indexOf("\r\n0002,");
     const qsizetype flags = bytes.indexOf("\r\n", second + 2) - 5; // the offered flag of quest 0002
     bytes[flags] = bytes[flags] == '1' ? '0' : '1';
+    // Meanwhile this PC took quest 0003: the file holds this PC's version, the copy the other's.
+    Checklist checklist(main);
+    checklist.load();
+    checklist.apply(QStringLiteral("チェック"), "0003",
+                    [](QuestData d, EditStep* step) { storeFlag(d.table, "0003", kOffered, "1", step); });
     QFile copy(QDir(main).filePath(QStringLiteral("クエスト.sync-conflict-20261208-213005-NOTEPC1.csv")));
     copy.open(QIODevice::WriteOnly);
     copy.write(bytes);
     copy.close();
-    Checklist checklist(main);
-    checklist.load();
     QStringList said;
     std::vector<MergePlan> plans = checklist.newConflictCopies(said);
     ConflictDialog dialog(plans, said, nullptr);
@@ -300,17 +313,24 @@ int main(int argc, char* argv[]) {
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/Sync-XXXXXX")); // as a synced folder
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath("config")));
     qputenv("XDG_STATE_HOME", QFile::encodeName(work.filePath("state")));
-    const QString main = work.filePath(QStringLiteral("メイン")), alt = work.filePath(QStringLiteral("サブ"));
+    const QString main = work.filePath(QStringLiteral("メイン")),
+                  alt = main + QStringLiteral("/キャラクター/サブ");
     copyFolder(QString::fromLocal8Bit(argv[2]), main);
     copyFolder(QString::fromLocal8Bit(argv[2]), alt);
+    keepCharacterName(alt, {QStringLiteral("サブ")});
     writeJournal(main);
     PlayerChecklists list;
     list.add(QStringLiteral("メイン"), main);
-    list.add(QStringLiteral("サブ"), alt);
     list.lastOpened = main;
     list.write(UserFolders::fromEnvironment());
     shootWindow(main);
     shootTwoPcs(main);
     shootShortArrival(main);
+    onModal("first-start", [](QWidget* w) {
+        for (QAbstractButton* button : qobject_cast<QMessageBox*>(w)->buttons())
+            if (button->text() == QStringLiteral("サンプルで始める"))
+                return button->click();
+    });
+    askHowToBegin(nullptr);
     return 0;
 }
