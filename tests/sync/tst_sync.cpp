@@ -3,17 +3,23 @@
 // opened within the sync delay learn of each other; a tick made on one side is shown by the other,
 // idle one; a real conflict (both sides changed while the link was paused) is merged with both
 // changes kept, a quest only the other PC has byte for byte; a PC that asks while the other has the
-// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen. It fails,
-// never skips, when Syncthing cannot run.
+// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen; a
+// player with three characters moves into the synced folder, the second PC opens it from its first
+// start and both follow each other's characters. It fails, never skips, when Syncthing cannot run.
 
+#include "app/NewCharacterDialog.h"
 #include "app/Startup.h"
 #include "editing/ConflictDialog.h"
 #include "store/DataFiles.h"
+#include "store/PlayerChecklists.h"
 #include "support/Fixture.h"
+#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -173,6 +179,7 @@ private slots:
     void aRealConflictIsMergedWithBothChangesKept();
     void aPcOpensOnceTheOtherClosed();
     void pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen();
+    void theWholePlayerMovesInAndTheSecondPcFollows();
 
 private:
     QString folder(const char* side) const { return root_.filePath(side); }
@@ -410,3 +417,79 @@ void SyncTest::pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen() {
 
 KORVANE_WIDGET_TEST_MAIN(SyncTest)
 #include "tst_sync.moc"
+
+// The whole player on two PCs, with no step by hand: PC 1 moves its checklist, three characters in
+// it, into the synced folder; PC 2 (a process with settings of its own) opens it at its first
+// start, every character offered; a character made on PC 1 is offered on PC 2, and one renamed
+// on PC 2 shows renamed on PC 1.
+void SyncTest::theWholePlayerMovesInAndTheSecondPcFollows() {
+    a_->resume(*b_); // as the slots before may have left the link
+    b_->resume(*a_);
+    windowA_.reset(); // PC 1 is a player of its own from here on, with its own settings
+    windowB_.reset();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("pc1/config")));
+    const QString local = root_.filePath("local/メイン");
+    const DataSet data{table(), Utf8Lines{"0001000内容"}, Utf8Lines{}, Utf8Lines{}};
+    const auto written = data.write();
+    const auto copyData = [&](const QString& to) {
+        QDir().mkpath(to);
+        for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
+            QFile::copy(files::inFolder(written->path(), name), files::inFolder(to, name));
+    };
+    copyData(local);
+    copyData(root_.filePath("install/usr/share/korvane/sample"));
+    QDir().mkpath(root_.filePath("install/usr/bin"));
+    for (const QString name : {"戦士", "白魔", "黒魔"}) {
+        copyData(local + "/キャラクター/" + name);
+        keepCharacterName(local + "/キャラクター/" + name, {name});
+    }
+    TForm1 pc1(DataPlace{local, root_.filePath("pc1.ini")});
+    pc1.show();
+    auto* names1 = child<QComboBox>(pc1, "ComboBox6");
+    QCOMPARE(names1->count(), 4);
+    const QString moved = folder("A") + "/player";
+    QDir().mkpath(moved);
+    onNextDialog<QFileDialog>([&](QFileDialog* chooser) {
+        chooser->setDirectory(moved);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    pc1.findChild<QAction*>("MoveChecklist")->trigger();
+    QCOMPARE(names1->toolTip(), QDir::toNativeSeparators(moved));
+    QVERIFY(!QFileInfo::exists(local));
+    a_->scan();
+    const QString arrived = folder("B") + "/player";
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(arrived + "/キャラクター/黒魔/キャラクター名.txt") &&
+                                 QFileInfo::exists(arrived + "/キャラクター/戦士/クエスト.csv"),
+                             30000);
+
+    QProcess pc2;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        env.insert(variable, root_.filePath(QString("pc2/") + variable));
+    pc2.setProcessEnvironment(env);
+    QStringList said;
+    connect(&pc2, &QProcess::readyReadStandardOutput, [&] {
+        while (pc2.canReadLine())
+            said << QString::fromUtf8(pc2.readLine()).trimmed();
+    });
+    pc2.start(QCoreApplication::applicationDirPath() + "/second_pc", {root_.filePath("install"), arrived});
+    const auto offeredOnPc2 = [&] { return said.isEmpty() ? QString() : said.back(); };
+    QTRY_COMPARE_WITH_TIMEOUT(
+        offeredOnPc2(), "names: " + QDir::toNativeSeparators(arrived) + ">メイン|戦士|白魔|黒魔", 30000);
+
+    onNextDialog<NewCharacterDialog>([](NewCharacterDialog* dialog) {
+        dialog->findChild<QLineEdit*>("CharacterName")->setText("騎士");
+        dialog->accept();
+    });
+    pc1.findChild<QAction*>("NewCharacter")->trigger();
+    a_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(offeredOnPc2().section('>', 1).split('|').contains("騎士"), 60000);
+
+    pc2.write("rename 騎士 聖騎士\n");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        keptCharacterName(arrived + "/キャラクター/騎士").value_or(CharacterName{}).name == "聖騎士", 10000);
+    b_->scan();
+    QTRY_VERIFY_WITH_TIMEOUT(names1->findText("聖騎士") >= 0, 60000);
+    pc2.closeWriteChannel();
+    QVERIFY(pc2.waitForFinished(10000));
+}
