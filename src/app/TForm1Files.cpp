@@ -15,6 +15,7 @@
 #include "store/PlayerChecklists.h"
 #include "store/UiText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
@@ -96,7 +97,8 @@ void TForm1::moveChecklistTo(const QString& main, const QString& to) {
     ChecklistMoved moved{main, {}};
     std::optional<KorvaneError> failed;
     try {
-        moved = moveChecklist(main, to, UserFolders::fromEnvironment());
+        moved =
+            moveChecklist(main, to, UserFolders::fromEnvironment(), QCoreApplication::applicationDirPath());
     } catch (const KorvaneError& error) {
         failed = error;
     }

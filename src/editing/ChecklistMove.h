@@ -28,7 +28,10 @@ struct ChecklistMoved {
 // with main as it was and nothing left at to; refused as moveRefusal says, and while a Korvane of
 // this PC has a folder of it open (this one's own let go first). The list of checklists and what
 // this PC keeps of each folder (its versions of the files, which of them it wrote) follow.
-ChecklistMoved moveChecklist(const QString& main, const QString& to, const UserFolders& user);
+// A main folder that holds the program too (programFolder: a copy beside its data, the per-user
+// install) keeps the program and its settings: only the checklist's own files and folders go.
+ChecklistMoved moveChecklist(const QString& main, const QString& to, const UserFolders& user,
+                             const QString& programFolder = {});
 
 // folder as it is named after main moved to to: itself when it was not in main.
 QString movedFolder(const QString& folder, const QString& main, const QString& to);

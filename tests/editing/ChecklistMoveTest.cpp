@@ -102,28 +102,40 @@ TEST(ChecklistMove, RefusedLeavesEverythingAsItWas) {
     }
 }
 
-// The second disk, where this machine has one for the test (a memory file system).
+// On one disk or another (a memory file system, where this machine has one for the test); a
+// folder that holds the program too keeps it and its settings, and loses nothing else.
 TEST(ChecklistMove, TheWholeChecklistGoesOnOneDiskOrAnother) {
     OtherDisk otherDisk;
-    for (const bool sameDisk : {true, false}) {
-        if (!sameDisk && !otherDisk.there())
-            GTEST_SKIP() << "no second file system here";
-        Player p;
-        const QString to = (sameDisk ? p.home.path() : otherDisk.dir.path()) + "/Sync/メイン";
-        const auto before = treeOf(p.main);
-        const ChecklistMoved moved = moveChecklist(p.main, to, p.user);
-        EXPECT_EQ(moved.to, to);
-        EXPECT_TRUE(moved.left.isEmpty());
-        EXPECT_EQ(treeOf(to), before) << "same disk: " << sameDisk;
-        EXPECT_FALSE(QFileInfo::exists(p.main));
-        EXPECT_EQ(QDir(QFileInfo(to).absolutePath())
-                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{"メイン"}); // nothing half-made beside it
-        const PlayerChecklists list = PlayerChecklists::read(p.user);
-        EXPECT_EQ(list.entries.at(0).folder, to);
-        EXPECT_EQ(list.entries.at(1).folder, to + "/キャラクター/k");
-        EXPECT_EQ(list.lastOpened, to + "/キャラクター/k");
-    }
+    for (const bool sameDisk : {true, false})
+        for (const bool besideProgram : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << "same disk " << sameDisk << ", beside the program " << besideProgram);
+            if (!sameDisk && !otherDisk.there())
+                GTEST_SKIP() << "no second file system here";
+            Player p;
+            writeBytes(p.main + "/クエスト.sync-conflict-20261209-033510-ZOVNQVO.csv", "theirs\r\n");
+            const auto before = treeOf(p.main);
+            const std::map<QString, std::string> program{{"korvane", "program"}, {"korvane.ini", "[w]"}};
+            for (const auto& [name, bytes] : program)
+                if (besideProgram)
+                    writeBytes(p.main + "/" + name, bytes);
+            const QString to = (sameDisk ? p.home.path() : otherDisk.dir.path()) + "/Sync/メイン";
+            const ChecklistMoved moved =
+                moveChecklist(p.main, to, p.user, besideProgram ? p.main : QString());
+            EXPECT_EQ(moved.to, to);
+            EXPECT_TRUE(moved.left.isEmpty());
+            EXPECT_EQ(treeOf(to), before);
+            EXPECT_EQ(treeOf(p.main), besideProgram ? program : decltype(program){});
+            EXPECT_EQ(QFileInfo::exists(p.main), besideProgram);
+            EXPECT_EQ(QDir(QFileInfo(to).absolutePath())
+                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      QStringList{"メイン"}); // nothing half-made beside it
+            const PlayerChecklists list = PlayerChecklists::read(p.user);
+            EXPECT_EQ(list.entries.at(0).folder, to);
+            EXPECT_EQ(list.entries.at(1).folder, to + "/キャラクター/k");
+            EXPECT_EQ(list.lastOpened, to + "/キャラクター/k");
+            QDir(to).removeRecursively();
+        }
 }
 
 #ifndef _WIN32
@@ -132,13 +144,18 @@ TEST(ChecklistMove, ACopyThatFailsLeavesTheOldFolder) {
     OtherDisk otherDisk;
     if (!otherDisk.there())
         GTEST_SKIP() << "no second file system here";
-    Player p;
-    const auto before = treeOf(p.main);
-    mkfifo(QFile::encodeName(p.main + "/キャラクター/k/pipe").constData(), 0600); // never copied
-    EXPECT_THROW(moveChecklist(p.main, otherDisk.dir.path() + "/メイン", p.user), KorvaneError);
-    QFile::remove(p.main + "/キャラクター/k/pipe");
-    EXPECT_EQ(treeOf(p.main), before);
-    EXPECT_TRUE(QDir(otherDisk.dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    for (const bool besideProgram : {false, true}) {
+        Player p;
+        const auto before = treeOf(p.main);
+        mkfifo(QFile::encodeName(p.main + "/キャラクター/k/pipe").constData(), 0600); // never copied
+        EXPECT_THROW(moveChecklist(p.main, otherDisk.dir.path() + "/メイン", p.user,
+                                   besideProgram ? p.main : QString()),
+                     KorvaneError);
+        QFile::remove(p.main + "/キャラクター/k/pipe");
+        EXPECT_EQ(treeOf(p.main), before) << besideProgram;
+        EXPECT_TRUE(
+            QDir(otherDisk.dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
 }
 #endif
 
