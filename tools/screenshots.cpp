@@ -328,7 +328,7 @@ int main(int argc, char* argv[]) {
     shootShortArrival(main);
     onModal("first-start", [](QWidget* w) {
         for (QAbstractButton* button : qobject_cast<QMessageBox*>(w)->buttons())
-            if (button->text() == QStringLiteral("サンプルで始める"))
+            if (button->text() == QStringLiteral("このまま始める"))
                 return button->click();
     });
     askHowToBegin(nullptr);

@@ -19,7 +19,7 @@ bool holdsChecklist(const QString& folder) {
 } // namespace
 
 QString askHowToBegin(QWidget* parent) {
-    for (;;) {
+    while (!parent || parent->isVisible()) {
         QMessageBox box(
             QMessageBox::Question, kApplicationTitle,
             QStringLiteral(
@@ -30,7 +30,7 @@ QString askHowToBegin(QWidget* parent) {
             QMessageBox::NoButton, parent);
         box.setObjectName(QStringLiteral("FirstStart"));
         box.setTextFormat(Qt::PlainText);
-        QPushButton* sample = box.addButton(QStringLiteral("サンプルで始める"), QMessageBox::AcceptRole);
+        QPushButton* sample = box.addButton(QStringLiteral("このまま始める"), QMessageBox::AcceptRole);
         QPushButton* open =
             box.addButton(QStringLiteral("同期しているチェックリストを開く…"), QMessageBox::ActionRole);
         sample->setObjectName(QStringLiteral("BeginWithSample"));
@@ -52,6 +52,7 @@ QString askHowToBegin(QWidget* parent) {
                 "フォルダ %1 に %2 がありません。同期しているチェックリストのフォルダを選んでください")
                 .arg(QDir::toNativeSeparators(folder), files::kQuestTable));
     }
+    return {};
 }
 
 } // namespace korvane

@@ -92,7 +92,17 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
     }
     try {
         PlayerChecklists remembered = PlayerChecklists::read(user);
-        DataPlace place = chooseDataPlace(programFile, folder, remembered.lastOpened, user);
+        DataPlace place =
+            chooseDataPlace(programFile, folder, remembered.lastOpened, user, remembered.leftProgramFolder);
+        // A program beside its data never started before (the per-user install's sample set) asks too.
+        const QString programFolder = QFileInfo(programFile).absolutePath();
+        if (!folder && !place.userFolder && place.dataFolder == programFolder && !remembered.sampleGiven &&
+            remembered.entries.empty() && remembered.lastOpened.isEmpty() &&
+            !QFileInfo::exists(QDir(programFolder).filePath(kBackupFolder))) {
+            place.firstStart = true;
+            remembered.sampleGiven = true;
+            remembered.write(user);
+        }
         if (place.userFolder) {
             place.firstStart =
                 prepareUserFolder(place.dataFolder, place.sampleFolder, remembered.sampleGiven);
@@ -126,6 +136,14 @@ void rememberOpened(const QString& folder, const UserFolders& user) {
     } catch (const KorvaneError& error) {
         std::fprintf(stderr, "korvane: %s\n", qUtf8Printable(error.message()));
     }
+}
+
+void rememberLeftAtFirstStart(const QString& folder, const UserFolders& user) {
+    runHandler([&] {
+        PlayerChecklists remembered = PlayerChecklists::read(user);
+        remembered.leftProgramFolder = sameFolder(folder);
+        remembered.write(user);
+    });
 }
 
 QString otherPcsQuestion(const QString& folder, const std::vector<OtherPc>& others) {

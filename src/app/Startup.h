@@ -22,6 +22,11 @@ std::optional<DataPlace> dataPaths(const std::optional<QString>& folder, const Q
 // said on standard error only.
 void rememberOpened(const QString& folder, const UserFolders& user = UserFolders::fromEnvironment());
 
+// The checklist beside the program (the per-user install's sample set), left at the first start for
+// another: a plain start opens the one opened last from then on.
+void rememberLeftAtFirstStart(const QString& folder,
+                              const UserFolders& user = UserFolders::fromEnvironment());
+
 // Takes the data folder for this copy: this PC's lock, then, when other PCs have the folder open
 // (their announcements, an older Korvane's lock), the player's answer: 開く, 終了, or もう一度見る,
 // which reads the folder anew. A live copy of this PC that has the folder is said, and nothing is

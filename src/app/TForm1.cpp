@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "FirstStart.h"
+#include "Startup.h"
 
 #include "ErrorBox.h"
 #include "store/DataFiles.h"
@@ -238,10 +239,12 @@ void TForm1::showEvent(QShowEvent* event) {
         QTimer::singleShot(0, this, [this] { guarded([this] { offerDraft(); }); });
     }
     if (std::exchange(place_.firstStart, false))
-        QTimer::singleShot(0, this, [this] {
-            guarded([this] {
-                if (const QString synced = askHowToBegin(this); !synced.isEmpty())
-                    showChecklist(synced);
+        QTimer::singleShot(0, this, [this, besideProgram = !place_.userFolder] {
+            guarded([&] {
+                const QString left = checklist_->folder();
+                if (const QString synced = askHowToBegin(this);
+                    !synced.isEmpty() && showChecklist(synced) && besideProgram)
+                    rememberLeftAtFirstStart(left);
             });
         });
     placement_->fitGrid();

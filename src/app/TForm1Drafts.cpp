@@ -6,6 +6,8 @@
 #include "UnsavedTyping.h"
 #include "store/UiText.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 
 namespace korvane {
@@ -41,6 +43,13 @@ void TForm1::endQuietly() {
             keepDraft(UserFolders::fromEnvironment(), *typed);
     });
     endingQuietly_ = true;
+    // A question open then is left unanswered: the system asked to end, and a box still on the
+    // screen would keep the program running.
+    while (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        modal->reject();
+        if (modal == QApplication::activeModalWidget())
+            break;
+    }
     close();
 }
 

@@ -105,7 +105,8 @@ QString installedSampleFolder(const QString& programFile) {
 }
 
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const QString& lastOpened, const UserFolders& user) {
+                          const QString& lastOpened, const UserFolders& user,
+                          const QString& leftProgramFolder) {
     const QString programFolder = QFileInfo(programFile).absolutePath();
     // An installed program: its folder is the system's (root can write /usr/bin too), or one the
     // user cannot write ("Program Files"). A checklist it holds there is only the sample set.
@@ -117,7 +118,10 @@ DataPlace chooseDataPlace(const QString& programFile, const std::optional<QStrin
     place.sampleFolder = besideData ? programFolder : installedSampleFolder(programFile);
     if (folderArgument)
         place.dataFolder = QFileInfo(*folderArgument).absoluteFilePath();
-    else if (besideData && !installed)
+    else if (besideData && !installed &&
+             !(QFileInfo(lastOpened).isDir() && !leftProgramFolder.isEmpty() &&
+               QFileInfo(leftProgramFolder).canonicalFilePath() ==
+                   QFileInfo(programFolder).canonicalFilePath()))
         place.dataFolder = programFolder;
     else if (!lastOpened.isEmpty() && QFileInfo(lastOpened).isDir())
         place.dataFolder = lastOpened;

@@ -43,9 +43,12 @@ struct DataPlace {
 
 // programFile: the executable's path. folderArgument: `korvane FOLDER`. Throws when the user's
 // folder is needed and the environment names no home.
-// lastOpened: the checklist the player opened last, as the user's settings remember it.
+// lastOpened: the checklist the player opened last, as the user's settings remember it;
+// leftProgramFolder: the program's folder when the player chose another checklist over the one
+// beside the program at the first start.
 DataPlace chooseDataPlace(const QString& programFile, const std::optional<QString>& folderArgument,
-                          const QString& lastOpened, const UserFolders& user);
+                          const QString& lastOpened, const UserFolders& user,
+                          const QString& leftProgramFolder = {});
 
 // The user's own data folder: <dataHome>/korvane (%APPDATA%\Korvane on Windows).
 QString userDataFolder(const UserFolders& user);

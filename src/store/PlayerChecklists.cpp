@@ -61,6 +61,7 @@ PlayerChecklists PlayerChecklists::read(const UserFolders& user) {
     QSettings settings(user.checklistsFile(), QSettings::IniFormat);
     list.lastOpened = settings.value(QStringLiteral("Checklists/last")).toString();
     list.sampleGiven = settings.value(QStringLiteral("Checklists/sampleGiven")).toBool();
+    list.leftProgramFolder = settings.value(QStringLiteral("Checklists/leftProgramFolder")).toString();
     // The count is the file's word: a damaged or hostile file must not keep the start waiting.
     const int count = settings.beginReadArray(QStringLiteral("Characters"));
     std::set<QString> folders;
@@ -87,6 +88,8 @@ void PlayerChecklists::write(const UserFolders& user) const {
     QSettings settings(user.checklistsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Checklists/last"), lastOpened);
     settings.setValue(QStringLiteral("Checklists/sampleGiven"), sampleGiven);
+    if (!leftProgramFolder.isEmpty())
+        settings.setValue(QStringLiteral("Checklists/leftProgramFolder"), leftProgramFolder);
     settings.remove(QStringLiteral("Characters"));
     settings.beginWriteArray(QStringLiteral("Characters"), static_cast<int>(entries.size()));
     for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -27,6 +27,10 @@ public:
     int skipped = 0;                     // entries read that were no entry, or past kMostCharacters
     QString lastOpened;                  // the data folder last opened
     bool sampleGiven = false;            // the sample set was copied once: never again
+    // The program's own folder the player left for another checklist at the first start (the
+    // per-user install keeps the sample set beside the program): started plainly, Korvane opens
+    // the checklist opened last, not the one beside it.
+    QString leftProgramFolder;
 
     static PlayerChecklists read(const UserFolders& user);
     // Nothing is remembered without a settings folder; throws "%s に書き込めません" otherwise.

@@ -55,6 +55,7 @@ private slots:
     void closingRightAfterStartWritesNothing();
     void controlsCarryTheirNames();
     void anInstalledProgramKeepsTheDataInTheUsersFolder();
+    void aSecondPcBeginsWithTheSyncedChecklist_data();
     void aSecondPcBeginsWithTheSyncedChecklist();
     void japaneseIsAskedOfJapaneseFacesInOrder();
 };
@@ -189,7 +190,7 @@ void StartupTest::controlsCarryTheirNames() {
 // A program in <prefix>/bin, as a package installs it: the first start makes the user's folder from
 // the sample set, and edits go there; nothing is written beside the program.
 void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
-    ModalAnswerer answerer(QStringLiteral("サンプルで始める"));
+    ModalAnswerer answerer(QStringLiteral("このまま始める"));
     QTemporaryDir root;
     const QString bin = installIn(root);
     const QString shared = root.filePath("usr/share/korvane/sample");
@@ -227,11 +228,23 @@ void StartupTest::anInstalledProgramKeepsTheDataInTheUsersFolder() {
     QCOMPARE(entries(user), QStringList());
 }
 
+void StartupTest::aSecondPcBeginsWithTheSyncedChecklist_data() {
+    QTest::addColumn<bool>("perUser");
+    QTest::newRow("a package: the sample set made in the user's folder") << false;
+    QTest::newRow("the per-user install: the sample set beside the program") << true;
+}
+
 // A second PC's first start opens the checklist a sync tool brought, with its characters; the
 // sample set on show before is no character beside it, and the next start opens it unasked.
 void StartupTest::aSecondPcBeginsWithTheSyncedChecklist() {
+    QFETCH(bool, perUser);
     QTemporaryDir root;
-    const QString bin = installIn(root);
+    QString bin = installIn(root);
+    if (perUser) { // as scripts/install puts it: the program in its data folder, the sample beside it
+        bin = root.filePath("home/.local/share/korvane");
+        QDir().mkpath(root.filePath("home/.local/share"));
+        QDir().rename(root.filePath("usr/share/korvane/sample"), bin);
+    }
     const auto synced = threeQuests().write();
     QDir().mkpath(synced->path() + "/キャラクター/k");
     QFile::copy(synced->filePath("クエスト.csv"), synced->path() + "/キャラクター/k/クエスト.csv");
