@@ -23,7 +23,8 @@ QString askHowToBegin(QWidget* parent) {
         QMessageBox box(
             QMessageBox::Question, kApplicationTitle,
             QStringLiteral(
-                "Korvane をこの PC ではじめて使います。いま開いているのは、サンプルのクエスト一覧です。\n\n"
+                "Korvane をこの PC ではじめて使います。いま開いているのは、この PC に入っていたチェックリスト"
+                "（はじめはサンプルのクエスト一覧）です。\n\n"
                 "ほかの PC で使っているチェックリストを同期しているとき（Syncthing "
                 "などで）は、同期しているフォルダを開いてください。次からもそのチェック"
                 "リストを開きます。"),
