@@ -3,163 +3,25 @@
 // opened within the sync delay learn of each other; a tick made on one side is shown by the other,
 // idle one; a real conflict (both sides changed while the link was paused) is merged with both
 // changes kept, a quest only the other PC has byte for byte; a PC that asks while the other has the
-// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen; a
-// player with three characters moves into the synced folder, the second PC opens it from its first
-// start and both follow each other's characters. It fails, never skips, when Syncthing cannot run.
+// folder opens once the other closed; PCs that look alike, or whose clocks are wrong, are seen. It fails,
+// never skips, when Syncthing cannot run.
 
-#include "app/NewCharacterDialog.h"
 #include "app/Startup.h"
 #include "editing/ConflictDialog.h"
 #include "store/DataFiles.h"
-#include "store/PlayerChecklists.h"
 #include "support/Fixture.h"
-#include "support/NextDialog.h"
 #include "support/Sjis.h"
 #include "support/TestMain.h"
+#include "sync/Syncthing.h"
 
-#include <QComboBox>
-#include <QEventLoop>
-#include <QFileDialog>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/prctl.h>
 
 using namespace korvane;
 using namespace korvane::test;
 
 namespace {
-
-// Four ports nobody listens on now, so a run never meets an instance another run left behind.
-std::array<int, 4> freePorts() {
-    std::array<QTcpServer, 4> probes;
-    std::array<int, 4> ports{};
-    for (std::size_t i = 0; i < probes.size(); ++i)
-        ports[i] = probes[i].listen(QHostAddress::LocalHost, 0) ? probes[i].serverPort() : 0;
-    return ports;
-}
-
-// One Syncthing instance: a home of its own, its GUI/REST and sync ports on 127.0.0.1.
-class Syncthing {
-public:
-    Syncthing(const QString& home, int guiPort, int listenPort)
-        : home_(home), guiPort_(guiPort), listenPort_(listenPort) {}
-    ~Syncthing() { stop(); }
-
-    bool generate() {
-        QProcess generate;
-        generate.setProcessChannelMode(QProcess::MergedChannels);
-        generate.start(QStringLiteral("syncthing"), {QStringLiteral("generate"), "--home=" + home_,
-                                                     QStringLiteral("--no-default-folder")});
-        if (!generate.waitForFinished(60000) || generate.exitCode() != 0)
-            return false;
-        const QString said = QString::fromLocal8Bit(generate.readAll());
-        id_ = QRegularExpression(QStringLiteral("Device ID: (\\S+)")).match(said).captured(1);
-        return !id_.isEmpty();
-    }
-
-    // Shares folder with the other instance, and nothing with the rest of the world.
-    bool configure(const Syncthing& other, const QString& folder) {
-        QFile file(home_ + "/config.xml");
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        QString config = QString::fromUtf8(file.readAll());
-        file.close();
-        config.replace(QRegularExpression(QStringLiteral("<address>127\\.0\\.0\\.1:\\d+</address>")),
-                       QStringLiteral("<address>127.0.0.1:%1</address>").arg(guiPort_));
-        const std::pair<const char*, QString> options[] = {
-            {"listenAddress", QStringLiteral("tcp://127.0.0.1:%1").arg(listenPort_)},
-            {"globalAnnounceEnabled", "false"},
-            {"localAnnounceEnabled", "false"},
-            {"relaysEnabled", "false"},
-            {"natEnabled", "false"},
-            {"urAccepted", "-1"},
-            {"startBrowser", "false"},
-            {"crashReportingEnabled", "false"},
-            {"reconnectionIntervalS", "1"},
-        };
-        for (const auto& [key, value] : options)
-            config.replace(QRegularExpression(QStringLiteral("<%1>[^<]*</%1>").arg(QLatin1String(key))),
-                           QStringLiteral("<%1>%2</%1>").arg(QLatin1String(key), value));
-        const QString shared =
-            QStringLiteral("<device id=\"%1\" name=\"other\" compression=\"metadata\" introducer=\"false\">"
-                           "<address>tcp://127.0.0.1:%2</address></device>\n"
-                           "<folder id=\"korvane\" label=\"korvane\" path=\"%3\" type=\"sendreceive\" "
-                           "rescanIntervalS=\"3600\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"1\">"
-                           "<device id=\"%4\"></device><device id=\"%1\"></device>"
-                           "<maxConflicts>10</maxConflicts></folder>\n")
-                .arg(other.id_)
-                .arg(other.listenPort_)
-                .arg(folder, id_);
-        config.replace(QStringLiteral("<gui "), shared + QStringLiteral("<gui "));
-        apiKey_ =
-            QRegularExpression(QStringLiteral("<apikey>([^<]+)</apikey>")).match(config).captured(1).toUtf8();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return false;
-        file.write(config.toUtf8());
-        return !apiKey_.isEmpty();
-    }
-
-    bool start() {
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.setStandardOutputFile(home_ + "/log.txt");
-        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }); // dies with the test
-        process_.start(QStringLiteral("syncthing"),
-                       {QStringLiteral("serve"), "--home=" + home_, QStringLiteral("--no-browser"),
-                        QStringLiteral("--no-restart"), QStringLiteral("--no-upgrade")});
-        if (!process_.waitForStarted(10000))
-            return false;
-        for (int i = 0; i < 300; ++i) { // up to 30 s for the REST address to answer
-            if (rest("GET", "/rest/system/ping").contains("pong"))
-                return true;
-            QTest::qWait(100);
-        }
-        return false;
-    }
-
-    void stop() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            if (!process_.waitForFinished(10000))
-                process_.kill();
-        }
-    }
-
-    QByteArray rest(const QByteArray& method, const QString& path) {
-        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(guiPort_).arg(path)));
-        request.setRawHeader("X-API-Key", apiKey_);
-        QNetworkReply* reply = network_.sendCustomRequest(request, method);
-        QEventLoop wait;
-        QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
-        wait.exec();
-        const QByteArray body = reply->isFinished() ? reply->readAll() : QByteArray();
-        reply->deleteLater();
-        return body;
-    }
-
-    bool connectedTo(const Syncthing& other) {
-        const QJsonObject all = QJsonDocument::fromJson(rest("GET", "/rest/system/connections")).object();
-        return all.value("connections").toObject().value(other.id_).toObject().value("connected").toBool();
-    }
-    void pause(const Syncthing& other) { rest("POST", "/rest/system/pause?device=" + other.id_); }
-    void resume(const Syncthing& other) { rest("POST", "/rest/system/resume?device=" + other.id_); }
-    void scan() { rest("POST", QStringLiteral("/rest/db/scan?folder=korvane")); }
-
-private:
-    QString home_, id_;
-    int guiPort_, listenPort_;
-    QByteArray apiKey_;
-    QProcess process_;
-    QNetworkAccessManager network_;
-};
 
 Utf8Lines table() {
     return {"0001,ウィンダス,港,a,p,c,0,0,0", "0002,ジュノ,ジュノ港,b,p,c,0,0,0",
@@ -179,7 +41,6 @@ private slots:
     void aRealConflictIsMergedWithBothChangesKept();
     void aPcOpensOnceTheOtherClosed();
     void pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen();
-    void theWholePlayerMovesInAndTheSecondPcFollows();
 
 private:
     QString folder(const char* side) const { return root_.filePath(side); }
@@ -227,13 +88,8 @@ void SyncTest::initTestCase() {
     for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
         QVERIFY(QFile::copy(files::inFolder(written->path(), name), files::inFolder(folder("A"), name)));
 
-    const auto ports = freePorts();
-    a_ = std::make_unique<Syncthing>(folder("a"), ports[0], ports[1]);
-    b_ = std::make_unique<Syncthing>(folder("b"), ports[2], ports[3]);
-    QVERIFY2(a_->generate() && b_->generate(), "syncthing cannot make its keys: is it installed?");
-    QVERIFY(a_->configure(*b_, folder("A")) && b_->configure(*a_, folder("B")));
-    QVERIFY2(a_->start() && b_->start(), "syncthing does not start");
-    QTRY_VERIFY_WITH_TIMEOUT(a_->connectedTo(*b_), 30000);
+    QVERIFY2(startPair(a_, b_, folder("a"), folder("b"), folder("A"), folder("B")),
+             "syncthing does not run: is it installed?");
     // Every file, not only some: the sync tool fetches them in no set order, and a PC that
     // opened with one still missing would rightly say so.
     const auto arrived = [&] {
@@ -417,79 +273,3 @@ void SyncTest::pcsThatLookAlikeOrWhoseClocksDisagreeAreSeen() {
 
 KORVANE_WIDGET_TEST_MAIN(SyncTest)
 #include "tst_sync.moc"
-
-// The whole player on two PCs, with no step by hand: PC 1 moves its checklist, three characters in
-// it, into the synced folder; PC 2 (a process with settings of its own) opens it at its first
-// start, every character offered; a character made on PC 1 is offered on PC 2, and one renamed
-// on PC 2 shows renamed on PC 1.
-void SyncTest::theWholePlayerMovesInAndTheSecondPcFollows() {
-    a_->resume(*b_); // as the slots before may have left the link
-    b_->resume(*a_);
-    windowA_.reset(); // PC 1 is a player of its own from here on, with its own settings
-    windowB_.reset();
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("pc1/config")));
-    const QString local = root_.filePath("local/メイン");
-    const DataSet data{table(), Utf8Lines{"0001000内容"}, Utf8Lines{}, Utf8Lines{}};
-    const auto written = data.write();
-    const auto copyData = [&](const QString& to) {
-        QDir().mkpath(to);
-        for (const QString& name : {files::kQuestTable, files::kContent, files::kReward, files::kMemo})
-            QFile::copy(files::inFolder(written->path(), name), files::inFolder(to, name));
-    };
-    copyData(local);
-    copyData(root_.filePath("install/usr/share/korvane/sample"));
-    QDir().mkpath(root_.filePath("install/usr/bin"));
-    for (const QString name : {"戦士", "白魔", "黒魔"}) {
-        copyData(local + "/キャラクター/" + name);
-        keepCharacterName(local + "/キャラクター/" + name, {name});
-    }
-    TForm1 pc1(DataPlace{local, root_.filePath("pc1.ini")});
-    pc1.show();
-    auto* names1 = child<QComboBox>(pc1, "ComboBox6");
-    QCOMPARE(names1->count(), 4);
-    const QString moved = folder("A") + "/player";
-    QDir().mkpath(moved);
-    onNextDialog<QFileDialog>([&](QFileDialog* chooser) {
-        chooser->setDirectory(moved);
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-    pc1.findChild<QAction*>("MoveChecklist")->trigger();
-    QCOMPARE(names1->toolTip(), QDir::toNativeSeparators(moved));
-    QVERIFY(!QFileInfo::exists(local));
-    a_->scan();
-    const QString arrived = folder("B") + "/player";
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(arrived + "/キャラクター/黒魔/キャラクター名.txt") &&
-                                 QFileInfo::exists(arrived + "/キャラクター/戦士/クエスト.csv"),
-                             30000);
-
-    QProcess pc2;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        env.insert(variable, root_.filePath(QString("pc2/") + variable));
-    pc2.setProcessEnvironment(env);
-    QStringList said;
-    connect(&pc2, &QProcess::readyReadStandardOutput, [&] {
-        while (pc2.canReadLine())
-            said << QString::fromUtf8(pc2.readLine()).trimmed();
-    });
-    pc2.start(QCoreApplication::applicationDirPath() + "/second_pc", {root_.filePath("install"), arrived});
-    const auto offeredOnPc2 = [&] { return said.isEmpty() ? QString() : said.back(); };
-    QTRY_COMPARE_WITH_TIMEOUT(
-        offeredOnPc2(), "names: " + QDir::toNativeSeparators(arrived) + ">メイン|戦士|白魔|黒魔", 30000);
-
-    onNextDialog<NewCharacterDialog>([](NewCharacterDialog* dialog) {
-        dialog->findChild<QLineEdit*>("CharacterName")->setText("騎士");
-        dialog->accept();
-    });
-    pc1.findChild<QAction*>("NewCharacter")->trigger();
-    a_->scan();
-    QTRY_VERIFY_WITH_TIMEOUT(offeredOnPc2().section('>', 1).split('|').contains("騎士"), 60000);
-
-    pc2.write("rename 騎士 聖騎士\n");
-    QTRY_VERIFY_WITH_TIMEOUT(
-        keptCharacterName(arrived + "/キャラクター/騎士").value_or(CharacterName{}).name == "聖騎士", 10000);
-    b_->scan();
-    QTRY_VERIFY_WITH_TIMEOUT(names1->findText("聖騎士") >= 0, 60000);
-    pc2.closeWriteChannel();
-    QVERIFY(pc2.waitForFinished(10000));
-}
