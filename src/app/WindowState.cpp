@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::string_view kSection = "Window";
 
-std::string numbers(std::initializer_list<int> values) {
+template <class Values> std::string numbers(const Values& values) {
     std::string out;
     for (const int v : values) {
         if (!out.empty())
@@ -58,16 +58,17 @@ std::optional<WindowState> readWindowState(const QString& settingsFile) {
 
 void writeWindowState(const QString& settingsFile, const WindowState& state) {
     const std::array<int, kQuestFieldCount>& w = state.columnWidths;
-    writeProfileStrings(settingsFile, kSection,
-                        {{"geometry", numbers({state.geometry.x(), state.geometry.y(), state.geometry.width(),
-                                               state.geometry.height()})},
-                         {"maximized", state.maximized ? "1" : "0"},
-                         {"columns", numbers({w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], w[8]})},
-                         {"grid", std::to_string(state.gridWidth)},
-                         {"web", std::to_string(state.webHeight)},
-                         {"nation", state.nation},
-                         {"area", state.area},
-                         {"progress", std::to_string(state.progress)}});
+    writeProfileStrings(
+        settingsFile, kSection,
+        {{"geometry", numbers(std::initializer_list<int>{state.geometry.x(), state.geometry.y(),
+                                                         state.geometry.width(), state.geometry.height()})},
+         {"maximized", state.maximized ? "1" : "0"},
+         {"columns", numbers(w)},
+         {"grid", std::to_string(state.gridWidth)},
+         {"web", std::to_string(state.webHeight)},
+         {"nation", state.nation},
+         {"area", state.area},
+         {"progress", std::to_string(state.progress)}});
 }
 
 } // namespace korvane

@@ -30,7 +30,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         // A set flag shows as a tick and a clear one as nothing, so that progress reads at a
         // glance (and not by colour alone); any other value shows as it stands.
-        if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
+        if (isFlagField(static_cast<int>(column)) && (record[column] == "1" || record[column] == "0"))
             return flagSet(record[column]) ? QStringLiteral("✓") : QString();
         return toUi(record[column]);
     case Qt::AccessibleTextRole:
@@ -38,7 +38,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         if (column == kNumber && !record[kNumber].empty())
             return toUi(record[kNumber]) + QLatin1Char(' ') + toUi(record[kName]) +
                    (setAside(record) ? QStringLiteral(" 見送り") : QString());
-        if (column >= kOffered && (record[column] == "1" || record[column] == "0"))
+        if (isFlagField(static_cast<int>(column)) && (record[column] == "1" || record[column] == "0"))
             return fieldCaption(static_cast<QuestField>(column)) +
                    (flagSet(record[column]) ? QStringLiteral(" 済み") : QStringLiteral(" なし"));
         return {};

@@ -225,9 +225,12 @@ void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
         samples[kNation] << toUi(nation);
     for (const std::string_view area : areas)
         samples[kArea] << toUi(area);
-    for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+    for (const QuestField flag : kFlagFields)
         samples[flag] << QStringLiteral("✓");
-    grid.fitColumns(samples, {30, 30, 50, 150, 150, 150, 0, 0, 0});
+    std::array<int, kQuestFieldCount> widths{};
+    for (const FieldSpec& spec : kQuestFields)
+        widths[spec.field] = spec.gridWidth;
+    grid.fitColumns(samples, widths);
 }
 
 } // namespace korvane

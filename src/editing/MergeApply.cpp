@@ -71,7 +71,7 @@ std::vector<LineRange> tableRanges(const Lines& lines, const MergePlan& plan) {
         QuestRecord& record = merged.try_emplace(d.number).first->second;
         if (record[kNumber].empty()) {
             record[kNumber] = d.number;
-            for (int field = kNation; field <= kRepeatable; ++field)
+            for (const QuestField field : kValueFields)
                 record[static_cast<std::size_t>(field)] = v.file->units.at({d.number, field});
         }
         std::string& value = record[static_cast<std::size_t>(d.field)];
@@ -83,7 +83,7 @@ std::vector<LineRange> tableRanges(const Lines& lines, const MergePlan& plan) {
     }
     std::map<std::size_t, LineRange> ranges;
     const auto copyRecordIs = [&](const QuestRecord& record) {
-        for (int field = kNation; field <= kRepeatable; ++field)
+        for (const QuestField field : kValueFields)
             if (v.copy.units.at({record[kNumber], field}) != record[static_cast<std::size_t>(field)])
                 return false;
         return true;

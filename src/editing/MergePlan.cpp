@@ -41,7 +41,7 @@ Side tableSide(const Lines& lines, std::vector<LeftOutLine>* leftOut) {
             continue;
         }
         side.places[number] = {i, 1};
-        for (int field = kNation; field <= kRepeatable; ++field)
+        for (const QuestField field : kValueFields)
             side.units[{number, field}] = record[static_cast<std::size_t>(field)];
     }
     return side;
@@ -296,7 +296,7 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
                                           : startsWithLines(file, v.file->places.at(number), v.copyLines,
                                                             v.copy.places.at(number))))
             d.rule = Rule::TextExtended;
-        else if (table && field >= kOffered)
+        else if (table && isFlagField(field))
             d.rule = Rule::FlagSet;
         else if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)
             d.rule = Rule::BothMemos; // past what a memo may hold, the player picks

@@ -9,18 +9,13 @@
 namespace korvane {
 
 QString columnTitle(QuestField field) {
-    static const QString titles[] = {
-        QStringLiteral("No."),      QStringLiteral("国"),   QStringLiteral("地域"),
-        QStringLiteral("クエスト"), QStringLiteral("場所"), QStringLiteral("条件"),
-        QStringLiteral("Offer"),    QStringLiteral("comp"), QStringLiteral("繰り返し")};
-    return titles[field];
+    return QString::fromUtf16(kQuestFields[field].title);
 }
 
 QString fieldCaption(QuestField field) {
-    static const QString flags[] = {QStringLiteral("オファー"), QStringLiteral("コンプリート"),
-                                    QStringLiteral("繰り返し可能")};
-    return field >= kOffered ? flags[field - kOffered] : columnTitle(field);
+    return QString::fromUtf16(kQuestFields[field].caption);
 }
+
 namespace {
 
 constexpr std::size_t kMaxLinesPerQuest = 257;

@@ -25,10 +25,65 @@ enum QuestField : int {
     kRepeatable
 };
 constexpr std::size_t kQuestFieldCount = 9;
-// The quest's texts and its progress flags, each in table order: a new column joins one of them.
-inline constexpr QuestField kTextFields[] = {kNation, kArea, kName, kPlace, kCondition};
-inline constexpr QuestField kFlagFields[] = {kOffered, kCompleted, kRepeatable};
-static_assert(std::size(kTextFields) + std::size(kFlagFields) + 1 == kQuestFieldCount);
+
+// What a field is: the number that keys the quest, a text, or a progress flag ("1" or "0").
+enum class FieldKind { Number, Text, Flag };
+
+// Every field described once, in table order: what the grid, the panes, the merge, the window's
+// remembered widths and the data generator read of it. A new column is a line here.
+struct FieldSpec {
+    QuestField field;
+    FieldKind kind;
+    const char16_t* title;   // the grid's column title
+    const char16_t* caption; // where one quest is shown (a flag as its box is captioned)
+    int gridWidth;           // the grid column's least width in pixels; 0: as wide as its title
+};
+inline constexpr FieldSpec kQuestFields[kQuestFieldCount] = {
+    {kNumber, FieldKind::Number, u"No.", u"No.", 30},
+    {kNation, FieldKind::Text, u"国", u"国", 30},
+    {kArea, FieldKind::Text, u"地域", u"地域", 50},
+    {kName, FieldKind::Text, u"クエスト", u"クエスト", 150},
+    {kPlace, FieldKind::Text, u"場所", u"場所", 150},
+    {kCondition, FieldKind::Text, u"条件", u"条件", 150},
+    {kOffered, FieldKind::Flag, u"Offer", u"オファー", 0},
+    {kCompleted, FieldKind::Flag, u"comp", u"コンプリート", 0},
+    {kRepeatable, FieldKind::Flag, u"繰り返し", u"繰り返し可能", 0},
+};
+
+constexpr bool isFlagField(int field) {
+    return field >= 0 && field < static_cast<int>(kQuestFieldCount) &&
+           kQuestFields[field].kind == FieldKind::Flag;
+}
+
+namespace detail {
+template <FieldKind kind> constexpr auto fieldsOfKind() {
+    constexpr std::size_t count = [] {
+        std::size_t n = 0;
+        for (const FieldSpec& spec : kQuestFields)
+            n += spec.kind == kind;
+        return n;
+    }();
+    std::array<QuestField, count> fields{};
+    std::size_t next = 0;
+    for (const FieldSpec& spec : kQuestFields)
+        if (spec.kind == kind)
+            fields[next++] = spec.field;
+    return fields;
+}
+} // namespace detail
+
+// The quest's texts and its progress flags, each in table order, as the table above says.
+inline constexpr auto kTextFields = detail::fieldsOfKind<FieldKind::Text>();
+inline constexpr auto kFlagFields = detail::fieldsOfKind<FieldKind::Flag>();
+// Every field but the number that keys the quest, in table order.
+inline constexpr auto kValueFields = [] {
+    std::array<QuestField, kQuestFieldCount - 1> fields{};
+    std::size_t next = 0;
+    for (const FieldSpec& spec : kQuestFields)
+        if (spec.kind != FieldKind::Number)
+            fields[next++] = spec.field;
+    return fields;
+}();
 
 // The grid's title of each column: "No.", "国", …, "Offer", "comp", "繰り返し".
 QString columnTitle(QuestField field);

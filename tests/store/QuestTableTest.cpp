@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace korvane {
 namespace {
@@ -37,6 +38,26 @@ protected:
         return "<no error>";
     }
 };
+
+// The one description of the fields holds together: each in its place, the number first and alone,
+// every other field a text or a flag exactly once, each named.
+TEST(QuestFields, TheTableOfFieldsIsWholeAndInOrder) {
+    std::set<QuestField> valued;
+    for (std::size_t i = 0; i < kQuestFieldCount; ++i) {
+        const FieldSpec& spec = kQuestFields[i];
+        EXPECT_EQ(static_cast<std::size_t>(spec.field), i);
+        EXPECT_EQ(spec.kind == FieldKind::Number, i == kNumber) << i;
+        EXPECT_FALSE(columnTitle(spec.field).isEmpty() || fieldCaption(spec.field).isEmpty()) << i;
+        EXPECT_EQ(isFlagField(spec.field), spec.kind == FieldKind::Flag) << i;
+    }
+    for (const auto& fields : {std::vector(kTextFields.begin(), kTextFields.end()),
+                               std::vector(kFlagFields.begin(), kFlagFields.end())})
+        for (const QuestField field : fields)
+            EXPECT_TRUE(valued.insert(field).second) << field;
+    EXPECT_EQ(std::vector(valued.begin(), valued.end()),
+              std::vector(kValueFields.begin(), kValueFields.end()));
+    EXPECT_FALSE(isFlagField(static_cast<int>(kQuestFieldCount))); // past the last field: no flag
+}
 
 TEST_F(QuestTableTest, LoadsRowsInFileOrderAndFindsHighestNumber) {
     loadLines({"0003,A,,x,p,c,1,0,0", "0010,B,b,y,p,c,0,0,0", "0007,C,c,z,p,c,2,,1"});
