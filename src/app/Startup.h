@@ -1,7 +1,6 @@
 #pragma once
 // Start-up steps that come before the main window: which folder holds the data, and taking it.
 
-#include "TForm1.h"
 #include "store/DataFolder.h"
 #include "store/PlayerChecklists.h"
 #include "sync/Presence.h"
