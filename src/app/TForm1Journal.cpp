@@ -43,13 +43,10 @@ void TForm1::showQuestDates() {
 // The list "記録"; the quest double-clicked is shown in the grid, the filters turned to its nation
 // and area with every progress when they hid it.
 void TForm1::Button16Click() {
-    const auto onShow = parseInteger(view_.questOnShow);
     const auto nameOf = [this](std::uint16_t number) {
         return toUi(checklist_->QuestList().recordOf(questNumberText(number))[kName]);
     };
-    JournalDialog dialog(checklist_->journal(), nameOf,
-                         onShow && *onShow > 0 && *onShow <= 9999 ? static_cast<std::uint16_t>(*onShow) : 0,
-                         this);
+    JournalDialog dialog(checklist_->journal(), nameOf, questNumberOf(view_.questOnShow), this);
     dialog.setWindowTitle(QStringLiteral("記録 — %1").arg(characters_->name()));
     if (dialog.exec() != QDialog::Accepted || !dialog.choice() || !settleTyping(Discards::Editors))
         return;

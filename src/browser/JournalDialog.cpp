@@ -158,8 +158,7 @@ JournalDialog::~JournalDialog() = default;
 
 void JournalDialog::refill() {
     JournalFilter filter;
-    const auto number = parseInteger(fromUiLossy(Edit8->text().trimmed()));
-    filter.number = number && *number >= 1 && *number <= 9999 ? static_cast<std::uint16_t>(*number) : 0;
+    filter.number = questNumberOf(fromUiLossy(Edit8->text().trimmed()));
     filter.period = static_cast<JournalPeriod>(ComboBox7->currentData().toInt());
     filter.kinds = static_cast<JournalKinds>(ComboBox8->currentData().toInt());
     model_->setRows(journalRows(journal_.entries(), filter, QDateTime::currentSecsSinceEpoch()));

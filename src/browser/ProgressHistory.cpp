@@ -36,10 +36,8 @@ ProgressHistory progressHistory(const QuestTable& table, const Journal& journal,
         ++history.quests;
         if (!flagSet(record[kCompleted]))
             continue;
-        const auto number = parseInteger(record[kNumber]);
-        const std::optional<std::int64_t> at = number && *number >= 1 && *number <= 9999
-                                                   ? completedAt[static_cast<std::size_t>(*number)]
-                                                   : std::nullopt;
+        const std::uint16_t number = questNumberOf(record[kNumber]);
+        const std::optional<std::int64_t> at = number != 0 ? completedAt[number] : std::nullopt;
         if (at)
             days.push_back(localDay(*at));
         else

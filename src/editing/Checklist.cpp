@@ -217,10 +217,8 @@ const Journal& Checklist::journal() {
 }
 
 QuestDates Checklist::questDates(std::string_view number) {
-    const auto parsed = parseInteger(number);
-    return parsed && *parsed >= 1 && *parsed <= 9999
-               ? korvane::questDates(journal(), static_cast<std::uint16_t>(*parsed))
-               : QuestDates{};
+    const std::uint16_t parsed = questNumberOf(number);
+    return parsed != 0 ? korvane::questDates(journal(), parsed) : QuestDates{};
 }
 
 bool Checklist::folderStillThere() const {

@@ -5,6 +5,7 @@
 // write fails part-way, what was written before stays written, in the files and in memory alike.
 // Each gives what it changed to step, when one is given, so that it can be undone (applyStep).
 
+#include "store/Numbers.h"
 #include "store/QuestTable.h"
 #include "store/SetAside.h"
 #include "store/TextStore.h"
@@ -40,8 +41,8 @@ struct QuestTexts {
     std::optional<std::vector<std::string>> content, reward, memo;
 };
 
-// The highest quest number a table can hold: four digits.
-constexpr int kMaxQuestNumber = 9999;
+// The highest quest number a table can hold.
+constexpr int kMaxQuestNumber = kLastQuestNumber;
 
 // The number the next new quest takes: the lowest above maxQuestNo under which no file holds a
 // line, so that a new quest never inherits text left behind. Refused past 9999.

@@ -10,14 +10,9 @@
 namespace korvane {
 namespace {
 
-std::uint16_t numberOf(std::string_view text) {
-    const auto number = parseInteger(text);
-    return number && *number >= 1 && *number <= 9999 ? static_cast<std::uint16_t>(*number) : 0;
-}
-
 // A stored text line's quest: its first four bytes.
 std::uint16_t textNumber(std::string_view line) {
-    return line.size() >= 4 ? numberOf(line.substr(0, 4)) : 0;
+    return line.size() >= 4 ? questNumberOf(line.substr(0, 4)) : 0;
 }
 
 // A quest's lines of a text, in order, told apart without a copy of them: an import steps over
@@ -54,12 +49,12 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
             if (part.list == &lists.table) {
                 for (const std::string& line : range.insert) {
                     QuestRecord row = splitQuestRecord(line);
-                    if (const std::uint16_t number = numberOf(row[kNumber]))
+                    if (const std::uint16_t number = questNumberOf(row[kNumber]))
                         quests[number].before = std::move(row);
                 }
                 for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i) {
                     QuestRecord row = splitQuestRecord(now[i]);
-                    if (const std::uint16_t number = numberOf(row[kNumber]))
+                    if (const std::uint16_t number = questNumberOf(row[kNumber]))
                         quests[number].after = std::move(row);
                 }
                 continue;

@@ -68,7 +68,7 @@ std::string questNumberText(std::uint16_t number) {
 }
 
 std::string journalLine(const JournalEntry& entry, std::string_view pcName) {
-    if (entry.number < 1 || entry.number > 9999)
+    if (entry.number < 1 || entry.number > kLastQuestNumber)
         return {};
     Fields fields{formatJournalTime(entry.time), questNumberText(entry.number),
                   kindWords()[static_cast<std::size_t>(entry.kind)], std::string(pcName)};

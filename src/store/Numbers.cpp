@@ -18,4 +18,9 @@ std::optional<int> parseInteger(std::string_view text) {
     return static_cast<int>(negative ? -static_cast<long long>(value) : static_cast<long long>(value));
 }
 
+std::uint16_t questNumberOf(std::string_view text) {
+    const std::optional<int> number = parseInteger(text);
+    return number && *number >= 1 && *number <= kLastQuestNumber ? static_cast<std::uint16_t>(*number) : 0;
+}
+
 } // namespace korvane

@@ -22,6 +22,12 @@ constexpr bool allDigits(std::string_view s) {
     return true;
 }
 
+// The highest quest number: four digits.
+constexpr int kLastQuestNumber = 9999;
+
+// A quest's number as a player or a line names it ("12", "0012"): 1 to 9999; 0 for any other text.
+std::uint16_t questNumberOf(std::string_view text);
+
 // A quest's key as the files store it, four digits, as a number from 1 to 9999; 0 for any other
 // text.
 constexpr std::uint16_t fourDigitNumber(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "QuestDates.h"
 
+#include "Numbers.h"
+
 namespace korvane {
 
 namespace {
@@ -86,9 +88,9 @@ QuestDates questDates(const Journal& journal, std::uint16_t number) {
 namespace {
 
 std::vector<QuestFlags> everyQuestsFlags(const Journal& journal) {
-    std::vector<QuestFlags> flags(10000); // numbers 1 to 9999
+    std::vector<QuestFlags> flags(kLastQuestNumber + 1);
     for (const JournalEntry& e : journal.entries())
-        if (e.number >= 1 && e.number <= 9999)
+        if (e.number >= 1 && e.number <= kLastQuestNumber)
             flags[e.number].take(e);
     return flags;
 }
