@@ -16,7 +16,7 @@ namespace korvane {
 // anything else is kept as a draft, and said where.
 void TForm1::putBackTyping(const Draft& draft) {
     showQuest(draft.number);
-    if (draft.what == QStringLiteral("メモ") && view_.pane == ViewState::Pane::View &&
+    if (draft.kind == DraftKind::Memo && view_.pane == ViewState::Pane::View &&
         view_.questOnShow == draft.number) {
         texts_->typeMemo(draft.text); // typed again: Memo3Change offers to save it
         StatusBar1->say(QStringLiteral("クエスト %1 のメモは保存していません。入力はメモ欄に残しています")
@@ -25,9 +25,10 @@ void TForm1::putBackTyping(const Draft& draft) {
     }
     keepDraft(UserFolders::fromEnvironment(), draft);
     const QString aside = setDraftAside(UserFolders::fromEnvironment(), checklist_->folder());
-    showWarningBox(QStringLiteral("保存していない入力（クエスト %1 の%2）をファイル %3 に残しました。\n\n%4")
-                       .arg(toUi(draft.number), draft.what, QDir::toNativeSeparators(aside), draft.text),
-                   QStringLiteral("DraftKept"));
+    showWarningBox(
+        QStringLiteral("保存していない入力（クエスト %1 の%2）をファイル %3 に残しました。\n\n%4")
+            .arg(toUi(draft.number), draftKindText(draft.kind), QDir::toNativeSeparators(aside), draft.text),
+        QStringLiteral("DraftKept"));
 }
 
 void TForm1::reloadKeepingTyping() {

@@ -31,10 +31,10 @@ QStringList TForm1::loadChecklist() {
         view_.rows.clear();
         view_.setAsideLeftOut = 0;
         for (std::size_t line = 0; line < table.goodLines(); ++line)
-            if (view_.showSetAside || !aside.holds(table.shapes()[line]))
-                view_.rows.push_back(line);
-            else
+            if (leftOutAsSetAside(table.shapes()[line], &aside, view_.showSetAside))
                 ++view_.setAsideLeftOut;
+            else
+                view_.rows.push_back(line);
         StringGrid1->setRows(view_.rows);
     };
     QStringList missing;

@@ -25,13 +25,12 @@ std::optional<Draft> typedDraft(const ViewState& view, const QString& folder, co
     if (unsavedQuestion(view, editor, texts, Discards::Everything).isEmpty())
         return std::nullopt;
     if (view.pane == ViewState::Pane::View)
-        return Draft{folder, view.questOnShow, QStringLiteral("メモ"), texts.plainText(QuestText::Memo)};
+        return Draft{folder, view.questOnShow, DraftKind::Memo, texts.plainText(QuestText::Memo)};
     QStringList typed{editor.fields().join(QLatin1Char('\n'))};
     for (const QuestText which : kQuestTexts)
         typed << texts.plainText(which);
     return Draft{folder, view.paneNumber,
-                 view.pane == ViewState::Pane::NewQuest ? QStringLiteral("新規クエスト")
-                                                        : QStringLiteral("クエストの修正"),
+                 view.pane == ViewState::Pane::NewQuest ? DraftKind::NewQuest : DraftKind::QuestChange,
                  typed.join(QStringLiteral("\n\n"))};
 }
 

@@ -57,12 +57,11 @@ FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter
                           bool showSetAside) {
     FilterResult result;
     const LineList& lines = questList.lines();
-    const bool leaveOut = aside && aside->count() > 0 && !showSetAside;
     try {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (!admits(lines[i], questList.shapes()[i], filter))
                 continue;
-            if (leaveOut && aside->holds(questList.shapes()[i]))
+            if (leftOutAsSetAside(questList.shapes()[i], aside, showSetAside))
                 ++result.setAsideLeftOut;
             else
                 result.lines.push_back(i);

@@ -26,6 +26,11 @@ struct FilterResult {
     std::optional<KorvaneError> error;
 };
 
+// A quest set aside stays out of the list, unless the player shows them.
+inline bool leftOutAsSetAside(const QuestShape& shape, const SetAsideList* aside, bool showSetAside) {
+    return !showSetAside && aside && aside->count() > 0 && aside->holds(shape);
+}
+
 // Reads the flags from each line's shape, and only the nation and area of the line itself. The
 // quests set aside (aside, when given) are left out and counted, unless showSetAside.
 FilterResult filterQuests(const QuestTable& questList, const QuestFilter& filter,

@@ -7,12 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace korvane {
 namespace {
 
 const QByteArray kHeader = "Korvane draft\n";
 constexpr qint64 kLargestDraft = 4 << 20; // far past any memo or pane
+// The kinds as the file names them, in DraftKind's order: the words drafts were always kept with.
+const QByteArray kKindWords[] = {"メモ", "新規クエスト", "クエストの修正"};
 
 // The folder by its canonical path, so that every spelling of it keeps one draft.
 QString folderKey(const QString& folder) {
@@ -24,6 +27,10 @@ QString folderKey(const QString& folder) {
 
 } // namespace
 
+QString draftKindText(DraftKind kind) {
+    return QString::fromUtf8(kKindWords[static_cast<std::size_t>(kind)]);
+}
+
 QString draftPath(const UserFolders& user, const QString& folder) {
     return QDir(QDir(user.settingsFolder()).filePath(QStringLiteral("drafts")))
         .filePath(QStringLiteral("draft-%1.txt").arg(folderKey(folder)));
@@ -34,7 +41,8 @@ void keepDraft(const UserFolders& user, const Draft& draft) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray bytes = kHeader + "folder=" + QDir(draft.folder).absolutePath().toUtf8() +
                              "\nquest=" + QByteArray::fromStdString(draft.number) +
-                             "\nwhat=" + draft.what.toUtf8() + "\n\n" + draft.text.toUtf8();
+                             "\nwhat=" + kKindWords[static_cast<std::size_t>(draft.kind)] + "\n\n" +
+                             draft.text.toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw errors::cannotCreate(path);
@@ -48,13 +56,19 @@ std::optional<Draft> draftOf(const UserFolders& user, const QString& folder) {
     const qsizetype end = bytes.indexOf("\n\n");
     if (!bytes.startsWith(kHeader) || end < 0)
         return std::nullopt;
-    Draft draft{folder, {}, {}, QString::fromUtf8(bytes.mid(end + 2))};
+    Draft draft{folder, {}, DraftKind::Memo, QString::fromUtf8(bytes.mid(end + 2))};
+    bool kindRead = false;
     for (const QByteArray& line : bytes.left(end).split('\n')) {
         if (line.startsWith("quest="))
             draft.number = line.mid(6).toStdString();
-        else if (line.startsWith("what="))
-            draft.what = QString::fromUtf8(line.mid(5));
+        else if (const auto* kind = std::find(std::begin(kKindWords), std::end(kKindWords), line.mid(5));
+                 line.startsWith("what=") && kind != std::end(kKindWords)) {
+            draft.kind = static_cast<DraftKind>(kind - std::begin(kKindWords));
+            kindRead = true;
+        }
     }
+    if (!kindRead)
+        return std::nullopt; // not a draft this program wrote
     return draft;
 }
 

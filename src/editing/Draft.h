@@ -11,13 +11,19 @@
 
 namespace korvane {
 
+// What was typed: a memo, a new quest's pane, or a quest's pane being modified.
+enum class DraftKind { Memo, NewQuest, QuestChange };
+
 struct Draft {
     QString folder;     // the checklist it was typed for
     std::string number; // the quest
-    QString what;       // what was typed: "メモ", "新規クエスト", "クエストの修正"
-    QString text;       // as typed: a memo's text, or a pane's fields one a line
+    DraftKind kind = DraftKind::Memo;
+    QString text; // as typed: a memo's text, or a pane's fields one a line
     bool operator==(const Draft&) const = default;
 };
+
+// What the player is told a draft is: "メモ", "新規クエスト", "クエストの修正".
+QString draftKindText(DraftKind kind);
 
 // Where the draft of folder is kept: a file of its own for each checklist.
 QString draftPath(const UserFolders& user, const QString& folder);

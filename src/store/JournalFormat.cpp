@@ -32,29 +32,7 @@ const std::array<std::string, kJournalCauses>& causeWords() {
 } // namespace
 
 QString journalKindText(JournalKind kind) {
-    switch (kind) {
-    case JournalKind::Offered:
-        return fieldCaption(kOffered);
-    case JournalKind::OfferedCleared:
-        return fieldCaption(kOffered) + QStringLiteral("解除");
-    case JournalKind::Completed:
-        return fieldCaption(kCompleted);
-    case JournalKind::CompletedCleared:
-        return fieldCaption(kCompleted) + QStringLiteral("解除");
-    case JournalKind::Memo:
-        return QStringLiteral("メモ");
-    case JournalKind::Added:
-        return QStringLiteral("追加");
-    case JournalKind::Modified:
-        return QStringLiteral("修正");
-    case JournalKind::Deleted:
-        return QStringLiteral("削除");
-    case JournalKind::SetAside:
-        return QStringLiteral("見送り");
-    case JournalKind::TakenBack:
-        return QStringLiteral("見送り解除");
-    }
-    return {};
+    return QString::fromUtf16(kJournalKindWords[static_cast<std::size_t>(kind)].caption);
 }
 
 QString journalCauseText(JournalCause cause) {

@@ -27,23 +27,26 @@ enum class JournalKind : std::uint8_t {
 };
 enum class JournalCause : std::uint8_t { Player, Undo, Redo, Import, Merge };
 
-// The words the file stores, in UTF-8, one per kind and cause in the enums' order. They are the
-// file's own, never a caption of the window: a journal written years ago reads the same whatever
-// the window calls things now. A new kind is one row here (and its caption in journalKindText).
+// The words the file stores, in UTF-8, one per kind and cause in the enums' order, and what the
+// window calls each kind. The stored words are the file's own, never a caption of the window: a
+// journal written years ago reads the same whatever the window calls things now. A new kind is one
+// row here.
 struct JournalKindWord {
     JournalKind kind;
-    const char* word;
+    const char* word;        // as stored
+    const char16_t* caption; // as the window shows it
 };
-inline constexpr JournalKindWord kJournalKindWords[] = {{JournalKind::Offered, "オファー"},
-                                                        {JournalKind::OfferedCleared, "オファー解除"},
-                                                        {JournalKind::Completed, "コンプリート"},
-                                                        {JournalKind::CompletedCleared, "コンプリート解除"},
-                                                        {JournalKind::Memo, "メモ"},
-                                                        {JournalKind::Added, "追加"},
-                                                        {JournalKind::Modified, "修正"},
-                                                        {JournalKind::Deleted, "削除"},
-                                                        {JournalKind::SetAside, "見送り"},
-                                                        {JournalKind::TakenBack, "見送り解除"}};
+inline constexpr JournalKindWord kJournalKindWords[] = {
+    {JournalKind::Offered, "オファー", u"オファー"},
+    {JournalKind::OfferedCleared, "オファー解除", u"オファー解除"},
+    {JournalKind::Completed, "コンプリート", u"コンプリート"},
+    {JournalKind::CompletedCleared, "コンプリート解除", u"コンプリート解除"},
+    {JournalKind::Memo, "メモ", u"メモ"},
+    {JournalKind::Added, "追加", u"追加"},
+    {JournalKind::Modified, "修正", u"修正"},
+    {JournalKind::Deleted, "削除", u"削除"},
+    {JournalKind::SetAside, "見送り", u"見送り"},
+    {JournalKind::TakenBack, "見送り解除", u"見送り解除"}};
 struct JournalCauseWord {
     JournalCause cause;
     const char* word;

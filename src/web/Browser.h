@@ -3,6 +3,7 @@
 // knows which engine stands behind them. Navigation never blocks: pages load by themselves.
 
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -17,8 +18,8 @@ public:
     Browser& operator=(const Browser&) = delete;
     virtual ~Browser() = default;
 
-    // Throws when the address cannot be understood; a page that fails to load is the browser's own.
-    virtual void Navigate(const QString& address) = 0;
+    // A page that fails to load is said through loaded.
+    virtual void Navigate(const QUrl& url) = 0;
     // Without a page to go to, nothing happens.
     virtual void GoBack() = 0;
     virtual void GoForward() = 0;

@@ -28,12 +28,7 @@ public:
         QObject::connect(view_, &QTextBrowser::anchorClicked, view_, [this](const QUrl& url) { go(url); });
     }
 
-    void Navigate(const QString& address) override {
-        const QUrl url = QUrl::fromUserInput(address.trimmed());
-        if (!url.isValid())
-            throw KorvaneError(QStringLiteral("アドレス %1 を開けません").arg(address));
-        go(url);
-    }
+    void Navigate(const QUrl& url) override { go(url); }
 
     void GoBack() override { view_->backward(); }
     void GoForward() override { view_->forward(); }

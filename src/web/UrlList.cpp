@@ -61,6 +61,13 @@ std::string storedAddress(const QString& address) {
     return QUrl::fromUserInput(address).toString(QUrl::FullyEncoded).toStdString();
 }
 
+QUrl urlOfAddress(const QString& address) {
+    const QUrl url = QUrl::fromUserInput(address.trimmed());
+    if (!url.isValid())
+        throw KorvaneError(QStringLiteral("アドレス %1 を開けません").arg(address));
+    return url;
+}
+
 QString unreachableText(const QString& address) {
     QString text = QStringLiteral("ページを開けませんでした: %1").arg(address);
     const QString host = QUrl::fromUserInput(address).host().toLower();

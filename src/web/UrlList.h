@@ -6,6 +6,7 @@
 #include "store/LineFile.h"
 
 #include <QString>
+#include <QUrl>
 
 namespace korvane {
 
@@ -32,6 +33,9 @@ std::string urlAddress(const std::string& line);
 
 // An address as it is stored (code page 932); one it cannot hold is kept percent-encoded.
 std::string storedAddress(const QString& address);
+
+// The page an address typed or listed names; throws "アドレス %1 を開けません" when it names none.
+QUrl urlOfAddress(const QString& address);
 
 // What the pane says of a page it could not open; an address of a domain kept for examples (the
 // sample list's) never opens, and the player is told to put the wiki's own address in.

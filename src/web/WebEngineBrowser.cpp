@@ -24,12 +24,7 @@ public:
         });
     }
 
-    void Navigate(const QString& address) override {
-        const QUrl url = QUrl::fromUserInput(address.trimmed());
-        if (!url.isValid())
-            throw KorvaneError(QStringLiteral("アドレス %1 を開けません").arg(address));
-        view_->setUrl(url);
-    }
+    void Navigate(const QUrl& url) override { view_->setUrl(url); }
 
     void GoBack() override { view_->back(); }
     void GoForward() override { view_->forward(); }

@@ -136,7 +136,7 @@ void WebPane::SpeedButton5Click() {
 
 void WebPane::go(const QString& address) {
     asked_ = address;
-    ensureBrowser().Navigate(address);
+    ensureBrowser().Navigate(urlOfAddress(address));
 }
 
 // The address asked for is said as typed: the browser's own spelling of it decodes bytes of
