@@ -47,6 +47,12 @@ StatusBar::StatusBar(QWidget* parent)
     SpeedButton6->setCheckable(true);
     SpeedButton6->setAutoRaise(true);
     SpeedButton6->hide();
+    connect(SpeedButton6, &QToolButton::clicked, this, &StatusBar::setAsideShownAsked);
+    connect(Button14, &QPushButton::clicked, this, &StatusBar::undoAsked);
+    connect(Button15, &QPushButton::clicked, this, &StatusBar::redoAsked);
+    connect(Button12, &QPushButton::clicked, this, &StatusBar::progressAsked);
+    connect(Button16, &QPushButton::clicked, this, &StatusBar::journalAsked);
+    connect(Button13, &QPushButton::clicked, this, &StatusBar::importAsked);
     addWidget(Label19, 1);
     addWidget(Label20);
     addWidget(Label22);
@@ -72,6 +78,14 @@ void StatusBar::showSetAside(std::size_t count, bool shown, bool searching) {
         shown ? QStringLiteral("見送りにしたクエストも一覧に出しています。押すと隠します")
               : QStringLiteral("見送りにしたクエストを一覧から外しています。押すと出します"));
     SpeedButton6->setVisible(!searching && (count > 0 || shown)); // a search lists them anyway
+}
+
+void StatusBar::showCounts(const QString& text) {
+    Label18->setText(text);
+}
+
+void StatusBar::forgetSaid() {
+    Label19->clear();
 }
 
 void StatusBar::say(const QString& what) {

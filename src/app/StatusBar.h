@@ -14,8 +14,17 @@ namespace korvane {
 class EditHistory;
 
 class StatusBar : public QStatusBar {
+    Q_OBJECT
 public:
     explicit StatusBar(QWidget* parent);
+
+    // The counts of the rows on show.
+    void showCounts(const QString& text);
+    // What was said of a checklist goes with it.
+    void forgetSaid();
+    // The characters' drop-down and menu button, for the prompts that run them.
+    QComboBox* characterList() const { return ComboBox6; }
+    QToolButton* characterMenu() const { return SpeedButton4; }
 
     // What the last action did, with the time: a message belongs to its action.
     void say(const QString& what);
@@ -30,6 +39,15 @@ public:
     // 元に戻す and やり直し as the history stands, their tooltips naming the step.
     void showHistory(const EditHistory& history);
 
+signals:
+    void undoAsked();
+    void redoAsked();
+    void progressAsked();
+    void journalAsked();
+    void importAsked();
+    void setAsideShownAsked(bool shown); // 見送り N 件 pressed down, or up
+
+private:
     QLabel* Label29;           // the character whose checklist is on show
     QLabel* Label18;           // counts of the rows on show
     QToolButton* SpeedButton6; // 見送り N 件: the quests set aside shown for a moment, or not

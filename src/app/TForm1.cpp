@@ -168,7 +168,7 @@ void TForm1::buildWindow() {
                               [this](const QString& folder) { return showChecklist(folder); },
                               [this](const QString& name) { StatusBar1->showCharacter(name); },
                               [this](const QString& main, const QString& to) { moveChecklistTo(main, to); }},
-                             StatusBar1->ComboBox6, StatusBar1->SpeedButton4, this);
+                             StatusBar1->characterList(), StatusBar1->characterMenu(), this);
     connect(characters_, &CharacterPrompts::favouritesChanged, this,
             [this](const QString& urlList) { runHandler([&] { Panel9->useUrlList(urlList); }); });
 }
@@ -198,15 +198,14 @@ void TForm1::connectHandlers() {
     connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(Panel9, &WebPane::said, StatusBar1, &StatusBar::say);
-    connect(StatusBar1->Button12, &QPushButton::clicked, this, handler(&TForm1::Button12Click));
-    connect(StatusBar1->Button13, &QPushButton::clicked, this, handler(&TForm1::Button13Click));
-    connect(StatusBar1->Button16, &QPushButton::clicked, this, handler(&TForm1::Button16Click));
+    connect(StatusBar1, &StatusBar::progressAsked, this, handler(&TForm1::Button12Click));
+    connect(StatusBar1, &StatusBar::importAsked, this, handler(&TForm1::Button13Click));
+    connect(StatusBar1, &StatusBar::journalAsked, this, handler(&TForm1::Button16Click));
     connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
     connect(ScrollBox1, &QuestView::setAsideAsked, this, handler(&TForm1::Button25Click));
-    connect(StatusBar1->SpeedButton6, &QToolButton::clicked, this, handler(&TForm1::SpeedButton6Click));
-    connect(StatusBar1->Button14, &QPushButton::clicked, this,
-            [this] { handler (&TForm1::stepThroughHistory)(true); });
-    connect(StatusBar1->Button15, &QPushButton::clicked, this,
+    connect(StatusBar1, &StatusBar::setAsideShownAsked, this, handler(&TForm1::SpeedButton6Click));
+    connect(StatusBar1, &StatusBar::undoAsked, this, [this] { handler (&TForm1::stepThroughHistory)(true); });
+    connect(StatusBar1, &StatusBar::redoAsked, this,
             [this] { handler (&TForm1::stepThroughHistory)(false); });
     setUpKeys();
 }

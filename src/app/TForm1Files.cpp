@@ -130,7 +130,7 @@ void TForm1::moveChecklistTo(const QString& main, const QString& to) {
 // that was on show when it is there, with the undo it had when it was left this run.
 void TForm1::openChecklist(const QString& folder, std::unique_ptr<FolderClaim> claim,
                            const std::string& shown) {
-    StatusBar1->Label19->clear(); // what was said of the last checklist goes with it
+    StatusBar1->forgetSaid();
     auto next = std::make_unique<Checklist>(folder, std::move(claim));
     if (next->claim())
         next->rememberWritten(UserFolders::fromEnvironment());

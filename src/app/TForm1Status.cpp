@@ -20,7 +20,7 @@ void TForm1::updateStatusBar() {
         text = searchText(searches_->caption(view_.search->in), view_.search->text, counts.quests) +
                QStringLiteral("　　") + text;
     }
-    StatusBar1->Label18->setText(text);
+    StatusBar1->showCounts(text);
     StatusBar1->showSetAside(view_.showSetAside ? static_cast<std::size_t>(counts.setAside)
                                                 : view_.setAsideLeftOut,
                              view_.showSetAside, view_.search.has_value());
