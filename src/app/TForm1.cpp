@@ -137,15 +137,7 @@ void TForm1::buildWindow() {
 
     Panel9 = new WebPane(
         files::inFolder(place_.dataFolder, files::kUrlList),
-        [this](const std::function<void()>& act) { guarded(act); },
-        [this]() -> std::optional<Quest> {
-            if (view_.questOnShow.empty())
-                return std::nullopt;
-            Quest quest = Quest::fromRecord(checklist_->QuestList().recordOf(view_.questOnShow));
-            quest.number = view_.questOnShow;
-            return quest;
-        },
-        Splitter2);
+        [this](const std::function<void()>& act) { guarded(act); }, Splitter2);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setChildrenCollapsible(false);
     column->addWidget(Splitter2, 1);
@@ -202,6 +194,7 @@ void TForm1::connectHandlers() {
     connect(StatusBar1, &StatusBar::importAsked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1, &StatusBar::journalAsked, this, handler(&TForm1::Button16Click));
     connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
+    connect(ScrollBox1, &QuestView::questShown, Panel9, &WebPane::showQuest);
     connect(ScrollBox1, &QuestView::setAsideAsked, this, handler(&TForm1::Button25Click));
     connect(StatusBar1, &StatusBar::setAsideShownAsked, this, handler(&TForm1::SpeedButton6Click));
     connect(StatusBar1, &StatusBar::undoAsked, this, [this] { handler (&TForm1::stepThroughHistory)(true); });

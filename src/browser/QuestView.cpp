@@ -116,6 +116,7 @@ void QuestView::showQuest(const std::optional<Quest>& quest) {
                                        {Label5, kCondition}})
         label->setText(toUi(shown.text(field)));
     showFlags(shown);
+    emit questShown(quest);
 }
 
 void QuestView::showFlags(const Quest& quest) {

@@ -31,13 +31,14 @@ public:
     void offerMemoSave(bool offered) { Button2->setVisible(offered); }
 
 signals:
-    void flagClicked(QuestField flag); // CheckBox1–3 MouseUp
-    void flagToggled(QuestField flag); // CheckBox1–3 changed by a key or a screen reader
-    void memoSaveAsked();              // Button2
-    void modifyAsked();                // Button8
-    void deleteAsked();                // Button3
-    void lookUpAsked();                // Button17
-    void setAsideAsked();              // Button25: set aside, or taken back
+    void flagClicked(QuestField flag);                  // CheckBox1–3 MouseUp
+    void flagToggled(QuestField flag);                  // CheckBox1–3 changed by a key or a screen reader
+    void memoSaveAsked();                               // Button2
+    void modifyAsked();                                 // Button8
+    void deleteAsked();                                 // Button3
+    void lookUpAsked();                                 // Button17
+    void setAsideAsked();                               // Button25: set aside, or taken back
+    void questShown(const std::optional<Quest>& quest); // the quest now on show, or none
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -26,10 +26,8 @@ const QString kHomeAddress = QStringLiteral("qrc:/web/home.html");
 
 } // namespace
 
-WebPane::WebPane(QString urlList, Guard guard, std::function<std::optional<Quest>()> questOnShow,
-                 QWidget* parent)
-    : QWidget(parent), urlList_(std::move(urlList)), guard_(std::move(guard)),
-      questOnShow_(std::move(questOnShow)) {
+WebPane::WebPane(QString urlList, Guard guard, QWidget* parent)
+    : QWidget(parent), urlList_(std::move(urlList)), guard_(std::move(guard)) {
     named(this, "Panel9");
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -126,7 +124,7 @@ void WebPane::SpeedButton3Click() {
 
 void WebPane::SpeedButton5Click() {
     const Lines read = readUrlListToEdit(urlList_);
-    UrlListDialog dialog(read, questOnShow_(), this);
+    UrlListDialog dialog(read, quest_, this);
     if (dialog.exec() != QDialog::Accepted || dialog.lines() == read)
         return;
     writeUrlList(urlList_, read, dialog.lines());
@@ -172,8 +170,8 @@ void WebPane::ComboBox5Change() {
     const std::string address = urlAddress(urlLines_[static_cast<std::size_t>(picked)]);
     if (!isLookUpAddress(address)) {
         Edit7->setText(toUi(address));
-    } else if (const std::optional<Quest> quest = questOnShow_()) {
-        Edit7->setText(lookUpAddress(address, quest->number, quest->name));
+    } else if (quest_ && !quest_->number.empty()) {
+        Edit7->setText(lookUpAddress(address, quest_->number, quest_->name));
     } else {
         return emit said(QStringLiteral("調べるクエストを選んでください"));
     }

@@ -19,9 +19,11 @@ class WebPane : public QWidget {
     Q_OBJECT
 public:
     using Guard = std::function<void(const std::function<void()>&)>;
-    // urlList: the address list's file; questOnShow: the quest a look-up address puts in.
-    WebPane(QString urlList, Guard guard, std::function<std::optional<Quest>()> questOnShow,
-            QWidget* parent = nullptr);
+    // urlList: the address list's file.
+    WebPane(QString urlList, Guard guard, QWidget* parent = nullptr);
+
+    // The quest on show in the window: the one a look-up address puts in.
+    void showQuest(const std::optional<Quest>& quest) { quest_ = quest; }
 
     // The home page on show, the address box holding remembered (Enter goes there), the list read.
     void open(const std::optional<QString>& remembered);
@@ -49,7 +51,7 @@ private:
 
     QString urlList_;
     Guard guard_;
-    std::function<std::optional<Quest>()> questOnShow_;
+    std::optional<Quest> quest_;
     Lines urlLines_; // the address list's lines, as ComboBox5 shows them
     QString asked_;  // the address last asked for, as typed
 
