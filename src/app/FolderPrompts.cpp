@@ -28,10 +28,10 @@ FolderPrompts::FolderPrompts(Window window, QObject* parent)
             lookSoon(0);
     });
     patrol_->start(kPatrolMs);
-    others_ = new OtherPcsPrompts(window_.status,
-                                  {[this] { lookSoon(WatchPolicy::kLaterMs); }, [this] { lookAtFolder(); },
-                                   [this](const std::function<void()>& work) { guarded(work); }},
-                                  this);
+    others_ = new OtherPcsPrompts(
+        window_.status, [this](const std::function<void()>& work) { guarded(work); }, this);
+    connect(others_, &OtherPcsPrompts::lookLaterAsked, this, [this] { lookSoon(WatchPolicy::kLaterMs); });
+    connect(others_, &OtherPcsPrompts::folderGone, this, [this] { guarded([this] { lookAtFolder(); }); });
 }
 
 template <class F> void FolderPrompts::guarded(F&& work) {

@@ -8,18 +8,18 @@
 
 namespace korvane {
 
-OtherPcsPrompts::OtherPcsPrompts(StatusBar* status, Hooks hooks, QObject* parent)
-    : QObject(parent), status_(status), hooks_(std::move(hooks)), Timer3(new QTimer(this)) {
+OtherPcsPrompts::OtherPcsPrompts(StatusBar* status, Guard guard, QObject* parent)
+    : QObject(parent), status_(status), guard_(std::move(guard)), Timer3(new QTimer(this)) {
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(kAnnouncementRefreshSeconds * 1000);
-    connect(Timer3, &QTimer::timeout, this, [this] { hooks_.guard([this] { refresh(); }); });
+    connect(Timer3, &QTimer::timeout, this, [this] { guard_([this] { refresh(); }); });
 }
 
 void OtherPcsPrompts::watch(Checklist* checklist) {
     checklist_ = checklist;
     seen_ = checklist_->claim() ? checklist_->claim()->accepted : std::set<QString>{};
     if (checklist_->claim()) {
-        hooks_.guard([this] { look(); });
+        guard_([this] { look(); });
         Timer3->start();
     } else {
         Timer3->stop();
@@ -29,7 +29,7 @@ void OtherPcsPrompts::watch(Checklist* checklist) {
 // The announcement is refreshed, so that the other PCs know this one still has the folder.
 void OtherPcsPrompts::refresh() {
     if (!checklist_->folderStillThere())
-        return hooks_.lookAtFolder();
+        return emit folderGone();
     checklist_->announce();
     look();
 }
@@ -47,7 +47,7 @@ void OtherPcsPrompts::look() {
     }
     status_->showOtherPcs(names);
     if (!arrived.isEmpty() && QApplication::activeModalWidget())
-        return hooks_.lookLater(); // said once the box on screen is answered
+        return emit lookLaterAsked(); // said once the box on screen is answered
     seen_ = files;
     if (arrived.isEmpty())
         return;

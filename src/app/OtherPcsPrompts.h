@@ -14,26 +14,28 @@
 namespace korvane {
 
 class OtherPcsPrompts : public QObject {
+    Q_OBJECT
 public:
-    // lookLater: looks again in a while (a box is on the screen); lookAtFolder: the folder's look,
-    // when the folder went from under the announcement. guard: the one error path.
-    struct Hooks {
-        std::function<void()> lookLater;
-        std::function<void()> lookAtFolder;
-        std::function<void(const std::function<void()>&)> guard;
-    };
-    OtherPcsPrompts(StatusBar* status, Hooks hooks, QObject* parent);
+    // guard: the one error path, which its own timer's work runs through.
+    using Guard = std::function<void(const std::function<void()>&)>;
+    OtherPcsPrompts(StatusBar* status, Guard guard, QObject* parent);
 
     // The checklist's folder from now on: the PCs the player opened it beside are known already.
     void watch(Checklist* checklist);
     // Looks at the other PCs' announcements now.
     void look();
 
+signals:
+    // A box is on the screen: another look in a while says what came.
+    void lookLaterAsked();
+    // The folder went from under the announcement: the folder's own look says where.
+    void folderGone();
+
 private:
     void refresh();
 
     StatusBar* status_;
-    Hooks hooks_;
+    Guard guard_;
     Checklist* checklist_ = nullptr;
     QTimer* Timer3 = nullptr; // refreshes this PC's announcement
     std::set<QString> seen_;  // their announcements, as at the last look
