@@ -86,7 +86,7 @@ void CharacterPrompts::refresh() {
             others.push_back(entry);
     }
     names_->setToolTip(QDir::toNativeSeparators(current));
-    window_.showName(names_->currentText());
+    emit characterShown(names_->currentText());
     const std::optional<CharacterName> kept = keptCharacterName(current);
     ownFavourites_->setEnabled(isCharacterIn(mainFolder(), current));
     ownFavourites_->setChecked(ownFavourites_->isEnabled() && kept && kept->ownFavourites);
@@ -225,7 +225,7 @@ void CharacterPrompts::takeOff() {
     names_->removeItem(names_->currentIndex());
     names_->insertItem(0, QStringLiteral("（一覧にない）%1").arg(QDir(folder).dirName()), folder);
     names_->setCurrentIndex(0);
-    window_.showName(names_->currentText());
+    emit characterShown(names_->currentText());
 }
 
 // Moved by a rename within one file system, once the window shows another checklist: the lock
@@ -277,7 +277,7 @@ void CharacterPrompts::moveAll() {
                      .arg(QDir::toNativeSeparators(main), QDir::toNativeSeparators(to)),
                  window_.widget))
         return;
-    window_.moveChecklist(main, to);
+    emit moveAsked(main, to);
     refresh();
 }
 

@@ -21,8 +21,6 @@ public:
         QWidget* widget = nullptr;
         std::function<Checklist&()> checklist;          // the one on show
         std::function<bool(const QString&)> showFolder; // asks first about typing; false: it stays as it was
-        std::function<void(const QString&)> showName;   // the character on show, named where the eye is
-        std::function<void(const QString&, const QString&)> moveChecklist; // the main folder, where to
     };
 
     CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
@@ -47,6 +45,10 @@ public:
 signals:
     // The character on show took favourites of its own, or gave them up.
     void favouritesChanged(const QString& urlList);
+    // The character on show, by its name, for where the eye is.
+    void characterShown(const QString& name);
+    // The player's whole checklist in main is to go to to.
+    void moveAsked(const QString& main, const QString& to);
 
 private:
     void chosen(int index);

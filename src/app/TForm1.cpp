@@ -155,12 +155,12 @@ void TForm1::buildWindow() {
          [this] { return settleTyping(Discards::Everything); }, [this] { reloadKeepingTyping(); },
          [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
         this);
-    characters_ =
-        new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
-                              [this](const QString& folder) { return showChecklist(folder); },
-                              [this](const QString& name) { StatusBar1->showCharacter(name); },
-                              [this](const QString& main, const QString& to) { moveChecklistTo(main, to); }},
-                             StatusBar1->characterList(), StatusBar1->characterMenu(), this);
+    characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
+                                        [this](const QString& folder) { return showChecklist(folder); }},
+                                       StatusBar1->characterList(), StatusBar1->characterMenu(), this);
+    connect(characters_, &CharacterPrompts::characterShown, StatusBar1, &StatusBar::showCharacter);
+    connect(characters_, &CharacterPrompts::moveAsked, this,
+            [this](const QString& main, const QString& to) { handler (&TForm1::moveChecklistTo)(main, to); });
     connect(characters_, &CharacterPrompts::favouritesChanged, this,
             [this](const QString& urlList) { runHandler([&] { Panel9->useUrlList(urlList); }); });
 }
