@@ -37,10 +37,35 @@ bool isSet(const QuestRecord& row, QuestField field) {
     return flagSet(row[static_cast<std::size_t>(field)]);
 }
 
-} // namespace
+// The texts a range replaced and what came instead, told as each quest's digest before and after:
+// a text written again as it was (a modification keeps the texts it did not change) is no change
+// of its quest.
+void sidesOfTexts(const LineRange& range, const LineList& now, bool memo,
+                  std::map<std::uint16_t, Sides>& quests) {
+    // A quest's lines come one after another: its entry is looked up once for them all.
+    std::string_view lastKey;
+    Sides* last = nullptr;
+    const auto touch = [&](std::string_view line, bool after) {
+        if (line.size() < 4 || line.substr(0, 4) != lastKey) {
+            const std::uint16_t number = textNumber(line);
+            lastKey = line.substr(0, std::min<std::size_t>(line.size(), 4));
+            last = number ? &quests[number] : nullptr;
+        }
+        if (last) {
+            Sides& sides = *last;
+            (memo ? (after ? sides.memoAfter : sides.memoBefore)
+                  : (after ? sides.textAfter : sides.textBefore))
+                .add(line);
+        }
+    };
+    for (const std::string& line : range.insert)
+        touch(line, false);
+    for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
+        touch(now[i], true);
+}
 
-std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause) {
-    const bool takenBack = cause == JournalCause::Undo || cause == JournalCause::Redo;
+// Each quest a step touched, as it was before the step and as it is after.
+std::map<std::uint16_t, Sides> sidesOf(const EditStep& step, const QuestLists& lists) {
     std::map<std::uint16_t, Sides> quests;
     for (const EditStep::Part& part : step.parts) {
         const LineList& now = part.list->lines();
@@ -68,31 +93,17 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
                         quests[number].asideAfter = true;
                 continue;
             }
-            // A text written again as it was (a modification keeps the texts it did not change) is
-            // no change of its quest.
-            const bool memo = part.list == &lists.memo;
-            // A quest's lines come one after another: its entry is looked up once for them all.
-            std::string_view lastKey;
-            Sides* last = nullptr;
-            const auto touch = [&](std::string_view line, bool after) {
-                if (line.size() < 4 || line.substr(0, 4) != lastKey) {
-                    const std::uint16_t number = textNumber(line);
-                    lastKey = line.substr(0, std::min<std::size_t>(line.size(), 4));
-                    last = number ? &quests[number] : nullptr;
-                }
-                if (last) {
-                    Sides& sides = *last;
-                    (memo ? (after ? sides.memoAfter : sides.memoBefore)
-                          : (after ? sides.textAfter : sides.textBefore))
-                        .add(line);
-                }
-            };
-            for (const std::string& line : range.insert)
-                touch(line, false);
-            for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
-                touch(now[i], true);
+            sidesOfTexts(range, now, part.list == &lists.memo, quests);
         }
     }
+    return quests;
+}
+
+} // namespace
+
+std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists& lists, JournalCause cause) {
+    const bool takenBack = cause == JournalCause::Undo || cause == JournalCause::Redo;
+    const std::map<std::uint16_t, Sides> quests = sidesOf(step, lists);
     std::vector<JournalEvent> events;
     for (const auto& [number, sides] : quests) {
         const auto add = [&, number = number](JournalKind kind) { events.push_back({number, kind}); };
@@ -118,7 +129,7 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
                 if (isSet(*sides.before, field) != isSet(*sides.after, field))
                     add(isSet(*sides.after, field) ? set : cleared);
             // Any other field changed (every column but the number and the two flags told above).
-            for (std::size_t field = kNation; field < kQuestFieldCount; ++field)
+            for (const QuestField field : kValueFields)
                 if (field != kOffered && field != kCompleted)
                     modified = modified || (*sides.before)[field] != (*sides.after)[field];
         }
