@@ -85,6 +85,8 @@ TForm1::~TForm1() {
         disconnect(child, nullptr, this, nullptr);
 }
 
+// One function on purpose: the window's parts, top to bottom as the screen has them, and the
+// prompts that need them all; split, the order they must be made in would be hidden.
 void TForm1::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Korvane Ver" KORVANE_VERSION));

@@ -57,6 +57,7 @@ QString ProgressChart::summary() const {
     return text;
 }
 
+// One function on purpose: the plot's frame, scales, captions, bars and line share its geometry.
 void ProgressChart::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -15,6 +15,7 @@ namespace {
 constexpr int kPaneWidth = 520, kPaneHeight = 124, kHeight = 138;
 } // namespace
 
+// One function on purpose: each control at its place on the pane, read as the pane looks.
 QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     named(this, "ScrollBox1", QStringLiteral("クエストの詳細"));
     setFixedHeight(kHeight);
