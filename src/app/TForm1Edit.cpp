@@ -173,12 +173,11 @@ void TForm1::Button25Click() {
     const std::string number = view_.questOnShow;
     const bool aside = !checklist_->SetAside().holds(number);
     const int row = StringGrid1->Row();
-    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+    const std::string today = setAsideDate(QDate::currentDate());
     try {
-        checklist_->apply(aside ? QStringLiteral("見送り") : QStringLiteral("見送り解除"), number,
-                          [&](QuestData files, EditStep* step) {
-                              setQuestAside(files, number, aside, today.toStdString(), step);
-                          });
+        checklist_->apply(
+            aside ? QStringLiteral("見送り") : QStringLiteral("見送り解除"), number,
+            [&](QuestData files, EditStep* step) { setQuestAside(files, number, aside, today, step); });
     } catch (...) {
         ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
         throw;

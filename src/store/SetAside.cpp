@@ -74,4 +74,8 @@ void SetAsideList::take(std::vector<LineRange>& ranges, bool keepsOrder) {
     index();
 }
 
+std::string setAsideDate(const QDate& day) {
+    return day.toString(QStringLiteral("yyyy/MM/dd")).toStdString();
+}
+
 } // namespace korvane

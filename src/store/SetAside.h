@@ -7,6 +7,7 @@
 #include "ListChange.h"
 #include "QuestTable.h"
 
+#include <QDate>
 #include <bitset>
 #include <cstdint>
 #include <string>
@@ -47,6 +48,8 @@ private:
 
 // "0042,2026/12/10".
 std::string setAsideLine(std::string_view number, std::string_view date);
+// A day as the file stores it: "2026/12/10".
+std::string setAsideDate(const QDate& day);
 // The quest number a line of the file names, 1 to 9999; 0 for a line that names none.
 std::uint16_t setAsideNumber(std::string_view line);
 
