@@ -17,6 +17,11 @@ const std::string kRare = cp932::fromUtf8("【稀】");
 
 namespace {
 
+// A text the player types (not a nation or an area, which come from the game's lists).
+bool freeText(std::size_t field) {
+    return kQuestFields[field].kind == FieldKind::Text && field != kNation && field != kArea;
+}
+
 // splitmix64: the same numbers on every machine and library.
 class Random {
 public:
@@ -94,7 +99,7 @@ void appendText(Lines& store, Random& random, const std::string& number, int min
 std::string handEdited(const QuestRecord& record) {
     std::string line = record[kNumber];
     for (std::size_t i = 1; i < record.size(); ++i)
-        line += (i >= kName && i <= kCondition) ? ", \"" + record[i] + "\"" : "," + record[i];
+        line += freeText(i) ? ", \"" + record[i] + "\"" : "," + record[i];
     return line;
 }
 
@@ -117,9 +122,10 @@ Sizes writeDataSet(const QString& folder, const Options& options) {
         record[kOffered] = flag(random);
         record[kCompleted] = record[kOffered] == "1" ? flag(random) : "0";
         record[kRepeatable] = flag(random);
-        for (std::size_t i = kName; i <= kCondition; ++i) // the program never stores spaces or commas there
-            std::replace_if(
-                record[i].begin(), record[i].end(), [](char c) { return c == ' ' || c == ','; }, '_');
+        for (const QuestField i : kTextFields) // the program never stores spaces or commas there
+            if (freeText(i))
+                std::replace_if(
+                    record[i].begin(), record[i].end(), [](char c) { return c == ' ' || c == ','; }, '_');
         const bool quoted = options.messy && n % 997 == 0;
         table.push_back(quoted ? handEdited(record) : joinCommaText(toFields(record)));
         const bool rare = n % 1000 == 7;
