@@ -125,7 +125,8 @@ Sizes writeDataSet(const QString& folder, const Options& options) {
         for (const QuestField i : kTextFields) // the program never stores spaces or commas there
             if (freeText(i))
                 std::replace_if(
-                    record[i].begin(), record[i].end(), [](char c) { return c == ' ' || c == ','; }, '_');
+                    record[static_cast<std::size_t>(i)].begin(), record[static_cast<std::size_t>(i)].end(),
+                    [](char c) { return c == ' ' || c == ','; }, '_');
         const bool quoted = options.messy && n % 997 == 0;
         table.push_back(quoted ? handEdited(record) : joinCommaText(toFields(record)));
         const bool rare = n % 1000 == 7;

@@ -229,7 +229,7 @@ void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
         samples[flag] << QStringLiteral("✓");
     std::array<int, kQuestFieldCount> widths{};
     for (const FieldSpec& spec : kQuestFields)
-        widths[spec.field] = spec.gridWidth;
+        widths[static_cast<std::size_t>(spec.field)] = spec.gridWidth;
     grid.fitColumns(samples, widths);
 }
 

@@ -130,8 +130,8 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
                     add(isSet(*sides.after, field) ? set : cleared);
             // Any other field changed (every column but the number and the two flags told above).
             for (const QuestField field : kValueFields)
-                if (field != kOffered && field != kCompleted)
-                    modified = modified || (*sides.before)[field] != (*sides.after)[field];
+                if (const auto at = static_cast<std::size_t>(field); field != kOffered && field != kCompleted)
+                    modified = modified || (*sides.before)[at] != (*sides.after)[at];
         }
         if (modified)
             add(JournalKind::Modified);
