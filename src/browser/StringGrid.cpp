@@ -228,8 +228,8 @@ void fitQuestColumns(StringGrid& grid, const QuestTable& table) {
     for (const QuestField flag : kFlagFields)
         samples[flag] << QStringLiteral("✓");
     std::array<int, kQuestFieldCount> widths{};
-    for (const FieldSpec& spec : kQuestFields)
-        widths[static_cast<std::size_t>(spec.field)] = spec.gridWidth;
+    for (const FieldInfo& info : kQuestFields)
+        widths[static_cast<std::size_t>(info.field)] = info.gridWidth;
     grid.fitColumns(samples, widths);
 }
 

@@ -31,14 +31,14 @@ enum class FieldKind { Number, Text, Flag };
 
 // Every field described once, in table order: what the grid, the panes, the merge, the window's
 // remembered widths and the data generator read of it. A new column is a line here.
-struct FieldSpec {
+struct FieldInfo {
     QuestField field;
     FieldKind kind;
     const char16_t* title;   // the grid's column title
     const char16_t* caption; // where one quest is shown (a flag as its box is captioned)
     int gridWidth;           // the grid column's least width in pixels; 0: as wide as its title
 };
-inline constexpr FieldSpec kQuestFields[kQuestFieldCount] = {
+inline constexpr FieldInfo kQuestFields[kQuestFieldCount] = {
     {kNumber, FieldKind::Number, u"No.", u"No.", 30},
     {kNation, FieldKind::Text, u"国", u"国", 30},
     {kArea, FieldKind::Text, u"地域", u"地域", 50},
@@ -59,15 +59,15 @@ namespace detail {
 template <FieldKind kind> constexpr auto fieldsOfKind() {
     constexpr std::size_t count = [] {
         std::size_t n = 0;
-        for (const FieldSpec& spec : kQuestFields)
-            n += spec.kind == kind;
+        for (const FieldInfo& info : kQuestFields)
+            n += info.kind == kind;
         return n;
     }();
     std::array<QuestField, count> fields{};
     std::size_t next = 0;
-    for (const FieldSpec& spec : kQuestFields)
-        if (spec.kind == kind)
-            fields[next++] = spec.field;
+    for (const FieldInfo& info : kQuestFields)
+        if (info.kind == kind)
+            fields[next++] = info.field;
     return fields;
 }
 } // namespace detail
@@ -79,9 +79,9 @@ inline constexpr auto kFlagFields = detail::fieldsOfKind<FieldKind::Flag>();
 inline constexpr auto kValueFields = [] {
     std::array<QuestField, kQuestFieldCount - 1> fields{};
     std::size_t next = 0;
-    for (const FieldSpec& spec : kQuestFields)
-        if (spec.kind != FieldKind::Number)
-            fields[next++] = spec.field;
+    for (const FieldInfo& info : kQuestFields)
+        if (info.kind != FieldKind::Number)
+            fields[next++] = info.field;
     return fields;
 }();
 

@@ -44,11 +44,11 @@ protected:
 TEST(QuestFields, TheTableOfFieldsIsWholeAndInOrder) {
     std::set<QuestField> valued;
     for (std::size_t i = 0; i < kQuestFieldCount; ++i) {
-        const FieldSpec& spec = kQuestFields[i];
-        EXPECT_EQ(static_cast<std::size_t>(spec.field), i);
-        EXPECT_EQ(spec.kind == FieldKind::Number, i == kNumber) << i;
-        EXPECT_FALSE(columnTitle(spec.field).isEmpty() || fieldCaption(spec.field).isEmpty()) << i;
-        EXPECT_EQ(isFlagField(spec.field), spec.kind == FieldKind::Flag) << i;
+        const FieldInfo& info = kQuestFields[i];
+        EXPECT_EQ(static_cast<std::size_t>(info.field), i);
+        EXPECT_EQ(info.kind == FieldKind::Number, i == kNumber) << i;
+        EXPECT_FALSE(columnTitle(info.field).isEmpty() || fieldCaption(info.field).isEmpty()) << i;
+        EXPECT_EQ(isFlagField(info.field), info.kind == FieldKind::Flag) << i;
     }
     for (const auto& fields : {std::vector(kTextFields.begin(), kTextFields.end()),
                                std::vector(kFlagFields.begin(), kFlagFields.end())})
