@@ -254,7 +254,7 @@ ChecklistMoved moveChecklist(const QString& main, const QString& to, const UserF
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         throw errors::cannotCreateFolder(QFileInfo(target).absolutePath());
     ChecklistMoved moved{target, {}};
-    if (sameFolder(programFolder) == main)
+    if (!programFolder.isEmpty() && sameFolder(programFolder) == main)
         moved.left = moveEntries(main, checklistEntries(main), target, wasEmpty);
     else
         moved.left = moveFolder(main, target, wasEmpty);

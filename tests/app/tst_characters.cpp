@@ -242,7 +242,6 @@ void CharactersTest::theWholeChecklistMovesWithItsCharacters() {
     writeBytes(knight + "/キャラクター名.txt", "騎士\r\n");
     f.reopen();
     emit characters()->activated(characters()->findText("騎士"));
-    const std::string memo = readBytes(files::inFolder(knight, files::kMemo));
     const QTemporaryDir sync;
     onNextDialog<QFileDialog>([&](QFileDialog* chooser) {
         chooser->setDirectory(sync.path());
@@ -256,7 +255,6 @@ void CharactersTest::theWholeChecklistMovesWithItsCharacters() {
     QCOMPARE(characters()->toolTip(), QDir::toNativeSeparators(moved));
     QCOMPARE(characters()->itemData(0).toString(), sync.path());
     QVERIFY(!QFileInfo::exists(f.dir->path()));
-    QCOMPARE(readBytes(files::inFolder(moved, files::kMemo)), memo);
     const std::string table = readBytes(files::inFolder(moved, files::kQuestTable));
     click(f.box("CheckBox3"));
     QVERIFY(readBytes(files::inFolder(moved, files::kQuestTable)) != table);
