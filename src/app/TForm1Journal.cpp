@@ -21,14 +21,14 @@ void TForm1::showQuestDates() {
     try {
         const Journal& journal = checklist_->journal();
         const std::string since = checklist_->SetAside().dateOf(view_.questOnShow);
-        const QString key = toUi(view_.questOnShow + storedFlag(quest.offered) + storedFlag(quest.completed) +
-                                 storedFlag(quest.repeatable) + since) +
+        const QString key = toUi(view_.questOnShow + storedFlag(quest.flag(kOffered)) +
+                                 storedFlag(quest.flag(kCompleted)) + storedFlag(quest.flag(kRepeatable)) + since) +
                             QString::number(journal.entries().size());
         if (key == datesShown_)
             return;
         datesShown_ = key;
-        const QString summary = journalSummary(checklist_->questDates(view_.questOnShow), quest.offered,
-                                               quest.completed, quest.repeatable);
+        const QString summary = journalSummary(checklist_->questDates(view_.questOnShow), quest.flag(kOffered),
+                                               quest.flag(kCompleted), quest.flag(kRepeatable));
         ScrollBox1->showDates(since.empty()
                                   ? summary
                                   : QStringLiteral("見送り %1").arg(toUi(since)) +

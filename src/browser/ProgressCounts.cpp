@@ -39,7 +39,15 @@ std::optional<std::array<std::string_view, 2>> plainPlace(std::string_view line)
     return std::array{fields[1], fields[2]};
 }
 
-// The three flags of a shape as a number from 0 to 26, each flag "1", "0" or another text.
+// The ways the flags can stand, each "1", "0" or another text.
+constexpr std::size_t kFlagStands = [] {
+    std::size_t ways = 1;
+    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
+        ways *= 3;
+    return ways;
+}();
+
+// The flags of a shape as a number below kFlagStands, the first flag its highest digit.
 std::size_t flagsKey(const QuestShape& shape) {
     std::size_t key = 0;
     for (const char flag : shape.flags)
@@ -47,21 +55,20 @@ std::size_t flagsKey(const QuestShape& shape) {
     return key;
 }
 
-// What the three options admit, for each of the 27 ways the flags can stand: made once from the
-// options' own rules, so that counting ten thousand quests is a look-up each.
-const std::array<std::array<bool, 3>, 27>& admittedByFlags() {
-    static const std::array<std::array<bool, 3>, 27> admitted = [] {
-        std::array<std::array<bool, 3>, 27> table{};
+// What the three options admit, for each way the flags can stand: made once from the options' own
+// rules, so that counting ten thousand quests is a look-up each.
+const std::array<std::array<bool, 3>, kFlagStands>& admittedByFlags() {
+    static const std::array<std::array<bool, 3>, kFlagStands> admitted = [] {
+        std::array<std::array<bool, 3>, kFlagStands> table{};
         QuestShape each;
         each.fields = kQuestFieldCount;
-        for (const char a : {'1', '0', '-'})
-            for (const char b : {'1', '0', '-'})
-                for (const char c : {'1', '0', '-'}) {
-                    each.flags = {a, b, c};
-                    table[flagsKey(each)] = {admitsProgress(each, Progress::Offered),
-                                             admitsProgress(each, Progress::Completed),
-                                             admitsProgress(each, Progress::NotCompleted)};
-                }
+        for (std::size_t key = 0; key < kFlagStands; ++key) {
+            std::size_t rest = key;
+            for (std::size_t i = kFlagFields.size(); i-- > 0; rest /= 3)
+                each.flags[i] = "10-"[rest % 3];
+            table[key] = {admitsProgress(each, Progress::Offered), admitsProgress(each, Progress::Completed),
+                          admitsProgress(each, Progress::NotCompleted)};
+        }
         return table;
     }();
     return admitted;

@@ -49,7 +49,7 @@ bool admits(std::string_view line, const QuestShape& shape, const QuestFilter& f
 } // namespace
 
 bool admitsProgress(const QuestShape& shape, Progress progress) {
-    return admitsBy([&shape](std::size_t i) { return std::string_view(&shape.flags[i - kOffered], 1); },
+    return admitsBy([&shape](std::size_t i) { return std::string_view(&shape.flags[flagSlot(static_cast<QuestField>(i))], 1); },
                     progress);
 }
 

@@ -27,29 +27,11 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
     setWidget(pane);
     setWidgetResizable(true);
 
-    addFieldTiles(pane);
-    Label1 = placed(named(textLabel(QString(), pane), "Label1"), 34, 5, 138, 16);
-    Label2 = placed(named(textLabel(QString(), pane), "Label2"), 34, 24, 138, 16);
-    Label3 = placed(named(textLabel(QString(), pane), "Label3"), 52, 48, 404, 16);
-    // The condition and the place end where 調べる and 見送り begin: the pane is 444 pixels wide in
-    // the window's restored size, and those two must be seen there without scrolling.
-    Label5 = placed(named(textLabel(QString(), pane), "Label5"), 36, 67, 342, 16);
-    Label4 = placed(named(textLabel(QString(), pane), "Label4"), 36, 88, 342, 16);
+    addFields(pane);
     placed(titleTile(QStringLiteral("記録"), pane), 4, 107);
     Label24 = placed(named(textLabel(QString(), pane), "Label24"), 36, 108, 476, 16);
     Label24->setToolTip(
         QStringLiteral("記録（クエスト履歴.csv）にある、このクエストをオファー・コンプリートした日時"));
-    Label14 = placed(named(textLabel(QString(), pane), "Label14"), 462, 6, 56, 18);
-    setPixelFont(Label3, 12, true);
-    paint(Label3, std::nullopt, Colour::QuestName);
-    setPixelFont(Label5, 12, false, true);
-    setPixelFont(Label4, 12, false, true);
-    setPixelFont(Label14, 14, true);
-
-    const auto boxes = addFlagBoxes(pane, {"CheckBox1", "CheckBox2", "CheckBox3"});
-    CheckBox1 = boxes[0];
-    CheckBox2 = boxes[1];
-    CheckBox3 = boxes[2];
 
     Button8 =
         placed(named(new QPushButton(QStringLiteral("クエストの修正"), pane), "Button8"), 279, 4, 96, 24);
@@ -69,7 +51,7 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 
     for (const QuestField flag : kFlagFields)
-        connect(box(flag), &FlagBox::changedByPlayer, this, [this, flag](bool byMouse) {
+        connect(boxes_[flag], &FlagBox::changedByPlayer, this, [this, flag](bool byMouse) {
             if (byMouse)
                 emit flagClicked(flag);
             else
@@ -99,30 +81,47 @@ void QuestView::resizeEvent(QResizeEvent* event) {
     setFixedHeight(kHeight + (width() < kPaneWidth ? horizontalScrollBar()->sizeHint().height() : 0));
 }
 
-FlagBox* QuestView::box(QuestField flag) const {
-    return flag == kOffered ? CheckBox1 : flag == kCompleted ? CheckBox2 : CheckBox3;
+// Each field's value and box where the table of fields places it.
+void QuestView::addFields(QWidget* pane) {
+    addFieldTiles(pane);
+    boxes_ = addFlagBoxes(pane, Pane::View);
+    for (const FieldInfo& info : kQuestFields) {
+        if (info.kind == FieldKind::Flag)
+            continue;
+        QLabel* value = values_[info.field] = placedAs(textLabel(QString(), pane), info.view);
+        switch (info.look) {
+        case FieldLook::Key:
+            setPixelFont(value, 14, true);
+            break;
+        case FieldLook::Title:
+            setPixelFont(value, 12, true);
+            paint(value, std::nullopt, Colour::QuestName);
+            break;
+        case FieldLook::Note:
+            setPixelFont(value, 12, false, true);
+            break;
+        case FieldLook::Plain:
+            break;
+        }
+    }
 }
 
 bool QuestView::ticked(QuestField flag) const {
-    return box(flag)->isChecked();
+    return boxes_[flag]->isChecked();
 }
 
 void QuestView::showQuest(const std::optional<Quest>& quest) {
     const Quest shown = quest.value_or(Quest{});
-    Label14->setText(toUi(shown.number));
-    for (const auto& [label, field] : {std::pair{Label1, kNation},
-                                       {Label2, kArea},
-                                       {Label3, kName},
-                                       {Label4, kPlace},
-                                       {Label5, kCondition}})
-        label->setText(toUi(shown.text(field)));
+    values_[kNumber]->setText(toUi(shown.number));
+    for (const QuestField field : kTextFields)
+        values_[field]->setText(toUi(shown.text(field)));
     showFlags(shown);
     emit questShown(quest);
 }
 
 void QuestView::showFlags(const Quest& quest) {
     for (const QuestField flag : kFlagFields)
-        box(flag)->showTicked(quest.flag(flag));
+        boxes_[flag]->showTicked(quest.flag(flag));
 }
 
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <array>
 #include <optional>
 
 namespace korvane {
@@ -44,19 +45,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    FlagBox* box(QuestField flag) const;
+    void addFields(QWidget* pane);
 
-    QLabel* Label1 = nullptr;  // nation
-    QLabel* Label2 = nullptr;  // area
-    QLabel* Label3 = nullptr;  // quest name
-    QLabel* Label4 = nullptr;  // place
-    QLabel* Label5 = nullptr;  // condition
-    QLabel* Label14 = nullptr; // quest number
+    std::array<QLabel*, kQuestFieldCount> values_{}; // the number and each text (Label14, Label1–5)
+    std::array<FlagBox*, kQuestFieldCount> boxes_{}; // each flag (CheckBox1–3)
     QLabel* Label23 = nullptr; // the other characters' progress of the quest
     QLabel* Label24 = nullptr; // when the quest was offered and completed, as the journal tells
-    FlagBox* CheckBox1 = nullptr;
-    FlagBox* CheckBox2 = nullptr;
-    FlagBox* CheckBox3 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button8 = nullptr;
     QPushButton* Button3 = nullptr;

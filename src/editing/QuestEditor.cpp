@@ -8,6 +8,9 @@
 #include "widgets/Controls.h"
 #include "widgets/FieldTiles.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace korvane {
 
 QuestEditor::QuestEditor(QWidget* parent) : QScrollArea(parent) {
@@ -22,60 +25,80 @@ QuestEditor::QuestEditor(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
     hide();
 
-    addFieldTiles(pane);
-    QStringList nations;
-    for (const auto& nation : vocabulary::nations())
-        nations << toUi(nation);
-    ComboBox3 = placed(named(new DropDown(true, pane), "ComboBox3", QStringLiteral("国")), 34, 2, 128, 20);
-    ComboBox3->setItems(nations);
-    ComboBox4 = placed(named(new DropDown(true, pane), "ComboBox4", QStringLiteral("地域")), 34, 22, 128, 20);
-    Edit3 = placed(named(new QLineEdit(pane), "Edit3", QStringLiteral("クエスト")), 50, 44, 300, 20);
-    Edit5 = placed(named(new QLineEdit(pane), "Edit5", QStringLiteral("条件")), 50, 65, 300, 20);
-    Edit4 = placed(named(new QLineEdit(pane), "Edit4", QStringLiteral("場所")), 50, 86, 300, 20);
-
-    const auto boxes = addFlagBoxes(pane, {"CheckBox4", "CheckBox5", "CheckBox6"});
-    CheckBox4 = boxes[0];
-    CheckBox5 = boxes[1];
-    CheckBox6 = boxes[2];
-
+    addFields(pane);
     Button4 = placed(named(new QPushButton(QStringLiteral("追加"), pane), "Button4"), 279, 5, 50, 25);
     Button9 = placed(named(new QPushButton(QStringLiteral("修正"), pane), "Button9"), 333, 5, 50, 25);
     Button7 = placed(named(new QPushButton(QStringLiteral("取消"), pane), "Button7"), 386, 5, 50, 25);
-    Label6 = placed(named(textLabel(QStringLiteral("Label6"), pane), "Label6"), 282, 31, 60, 14);
-    setPixelFont(Label6, 12, true);
 
-    // Keyboard order: 追加, nation, area, quest name, condition, place, 取消, 修正, the three boxes.
-    QWidget* const order[] = {Button4, ComboBox3, ComboBox4, Edit3,     Edit5,    Edit4,
-                              Button7, Button9,   CheckBox4, CheckBox5, CheckBox6};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    // Keyboard order: 追加, the texts down the pane, 取消, 修正, the boxes.
+    std::vector<QWidget*> order{Button4};
+    std::vector<const FieldInfo*> texts;
+    for (const QuestField field : kTextFields)
+        texts.push_back(&kQuestFields[field]);
+    std::ranges::stable_sort(texts, {}, [](const FieldInfo* info) { return info->edit.top; });
+    for (const FieldInfo* info : texts)
+        order.push_back(typedIn(info->field));
+    order.insert(order.end(), {Button7, Button9});
+    for (const QuestField flag : kFlagFields)
+        order.push_back(boxes_[flag]);
+    for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     Button7->setToolTip(QStringLiteral("入力を取り消して閉じます（Esc）"));
 
-    connect(ComboBox3, &DropDown::Change, this, &QuestEditor::ComboBox3Change);
+    connect(chosen_[kNation], &DropDown::Change, this, &QuestEditor::ComboBox3Change);
     connect(Button4, &QPushButton::clicked, this, &QuestEditor::addAsked);
     connect(Button9, &QPushButton::clicked, this, &QuestEditor::modifyAsked);
     connect(Button7, &QPushButton::clicked, this, &QuestEditor::cancelAsked);
-    for (const auto& [box, flag] :
-         {std::pair{CheckBox4, kOffered}, {CheckBox5, kCompleted}, {CheckBox6, kRepeatable}})
-        connect(box, &FlagBox::MouseUp, this, [this, flag = flag] { emit flagClicked(flag); });
+    for (const QuestField flag : kFlagFields)
+        connect(boxes_[flag], &FlagBox::MouseUp, this, [this, flag] { emit flagClicked(flag); });
+}
+
+// Each field's editor and box where the table of fields places it.
+void QuestEditor::addFields(QWidget* pane) {
+    addFieldTiles(pane);
+    boxes_ = addFlagBoxes(pane, Pane::Edit);
+    for (const FieldInfo& info : kQuestFields) {
+        if (info.kind == FieldKind::Number) {
+            Label6 = placedAs(textLabel(QStringLiteral("Label6"), pane), info.edit);
+            setPixelFont(Label6, 12, true);
+        } else if (info.kind == FieldKind::Text && info.chosen) {
+            chosen_[info.field] = placedAs(new DropDown(true, pane), info.edit, fieldCaption(info.field));
+        } else if (info.kind == FieldKind::Text) {
+            lines_[info.field] = placedAs(new QLineEdit(pane), info.edit, fieldCaption(info.field));
+        }
+    }
+    QStringList nations;
+    for (const auto& nation : vocabulary::nations())
+        nations << toUi(nation);
+    chosen_[kNation]->setItems(nations);
+}
+
+QWidget* QuestEditor::typedIn(QuestField field) const {
+    return chosen_[field] ? static_cast<QWidget*>(chosen_[field]) : lines_[field];
+}
+
+QString QuestEditor::typed(QuestField field) const {
+    return chosen_[field] ? chosen_[field]->Text() : lines_[field]->text();
 }
 
 void QuestEditor::ComboBox3Change() {
-    fillEditAreas(*ComboBox3, *ComboBox4);
+    fillEditAreas(*chosen_[kNation], *chosen_[kArea]);
 }
 
 // The one-line fields run to 60 pixels short of the pane's right edge.
 void QuestEditor::widenEditFields() {
     const int width = this->width() - 60;
-    for (QLineEdit* field : {Edit3, Edit4, Edit5})
-        field->resize(width, field->height());
+    for (QLineEdit* field : lines_)
+        if (field)
+            field->resize(width, field->height());
 }
 
 void QuestEditor::openNew(const std::string& number) {
     Label6->setText(toUi(number));
     widenEditFields();
-    for (QLineEdit* field : {Edit3, Edit4, Edit5})
-        field->clear();
+    for (QLineEdit* field : lines_)
+        if (field)
+            field->clear();
     forgetTyping();
 }
 
@@ -83,18 +106,19 @@ void QuestEditor::openModify(const std::string& number, const std::optional<Ques
     const Quest shown = quest.value_or(Quest{});
     Label6->setText(toUi(number));
     widenEditFields();
-    ComboBox3->setText(toUi(shown.nation));
+    // The nation first: choosing it fills the area's list.
+    chosen_[kNation]->setText(toUi(shown.text(kNation)));
     ComboBox3Change();
-    ComboBox4->setText(toUi(shown.area));
-    Edit3->setText(toUi(shown.name));
-    Edit4->setText(toUi(shown.place));
-    Edit5->setText(toUi(shown.condition));
+    for (const QuestField field : kTextFields)
+        if (chosen_[field] && field != kNation)
+            chosen_[field]->setText(toUi(shown.text(field)));
+        else if (lines_[field])
+            lines_[field]->setText(toUi(shown.text(field)));
     forgetTyping();
     // The quest keeps its progress unless the player changes it in the pane.
     if (quest)
-        for (const auto& [box, flag] :
-             {std::pair{CheckBox4, kOffered}, {CheckBox5, kCompleted}, {CheckBox6, kRepeatable}})
-            box->showTicked(quest->flag(flag));
+        for (const QuestField flag : kFlagFields)
+            boxes_[flag]->showTicked(quest->flag(flag));
 }
 
 void QuestEditor::showButtonsFor(bool newQuest) {
@@ -103,21 +127,27 @@ void QuestEditor::showButtonsFor(bool newQuest) {
 }
 
 QuestRecord QuestEditor::typedRecord(const std::string& number) {
-    for (QLineEdit* field : {Edit3, Edit4, Edit5})
-        field->setText(cleanField(field->text()));
-    return {number,
-            encodeTyped(ComboBox3->Text(), fieldCaption(kNation)),
-            encodeTyped(ComboBox4->Text(), fieldCaption(kArea)),
-            encodeTyped(Edit3->text(), fieldCaption(kName)),
-            encodeTyped(Edit4->text(), fieldCaption(kPlace)),
-            encodeTyped(Edit5->text(), fieldCaption(kCondition)),
-            storedFlag(CheckBox4->isChecked()),
-            storedFlag(CheckBox5->isChecked()),
-            storedFlag(CheckBox6->isChecked())};
+    for (QLineEdit* field : lines_)
+        if (field)
+            field->setText(cleanField(field->text()));
+    QuestRecord record;
+    for (const FieldInfo& info : kQuestFields) {
+        std::string& value = record[static_cast<std::size_t>(info.field)];
+        if (info.kind == FieldKind::Number)
+            value = number;
+        else if (info.kind == FieldKind::Text)
+            value = encodeTyped(typed(info.field), fieldCaption(info.field));
+        else
+            value.assign(1, boxes_[info.field]->isChecked() ? '1' : '0'); // (see Quest::setFlag)
+    }
+    return record;
 }
 
 QStringList QuestEditor::fields() const {
-    return {ComboBox3->Text(), ComboBox4->Text(), Edit3->text(), Edit4->text(), Edit5->text()};
+    QStringList now;
+    for (const QuestField field : kTextFields)
+        now << typed(field);
+    return now;
 }
 
 } // namespace korvane

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <array>
 
 namespace korvane {
 
@@ -43,18 +44,17 @@ signals:
 
 private:
     void ComboBox3Change();
+    void addFields(QWidget* pane);
     void widenEditFields();
+    // The field's editor, and what it reads now.
+    QWidget* typedIn(QuestField field) const;
+    QString typed(QuestField field) const;
 
-    QStringList opened_;           // the one-line fields as the pane opened
-    QLabel* Label6 = nullptr;      // quest number
-    DropDown* ComboBox3 = nullptr; // nation
-    DropDown* ComboBox4 = nullptr; // area
-    QLineEdit* Edit3 = nullptr;    // quest name
-    QLineEdit* Edit4 = nullptr;    // place
-    QLineEdit* Edit5 = nullptr;    // condition
-    FlagBox* CheckBox4 = nullptr;
-    FlagBox* CheckBox5 = nullptr;
-    FlagBox* CheckBox6 = nullptr;
+    QStringList opened_;                              // the one-line fields as the pane opened
+    QLabel* Label6 = nullptr;                         // quest number
+    std::array<DropDown*, kQuestFieldCount> chosen_{}; // the texts picked from known values (nation, area)
+    std::array<QLineEdit*, kQuestFieldCount> lines_{}; // the texts typed in a line
+    std::array<FlagBox*, kQuestFieldCount> boxes_{};   // each flag (CheckBox4–6)
     QPushButton* Button4 = nullptr; // 追加
     QPushButton* Button9 = nullptr; // 修正
     QPushButton* Button7 = nullptr; // 取消

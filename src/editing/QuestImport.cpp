@@ -94,7 +94,7 @@ ListChange tableChange(QuestTable& mine, const QuestTable& theirs, const Index& 
         if (ours.contains(record[kNumber]) || other.at(record[kNumber]) != j ||
             leftOut.contains(record[kNumber]))
             continue;
-        for (const QuestField flag : {kOffered, kCompleted, kRepeatable})
+        for (const QuestField flag : kFlagFields)
             record[static_cast<std::size_t>(flag)].assign(1, '0');
         merged.push_back(joinCommaText(toFields(record)));
     }

@@ -2,53 +2,28 @@
 
 namespace korvane {
 
-Quest Quest::fromRecord(const QuestRecord& r) {
-    return {r[kNumber],
-            r[kNation],
-            r[kArea],
-            r[kName],
-            r[kPlace],
-            r[kCondition],
-            flagSet(r[kOffered]),
-            flagSet(r[kCompleted]),
-            flagSet(r[kRepeatable])};
+Quest Quest::fromRecord(const QuestRecord& record) {
+    Quest quest;
+    quest.number = record[kNumber];
+    for (const QuestField field : kValueFields)
+        if (isFlagField(field))
+            quest.setFlag(field, flagSet(record[static_cast<std::size_t>(field)]));
+        else
+            quest.fields_[static_cast<std::size_t>(field)] = record[static_cast<std::size_t>(field)];
+    return quest;
+}
+
+QuestRecord Quest::unticked() {
+    QuestRecord record;
+    for (const QuestField flag : kFlagFields)
+        record[static_cast<std::size_t>(flag)].assign(1, '0');
+    return record;
 }
 
 QuestRecord Quest::toRecord() const {
-    return {number,
-            nation,
-            area,
-            name,
-            place,
-            condition,
-            storedFlag(offered),
-            storedFlag(completed),
-            storedFlag(repeatable)};
-}
-
-const std::string& Quest::text(QuestField field) const {
-    switch (field) {
-    case kNation:
-        return nation;
-    case kArea:
-        return area;
-    case kName:
-        return name;
-    case kPlace:
-        return place;
-    case kCondition:
-        return condition;
-    default:
-        return number;
-    }
-}
-
-bool Quest::flag(QuestField field) const {
-    return field == kOffered ? offered : field == kCompleted ? completed : repeatable;
-}
-
-void Quest::setFlag(QuestField field, bool set) {
-    (field == kOffered ? offered : field == kCompleted ? completed : repeatable) = set;
+    QuestRecord record = fields_;
+    record[kNumber] = number;
+    return record;
 }
 
 } // namespace korvane

@@ -19,19 +19,23 @@ constexpr const char* storedFlag(bool set) {
     return set ? "1" : "0";
 }
 
-struct Quest {
+class Quest {
+public:
     std::string number; // "0042"
-    std::string nation, area, name, place, condition;
-    bool offered = false, completed = false, repeatable = false;
 
     static Quest fromRecord(const QuestRecord& record);
     static Quest fromLine(std::string_view line) { return fromRecord(splitQuestRecord(line)); }
     QuestRecord toRecord() const;
 
-    // By the field's place in the table: a text field (kNation to kCondition), a flag.
-    const std::string& text(QuestField field) const;
-    bool flag(QuestField field) const;
-    void setFlag(QuestField field, bool set);
+    // A text field as stored; a flag field as set or not.
+    const std::string& text(QuestField field) const { return fields_[static_cast<std::size_t>(field)]; }
+    bool flag(QuestField field) const { return flagSet(fields_[static_cast<std::size_t>(field)]); }
+    // (assign, not = storedFlag(set), which gcc 12 at -O3 reports as an overlapping copy)
+    void setFlag(QuestField field, bool set) { fields_[static_cast<std::size_t>(field)].assign(1, set ? '1' : '0'); }
+
+private:
+    static QuestRecord unticked();
+    QuestRecord fields_ = unticked(); // the number's place left empty; flags "1" or "0"
 };
 
 } // namespace korvane

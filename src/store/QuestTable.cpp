@@ -146,10 +146,10 @@ template <class Range> QuestShape shapeOf(const Range& fields) {
     shape.fields = static_cast<std::uint8_t>(std::min<std::size_t>(fields.size(), 15));
     if (!fields.empty())
         shape.number = fourDigitNumber(fields[kNumber]);
-    for (std::size_t k = 0; k < 3; ++k)
-        if (kOffered + k < fields.size() && fields[kOffered + k].size() == 1 &&
-            (fields[kOffered + k] == "1" || fields[kOffered + k] == "0"))
-            shape.flags[k] = fields[kOffered + k][0];
+    for (const QuestField flag : kFlagFields)
+        if (const auto at = static_cast<std::size_t>(flag);
+            at < fields.size() && (fields[at] == std::string_view("1") || fields[at] == std::string_view("0")))
+            shape.flags[flagSlot(flag)] = fields[at][0];
     return shape;
 }
 } // namespace
@@ -169,7 +169,7 @@ QuestShape QuestShape::of(std::string_view line) {
 std::string_view QuestShape::flag(QuestField field) const {
     if (!has(field))
         throw errors::indexOutOfRange(field);
-    return {&flags[static_cast<std::size_t>(field - kOffered)], 1};
+    return {&flags[flagSlot(field)], 1};
 }
 
 QuestRecord QuestTable::recordOf(std::string_view number) const {

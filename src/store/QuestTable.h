@@ -4,6 +4,7 @@
 
 #include "CommaText.h"
 #include "ListChange.h"
+#include "QuestFields.h"
 
 #include <QString>
 #include <array>
@@ -11,79 +12,6 @@
 #include <optional>
 
 namespace korvane {
-
-// Field positions, which are also the grid's column numbers.
-enum QuestField : int {
-    kNumber,
-    kNation,
-    kArea,
-    kName,
-    kPlace,
-    kCondition,
-    kOffered,
-    kCompleted,
-    kRepeatable
-};
-constexpr std::size_t kQuestFieldCount = 9;
-
-// What a field is: the number that keys the quest, a text, or a progress flag ("1" or "0").
-enum class FieldKind { Number, Text, Flag };
-
-// Every field described once, in table order: what the grid, the panes, the merge, the window's
-// remembered widths and the data generator read of it. A new column is a line here.
-struct FieldInfo {
-    QuestField field;
-    FieldKind kind;
-    const char16_t* title;   // the grid's column title
-    const char16_t* caption; // where one quest is shown (a flag as its box is captioned)
-    int gridWidth;           // the grid column's least width in pixels; 0: as wide as its title
-};
-inline constexpr FieldInfo kQuestFields[kQuestFieldCount] = {
-    {kNumber, FieldKind::Number, u"No.", u"No.", 30},
-    {kNation, FieldKind::Text, u"国", u"国", 30},
-    {kArea, FieldKind::Text, u"地域", u"地域", 50},
-    {kName, FieldKind::Text, u"クエスト", u"クエスト", 150},
-    {kPlace, FieldKind::Text, u"場所", u"場所", 150},
-    {kCondition, FieldKind::Text, u"条件", u"条件", 150},
-    {kOffered, FieldKind::Flag, u"Offer", u"オファー", 0},
-    {kCompleted, FieldKind::Flag, u"comp", u"コンプリート", 0},
-    {kRepeatable, FieldKind::Flag, u"繰り返し", u"繰り返し可能", 0},
-};
-
-constexpr bool isFlagField(int field) {
-    return field >= 0 && field < static_cast<int>(kQuestFieldCount) &&
-           kQuestFields[field].kind == FieldKind::Flag;
-}
-
-namespace detail {
-template <FieldKind kind> constexpr auto fieldsOfKind() {
-    constexpr std::size_t count = [] {
-        std::size_t n = 0;
-        for (const FieldInfo& info : kQuestFields)
-            n += info.kind == kind;
-        return n;
-    }();
-    std::array<QuestField, count> fields{};
-    std::size_t next = 0;
-    for (const FieldInfo& info : kQuestFields)
-        if (info.kind == kind)
-            fields[next++] = info.field;
-    return fields;
-}
-} // namespace detail
-
-// The quest's texts and its progress flags, each in table order, as the table above says.
-inline constexpr auto kTextFields = detail::fieldsOfKind<FieldKind::Text>();
-inline constexpr auto kFlagFields = detail::fieldsOfKind<FieldKind::Flag>();
-// Every field but the number that keys the quest, in table order.
-inline constexpr auto kValueFields = [] {
-    std::array<QuestField, kQuestFieldCount - 1> fields{};
-    std::size_t next = 0;
-    for (const FieldInfo& info : kQuestFields)
-        if (info.kind != FieldKind::Number)
-            fields[next++] = info.field;
-    return fields;
-}();
 
 // The grid's title of each column: "No.", "国", …, "Offer", "comp", "繰り返し".
 QString columnTitle(QuestField field);
@@ -111,7 +39,7 @@ std::string removeSpaces(std::string_view line);
 // compare it, and its number as the other files key it (whether it is set aside, say).
 struct QuestShape {
     std::uint8_t fields = 0;                  // up to 15
-    std::array<char, 3> flags{'-', '-', '-'}; // "1", "0", or '-' for any other text
+    std::array<char, kFlagFields.size()> flags = noFlags(); // each flag "1", "0", or '-' for another text
     std::uint16_t number = 0;                 // the number when it is four digits (1 to 9999); else 0
 
     static QuestShape of(const Fields& fields);
@@ -121,6 +49,13 @@ struct QuestShape {
     // the line has no such field, as reading the split line would.
     std::string_view flag(QuestField field) const;
     bool has(QuestField field) const { return static_cast<std::size_t>(field) < fields; }
+
+private:
+    static constexpr std::array<char, kFlagFields.size()> noFlags() {
+        std::array<char, kFlagFields.size()> none{};
+        none.fill('-');
+        return none;
+    }
 };
 
 class QuestTable : public StoredList {

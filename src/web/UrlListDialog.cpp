@@ -187,8 +187,8 @@ void UrlListDialog::showPreview() {
             QStringLiteral("調べるで開くアドレス: %1（クエストを選ぶと置き換えます）").arg(toUi(address)));
     try {
         Label26->setText(QStringLiteral("調べるで開くアドレス（クエスト %1 %2）: %3")
-                             .arg(toUi(quest_->number), toUi(quest_->name),
-                                  lookUpAddress(address, quest_->number, quest_->name)));
+                             .arg(toUi(quest_->number), toUi(quest_->text(kName)),
+                                  lookUpAddress(address, quest_->number, quest_->text(kName))));
     } catch (const KorvaneError& error) {
         Label26->setText(error.message());
     }

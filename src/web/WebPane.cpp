@@ -171,7 +171,7 @@ void WebPane::ComboBox5Change() {
     if (!isLookUpAddress(address)) {
         Edit7->setText(toUi(address));
     } else if (quest_ && !quest_->number.empty()) {
-        Edit7->setText(lookUpAddress(address, quest_->number, quest_->name));
+        Edit7->setText(lookUpAddress(address, quest_->number, quest_->text(kName)));
     } else {
         return emit said(QStringLiteral("調べるクエストを選んでください"));
     }

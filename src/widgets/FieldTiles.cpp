@@ -1,24 +1,21 @@
 #include "FieldTiles.h"
 
-#include "Controls.h"
 #include "store/QuestTable.h"
 
 namespace korvane {
 
 void addFieldTiles(QWidget* pane) {
-    placed(titleTile(fieldCaption(kNation), pane), 4, 4);
-    placed(titleTile(fieldCaption(kArea), pane), 4, 23);
-    placed(titleTile(fieldCaption(kName), pane), 4, 47);
-    placed(titleTile(fieldCaption(kCondition), pane), 4, 66);
-    placed(titleTile(fieldCaption(kPlace), pane), 4, 87);
+    for (const FieldInfo& info : kQuestFields)
+        if (info.tileTop >= 0)
+            placed(titleTile(fieldCaption(info.field), pane), 4, info.tileTop);
 }
 
-std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names) {
-    const QString captions[] = {fieldCaption(kOffered), fieldCaption(kCompleted), fieldCaption(kRepeatable)};
-    const int tops[] = {0, 14, 27};
-    std::array<FlagBox*, 3> boxes{};
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = placed(named(new FlagBox(captions[i], pane), names[i]), 175, tops[i], 100, 15);
+std::array<FlagBox*, kQuestFieldCount> addFlagBoxes(QWidget* pane, Pane which) {
+    std::array<FlagBox*, kQuestFieldCount> boxes{};
+    for (const QuestField flag : kFlagFields) {
+        const FieldInfo& info = kQuestFields[flag];
+        boxes[static_cast<std::size_t>(flag)] = placedAs(new FlagBox(fieldCaption(flag), pane), placeOn(which, info));
+    }
     return boxes;
 }
 

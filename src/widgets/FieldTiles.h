@@ -1,17 +1,30 @@
 #pragma once
-// The parts the view pane and the edit pane share, at the same places in both: the five caption
-// tiles and the three progress boxes.
+// The parts the view pane and the edit pane share, placed as the table of fields says: the texts'
+// caption tiles and the progress boxes.
 
+#include "Controls.h"
 #include "FlagBox.h"
+#include "store/QuestFields.h"
 
 #include <array>
 
 namespace korvane {
 
-// "国", "地域", "クエスト", "条件", "場所", down the pane's left edge.
+enum class Pane { View, Edit };
+
+constexpr const PanePlace& placeOn(Pane pane, const FieldInfo& info) {
+    return pane == Pane::View ? info.view : info.edit;
+}
+
+// A new control, named and placed as the field's place on the pane gives.
+template <class W> W* placedAs(W* widget, const PanePlace& place, const QString& accessibleName = {}) {
+    return placed(named(widget, place.name, accessibleName), place.left, place.top, place.width, place.height);
+}
+
+// Each text's caption tile ("国", "地域", …) down the pane's left edge.
 void addFieldTiles(QWidget* pane);
 
-// "オファー", "コンプリート", "繰り返し可能", named as given.
-std::array<FlagBox*, 3> addFlagBoxes(QWidget* pane, const std::array<const char*, 3>& names);
+// Each flag's box ("オファー", …), by field; null for the other fields.
+std::array<FlagBox*, kQuestFieldCount> addFlagBoxes(QWidget* pane, Pane which);
 
 } // namespace korvane
