@@ -31,10 +31,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     });
     if (!created) {
         // The window opens with what loaded; its detail view shows that, never layout captions.
-        runHandler([this] {
-            view_.rowDrawn = -1;
-            StringGrid1SelectCell(1, StringGrid1->Row());
-        });
+        runHandler([this] { showRow(view_.row); });
     }
     // The filter the last run left, unless it no longer fits the data (a nation or area no quest has
     // any more): then all quests.
@@ -48,7 +45,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
         if (remembered &&
             filters_->chooseRemembered(remembered->nation, remembered->area, remembered->progress, holds))
             RefillQuestGrid();
-        filterShown_ = filters_->shown();
+        filters_->markShown();
     });
     prompts_->watch(checklist_.get());
     Timer4 = new QTimer(this);
@@ -209,7 +206,7 @@ void TForm1::FormCreate() {
     const QStringList missing = loadChecklist();
     view_.rowDrawn = -1;
     StringGrid1SelectCell(1, 1);
-    filterShown_ = filters_->shown();
+    filters_->markShown();
     // A file that is not there starts empty; the first edit that needs it creates it.
     if (!missing.isEmpty())
         throw errors::missing(missing);

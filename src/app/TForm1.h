@@ -101,6 +101,7 @@ private:
     // the quest number on show when the grid lists it.
     void showAsFilesAre(std::string number);
     void showQuest(const std::string& number);
+    void showRow(int row);
 
     // What the window says of progress: the status bar, the overview
     void updateStatusBar();
@@ -142,8 +143,6 @@ private:
     // Each character left keeps its undo, by folder, until it comes back on show.
     std::map<QString, Checklist::LeftHistory> leftHistories_;
     ViewState view_;
-    FilterBar::Shown filterShown_; // the filter controls as the grid last showed them
-    QString datesShown_;           // what Label24 was filled from: quest, flags and journal size
 
     std::optional<WindowPlacement> placement_;
     int handling_ = 0;                // handlers running: one may wait in a box's event loop

@@ -8,9 +8,9 @@
 namespace korvane {
 
 void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
-    if (ARow == StringGrid1->Row() && ARow == view_.rowDrawn)
+    if (ARow == view_.row && ARow == view_.rowDrawn)
         return; // the row is already on show
-    view_.rowDrawn = ARow;
+    view_.row = view_.rowDrawn = ARow;
     const std::optional<std::size_t> line = ARow < 1 ? std::nullopt : StringGrid1->LineAt(ARow);
     // The title row, and the empty row of an empty list, are no quest.
     const std::optional<Quest> quest =
@@ -32,7 +32,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
 
 void TForm1::filterChanged(bool nation) {
     if (!settleTyping(Discards::Editors))
-        return filters_->restore(filterShown_);
+        return filters_->restoreShown();
     if (nation)
         filters_->takeNation();
     RefillQuestGrid();
@@ -41,22 +41,28 @@ void TForm1::filterChanged(bool nation) {
 void TForm1::RefillQuestGrid() {
     view_.filter = filters_->takeFilter(); // an item chosen from its list, never typed text
     view_.search.reset();
-    filterShown_ = filters_->shown();
+    filters_->markShown();
 
     GridLines result = gridLinesFor(view_, checklist_->QuestList(), checklist_->SetAside(), {});
     if (result.lines.empty())
         result.lines.push_back(kNoLine); // the titles and one empty row
     view_.rows = std::move(result.lines);
     view_.setAsideLeftOut = result.setAsideLeftOut;
-    StringGrid1->setRows(view_.rows);
+    StringGrid1->setRows(view_.rows, view_.row = view_.rowWithin(view_.row));
     if (result.error)
         throw *result.error;
     StringGrid1->showColumn(kNation, !view_.filter.nation);
     StringGrid1->showColumn(kArea, !view_.filter.area);
     updateStatusBar();
+    showRow(1);
+}
+
+// The row on show, drawn anew; within what the grid lists.
+void TForm1::showRow(int row) {
+    row = view_.rowWithin(row);
     view_.rowDrawn = -1;
-    StringGrid1->setRow(1);
-    StringGrid1SelectCell(1, StringGrid1->Row());
+    StringGrid1->setRow(row);
+    StringGrid1SelectCell(1, row);
 }
 
 void TForm1::searchAsked(SearchIn in, const QString& text) {
@@ -67,7 +73,7 @@ void TForm1::searchAsked(SearchIn in, const QString& text) {
 // Scans the file as last saved, which the stores keep in order of quest number.
 void TForm1::runSearch(SearchIn in, const QString& text) {
     filters_->showSearchInForce(); // no refill: the nation and area filters are not applied
-    filterShown_ = filters_->shown();
+    filters_->markShown();
     view_.search = ViewState::Search{in, text};
     const std::array<const StoredList*, 3> searched{&checklist_->ContentStore(), &checklist_->RewardStore(),
                                                     &checklist_->QuestList()};
@@ -76,7 +82,7 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
         gridLinesFor(view_, checklist_->QuestList(), checklist_->SetAside(), file->savedContent());
     view_.rows = std::move(result.lines);
     view_.setAsideLeftOut = 0;
-    StringGrid1->setRows(view_.rows);
+    StringGrid1->setRows(view_.rows, view_.row = view_.rowWithin(view_.row));
     StringGrid1->showColumn(kNation, true); // it lists every nation and area
     StringGrid1->showColumn(kArea, true);
     updateStatusBar();
@@ -84,10 +90,7 @@ void TForm1::runSearch(SearchIn in, const QString& text) {
     texts_->focusContent();
     if (result.error)
         throw *result.error;
-    view_.rowDrawn = -1;
-    if (StringGrid1->RowCount() > 1)
-        StringGrid1->setRow(1);
-    StringGrid1SelectCell(1, StringGrid1->Row());
+    showRow(1);
 }
 
 void TForm1::SpeedButton6Click(bool shown) {
@@ -119,12 +122,8 @@ void TForm1::showQuest(const std::string& number) {
                splitQuestRecord(table[line])[kNumber] == number;
     };
     for (int row = 1; row <= static_cast<int>(lines.size()); ++row)
-        if (holds(lines[static_cast<std::size_t>(row - 1)])) {
-            view_.rowDrawn = -1;
-            StringGrid1->setRow(row);
-            StringGrid1SelectCell(1, row);
-            return;
-        }
+        if (holds(lines[static_cast<std::size_t>(row - 1)]))
+            return showRow(row);
 }
 
 } // namespace korvane

@@ -18,7 +18,7 @@ namespace korvane {
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
 void TForm1::storeFlag(QuestField field) {
     const QuestTable& table = checklist_->QuestList();
-    const std::optional<std::size_t> line = StringGrid1->LineAt(StringGrid1->Row());
+    const std::optional<std::size_t> line = StringGrid1->LineAt(view_.row);
     // The flag's bytes as stored: a click that changes nothing writes nothing.
     const QuestRecord record = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
     const Quest stored = Quest::fromRecord(record);
@@ -106,8 +106,7 @@ void TForm1::Button7Click() {
     if (!settleTyping(Discards::Everything))
         return;
     showPane(ViewState::Pane::View);
-    view_.rowDrawn = -1;
-    StringGrid1SelectCell(1, StringGrid1->Row());
+    showRow(view_.row);
 }
 
 void TForm1::Button8Click() {
@@ -133,7 +132,7 @@ void TForm1::applyModification() {
         table, number, QStringLiteral("クエスト %1 が見つからないため、修正できません").arg(toUi(number)));
     const QuestRecord record = ScrollBox2->typedRecord(number);
     const QuestTexts texts = changedTexts(*texts_);
-    const int row = StringGrid1->Row();
+    const int row = view_.row;
     showingStored(
         [&] {
             checklist_->apply(QStringLiteral("修正"), number, [&](QuestData files, EditStep* step) {
@@ -144,10 +143,7 @@ void TForm1::applyModification() {
         [&] {
             showPane(ViewState::Pane::View);
             RefillQuestGrid();
-            view_.rowDrawn = -1;
-            // When the quest left the filter and was the last row, the row before it is taken.
-            StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1));
-            StringGrid1SelectCell(1, StringGrid1->Row());
+            showRow(row); // when the quest left the filter and was the last row, the row before it
         });
 }
 
@@ -172,7 +168,7 @@ void TForm1::Button3Click() {
 void TForm1::Button25Click() {
     const std::string number = view_.questOnShow;
     const bool aside = !checklist_->SetAside().holds(number);
-    const int row = StringGrid1->Row();
+    const int row = view_.row;
     const std::string today = setAsideDate(QDate::currentDate());
     try {
         checklist_->apply(
@@ -185,9 +181,7 @@ void TForm1::Button25Click() {
     StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
     if (aside && !view_.search && !view_.showSetAside) {
         RefillQuestGrid();
-        view_.rowDrawn = -1;
-        StringGrid1->setRow(std::min(row, StringGrid1->RowCount() - 1)); // the next quest
-        StringGrid1SelectCell(1, StringGrid1->Row());
+        showRow(row); // the next quest
         return;
     }
     if (const auto line = StringGrid1->LineAt(row))

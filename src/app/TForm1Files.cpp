@@ -35,7 +35,7 @@ QStringList TForm1::loadChecklist() {
                 ++view_.setAsideLeftOut;
             else
                 view_.rows.push_back(line);
-        StringGrid1->setRows(view_.rows);
+        StringGrid1->setRows(view_.rows, view_.row = view_.rowWithin(view_.row));
     };
     QStringList missing;
     try {
@@ -59,8 +59,7 @@ void TForm1::reloadData() {
     try {
         missing = loadChecklist();
     } catch (...) {
-        view_.rowDrawn = -1;
-        StringGrid1SelectCell(1, StringGrid1->Row());
+        showRow(view_.row);
         throw;
     }
     showAsFilesAre(shown);
@@ -223,11 +222,11 @@ void TForm1::stepThroughHistory(bool back) {
     if (line && std::find(rows.begin(), rows.end(), *line) == rows.end()) {
         std::erase(rows, kNoLine);
         rows.insert(std::upper_bound(rows.begin(), rows.end(), *line), *line);
-        StringGrid1->setRows(rows);
+        StringGrid1->setRows(rows, view_.row = view_.rowWithin(view_.row));
     }
     updateStatusBar();
     if (step->edit.inPlace() && view_.questOnShow == number && line &&
-        StringGrid1->LineAt(StringGrid1->Row()) == line) {
+        StringGrid1->LineAt(view_.row) == line) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
         ScrollBox1->showQuest(Quest::fromRecord(list.QuestList().recordOf(number)));

@@ -33,14 +33,14 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     connect(RadioGroup1, &RadioGroup::Click, this, [this] { emit changed(false); });
 }
 
-FilterBar::Shown FilterBar::shown() const {
-    return {ComboBox1->state(), ComboBox2->state(), RadioGroup1->ItemIndex()};
+void FilterBar::markShown() {
+    shown_ = {ComboBox1->state(), ComboBox2->state(), RadioGroup1->ItemIndex()};
 }
 
-void FilterBar::restore(const Shown& shown) {
-    ComboBox1->restore(shown.nation);
-    ComboBox2->restore(shown.area);
-    RadioGroup1->setItemIndex(shown.progress);
+void FilterBar::restoreShown() {
+    ComboBox1->restore(shown_.nation);
+    ComboBox2->restore(shown_.area);
+    RadioGroup1->setItemIndex(shown_.progress);
 }
 
 QuestFilter FilterBar::takeFilter() {

@@ -18,12 +18,10 @@ public:
     explicit FilterBar(QWidget* parent = nullptr);
 
     // The controls as the grid last showed them, put back when a change is cancelled.
-    struct Shown {
-        DropDown::State nation, area;
-        int progress = static_cast<int>(Progress::All);
-    };
-    Shown shown() const;
-    void restore(const Shown& shown);
+    // The controls as the grid was last filled from them, kept; and put back, when what the player
+    // chose since is refused (typing not saved was kept).
+    void markShown();
+    void restoreShown();
 
     // The filter the controls hold in force: a nation or area chosen from its list, never typed.
     // After a search no progress option is chosen: the filter then takes every progress.
@@ -46,6 +44,11 @@ signals:
     void changed(bool nation); // ComboBox1 (nation: true), ComboBox2, RadioGroup1
 
 private:
+    struct Shown {
+        DropDown::State nation, area;
+        int progress = static_cast<int>(Progress::All);
+    };
+    Shown shown_;                  // as the grid was last filled
     DropDown* ComboBox1 = nullptr; // nation filter
     DropDown* ComboBox2 = nullptr; // area filter
     RadioGroup* RadioGroup1 = nullptr;

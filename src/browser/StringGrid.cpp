@@ -57,23 +57,17 @@ void StringGrid::currentRowChanged(const QModelIndex& current) {
     row_ = row;
 }
 
-void StringGrid::restoreCurrentRow() {
+void StringGrid::setRows(std::vector<std::size_t> lines, int current) {
+    model_->setRows(std::move(lines));
     // A reset forgets the current index; put it back without a selection event.
     quiet_ = true;
-    row_ = std::min(row_, model_->rowCount());
-    if (row_ == 0 && model_->rowCount() > 0)
-        row_ = 1;
+    row_ = std::clamp(current, 0, model_->rowCount());
     if (row_ > 0)
         selectionModel()->setCurrentIndex(model_->index(row_ - 1, std::max(currentIndex().column(), 1)),
                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     else
         selectionModel()->clear();
     quiet_ = false;
-}
-
-void StringGrid::setRows(std::vector<std::size_t> lines) {
-    model_->setRows(std::move(lines));
-    restoreCurrentRow();
 }
 
 const std::string& StringGrid::Cells(int column, int row) const {

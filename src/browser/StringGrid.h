@@ -1,8 +1,8 @@
 #pragma once
 // The quest grid as a string grid: row 0 holds the column titles (the header), rows 1 to
 // RowCount() - 1 show lines of the quest list, through the index the filter or a search builds.
-// Row() is the current row; SelectCell is sent whenever it is about to change, with Row() still
-// giving the row that was current before.
+// SelectCell is sent whenever the current row is about to change; the grid's owner keeps which
+// row is current and gives it with the rows.
 
 #include "GridModel.h"
 
@@ -28,11 +28,13 @@ public:
     // The quests set aside, drawn as such, for the grid's life.
     void setSetAside(const SetAsideList* aside) { model_->setSetAside(aside); }
     // Replaces every data row at once; the current row stays where it was when it still exists.
-    void setRows(std::vector<std::size_t> lines);
+    // The row the grid shows current (for those who look at it; the window keeps its own).
+    int Row() const { return row_; }
+    // The rows listed, and the row current among them (quietly: no SelectCell).
+    void setRows(std::vector<std::size_t> lines, int current);
     // Lines changed in place: the rows that show them are redrawn.
     void linesChanged(std::size_t first, std::size_t count = 1) { model_->linesChanged(first, count); }
 
-    int Row() const { return row_; }
     void setRow(int row);
 
     int ColWidth(int column) const;
@@ -67,7 +69,6 @@ protected:
 
 private:
     void currentRowChanged(const QModelIndex& current);
-    void restoreCurrentRow();
     bool mayLeaveFor(const QModelIndex& target);
 
     GridModel* model_;

@@ -8,6 +8,7 @@
 #include "QuestSearch.h"
 
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 namespace korvane {
@@ -31,10 +32,17 @@ struct ViewState {
     std::vector<std::size_t> rows;   // the quest list's lines the grid lists, in its order
     std::size_t setAsideLeftOut = 0; // quests set aside the filters admit but the grid leaves out
     std::string questOnShow;         // empty: none
+    int row = 0;                     // the grid's current row: rows[row - 1]; 0, the titles: none
     int rowDrawn = -1;               // the grid row the detail view was drawn from; -1: draw it anew
     Pane pane = Pane::View;
     std::string paneNumber; // the number the edit pane stores under
     bool webOpen = false;   // the web pane is open (and the memo view hidden)
+    QString datesDrawn;     // what the quest's dates were drawn from: quest, flags and journal size
+
+    // The row nearest wanted that the grid lists: the titles only when it lists nothing.
+    int rowWithin(int wanted) const {
+        return std::clamp(wanted, rows.empty() ? 0 : 1, static_cast<int>(rows.size()));
+    }
 };
 
 // The lines the grid lists for the view: the filter's over the table, or the search's over the

@@ -40,15 +40,22 @@ protected:
 };
 
 // The one description of the fields holds together: each in its place, the number first and alone,
-// every other field a text or a flag exactly once, each named.
+// every other field a text or a flag exactly once, each named, each control on the panes named
+// once and given a place, each text captioned by a tile.
 TEST(QuestFields, TheTableOfFieldsIsWholeAndInOrder) {
     std::set<QuestField> valued;
+    std::set<std::string> controls;
     for (std::size_t i = 0; i < kQuestFieldCount; ++i) {
         const FieldInfo& info = kQuestFields[i];
         EXPECT_EQ(static_cast<std::size_t>(info.field), i);
         EXPECT_EQ(info.kind == FieldKind::Number, i == kNumber) << i;
         EXPECT_FALSE(columnTitle(info.field).isEmpty() || fieldCaption(info.field).isEmpty()) << i;
         EXPECT_EQ(isFlagField(info.field), info.kind == FieldKind::Flag) << i;
+        EXPECT_EQ(info.tileTop >= 0, info.kind == FieldKind::Text) << i;
+        for (const PanePlace& place : {info.view, info.edit}) {
+            EXPECT_TRUE(controls.insert(place.name).second) << place.name;
+            EXPECT_TRUE(place.width > 0 && place.height > 0) << place.name;
+        }
     }
     for (const auto& fields : {std::vector(kTextFields.begin(), kTextFields.end()),
                                std::vector(kFlagFields.begin(), kFlagFields.end())})
