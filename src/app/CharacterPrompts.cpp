@@ -25,8 +25,8 @@ QString normal(const QString& folder) {
 
 } // namespace
 
-CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent)
-    : QObject(parent), window_(std::move(window)), names_(names) {
+CharacterPrompts::CharacterPrompts(QWidget* window, QComboBox* names, QToolButton* actions, QObject* parent)
+    : QObject(parent), window_(window), names_(names) {
     // A menu of its own name, which assistive technology reads as the button's menu.
     auto* menu = new QMenu(QStringLiteral("キャラクター"), actions);
     menu->setObjectName(QStringLiteral("CharacterMenu"));
@@ -57,7 +57,7 @@ CharacterPrompts::CharacterPrompts(Window window, QComboBox* names, QToolButton*
 // The list as this PC keeps it, with every character the main folder holds.
 PlayerChecklists CharacterPrompts::readList() const {
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
-    const QString current = normal(window_.checklist().folder());
+    const QString current = normal(shown_->folder());
     if (list.entries.empty())
         list.opened(current); // the first one opened, or the main one of a character opened first
     list.findCharacters();
@@ -73,7 +73,7 @@ void CharacterPrompts::follow() {
 
 void CharacterPrompts::refresh() {
     list_ = readList();
-    const QString current = normal(window_.checklist().folder());
+    const QString current = normal(shown_->folder());
     std::vector<ChecklistEntry> others;
     const QSignalBlocker quiet(names_);
     names_->clear();
@@ -92,11 +92,21 @@ void CharacterPrompts::refresh() {
     ownFavourites_->setChecked(ownFavourites_->isEnabled() && kept && kept->ownFavourites);
     others_.setCharacters(std::move(others));
     if (list_.skipped > 0)
-        if (auto* window = qobject_cast<QMainWindow*>(window_.widget);
+        if (auto* window = qobject_cast<QMainWindow*>(window_);
             auto* status = window ? dynamic_cast<StatusBar*>(window->statusBar()) : nullptr)
             status->say(QStringLiteral("キャラクターの一覧（%1）の %2 項目は読めないため、飛ばしました")
                             .arg(QDir::toNativeSeparators(UserFolders::fromEnvironment().checklistsFile()))
                             .arg(list_.skipped));
+}
+
+void CharacterPrompts::showing(Checklist* checklist) {
+    shown_ = checklist;
+    refresh();
+}
+
+bool CharacterPrompts::show(const QString& folder) {
+    emit showAsked(folder);
+    return normal(shown_->folder()) == normal(folder);
 }
 
 void CharacterPrompts::chosen(int index) {
@@ -105,7 +115,7 @@ void CharacterPrompts::chosen(int index) {
         refresh(); // the drop-down shows the checklist that stays on show
         return folderGone(folder);
     }
-    if (normal(folder) != normal(window_.checklist().folder()) && !window_.showFolder(folder))
+    if (normal(folder) != normal(shown_->folder()) && !show(folder))
         return refresh(); // the drop-down shows the checklist that stayed
     refresh();
 }
@@ -131,23 +141,23 @@ QString CharacterPrompts::othersProgress(std::string_view number) {
 // The list as this PC keeps it: the characters found in the main folder are found again each time.
 template <class Change> void CharacterPrompts::changeList(Change&& change) {
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
-    list.opened(window_.checklist().folder());
+    list.opened(shown_->folder());
     change(list);
     list.write(UserFolders::fromEnvironment());
     refresh();
 }
 
 QString CharacterPrompts::mainFolder() const {
-    return list_.entries.empty() ? window_.checklist().folder() : list_.entries.front().folder;
+    return list_.entries.empty() ? shown_->folder() : list_.entries.front().folder;
 }
 
 QString CharacterPrompts::favourites() const {
-    return favouritesOf(mainFolder(), normal(window_.checklist().folder()));
+    return favouritesOf(mainFolder(), normal(shown_->folder()));
 }
 
 // A list the character has already (an older Korvane copied one in) is its own as it stands.
 void CharacterPrompts::ownFavourites(bool own) {
-    const QString folder = normal(window_.checklist().folder());
+    const QString folder = normal(shown_->folder());
     const QString ownList = files::inFolder(folder, files::kUrlList);
     const QString players = files::inFolder(mainFolder(), files::kUrlList);
     if (own && !QFileInfo::exists(ownList) && QFileInfo::exists(players) && !QFile::copy(players, ownList))
@@ -157,28 +167,28 @@ void CharacterPrompts::ownFavourites(bool own) {
 }
 
 void CharacterPrompts::newCharacter() {
-    NewCharacterDialog dialog(mainFolder(), names_->currentText(), window_.widget);
+    NewCharacterDialog dialog(mainFolder(), names_->currentText(), window_);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString folder = normal(dialog.folder());
     changeList([&](PlayerChecklists& list) {
         list.add(dialog.name(), folder); // refused before anything is made
-        makeCharacterChecklist(window_.checklist(), folder, dialog.how());
+        makeCharacterChecklist(*shown_, folder, dialog.how());
         keepNameOf(folder, {dialog.name()});
     });
-    window_.showFolder(folder);
+    show(folder);
     refresh();
 }
 
 void CharacterPrompts::addFolder() {
     const QString folder = QFileDialog::getExistingDirectory(
-        window_.widget, QStringLiteral("一覧に加えるチェックリストのフォルダ"), QDir::homePath(),
+        window_, QStringLiteral("一覧に加えるチェックリストのフォルダ"), QDir::homePath(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (folder.isEmpty())
         return;
     bool given = false;
     const QString name =
-        QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
+        QInputDialog::getText(window_, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
                               QLineEdit::Normal, QDir(folder).dirName(), &given);
     if (given)
         changeList([&](PlayerChecklists& list) {
@@ -188,10 +198,10 @@ void CharacterPrompts::addFolder() {
 }
 
 void CharacterPrompts::rename() {
-    const QString folder = normal(window_.checklist().folder());
+    const QString folder = normal(shown_->folder());
     bool given = false;
     const QString name =
-        QInputDialog::getText(window_.widget, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
+        QInputDialog::getText(window_, QStringLiteral("キャラクターの名前"), QStringLiteral("名前"),
                               QLineEdit::Normal, names_->currentText(), &given);
     if (given)
         changeList([&](PlayerChecklists& list) {
@@ -211,10 +221,10 @@ void CharacterPrompts::keepNameOf(const QString& folder, CharacterName name) con
 
 // The checklist on show stays open; it leaves the list, its files stay where they are.
 void CharacterPrompts::takeOff() {
-    const QString folder = normal(window_.checklist().folder());
+    const QString folder = normal(shown_->folder());
     if (!confirm(QStringLiteral("「%1」を一覧から外します。フォルダ %2 のファイルはそのまま残ります")
                      .arg(names_->currentText(), QDir::toNativeSeparators(folder)),
-                 window_.widget))
+                 window_))
         return;
     keepNameOf(folder, {names_->currentText(), true}); // off the list on every PC
     PlayerChecklists list = PlayerChecklists::read(UserFolders::fromEnvironment());
@@ -231,7 +241,7 @@ void CharacterPrompts::takeOff() {
 // Moved by a rename within one file system, once the window shows another checklist: the lock
 // and the announcement of this PC leave with it. Refused while another PC has it open.
 void CharacterPrompts::moveIn() {
-    const QString from = normal(window_.checklist().folder());
+    const QString from = normal(shown_->folder());
     const QString main = normal(mainFolder());
     const QString name = names_->currentText();
     const QString to = characterFolder(main, name);
@@ -246,17 +256,17 @@ void CharacterPrompts::moveIn() {
         return showErrorBox(QStringLiteral("ほかの PC が開いているため、「%1」は移せません").arg(name));
     if (!confirm(QStringLiteral("「%1」のフォルダ %2 を %3 に移します")
                      .arg(name, QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)),
-                 window_.widget) ||
-        !window_.showFolder(main))
+                 window_) ||
+        !show(main))
         return;
     if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QDir().rename(from, to)) {
-        window_.showFolder(from);
+        show(from);
         return showErrorBox(
             QStringLiteral("フォルダ %1 を %2 に移せません。Korvane を閉じてから、フォルダごと移してください")
                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
     }
     changeList([&](PlayerChecklists& list) { list.moveTo(from, to); });
-    window_.showFolder(to);
+    show(to);
     refresh();
 }
 
@@ -264,7 +274,7 @@ void CharacterPrompts::moveIn() {
 void CharacterPrompts::moveAll() {
     const QString main = normal(mainFolder());
     const QString chosen = QFileDialog::getExistingDirectory(
-        window_.widget, QStringLiteral("チェックリストの移し先のフォルダ"), QDir::homePath(),
+        window_, QStringLiteral("チェックリストの移し先のフォルダ"), QDir::homePath(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (chosen.isEmpty())
         return;
@@ -275,7 +285,7 @@ void CharacterPrompts::moveAll() {
                      "チェックリストのフォルダ %1 を、キャラクター、バックアップとともに %2 に移します。"
                      "同期するフォルダに移せば、ほかの PC でも開けます")
                      .arg(QDir::toNativeSeparators(main), QDir::toNativeSeparators(to)),
-                 window_.widget))
+                 window_))
         return;
     emit moveAsked(main, to);
     refresh();
@@ -285,7 +295,7 @@ void CharacterPrompts::folderGone(const QString& folder) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvane"),
                     QStringLiteral("フォルダ %1 がありません。移したか消したかもしれません")
                         .arg(QDir::toNativeSeparators(folder)),
-                    QMessageBox::Cancel, window_.widget);
+                    QMessageBox::Cancel, window_);
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("CharacterFolderGone"));
     QPushButton* off = box.addButton(QStringLiteral("一覧から外す"), QMessageBox::DestructiveRole);
@@ -299,12 +309,12 @@ void CharacterPrompts::folderGone(const QString& folder) {
     if (box.clickedButton() != find)
         return;
     const QString found = QFileDialog::getExistingDirectory(
-        window_.widget, QStringLiteral("チェックリストのフォルダ"), QDir::homePath(),
+        window_, QStringLiteral("チェックリストのフォルダ"), QDir::homePath(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (found.isEmpty())
         return;
     changeList([&](PlayerChecklists& list) { list.moveTo(folder, normal(found)); });
-    window_.showFolder(normal(found));
+    show(normal(found));
     refresh();
 }
 

@@ -10,21 +10,17 @@
 #include <QComboBox>
 #include <QObject>
 #include <QToolButton>
-#include <functional>
 
 namespace korvane {
 
 class CharacterPrompts : public QObject {
     Q_OBJECT
 public:
-    struct Window {
-        QWidget* widget = nullptr;
-        std::function<Checklist&()> checklist;          // the one on show
-        std::function<bool(const QString&)> showFolder; // asks first about typing; false: it stays as it was
-    };
+    // window: the questions' parent.
+    CharacterPrompts(QWidget* window, QComboBox* names, QToolButton* actions, QObject* parent);
 
-    CharacterPrompts(Window window, QComboBox* names, QToolButton* actions, QObject* parent);
-
+    // The checklist the window now shows; the list refreshed.
+    void showing(Checklist* checklist);
     // The list as the user's settings keep it with every character the main folder holds, the
     // checklist on show chosen in it.
     void refresh();
@@ -49,6 +45,9 @@ signals:
     void characterShown(const QString& name);
     // The player's whole checklist in main is to go to to.
     void moveAsked(const QString& main, const QString& to);
+    // The checklist in folder is to be shown in place of the one on show; the window asks first
+    // about typing, and may keep what it shows.
+    void showAsked(const QString& folder);
 
 private:
     void chosen(int index);
@@ -66,11 +65,14 @@ private:
     // A listed checklist whose folder is gone: taken off the list, or found elsewhere.
     void folderGone(const QString& folder);
     PlayerChecklists readList() const;
+    // Asks for the checklist in folder; whether the window shows it now.
+    bool show(const QString& folder);
     void keepNameOf(const QString& folder, CharacterName name) const;
     // Runs a change of the list through the error box, writes it, and fills the drop-down anew.
     template <class Change> void changeList(Change&& change);
 
-    Window window_;
+    QWidget* window_;
+    Checklist* shown_ = nullptr;
     QComboBox* names_;
     QAction* ownFavourites_;
     PlayerChecklists list_;

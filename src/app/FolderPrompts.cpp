@@ -17,8 +17,10 @@
 
 namespace korvane {
 
-FolderPrompts::FolderPrompts(Window window, QObject* parent)
-    : QObject(parent), window_(std::move(window)), settles_(new QTimer(this)), patrol_(new QTimer(this)) {
+FolderPrompts::FolderPrompts(QWidget* window, StatusBar* status, const ViewState& view,
+                             const QuestEditor& editor, const TextPanes& texts, QObject* parent)
+    : QObject(parent), window_(window), status_(status), view_(view), editor_(editor), texts_(texts),
+      settles_(new QTimer(this)), patrol_(new QTimer(this)) {
     settles_->setSingleShot(true);
     connect(settles_, &QTimer::timeout, this, [this] { guarded([this] { lookAtFolder(); }); });
     // A watch follows the folder it was set on, wherever a rename takes it: a folder put in its
@@ -29,7 +31,7 @@ FolderPrompts::FolderPrompts(Window window, QObject* parent)
     });
     patrol_->start(kPatrolMs);
     others_ = new OtherPcsPrompts(
-        window_.status, [this](const std::function<void()>& work) { guarded(work); }, this);
+        status_, [this](const std::function<void()>& work) { guarded(work); }, this);
     connect(others_, &OtherPcsPrompts::lookLaterAsked, this, [this] { lookSoon(WatchPolicy::kLaterMs); });
     connect(others_, &OtherPcsPrompts::folderGone, this, [this] { guarded([this] { lookAtFolder(); }); });
 }
@@ -79,7 +81,7 @@ void FolderPrompts::lookAtFolder() {
         return lookSoon(WatchPolicy::kLaterMs);
     const QScopedValueRollback<bool> looking(looking_, true);
     const bool boxOnScreen = QApplication::activeModalWidget() || QApplication::activePopupWidget();
-    const FolderLook look = checklist_->look(!window_.busy() && !boxOnScreen);
+    const FolderLook look = checklist_->look(!playerBusy(view_, editor_, texts_) && !boxOnScreen);
     if (look.folderThere) {
         watchFiles(); // a file replaced by a rename, this PC's own saves too, is watched anew
         others_->look();
@@ -107,10 +109,9 @@ void FolderPrompts::lookAtFolder() {
             names << QFileInfo(path).fileName();
             when = std::max(when, QFileInfo(path).lastModified());
         }
-        window_.readAgain();
-        window_.status->say(
-            QStringLiteral("%1 を読み直しました (他のプログラムによる変更 %2)")
-                .arg(names.join(QStringLiteral("、")), when.toString(QStringLiteral("HH:mm"))));
+        emit readAgainAsked(false);
+        status_->say(QStringLiteral("%1 を読み直しました (他のプログラムによる変更 %2)")
+                         .arg(names.join(QStringLiteral("、")), when.toString(QStringLiteral("HH:mm"))));
         break;
     }
     case WatchStep::OfferCopies:
@@ -127,17 +128,17 @@ void FolderPrompts::offerConflictCopies() {
     // The journal's copies are merged without a question: the union keeps every line; and so are
     // those of the quests set aside, the journal deciding where the two versions part.
     if (const QString merged = checklist_->takeJournalMerge(); !merged.isEmpty())
-        window_.status->say(merged);
+        status_->say(merged);
     if (const QString merged = checklist_->takeSetAsideMerge(); !merged.isEmpty()) {
-        window_.showAsFilesAre();
-        window_.status->say(merged);
+        emit filesChanged();
+        status_->say(merged);
     }
     if (plans.empty()) {
         if (!said.isEmpty())
             showWarningBox(said.join(QLatin1Char('\n')), QStringLiteral("ConflictRefused"));
         return;
     }
-    ConflictDialog preview(plans, said, window_.widget);
+    ConflictDialog preview(plans, said, window_);
     const bool merge = preview.exec() == QDialog::Accepted;
     if (!preview.vanished().isEmpty()) {
         checklist_->offerAgain(plans); // the rest is offered at the next look
@@ -151,14 +152,13 @@ void FolderPrompts::offerConflictCopies() {
         return;
     QStringList merged;
     try {
-        merged = checklist_->mergeCopies(plans, window_.questOnShow());
+        merged = checklist_->mergeCopies(plans, view_.questOnShow);
     } catch (const KorvaneError&) {
-        window_.showAsFilesAre(); // what the files hold, also after a merge that stopped part-way
+        emit filesChanged(); // what the files hold, also after a merge that stopped part-way
         throw;
     }
-    window_.showAsFilesAre();
-    window_.status->say(
-        QStringLiteral("%1 の競合コピーを統合しました").arg(merged.join(QStringLiteral("、"))));
+    emit filesChanged();
+    status_->say(QStringLiteral("%1 の競合コピーを統合しました").arg(merged.join(QStringLiteral("、"))));
 }
 
 void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
@@ -171,15 +171,16 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
     if (editRefused)
         lines << QStringLiteral("この編集はどのファイルにも保存していません。");
     lines << QStringLiteral("Korvane はその変更を上書きしません。ファイルを読み込み直しますか？");
-    if (editRefused && window_.busy())
+    if (editRefused && playerBusy(view_, editor_, texts_))
         lines << QStringLiteral("（入力していた内容は読み直したあとも残します）");
-    if (confirm(lines.join(QLatin1Char('\n')), window_.widget)) {
-        bool settled = editRefused;
-        if (!settled)
-            runHandler([&] { settled = window_.settleTyping(); });
-        if (settled)
-            return window_.readAgain();
+    if (confirm(lines.join(QLatin1Char('\n')), window_)) {
+        emit readAgainAsked(!editRefused);
+        return;
     }
+    keepShown();
+}
+
+void FolderPrompts::keepShown() {
     std::vector<FileStamp> now;
     for (const StoredList* list : checklist_->lists())
         now.push_back(FileStamp::take(list->path()));
@@ -189,17 +190,17 @@ void FolderPrompts::offerReload(const QStringList& changed, bool editRefused) {
 // Memory holds the only copy of the checklist left: the window stays as it is, and the player
 // chooses where the checklist goes.
 void FolderPrompts::folderGone(const FolderLook& look) {
-    const std::optional<QString> target = placeVanishedChecklist(*checklist_, look, window_.widget);
+    const std::optional<QString> target = placeVanishedChecklist(*checklist_, look, window_);
     if (!target) {
         closing_ = true;
-        window_.widget->close();
+        window_->close();
         return;
     }
     if (checklist_->claim())
         rememberOpened(checklist_->folder());
     watch(checklist_);
-    window_.showAsFilesAre(); // files put back meanwhile were read, this PC's version beside them
-    window_.status->say(
+    emit filesChanged(); // files put back meanwhile were read, this PC's version beside them
+    status_->say(
         QStringLiteral("チェックリストを %1 に書き出しました").arg(QDir::toNativeSeparators(*target)));
     offerConflictCopies();
 }

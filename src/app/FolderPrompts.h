@@ -5,10 +5,10 @@
 // is placed again by placeVanishedChecklist. The rules are the checklist's; this is the talking.
 
 #include "StatusBar.h"
+#include "UnsavedTyping.h"
 #include "editing/Checklist.h"
 
 #include <QObject>
-#include <functional>
 
 class QFileSystemWatcher;
 class QTimer;
@@ -20,19 +20,12 @@ class OtherPcsPrompts;
 namespace korvane {
 
 class FolderPrompts : public QObject {
+    Q_OBJECT
 public:
-    // What the watch needs of the window that shows the checklist.
-    struct Window {
-        QWidget* widget = nullptr; // the boxes' parent; closed when the player chooses so
-        StatusBar* status = nullptr;
-        std::function<bool()> busy;           // a handler runs, a pane is open, or typing is not saved
-        std::function<bool()> settleTyping;   // asks before typing is thrown away; false: cancelled
-        std::function<void()> readAgain;      // reads the files again, showing what was on show
-        std::function<void()> showAsFilesAre; // shows what was on show, as the files now are
-        std::function<std::string()> questOnShow;
-    };
-
-    FolderPrompts(Window window, QObject* parent);
+    // window: the boxes' parent, closed when the player chooses so. What the window shows (view,
+    // editor, texts) tells whether the player is busy, and the quest a merge keeps on show.
+    FolderPrompts(QWidget* window, StatusBar* status, const ViewState& view, const QuestEditor& editor,
+                  const TextPanes& texts, QObject* parent);
 
     // Watches the checklist's folder, from now on (again after it moved, or for another checklist).
     void watch(Checklist* checklist);
@@ -41,8 +34,17 @@ public:
     // Another program changed a data file: the offer to read the files again; an edit refused for
     // it says so.
     void offerReload(const QStringList& changed, bool editRefused);
+    // The files as they are were not read again: the player kept what is on show.
+    void keepShown();
     // The player chose to close on a folder that vanished: typing cannot be saved there.
     bool closingOnVanishedFolder() const { return closing_; }
+
+signals:
+    // The files to be read again, keeping the quest on show; settleFirst: asking first about typing
+    // that would be thrown away, and keeping what is shown when the player cancels.
+    void readAgainAsked(bool settleFirst);
+    // The files changed under what is shown: shown anew as they are.
+    void filesChanged();
 
 private:
     template <class F> void guarded(F&& work);
@@ -52,7 +54,11 @@ private:
     // The folder, or data files it held, vanished: memory holds the only copy left.
     void folderGone(const FolderLook& look);
 
-    Window window_;
+    QWidget* window_;
+    StatusBar* status_;
+    const ViewState& view_;
+    const QuestEditor& editor_;
+    const TextPanes& texts_;
     Checklist* checklist_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* settles_ = nullptr;

@@ -59,7 +59,7 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     });
     Timer4->start(kDraftEveryMs);
     runHandler([this] {
-        characters_->refresh();
+        characters_->showing(checklist_.get());
         Panel9->useUrlList(characters_->favourites());
     });
     // The other characters' tables are read once the window is on the screen, never before.
@@ -145,18 +145,12 @@ void TForm1::buildWindow() {
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
 
-    prompts_ = new FolderPrompts(
-        {this, StatusBar1,
-         [this] {
-             return handling_ > 0 || view_.pane != ViewState::Pane::View ||
-                    !unsavedQuestion(view_, *ScrollBox2, *texts_, Discards::Everything).isEmpty();
-         },
-         [this] { return settleTyping(Discards::Everything); }, [this] { reloadKeepingTyping(); },
-         [this] { showAsFilesAre(view_.questOnShow); }, [this] { return view_.questOnShow; }},
-        this);
-    characters_ = new CharacterPrompts({this, [this]() -> Checklist& { return *checklist_; },
-                                        [this](const QString& folder) { return showChecklist(folder); }},
-                                       StatusBar1->characterList(), StatusBar1->characterMenu(), this);
+    prompts_ = new FolderPrompts(this, StatusBar1, view_, *ScrollBox2, *texts_, this);
+    connect(prompts_, &FolderPrompts::readAgainAsked, this, handler(&TForm1::reloadKeepingTyping));
+    connect(prompts_, &FolderPrompts::filesChanged, this,
+            [this] { guarded([this] { showAsFilesAre(view_.questOnShow); }); });
+    characters_ = new CharacterPrompts(this, StatusBar1->characterList(), StatusBar1->characterMenu(), this);
+    connect(characters_, &CharacterPrompts::showAsked, this, handler(&TForm1::showChecklist));
     connect(characters_, &CharacterPrompts::characterShown, StatusBar1, &StatusBar::showCharacter);
     connect(characters_, &CharacterPrompts::moveAsked, this,
             [this](const QString& main, const QString& to) { handler (&TForm1::moveChecklistTo)(main, to); });
@@ -233,8 +227,11 @@ void TForm1::showEvent(QShowEvent* event) {
         QTimer::singleShot(0, this, [this, besideProgram = !place_.userFolder] {
             guarded([&] {
                 const QString left = checklist_->folder();
-                if (const QString synced = askHowToBegin(this);
-                    !synced.isEmpty() && showChecklist(synced) && besideProgram)
+                const QString synced = askHowToBegin(this);
+                if (synced.isEmpty())
+                    return;
+                showChecklist(synced);
+                if (checklist_->folder() != left && besideProgram)
                     rememberLeftAtFirstStart(left);
             });
         });

@@ -68,7 +68,7 @@ private:
     void Button13Click();
     // Shows another checklist (a character's) in place of this one: asked first about typing, and,
     // as at start, about other PCs that have it open; the filters and the quest on show stay.
-    bool showChecklist(const QString& folder);
+    void showChecklist(const QString& folder);
     // Moves the player's whole checklist, main folder and characters, to another folder, the one on
     // show let go for the move and shown again where it then is.
     void moveChecklistTo(const QString& main, const QString& to);
@@ -78,7 +78,9 @@ private:
     bool settleTyping(Discards what);
     // TForm1Drafts.cpp: typing kept across a reload of the files and past the end of the program.
     void putBackTyping(const Draft& draft);
-    void reloadKeepingTyping();
+    // The files read again, typing kept across; settleFirst: asked about first, and the files kept
+    // as shown when the player cancels.
+    void reloadKeepingTyping(bool settleFirst);
     void offerDraft();
     // Timer4: typing not saved is kept as a draft every few seconds, so that a kill or a power loss
     // costs at most those; the draft goes once the typing was saved or let go.
@@ -145,7 +147,6 @@ private:
     ViewState view_;
 
     std::optional<WindowPlacement> placement_;
-    int handling_ = 0;                // handlers running: one may wait in a box's event loop
     bool endingQuietly_ = false;      // the system asked the program to end
     std::optional<Draft> typingKept_; // what Timer4 last kept
     QTimer* Timer4 = nullptr;
@@ -173,7 +174,7 @@ private:
 // reload instead of an error box. Whatever happened, the status bar then shows the history and a
 // backup that could not be kept.
 template <class F> void TForm1::guarded(F&& work) {
-    const QScopedValueRollback<int> handling(handling_, handling_ + 1);
+    const QScopedValueRollback<int> handling(view_.handling, view_.handling + 1);
     runHandler(std::forward<F>(work),
                [this](const FileChangedError& error) { prompts_->offerReload({error.path()}, true); });
     StatusBar1->showBackupFailure();

@@ -67,20 +67,19 @@ void TForm1::reloadData() {
         throw errors::missing(missing);
 }
 
-bool TForm1::showChecklist(const QString& folder) {
+void TForm1::showChecklist(const QString& folder) {
     if (!settleTyping(Discards::Everything))
-        return false;
+        return;
     std::unique_ptr<FolderClaim> claim;
     if (const FolderClaim* now = checklist_->claim()) {
         claim = claimDataFolder(folder, now->announcement.me());
         if (!claim)
-            return false; // said: another copy of this PC has it, or the player left it
+            return; // said: another copy of this PC has it, or the player left it
     }
     const std::string shown = view_.questOnShow;
     leftHistories_[sameFolder(checklist_->folder())] = checklist_->leaveHistory();
     checklist_->close(UserFolders::fromEnvironment());
     openChecklist(folder, std::move(claim), shown);
-    return true;
 }
 
 void TForm1::moveChecklistTo(const QString& main, const QString& to) {
@@ -139,7 +138,7 @@ void TForm1::openChecklist(const QString& folder, std::unique_ptr<FolderClaim> c
     view_.showSetAside = false; // each character's list starts as the filters leave it
     place_.dataFolder = checklist_->folder();
     rememberOpened(checklist_->folder());
-    characters_->refresh(); // the one left is another character now
+    characters_->showing(checklist_.get()); // the one left is another character now
     Panel9->useUrlList(characters_->favourites());
     showPane(ViewState::Pane::View);
     prompts_->watch(checklist_.get());
@@ -209,35 +208,24 @@ void TForm1::stepThroughHistory(bool back) {
         throw;
     }
     const std::string& number = step->number;
-    if (step->edit.inPlace()) {
-        for (const EditStep::Part& part : step->edit.parts)
-            if (part.list == &list.QuestList())
-                for (const LineRange& range : part.ranges)
-                    StringGrid1->linesChanged(range.first, range.count);
-    } else {
+    const StepWrote wrote = list.wroteBy(step->edit);
+    if (step->edit.inPlace())
+        for (const LineRange& range : wrote.tableLines)
+            StringGrid1->linesChanged(range.first, range.count);
+    else
         showAsFilesAre(number);
-    }
     const std::optional<std::size_t> line = list.QuestList().find(number);
-    std::vector<std::size_t>& rows = view_.rows;
-    if (line && std::find(rows.begin(), rows.end(), *line) == rows.end()) {
-        std::erase(rows, kNoLine);
-        rows.insert(std::upper_bound(rows.begin(), rows.end(), *line), *line);
-        StringGrid1->setRows(rows, view_.row = view_.rowWithin(view_.row));
-    }
+    if (line && view_.listLine(*line))
+        StringGrid1->setRows(view_.rows, view_.row = view_.rowWithin(view_.row));
     updateStatusBar();
     if (step->edit.inPlace() && view_.questOnShow == number && line &&
         StringGrid1->LineAt(view_.row) == line) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
         ScrollBox1->showQuest(Quest::fromRecord(list.QuestList().recordOf(number)));
-        const std::array<const TextStore*, 3> stores{&list.ContentStore(), &list.RewardStore(),
-                                                     &list.MemoStore()};
-        for (const QuestText which : kQuestTexts) {
-            const TextStore* store = stores[static_cast<std::size_t>(which)];
-            if (std::any_of(step->edit.parts.begin(), step->edit.parts.end(),
-                            [store](const EditStep::Part& part) { return part.list == store; }))
-                texts_->showText(which, store->readText(number));
-        }
+        for (const QuestText which : kQuestTexts)
+            if (const auto at = static_cast<std::size_t>(which); wrote.texts[at])
+                texts_->showText(which, list.textStores()[at]->readText(number));
         ScrollBox1->offerMemoSave(texts_->memoTyped());
     } else {
         showQuest(number);

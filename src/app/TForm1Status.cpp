@@ -5,10 +5,6 @@
 #include "browser/ProgressCounts.h"
 #include "browser/ProgressDialog.h"
 #include "browser/ProgressHistory.h"
-#include "store/DataFiles.h"
-
-#include <QFileInfo>
-#include <map>
 
 namespace korvane {
 
@@ -27,40 +23,20 @@ void TForm1::updateStatusBar() {
 }
 
 void TForm1::Button12Click() {
-    // Each character's table and journal, the one on show first; the chart reads a journal when it
-    // first shows that character.
+    // Each character, the one on show first.
     std::vector<std::pair<QString, ProgressOverview>> others;
-    struct Source {
-        const QuestTable* table;
-        const SetAsideList* aside;
-        QString journal; // none for the one on show: its checklist's
-    };
-    std::vector<Source> sources{{&checklist_->QuestList(), &checklist_->SetAside(), QString()}};
-    for (const auto& [name, table, aside] : characters_->others().tables()) {
-        others.emplace_back(name, progressOverview(*table, aside));
-        sources.push_back(
-            {table, aside, files::inFolder(QFileInfo(table->path()).absolutePath(), kJournalFile)});
+    std::vector<CharacterHistories::Character> characters{
+        {&checklist_->QuestList(), &checklist_->SetAside(), {}}};
+    for (const auto& other : characters_->others().tables()) {
+        others.emplace_back(other.name, progressOverview(*other.table, other.aside));
+        characters.push_back({other.table, other.aside, other.journal});
     }
-    std::map<int, Journal> journals;
-    const auto historyOf = [&, today = QDate::currentDate()](int character, ProgressPeriod period,
-                                                             const OverviewChoice& scope) {
-        const auto& [table, aside, journalPath] = sources.at(static_cast<std::size_t>(character));
-        const Journal* journal = &checklist_->journal();
-        if (character > 0) {
-            auto [other, first] = journals.try_emplace(character, journalPath);
-            if (first)
-                other->second.refresh();
-            journal = &other->second;
-        }
-        const std::string nation = scope.nation.toStdString(), area = scope.area.toStdString();
-        return progressHistory(
-            *table, *journal, period,
-            [&](const QuestRecord& r) {
-                if (aside->holds(r[kNumber]))
-                    return false; // counted apart, as in the overview
-                return nation.empty() || (r[kNation] == nation && (!scope.areaIsSet || r[kArea] == area));
-            },
-            today);
+    CharacterHistories histories(std::move(characters), checklist_->journal());
+    const auto historyOf = [&histories, today = QDate::currentDate()](int character, ProgressPeriod period,
+                                                                      const OverviewChoice& scope) {
+        return histories.historyOf(static_cast<std::size_t>(character), period, scope.nation.toStdString(),
+                                   scope.areaIsSet ? std::optional(scope.area.toStdString()) : std::nullopt,
+                                   today);
     };
     ProgressDialog dialog(
         progressOverview(checklist_->QuestList(), &checklist_->SetAside()), characters_->name(), others,

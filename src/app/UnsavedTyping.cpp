@@ -34,4 +34,9 @@ std::optional<Draft> typedDraft(const ViewState& view, const QString& folder, co
                  typed.join(QStringLiteral("\n\n"))};
 }
 
+bool playerBusy(const ViewState& view, const QuestEditor& editor, const TextPanes& texts) {
+    return view.handling > 0 || view.pane != ViewState::Pane::View ||
+           !unsavedQuestion(view, editor, texts, Discards::Everything).isEmpty();
+}
+
 } // namespace korvane

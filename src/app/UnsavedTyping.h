@@ -18,6 +18,9 @@ enum class Discards { Editors, Everything };
 QString unsavedQuestion(const ViewState& view, const QuestEditor& editor, const TextPanes& texts,
                         Discards what);
 
+// The player is busy: a handler of the window runs, a pane is open, or typing is not saved.
+bool playerBusy(const ViewState& view, const QuestEditor& editor, const TextPanes& texts);
+
 // Nothing when nothing is typed; in the view pane the memo, in the edit pane every box.
 std::optional<Draft> typedDraft(const ViewState& view, const QString& folder, const QuestEditor& editor,
                                 const TextPanes& texts);

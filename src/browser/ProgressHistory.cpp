@@ -63,4 +63,25 @@ ProgressHistory progressHistory(const QuestTable& table, const Journal& journal,
     return history;
 }
 
+ProgressHistory CharacterHistories::historyOf(std::size_t character, ProgressPeriod period,
+                                              const std::string& nation,
+                                              const std::optional<std::string>& area, QDate today) {
+    const Character& of = characters_.at(character);
+    const Journal* journal = &first_;
+    if (character > 0) {
+        auto [read, first] = read_.try_emplace(character, of.journal);
+        if (first)
+            read->second.refresh();
+        journal = &read->second;
+    }
+    return progressHistory(
+        *of.table, *journal, period,
+        [&](const QuestRecord& r) {
+            if (of.aside->holds(r[kNumber]))
+                return false;
+            return nation.empty() || (r[kNation] == nation && (!area || r[kArea] == *area));
+        },
+        today);
+}
+
 } // namespace korvane

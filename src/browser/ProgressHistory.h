@@ -6,9 +6,12 @@
 
 #include "store/Journal.h"
 #include "store/QuestTable.h"
+#include "store/SetAside.h"
 
 #include <QDate>
 #include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -37,5 +40,28 @@ QDate periodStart(QDate day, ProgressPeriod period);
 // Over the table's quests that counts admits (every quest, a nation's, an area's), in local time.
 ProgressHistory progressHistory(const QuestTable& table, const Journal& journal, ProgressPeriod period,
                                 const std::function<bool(const QuestRecord&)>& counts, QDate today);
+
+// Progress over time of each character, the one on show first, as 進捗 asks for it. Another
+// character's journal is read when that character is first asked for, and kept while this lives.
+class CharacterHistories {
+public:
+    struct Character {
+        const QuestTable* table;
+        const SetAsideList* aside;
+        QString journal; // its path; not read for the first, whose journal is given
+    };
+    CharacterHistories(std::vector<Character> characters, const Journal& first)
+        : characters_(std::move(characters)), first_(first) {}
+
+    // In a nation (every quest when empty) and an area within it; quests set aside are left out,
+    // counted apart as in the overview.
+    ProgressHistory historyOf(std::size_t character, ProgressPeriod period, const std::string& nation,
+                              const std::optional<std::string>& area, QDate today);
+
+private:
+    std::vector<Character> characters_;
+    const Journal& first_;
+    std::map<std::size_t, Journal> read_;
+};
 
 } // namespace korvane

@@ -37,8 +37,12 @@ struct ViewState {
     Pane pane = Pane::View;
     std::string paneNumber; // the number the edit pane stores under
     bool webOpen = false;   // the web pane is open (and the memo view hidden)
+    int handling = 0;       // the window's handlers running: one may wait in a box's event loop
     QString datesDrawn;     // what the quest's dates were drawn from: quest, flags and journal size
 
+    // The quest's line listed where the filter would hide it (after an undo, say), in line order;
+    // false when it was listed already.
+    bool listLine(std::size_t line);
     // The row nearest wanted that the grid lists: the titles only when it lists nothing.
     int rowWithin(int wanted) const {
         return std::clamp(wanted, rows.empty() ? 0 : 1, static_cast<int>(rows.size()));

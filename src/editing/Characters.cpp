@@ -3,6 +3,7 @@
 
 #include "store/DataFiles.h"
 #include "store/Errors.h"
+#include "store/Journal.h"
 #include "store/LineFile.h"
 
 #include <QDir>
@@ -117,7 +118,8 @@ std::vector<OtherCharacters::Tables> OtherCharacters::tables() {
             }
         }
         if (other.table)
-            out.push_back({other.entry.name, other.table.get(), other.aside.get()});
+            out.push_back({other.entry.name, other.table.get(), other.aside.get(),
+                           files::inFolder(other.entry.folder, kJournalFile)});
     }
     return out;
 }

@@ -38,6 +38,7 @@ public:
         QString name;
         const QuestTable* table;
         const SetAsideList* aside; // what it set aside; empty when its file cannot be read
+        QString journal;           // its journal's path
     };
     // Each other character's table and quests set aside as their files now are; one whose table
     // cannot be read is left out.

@@ -162,6 +162,18 @@ QString Checklist::stepName(const QString& what, const std::string& number) {
     return what.contains(QLatin1Char('(')) ? what : what + QLatin1Char(' ') + toUi(number);
 }
 
+StepWrote Checklist::wroteBy(const EditStep& edit) const {
+    StepWrote wrote;
+    const auto stores = textStores();
+    for (const EditStep::Part& part : edit.parts) {
+        if (part.list == &quests_)
+            wrote.tableLines.insert(wrote.tableLines.end(), part.ranges.begin(), part.ranges.end());
+        for (std::size_t i = 0; i < stores.size(); ++i)
+            wrote.texts[i] = wrote.texts[i] || part.list == stores[i];
+    }
+    return wrote;
+}
+
 const EditHistory::Step& Checklist::step(bool back) {
     const EditHistory::Step& done = back ? history_.undo() : history_.redo();
     const JournalCause cause = back ? JournalCause::Undo : JournalCause::Redo;

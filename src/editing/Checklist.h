@@ -36,6 +36,13 @@ struct ShortArrival {
     QString knownPath;                  // this PC's version, outside the folder
 };
 
+// What an edit step wrote, for those who draw it again: the table's lines, and whether it wrote
+// each text store (content, reward, memo).
+struct StepWrote {
+    std::vector<LineRange> tableLines;
+    std::array<bool, 3> texts{};
+};
+
 class Checklist {
 public:
     // The checklist in folder; nothing is read yet. claim: this PC's lock of the folder and its
@@ -51,6 +58,8 @@ public:
     const TextStore& RewardStore() const { return rewards_; }
     const TextStore& MemoStore() const { return memos_; }
     const SetAsideList& SetAside() const { return aside_; }
+    // The content, reward and memo stores, in that order.
+    std::array<const TextStore*, 3> textStores() const { return {&contents_, &rewards_, &memos_}; }
     QuestLists data() const { return {quests_, contents_, rewards_, memos_, aside_}; }
     // Every list bound to a file, in writing order.
     std::array<const StoredList*, 5> lists() const {
@@ -107,6 +116,7 @@ public:
     const EditHistory& history() const { return history_; }
     // Undoes (back) or redoes the next step; a conflict copy it brings back is offered again.
     const EditHistory::Step& step(bool back);
+    StepWrote wroteBy(const EditStep& edit) const;
 
     // A look at the folder, and what to do next about it.
     FolderLook look(bool idle) const;
