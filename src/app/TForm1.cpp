@@ -52,7 +52,8 @@ TForm1::TForm1(DataPlace place, std::unique_ptr<FolderClaim> claim, QWidget* par
     Timer4->setObjectName(QStringLiteral("Timer4"));
     connect(Timer4, &QTimer::timeout, this, [this] {
         runHandler([this] {
-            keepTypingSafe();
+            typingKept_.keep(UserFolders::fromEnvironment(),
+                             typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_));
             checklist_->flushKnown();
             characters_->follow(); // a character made, renamed or taken off on another PC
         });
@@ -135,7 +136,7 @@ void TForm1::buildWindow() {
     Splitter1->setSizes({367, 444});
 
     Panel9 = new WebPane(
-        files::inFolder(place_.dataFolder, files::kUrlList),
+        files::inFolder(place_.dataFolder, files::kUrlList), place_.settingsFile,
         [this](const std::function<void()>& act) { guarded(act); }, Splitter2);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setChildrenCollapsible(false);
@@ -169,10 +170,10 @@ void TForm1::connectHandlers() {
     connect(StringGrid1, &StringGrid::MouseMove, StringGrid1, qOverload<>(&QWidget::setFocus));
     connect(filters_, &FilterBar::changed, this, handler(&TForm1::filterChanged));
     connect(searches_, &SearchBar::searchAsked, this, handler(&TForm1::searchAsked));
-    connect(ScrollBox1, &QuestView::flagClicked, this, handler(&TForm1::storeFlag));
-    connect(ScrollBox1, &QuestView::flagToggled, this, handler(&TForm1::storeToggledFlag));
+    connect(ScrollBox1, &QuestView::flagChanged, this, handler(&TForm1::storeFlag));
     // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
-    connect(ScrollBox2, &QuestEditor::flagClicked, this, handler(&TForm1::storeFlag));
+    connect(ScrollBox2, &QuestEditor::flagClicked, this,
+            [this](QuestField field) { handler (&TForm1::storeFlag)(field, true); });
     connect(texts_, &TextPanes::memoChanged, this, handler(&TForm1::Memo3Change));
     connect(ScrollBox1, &QuestView::memoSaveAsked, this, handler(&TForm1::Button2Click));
     connect(Button5, &QPushButton::clicked, this, handler(&TForm1::Button5Click));
@@ -186,7 +187,14 @@ void TForm1::connectHandlers() {
     connect(StatusBar1, &StatusBar::progressAsked, this, handler(&TForm1::Button12Click));
     connect(StatusBar1, &StatusBar::importAsked, this, handler(&TForm1::Button13Click));
     connect(StatusBar1, &StatusBar::journalAsked, this, handler(&TForm1::Button16Click));
-    connect(ScrollBox1, &QuestView::lookUpAsked, this, handler(&TForm1::Button17Click));
+    // 調べる: the web pane opened first.
+    connect(ScrollBox1, &QuestView::lookUpAsked, this, [this] {
+        guarded([this] {
+            if (!view_.webOpen)
+                Button11Click();
+            Panel9->lookUp();
+        });
+    });
     connect(ScrollBox1, &QuestView::questShown, Panel9, &WebPane::showQuest);
     connect(ScrollBox1, &QuestView::setAsideAsked, this, handler(&TForm1::Button25Click));
     connect(StatusBar1, &StatusBar::setAsideShownAsked, this, handler(&TForm1::SpeedButton6Click));
@@ -221,7 +229,13 @@ void TForm1::showEvent(QShowEvent* event) {
     // Conflict copies left while Korvane was closed are offered once the window shows.
     if (!event->spontaneous()) {
         prompts_->lookSoon(0);
-        QTimer::singleShot(0, this, [this] { guarded([this] { offerDraft(); }); });
+        // A draft the last run kept, offered once the window shows what it belongs to.
+        QTimer::singleShot(0, this, [this] {
+            guarded([this] {
+                if (const auto draft = takeDraft(UserFolders::fromEnvironment(), checklist_->folder()))
+                    putBackTyping(*draft);
+            });
+        });
     }
     if (std::exchange(place_.firstStart, false))
         QTimer::singleShot(0, this, [this, besideProgram = !place_.userFolder] {
@@ -264,7 +278,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // Typing the player saved or let go at close is no draft; what a vanished folder could not take stays
     // one.
     if (!prompts_->closingOnVanishedFolder() && !endingQuietly_)
-        dropTypingKept();
+        typingKept_.drop(UserFolders::fromEnvironment());
     runHandler(
         [this] { placement_->save(view_); }); // settings only: the data files are never written at close
     FormClose();

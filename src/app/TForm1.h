@@ -81,12 +81,7 @@ private:
     // The files read again, typing kept across; settleFirst: asked about first, and the files kept
     // as shown when the player cancels.
     void reloadKeepingTyping(bool settleFirst);
-    void offerDraft();
-    // Timer4: typing not saved is kept as a draft every few seconds, so that a kill or a power loss
-    // costs at most those; the draft goes once the typing was saved or let go.
-    void keepTypingSafe();
-    void dropTypingKept();
-    static constexpr int kDraftEveryMs = 5000;
+    static constexpr int kDraftEveryMs = 5000; // Timer4: typing not saved kept as a draft
 
     // Browsing
     void StringGrid1SelectCell(int ACol, int ARow);
@@ -113,8 +108,7 @@ private:
 
     // Editing
     // CheckBox1–3 MouseUp: the flag ticked or cleared in the view pane.
-    void storeFlag(QuestField field);
-    void storeToggledFlag(QuestField field); // by a key or a screen reader: the focus stays
+    void storeFlag(QuestField field, bool byMouse);
     void Memo3Change();
     void Button2Click();
     void Button5Click();
@@ -134,7 +128,6 @@ private:
 
     // The web pane
     void Button11Click();
-    void Button17Click();
 
     // TForm1Journal.cpp
     void showQuestDates();
@@ -147,8 +140,8 @@ private:
     ViewState view_;
 
     std::optional<WindowPlacement> placement_;
-    bool endingQuietly_ = false;      // the system asked the program to end
-    std::optional<Draft> typingKept_; // what Timer4 last kept
+    bool endingQuietly_ = false; // the system asked the program to end
+    KeptDraft typingKept_;       // Timer4's
     QTimer* Timer4 = nullptr;
 
     QFrame* Panel1 = nullptr;        // the top bar

@@ -56,29 +56,4 @@ void TForm1::endQuietly() {
     close();
 }
 
-void TForm1::keepTypingSafe() {
-    std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_);
-    if (typed == typingKept_)
-        return;
-    if (!typed)
-        return dropTypingKept();
-    keepDraft(UserFolders::fromEnvironment(), *typed);
-    typingKept_ = std::move(typed);
-}
-
-// Only the draft this run kept: one another run left for a checklist is still to be offered.
-void TForm1::dropTypingKept() {
-    if (typingKept_)
-        QFile::remove(draftPath(UserFolders::fromEnvironment(), typingKept_->folder));
-    typingKept_.reset();
-}
-
-// A draft the last run kept, offered once the window shows what it belongs to.
-void TForm1::offerDraft() {
-    if (const std::optional<Draft> draft = draftOf(UserFolders::fromEnvironment(), checklist_->folder())) {
-        QFile::remove(draftPath(UserFolders::fromEnvironment(), checklist_->folder()));
-        putBackTyping(*draft);
-    }
-}
-
 } // namespace korvane

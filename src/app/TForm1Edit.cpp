@@ -16,7 +16,8 @@
 namespace korvane {
 
 // Acts on the quest of the grid's current row; the rule reads its stored flag from QuestList.
-void TForm1::storeFlag(QuestField field) {
+// A click leaves the keys with the grid; a key or a screen reader keeps its focus where it is.
+void TForm1::storeFlag(QuestField field, bool byMouse) {
     const QuestTable& table = checklist_->QuestList();
     const std::optional<std::size_t> line = StringGrid1->LineAt(view_.row);
     // The flag's bytes as stored: a click that changes nothing writes nothing.
@@ -49,14 +50,8 @@ void TForm1::storeFlag(QuestField field) {
         StatusBar1->say(QStringLiteral("%1 を保存しました").arg(checklist_->history().nextUndo()->name));
     ScrollBox1->showFlags(now);
     updateStatusBar();
-    StringGrid1->setFocus();
-}
-
-void TForm1::storeToggledFlag(QuestField field) {
-    QWidget* const focus = QApplication::focusWidget();
-    storeFlag(field);
-    if (focus)
-        focus->setFocus();
+    if (byMouse)
+        StringGrid1->setFocus();
 }
 
 void TForm1::Memo3Change() {

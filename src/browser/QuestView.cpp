@@ -51,12 +51,8 @@ QuestView::QuestView(QWidget* parent) : QScrollArea(parent) {
         QStringLiteral("ほかのキャラクターの進み具合: ◎ コンプリート　○ オファー　・ まだ　－ クエストなし"));
 
     for (const QuestField flag : kFlagFields)
-        connect(boxes_[flag], &FlagBox::changedByPlayer, this, [this, flag](bool byMouse) {
-            if (byMouse)
-                emit flagClicked(flag);
-            else
-                emit flagToggled(flag);
-        });
+        connect(boxes_[flag], &FlagBox::changedByPlayer, this,
+                [this, flag](bool byMouse) { emit flagChanged(flag, byMouse); });
     connect(Button2, &QPushButton::clicked, this, &QuestView::memoSaveAsked);
     connect(Button8, &QPushButton::clicked, this, &QuestView::modifyAsked);
     connect(Button3, &QPushButton::clicked, this, &QuestView::deleteAsked);

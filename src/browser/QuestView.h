@@ -32,8 +32,8 @@ public:
     void offerMemoSave(bool offered) { Button2->setVisible(offered); }
 
 signals:
-    void flagClicked(QuestField flag);                  // CheckBox1–3 MouseUp
-    void flagToggled(QuestField flag);                  // CheckBox1–3 changed by a key or a screen reader
+    // CheckBox1–3 changed: by MouseUp, or by a key or a screen reader.
+    void flagChanged(QuestField flag, bool byMouse);
     void memoSaveAsked();                               // Button2
     void modifyAsked();                                 // Button8
     void deleteAsked();                                 // Button3
@@ -49,7 +49,7 @@ private:
 
     std::array<QLabel*, kQuestFieldCount> values_{}; // the number and each text (Label14, Label1–5)
     std::array<FlagBox*, kQuestFieldCount> boxes_{}; // each flag (CheckBox1–3)
-    QLabel* Label23 = nullptr; // the other characters' progress of the quest
+    QLabel* Label23 = nullptr;                       // the other characters' progress of the quest
     QLabel* Label24 = nullptr; // when the quest was offered and completed, as the journal tells
     QPushButton* Button2 = nullptr;
     QPushButton* Button8 = nullptr;

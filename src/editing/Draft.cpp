@@ -81,4 +81,26 @@ QString setDraftAside(const UserFolders& user, const QString& folder) {
     return aside;
 }
 
+std::optional<Draft> takeDraft(const UserFolders& user, const QString& folder) {
+    std::optional<Draft> draft = draftOf(user, folder);
+    if (draft)
+        QFile::remove(draftPath(user, folder));
+    return draft;
+}
+
+void KeptDraft::keep(const UserFolders& user, std::optional<Draft> typed) {
+    if (typed == kept_)
+        return;
+    if (!typed)
+        return drop(user);
+    keepDraft(user, *typed);
+    kept_ = std::move(typed);
+}
+
+void KeptDraft::drop(const UserFolders& user) {
+    if (kept_)
+        QFile::remove(draftPath(user, kept_->folder));
+    kept_.reset();
+}
+
 } // namespace korvane

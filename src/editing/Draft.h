@@ -34,6 +34,22 @@ void keepDraft(const UserFolders& user, const Draft& draft);
 // The draft kept for folder; none when there is none or it cannot be read.
 std::optional<Draft> draftOf(const UserFolders& user, const QString& folder);
 
+// The draft kept for folder, taken: it is offered once.
+std::optional<Draft> takeDraft(const UserFolders& user, const QString& folder);
+
+// The draft this run keeps of typing not saved, every few seconds, so that a kill or a power loss
+// costs at most those: written when the typing changed, and gone once the typing was saved or let
+// go. Only its own: a draft another run left for a checklist is still to be offered.
+class KeptDraft {
+public:
+    // Throws an error naming the file when it cannot be written.
+    void keep(const UserFolders& user, std::optional<Draft> typed);
+    void drop(const UserFolders& user);
+
+private:
+    std::optional<Draft> kept_;
+};
+
 // Once offered, the draft is no longer offered; its text stays in a file beside it, named in the
 // return value, until the player removes it.
 QString setDraftAside(const UserFolders& user, const QString& folder);

@@ -1,5 +1,7 @@
 #include "WebPane.h"
 
+#include "ProfileFile.h"
+
 #include "KeyDown.h"
 #include "LookUp.h"
 #include "UrlList.h"
@@ -14,6 +16,13 @@
 namespace korvane {
 namespace {
 
+// Where the settings file keeps the address on show when the pane closed.
+constexpr std::string_view kSection = "Web";
+constexpr std::string_view kKey = "add";
+
+} // namespace
+namespace {
+
 QToolButton* pictureButton(const char* name, const QString& picture, const QString& accessibleName,
                            QWidget* parent) {
     auto* button = named(new QToolButton(parent), name, accessibleName);
@@ -26,8 +35,9 @@ const QString kHomeAddress = QStringLiteral("qrc:/web/home.html");
 
 } // namespace
 
-WebPane::WebPane(QString urlList, Guard guard, QWidget* parent)
-    : QWidget(parent), urlList_(std::move(urlList)), guard_(std::move(guard)) {
+WebPane::WebPane(QString urlList, QString settings, Guard guard, QWidget* parent)
+    : QWidget(parent), urlList_(std::move(urlList)), settings_(std::move(settings)),
+      guard_(std::move(guard)) {
     named(this, "Panel9");
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -90,19 +100,19 @@ Browser& WebPane::ensureBrowser() {
     return *WebBrowser1;
 }
 
-void WebPane::open(const std::optional<QString>& remembered) {
+void WebPane::open() {
     Edit7->setText(kHomeAddress);
     go(Edit7->text());
     // The browser stays on the home address; Enter goes to the remembered one.
-    if (remembered)
-        Edit7->setText(*remembered);
+    if (const auto remembered = readProfileString(settings_, kSection, kKey))
+        Edit7->setText(toUi(*remembered));
     LoadUrlList();
 }
 
-QString WebPane::close() {
+void WebPane::close() {
     hide();
     Edit7->setText(ensureBrowser().LocationURL());
-    return Edit7->text();
+    writeProfileString(settings_, kSection, kKey, storedAddress(Edit7->text()));
 }
 
 void WebPane::Edit7KeyDown(int Key) {

@@ -19,16 +19,18 @@ class WebPane : public QWidget {
     Q_OBJECT
 public:
     using Guard = std::function<void(const std::function<void()>&)>;
-    // urlList: the address list's file.
-    WebPane(QString urlList, Guard guard, QWidget* parent = nullptr);
+    // urlList: the address list's file; settings: the user's settings file, which keeps the address
+    // on show when the pane closes.
+    WebPane(QString urlList, QString settings, Guard guard, QWidget* parent = nullptr);
 
     // The quest on show in the window: the one a look-up address puts in.
     void showQuest(const std::optional<Quest>& quest) { quest_ = quest; }
 
-    // The home page on show, the address box holding remembered (Enter goes there), the list read.
-    void open(const std::optional<QString>& remembered);
-    // Hidden, the address box holding the address on show, which it gives for the window to keep.
-    QString close();
+    // The home page on show, the address box holding the one remembered (Enter goes there), the
+    // list read.
+    void open();
+    // Hidden, the address box holding the address on show, which is remembered.
+    void close();
     // 調べる: the first address of the list that looks a quest up, picked as the list would pick it.
     void lookUp();
     // The favourites are the player's, not a character's: the main checklist's list, whichever
@@ -50,6 +52,7 @@ private:
     void ComboBox5Change();
 
     QString urlList_;
+    QString settings_;
     Guard guard_;
     std::optional<Quest> quest_;
     Lines urlLines_; // the address list's lines, as ComboBox5 shows them
