@@ -169,7 +169,13 @@ void TForm1::connectHandlers() {
     // The grid takes the keys as the mouse passes over it, as the reward and the memo do.
     connect(StringGrid1, &StringGrid::MouseMove, StringGrid1, qOverload<>(&QWidget::setFocus));
     connect(filters_, &FilterBar::changed, this, handler(&TForm1::filterChanged));
-    connect(searches_, &SearchBar::searchAsked, this, handler(&TForm1::searchAsked));
+    // Button1, Button6, Button10 and Enter in their boxes.
+    connect(searches_, &SearchBar::searchAsked, this, [this](SearchIn in, const QString& text) {
+        guarded([&] {
+            if (settleTyping(Discards::Editors))
+                runSearch(in, text);
+        });
+    });
     connect(ScrollBox1, &QuestView::flagChanged, this, handler(&TForm1::storeFlag));
     // The edit pane's boxes run the view pane's action, which reads the view pane's boxes.
     connect(ScrollBox2, &QuestEditor::flagClicked, this,
@@ -180,7 +186,7 @@ void TForm1::connectHandlers() {
     connect(ScrollBox2, &QuestEditor::addAsked, this, handler(&TForm1::Button4Click));
     connect(ScrollBox2, &QuestEditor::cancelAsked, this, handler(&TForm1::Button7Click));
     connect(ScrollBox1, &QuestView::modifyAsked, this, handler(&TForm1::Button8Click));
-    connect(ScrollBox2, &QuestEditor::modifyAsked, this, handler(&TForm1::Button9Click));
+    connect(ScrollBox2, &QuestEditor::modifyAsked, this, [this] { handler (&TForm1::Button9Click)(true); });
     connect(ScrollBox1, &QuestView::deleteAsked, this, handler(&TForm1::Button3Click));
     connect(Button11, &QPushButton::clicked, this, handler(&TForm1::Button11Click));
     connect(Panel9, &WebPane::said, StatusBar1, &StatusBar::say);

@@ -64,7 +64,6 @@ private:
 
     // The data files: read whole, read again on request or when another program changed them
     QStringList loadChecklist();
-    void reloadData();
     void Button13Click();
     // Shows another checklist (a character's) in place of this one: asked first about typing, and,
     // as at start, about other PCs that have it open; the filters and the quest on show stay.
@@ -88,8 +87,6 @@ private:
     // ComboBox1, ComboBox2 (nation: false) and RadioGroup1 changed.
     void filterChanged(bool nation);
     void RefillQuestGrid();
-    // Button1, Button6, Button10 and Enter in their boxes.
-    void searchAsked(SearchIn in, const QString& text);
     void runSearch(SearchIn in, const QString& text);
     // 見送り N 件: the quests set aside listed for a moment, or left out again.
     void SpeedButton6Click(bool shown);
@@ -115,8 +112,8 @@ private:
     void Button4Click();
     void Button7Click();
     void Button8Click();
-    void Button9Click();
-    void applyModification();
+    // confirmFirst: the player is asked first, unless a question about the typing named the quest.
+    void Button9Click(bool confirmFirst);
     void Button3Click();
     // 見送り and its key: the quest on show set aside, or taken back.
     void Button25Click();

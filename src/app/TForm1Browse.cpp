@@ -65,11 +65,6 @@ void TForm1::showRow(int row) {
     StringGrid1SelectCell(1, row);
 }
 
-void TForm1::searchAsked(SearchIn in, const QString& text) {
-    if (settleTyping(Discards::Editors))
-        runSearch(in, text);
-}
-
 // Scans the file as last saved, which the stores keep in order of quest number.
 void TForm1::runSearch(SearchIn in, const QString& text) {
     filters_->showSearchInForce(); // no refill: the nation and area filters are not applied

@@ -31,15 +31,6 @@ void TForm1::putBackTyping(const Draft& draft) {
         QStringLiteral("DraftKept"));
 }
 
-void TForm1::reloadKeepingTyping(bool settleFirst) {
-    if (settleFirst && !settleTyping(Discards::Everything))
-        return prompts_->keepShown();
-    const std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_);
-    reloadData();
-    if (typed)
-        putBackTyping(*typed);
-}
-
 void TForm1::endQuietly() {
     runHandler([this] {
         if (const std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_))

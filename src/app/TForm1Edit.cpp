@@ -112,14 +112,12 @@ void TForm1::Button8Click() {
                            stored[kNumber].empty() ? std::nullopt : std::optional(Quest::fromRecord(stored)));
 }
 
-void TForm1::Button9Click() {
-    const QuestRecord shown = checklist_->QuestList().recordOf(view_.questOnShow); // as it was, not as typed
-    if (confirm(modifyQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
-        applyModification();
-}
-
-void TForm1::applyModification() {
+void TForm1::Button9Click(bool confirmFirst) {
     const QuestTable& table = checklist_->QuestList();
+    const QuestRecord shown = table.recordOf(view_.questOnShow); // as it was, not as typed
+    if (confirmFirst &&
+        !confirm(modifyQuestion(toUi(shown[kNation]), toUi(shown[kArea]), toUi(shown[kName])), this))
+        return;
     const std::string textNumber = view_.questOnShow;
     requireKnownQuest(table, textNumber, QStringLiteral("修正するクエストが表示されていません"));
     const std::string number = view_.paneNumber;
@@ -206,7 +204,7 @@ bool TForm1::settleTyping(Discards what) {
         else if (view_.pane == ViewState::Pane::NewQuest)
             Button4Click();
         else
-            applyModification(); // the question named the quest; it is not asked twice
+            Button9Click(false); // the question named the quest; it is not asked twice
         return true;
     case UnsavedAnswer::Discard:
         texts_->forgetTyping(); // asked once: what follows throws it away

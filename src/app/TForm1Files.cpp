@@ -51,8 +51,12 @@ QStringList TForm1::loadChecklist() {
     return missing;
 }
 
-// Reads every file again and redraws the window as it was, on the same quest when it is still there.
-void TForm1::reloadData() {
+// Reads every file again and redraws the window as it was, on the same quest when it is still there;
+// typing not saved is put back over it (or kept as a draft), also when a file is missing now.
+void TForm1::reloadKeepingTyping(bool settleFirst) {
+    if (settleFirst && !settleTyping(Discards::Everything))
+        return prompts_->keepShown();
+    const std::optional<Draft> typed = typedDraft(view_, checklist_->folder(), *ScrollBox2, *texts_);
     const std::string shown = view_.questOnShow;
     showPane(ViewState::Pane::View);
     QStringList missing;
@@ -63,6 +67,8 @@ void TForm1::reloadData() {
         throw;
     }
     showAsFilesAre(shown);
+    if (typed)
+        putBackTyping(*typed);
     if (!missing.isEmpty())
         throw errors::missing(missing);
 }

@@ -19,22 +19,12 @@ void TForm1::showQuestDates() {
     }
     const Quest quest = Quest::fromRecord(checklist_->QuestList().recordOf(view_.questOnShow));
     try {
-        const Journal& journal = checklist_->journal();
         const std::string since = checklist_->SetAside().dateOf(view_.questOnShow);
-        const QString key =
-            toUi(view_.questOnShow + storedFlag(quest.flag(kOffered)) + storedFlag(quest.flag(kCompleted)) +
-                 storedFlag(quest.flag(kRepeatable)) + since) +
-            QString::number(journal.entries().size());
+        const QString key = questDatesKey(quest, since, checklist_->journal().entries().size());
         if (key == view_.datesDrawn)
             return;
         view_.datesDrawn = key;
-        const QString summary =
-            journalSummary(checklist_->questDates(view_.questOnShow), quest.flag(kOffered),
-                           quest.flag(kCompleted), quest.flag(kRepeatable));
-        ScrollBox1->showDates(since.empty()
-                                  ? summary
-                                  : QStringLiteral("見送り %1").arg(toUi(since)) +
-                                        (summary.isEmpty() ? QString() : QStringLiteral("　") + summary));
+        ScrollBox1->showDates(questDatesLine(checklist_->questDates(view_.questOnShow), quest, since));
     } catch (const KorvaneError& error) {
         // Looked at after every action: said in its place, never as a box each second.
         view_.datesDrawn.clear();

@@ -2,6 +2,7 @@
 #include "store/Quest.h"
 
 #include "store/Numbers.h"
+#include "store/UiText.h"
 
 #include <bit>
 #include <functional>
@@ -155,6 +156,22 @@ QString journalSummary(const QuestDates& dates, bool offered, bool completed, bo
     if (repeatable && dates.completions > 0)
         parts << QStringLiteral("%1 回コンプリート").arg(dates.completions);
     return parts.join(QStringLiteral("　"));
+}
+
+QString questDatesLine(const QuestDates& dates, const Quest& quest, const std::string& since) {
+    const QString summary =
+        journalSummary(dates, quest.flag(kOffered), quest.flag(kCompleted), quest.flag(kRepeatable));
+    if (since.empty())
+        return summary;
+    return QStringLiteral("見送り %1").arg(toUi(since)) +
+           (summary.isEmpty() ? QString() : QStringLiteral("　") + summary);
+}
+
+QString questDatesKey(const Quest& quest, const std::string& since, std::size_t journalEntries) {
+    std::string key = quest.number;
+    for (const QuestField flag : kFlagFields)
+        key += storedFlag(quest.flag(flag));
+    return toUi(key + since) + QString::number(journalEntries);
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include "QuestEdits.h"
 #include "store/Journal.h"
 #include "store/ListChange.h"
+#include "store/Quest.h"
 #include "store/QuestDates.h"
 
 #include <optional>
@@ -22,5 +23,12 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
 // The detail view's line for a quest with these flags: "オファー 2026/12/01 20:15　コンプリート
 // 2026/12/03 21:40（3 回）", in the local time; a flag set before the journal knew of it says so.
 QString journalSummary(const QuestDates& dates, bool offered, bool completed, bool repeatable);
+
+// The whole line of the quest: since when it is set aside (since, as stored; empty when it is not),
+// then the summary.
+QString questDatesLine(const QuestDates& dates, const Quest& quest, const std::string& since);
+// What that line is made from: the quest, its flags, since when it is set aside and the journal's
+// size. The line is made again only when this changed.
+QString questDatesKey(const Quest& quest, const std::string& since, std::size_t journalEntries);
 
 } // namespace korvane
