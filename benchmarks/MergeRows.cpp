@@ -1,7 +1,7 @@
 #include "MergeRows.h"
 
 #include "editing/Checklist.h"
-#include "editing/MergePlan.h"
+#include "sync/MergePlan.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
 #include "store/QuestTable.h"

@@ -5,10 +5,10 @@
 // conflict copies sync tools leave, and this PC's lock and announcement. A window shows one
 // checklist; showing another is replacing it.
 
-#include "ConflictCopies.h"
+#include "sync/ConflictCopies.h"
 #include "EditHistory.h"
 #include "FolderWatch.h"
-#include "MergePlan.h"
+#include "sync/MergePlan.h"
 #include "QuestEdits.h"
 #include "QuestJournal.h"
 #include "store/DataFolder.h"

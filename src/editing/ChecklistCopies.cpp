@@ -3,7 +3,7 @@
 
 #include "Checklist.h"
 
-#include "SetAsideMerge.h"
+#include "sync/SetAsideMerge.h"
 #include "store/Backups.h"
 #include "store/DataFiles.h"
 #include "store/Errors.h"

@@ -5,7 +5,7 @@
 // text's difference shows both texts below the list. "統合する" merges, "後で" writes nothing. When
 // a copy vanishes while the preview is open (the other PC merged it), the preview closes.
 
-#include "MergePlan.h"
+#include "sync/MergePlan.h"
 
 #include <QDialog>
 

@@ -120,14 +120,6 @@ std::string encodeTyped(const QString& text, const QString& what) {
     return std::move(*bytes);
 }
 
-void appendStoredText(std::string_view line, std::vector<std::string>& out) {
-    do {
-        const std::size_t take = sjis::prefixAtBoundary(line, kMaxLineBytes);
-        out.emplace_back(line.substr(0, take));
-        line.remove_prefix(take);
-    } while (!line.empty());
-}
-
 std::vector<std::string> encodeTextLines(const QStringList& lines, const QString& what) {
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(lines.size()));

@@ -6,34 +6,12 @@
 // Each gives what it changed to step, when one is given, so that it can be undone (applyStep).
 
 #include "store/Numbers.h"
-#include "store/QuestTable.h"
-#include "store/SetAside.h"
-#include "store/TextStore.h"
+#include "store/QuestData.h"
 
 #include <QStringList>
 #include <optional>
 
 namespace korvane {
-
-struct QuestData {
-    QuestTable& table;
-    TextStore& content;
-    TextStore& reward;
-    TextStore& memo;
-    SetAsideList& aside;
-};
-// The same lists, to be read only.
-struct QuestLists {
-    const QuestTable& table;
-    const TextStore& content;
-    const TextStore& reward;
-    const TextStore& memo;
-    const SetAsideList& aside;
-    QuestLists(const QuestTable& t, const TextStore& c, const TextStore& r, const TextStore& m,
-               const SetAsideList& a)
-        : table(t), content(c), reward(r), memo(m), aside(a) {}
-    QuestLists(const QuestData& d) : QuestLists(d.table, d.content, d.reward, d.memo, d.aside) {} // NOLINT
-};
 
 // A quest's three texts as the editors hold them, as stored lines. Nothing: for a new quest, no
 // text; for a modification, the editor was not changed and the stored text stays as it is.
@@ -81,10 +59,6 @@ QString cleanField(const QString& text);
 // Typed text as code page 932; refused with a message naming the text and the characters that
 // code page 932 cannot hold.
 std::string encodeTyped(const QString& text, const QString& what);
-
-// One line of text as stored lines' texts, appended to out: past 255 bytes it goes on over the next
-// stored line, split between characters.
-void appendStoredText(std::string_view line, std::vector<std::string>& out);
 
 // The lines of a text as an editor reports them, as stored lines: a line of more than 255 bytes
 // goes on over as many stored lines as it needs, split between characters. Refused when that makes

@@ -1,8 +1,17 @@
 #include "TextStore.h"
+#include "SjisChars.h"
 
 #include <cstdio>
 
 namespace korvane {
+
+void appendStoredText(std::string_view line, std::vector<std::string>& out) {
+    do {
+        const std::size_t take = sjis::prefixAtBoundary(line, kMaxLineBytes);
+        out.emplace_back(line.substr(0, take));
+        line.remove_prefix(take);
+    } while (!line.empty());
+}
 namespace {
 constexpr std::size_t kTextStart = 7; // four digits of number, three of index
 }

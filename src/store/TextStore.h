@@ -13,6 +13,10 @@ namespace korvane {
 constexpr std::size_t kMaxTextLines = 257; // indices 000 to 256: the most lines the program writes
 constexpr std::size_t kMaxLineBytes = 255; // of a line's text, as the program writes it
 
+// One line of text as stored lines' texts, appended to out: past kMaxLineBytes it goes on over the
+// next stored line, split between characters.
+void appendStoredText(std::string_view line, std::vector<std::string>& out);
+
 class TextStore : public StoredList {
 public:
     using StoredList::StoredList;

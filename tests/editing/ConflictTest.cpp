@@ -2,7 +2,7 @@
 // each kind of difference, the files compared byte for byte.
 
 #include "editing/Checklist.h"
-#include "editing/MergePlan.h"
+#include "sync/MergePlan.h"
 #include "store/Backups.h"
 #include "support/Commit.h"
 #include "support/LoadedData.h"

@@ -9,7 +9,7 @@
 //   in any order.
 
 #include "FuzzSupport.h"
-#include "editing/MergePlan.h"
+#include "sync/MergePlan.h"
 #include "store/CommaText.h"
 #include "store/DataFiles.h"
 #include "store/LineList.h"

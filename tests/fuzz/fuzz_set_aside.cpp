@@ -8,7 +8,7 @@
 //   merging the same copy again changes nothing.
 
 #include "FuzzSupport.h"
-#include "editing/SetAsideMerge.h"
+#include "sync/SetAsideMerge.h"
 #include "store/LineList.h"
 
 #include <algorithm>

@@ -18,7 +18,7 @@
 // name no quest (a number outside 0001–9999, a second line of one number) are named and left out.
 
 #include "ConflictCopies.h"
-#include "QuestEdits.h"
+#include "store/QuestData.h"
 #include "store/Backups.h"
 
 #include <functional>
