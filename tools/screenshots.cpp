@@ -158,6 +158,42 @@ template <class W> W* child(QWidget& window, const char* name) {
     return w;
 }
 
+// The dialogs and menus the window opens, and its web pane.
+void shootDialogs(TForm1& window) {
+    onModal("progress", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    child<QPushButton>(window, "Button12")->click();
+    onModal("journal", [](QWidget* w) {
+        auto* dialog = static_cast<JournalDialog*>(w);
+        dialog->Edit8->clear();
+        save(grab(dialog), "journal");
+        dialog->reject();
+    });
+    child<QPushButton>(window, "Button16")->click();
+    onModal("new-character", [](QWidget* w) {
+        w->findChild<QLineEdit*>(QStringLiteral("CharacterName"))->setText(QStringLiteral("ナイト"));
+        save(grab(w), "new-character");
+        static_cast<QDialog*>(w)->reject();
+    });
+    window.findChild<QAction*>(QStringLiteral("NewCharacter"))->trigger();
+    // The characters' menu, opened where its button is.
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("CharacterMenu"));
+    auto* button = child<QToolButton>(window, "SpeedButton4");
+    menu->popup(button->mapToGlobal(QPoint(0, -menu->sizeHint().height())));
+    settle(300);
+    save(menu->screen()->grabWindow(menu->winId()), "character-menu");
+    menu->hide();
+
+    child<QPushButton>(window, "Button11")->click(); // the web pane
+    settle(3000);
+    save(grab(&window), "web-pane");
+    onModal("favourites", [](QWidget* w) {
+        w->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(1);
+        save(grab(w), "favourites");
+        static_cast<QDialog*>(w)->reject();
+    });
+    child<QToolButton>(window, "SpeedButton5")->click();
+}
+
 void shootWindow(const QString& main) {
     TForm1 window(DataPlace{main, QDir(main).filePath("korvane.ini")});
     window.resize(818, 589); // the restored size: every command of the quest on show is seen
@@ -206,38 +242,7 @@ void shootWindow(const QString& main) {
     save(grab(&window), "set-aside");
     child<QToolButton>(window, "SpeedButton6")->click();
 
-    onModal("progress", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
-    child<QPushButton>(window, "Button12")->click();
-    onModal("journal", [](QWidget* w) {
-        auto* dialog = static_cast<JournalDialog*>(w);
-        dialog->Edit8->clear();
-        save(grab(dialog), "journal");
-        dialog->reject();
-    });
-    child<QPushButton>(window, "Button16")->click();
-    onModal("new-character", [](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("CharacterName"))->setText(QStringLiteral("ナイト"));
-        save(grab(w), "new-character");
-        static_cast<QDialog*>(w)->reject();
-    });
-    window.findChild<QAction*>(QStringLiteral("NewCharacter"))->trigger();
-    // The characters' menu, opened where its button is.
-    auto* menu = window.findChild<QMenu*>(QStringLiteral("CharacterMenu"));
-    auto* button = child<QToolButton>(window, "SpeedButton4");
-    menu->popup(button->mapToGlobal(QPoint(0, -menu->sizeHint().height())));
-    settle(300);
-    save(menu->screen()->grabWindow(menu->winId()), "character-menu");
-    menu->hide();
-
-    child<QPushButton>(window, "Button11")->click(); // the web pane
-    settle(3000);
-    save(grab(&window), "web-pane");
-    onModal("favourites", [](QWidget* w) {
-        w->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(1);
-        save(grab(w), "favourites");
-        static_cast<QDialog*>(w)->reject();
-    });
-    child<QToolButton>(window, "SpeedButton5")->click();
+    shootDialogs(window);
 }
 
 // Two PCs: the question at start while another PC has the folder open, and a merge's preview.

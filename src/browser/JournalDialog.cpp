@@ -90,6 +90,25 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
     setObjectName(QStringLiteral("JournalDialog"));
     setWindowTitle(QStringLiteral("記録"));
 
+    QHBoxLayout* filters = makeFilters(questOnShow);
+    setUpTable();
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(filters);
+    column->addWidget(table_);
+    resize(760, 520);
+
+    connect(Edit8, &QLineEdit::textChanged, this, &JournalDialog::refill);
+    connect(ComboBox7, &QComboBox::currentIndexChanged, this, &JournalDialog::refill);
+    connect(ComboBox8, &QComboBox::currentIndexChanged, this, &JournalDialog::refill);
+    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        choice_ = model_->numberAt(index.row());
+        accept();
+    });
+    refill();
+}
+
+// The quest number, the period and the kinds, with the count of what they list.
+QHBoxLayout* JournalDialog::makeFilters(std::uint16_t questOnShow) {
     Edit8 = named(new QLineEdit(this), "Edit8", QStringLiteral("クエスト番号"));
     Edit8->setPlaceholderText(QStringLiteral("すべてのクエスト"));
     Edit8->setMaxLength(4);
@@ -123,7 +142,10 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
     filters->addWidget(ComboBox8);
     filters->addStretch();
     filters->addWidget(count_);
+    return filters;
+}
 
+void JournalDialog::setUpTable() {
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -138,20 +160,6 @@ JournalDialog::JournalDialog(const Journal& journal, std::function<QString(std::
     for (int column = 0; column < kPcColumn; ++column)
         table_->horizontalHeader()->resizeSection(column, widths[column]);
     table_->horizontalHeader()->setStretchLastSection(true);
-
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(filters);
-    column->addWidget(table_);
-    resize(760, 520);
-
-    connect(Edit8, &QLineEdit::textChanged, this, &JournalDialog::refill);
-    connect(ComboBox7, &QComboBox::currentIndexChanged, this, &JournalDialog::refill);
-    connect(ComboBox8, &QComboBox::currentIndexChanged, this, &JournalDialog::refill);
-    connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        choice_ = model_->numberAt(index.row());
-        accept();
-    });
-    refill();
 }
 
 JournalDialog::~JournalDialog() = default;

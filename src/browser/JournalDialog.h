@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 
+class QHBoxLayout;
+
 namespace korvane {
 
 class JournalModel;
@@ -34,6 +36,8 @@ public:
     const std::optional<std::uint16_t>& choice() const { return choice_; }
 
 private:
+    QHBoxLayout* makeFilters(std::uint16_t questOnShow);
+    void setUpTable();
     void refill();
 
     const Journal& journal_;

@@ -141,6 +141,57 @@ std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
+// The common earlier version, named in base: of the versions that tell a difference apart, the one
+// nearest the other side (where it parted from this PC's history), the newest of those as near.
+// The one that merely explains the most would, after an earlier merge, take this PC's own last
+// version and read this PC's changes as the other's undoing them. None fits: base stays empty.
+Units commonVersion(const Units& mine, const Units& other, const EarlierVersion& nextEarlier, bool table,
+                    QString& base) {
+    Units common;
+    std::size_t nearest = 0;
+    QString name;
+    Lines lines;
+    while (nextEarlier(name, lines)) {
+        Units candidate = sideOf(lines, table).units;
+        if (explained(mine, other, candidate, table) == 0)
+            continue;
+        if (const std::size_t far = distance(other, candidate, table); base.isEmpty() || far < nearest) {
+            nearest = far;
+            common = std::move(candidate);
+            base = name;
+        }
+    }
+    return common;
+}
+
+// How a difference is settled: of a field of the table (field), or of a quest's text (none); old,
+// the common version's, when one was found; extends, whether the other's text goes on from this
+// PC's. None: nothing to tell.
+template <class Extends>
+std::optional<Rule> ruleOf(const std::string& thisPc, const std::string& theirs,
+                           const std::optional<std::string>& old, std::optional<QuestField> field, bool memo,
+                           const Extends& extends) {
+    if (old && *old == thisPc)
+        return Rule::OnlyOther;
+    if (old && *old == theirs)
+        return Rule::OnlyThisPc;
+    if (!field) {
+        if (theirs.empty())
+            return std::nullopt; // a text the other side lacks, for no known reason: this PC's
+        if (thisPc.empty())
+            return Rule::TextOnlyOther;
+        if (("\n" + thisPc).find("\n" + theirs) != std::string::npos)
+            return std::nullopt; // the other's text stands in this PC's already, as an earlier merge left it
+        if (extends())
+            return Rule::TextExtended;
+    } else if (isFlagField(*field)) {
+        return Rule::FlagSet;
+    }
+    if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)
+        return Rule::BothMemos; // past what a memo may hold, the player picks
+    return Rule::KeepThisPc;
+}
+
 } // namespace
 
 MergePlan::MergePlan() = default;
@@ -234,29 +285,11 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
     const Units& mine = copyIsThisPcs ? v.copy.units : v.file->units;
     const Units& other = copyIsThisPcs ? v.file->units : v.copy.units;
 
-    // The common earlier version: of the versions that tell a difference apart, the one nearest the
-    // other side (where it parted from this PC's history), the newest of those as near. The one that
-    // merely explains the most would, after an earlier merge, take this PC's own last version and
-    // read this PC's changes as the other's undoing them.
-    Units base;
-    std::size_t nearest = 0;
-    QString name;
-    Lines lines;
-    while (nextEarlier(name, lines)) {
-        Units candidate = sideOf(lines, table).units;
-        if (explained(mine, other, candidate, table) == 0)
-            continue;
-        if (const std::size_t far = distance(other, candidate, table); plan.base.isEmpty() || far < nearest) {
-            nearest = far;
-            base = std::move(candidate);
-            plan.base = name;
-        }
-    }
+    const Units base = commonVersion(mine, other, nextEarlier, table, plan.base);
 
     // What only the file holds tells a difference only against a common version, or when the file
     // is the other PC's (its text then the other's alone); otherwise the copy's own quests are all
     // there is to look at, so that many small copies each cost their own size, not the file's.
-    const bool memo = copy.dataFile == files::kMemo;
     std::map<Key, int> keys;
     if (!table && (!plan.base.isEmpty() || copyIsThisPcs))
         for (const auto& unit : v.file->units)
@@ -279,27 +312,19 @@ MergePlan planMergeOf(const Lines& file, Lines copyLines, const EarlierVersion& 
         const std::string thisPc = *valueOf(mine, key, table), theirs = *valueOf(other, key, table);
         if (thisPc == theirs)
             continue;
-        MergeDifference d{number, field, thisPc, theirs, Rule::KeepThisPc};
         const std::optional<std::string> old = plan.base.isEmpty() ? std::nullopt : valueOf(base, key, table);
-        if (old && *old == thisPc)
-            d.rule = Rule::OnlyOther;
-        else if (old && *old == theirs)
-            d.rule = Rule::OnlyThisPc;
-        else if (!table && theirs.empty())
-            continue; // a text the other side lacks, for no known reason: this PC's, nothing to tell
-        else if (!table && thisPc.empty())
-            d.rule = Rule::TextOnlyOther;
-        else if (!table && ("\n" + thisPc).find("\n" + theirs) != std::string::npos)
-            continue; // the other's text stands in this PC's already, as an earlier merge left it
-        else if (!table && (copyIsThisPcs ? startsWithLines(v.copyLines, v.copy.places.at(number), file,
-                                                            v.file->places.at(number))
-                                          : startsWithLines(file, v.file->places.at(number), v.copyLines,
-                                                            v.copy.places.at(number))))
-            d.rule = Rule::TextExtended;
-        else if (table && isFlagField(field))
-            d.rule = Rule::FlagSet;
-        else if (memo && lineCount(thisPc) + lineCount(theirs) < kMaxTextLines)
-            d.rule = Rule::BothMemos; // past what a memo may hold, the player picks
+        const auto extends = [&, number = number] {
+            return copyIsThisPcs ? startsWithLines(v.copyLines, v.copy.places.at(number), file,
+                                                   v.file->places.at(number))
+                                 : startsWithLines(file, v.file->places.at(number), v.copyLines,
+                                                   v.copy.places.at(number));
+        };
+        const std::optional<Rule> rule =
+            ruleOf(thisPc, theirs, old, table ? std::optional(static_cast<QuestField>(field)) : std::nullopt,
+                   copy.dataFile == files::kMemo, extends);
+        if (!rule)
+            continue;
+        MergeDifference d{number, field, thisPc, theirs, *rule};
         plan.differences.push_back(std::move(d));
     }
     return plan;

@@ -39,31 +39,8 @@ UrlListDialog::UrlListDialog(Lines lines, std::optional<Quest> quest, QWidget* p
     auto* column = new QVBoxLayout(this);
     column->addWidget(ListBox1, 1);
 
-    auto* boxes = new QGridLayout;
-    auto* titleCaption = textLabel(QStringLiteral("タイトル"), this);
-    titleCaption->setBuddy(Edit8);
-    auto* addressCaption = textLabel(QStringLiteral("アドレス"), this);
-    addressCaption->setBuddy(Edit9);
-    boxes->addWidget(titleCaption, 0, 0);
-    boxes->addWidget(Edit8, 0, 1);
-    boxes->addWidget(addressCaption, 1, 0);
-    boxes->addWidget(Edit9, 1, 1);
-    column->addLayout(boxes);
-
-    auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* name, const QString& text, auto act) {
-        auto* b = named(new QPushButton(text, this), name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, act);
-        buttons->addWidget(b);
-    };
-    button("Button18", QStringLiteral("追加"), [this] { Button18Click(); });
-    button("Button19", QStringLiteral("変更"), [this] { Button19Click(); });
-    button("Button20", QStringLiteral("削除"), [this] { Button20Click(); });
-    button("Button21", QStringLiteral("上へ"), [this] { moveRow(-1); });
-    button("Button22", QStringLiteral("下へ"), [this] { moveRow(1); });
-    buttons->addStretch(1);
-    column->addLayout(buttons);
+    column->addLayout(makeBoxes());
+    column->addLayout(makeButtons());
 
     auto* help = named(
         textLabel(QStringLiteral("アドレスに次の文字を書くと、調べるで表示中のクエストに置き換えて開きます:\n"
@@ -95,6 +72,38 @@ UrlListDialog::UrlListDialog(Lines lines, std::optional<Quest> quest, QWidget* p
     connect(Edit9, &QLineEdit::textChanged, this, [this] { showPreview(); });
     fillList(lines_.empty() ? -1 : 0);
     showPreview();
+}
+
+// The title and the address, each captioned.
+QGridLayout* UrlListDialog::makeBoxes() {
+    auto* boxes = new QGridLayout;
+    auto* titleCaption = textLabel(QStringLiteral("タイトル"), this);
+    titleCaption->setBuddy(Edit8);
+    auto* addressCaption = textLabel(QStringLiteral("アドレス"), this);
+    addressCaption->setBuddy(Edit9);
+    boxes->addWidget(titleCaption, 0, 0);
+    boxes->addWidget(Edit8, 0, 1);
+    boxes->addWidget(addressCaption, 1, 0);
+    boxes->addWidget(Edit9, 1, 1);
+    return boxes;
+}
+
+// 追加, 変更, 削除, 上へ, 下へ.
+QHBoxLayout* UrlListDialog::makeButtons() {
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const QString& text, auto act) {
+        auto* b = named(new QPushButton(text, this), name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, act);
+        buttons->addWidget(b);
+    };
+    button("Button18", QStringLiteral("追加"), [this] { Button18Click(); });
+    button("Button19", QStringLiteral("変更"), [this] { Button19Click(); });
+    button("Button20", QStringLiteral("削除"), [this] { Button20Click(); });
+    button("Button21", QStringLiteral("上へ"), [this] { moveRow(-1); });
+    button("Button22", QStringLiteral("下へ"), [this] { moveRow(1); });
+    buttons->addStretch(1);
+    return buttons;
 }
 
 void UrlListDialog::fillList(int current) {

@@ -15,6 +15,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+class QGridLayout;
+class QHBoxLayout;
+
 namespace korvane {
 
 class UrlListDialog : public QDialog {
@@ -26,6 +29,8 @@ public:
     const Lines& lines() const { return lines_; }
 
 private:
+    QGridLayout* makeBoxes();
+    QHBoxLayout* makeButtons();
     void ListBox1Click();
     void Button18Click(); // 追加
     void Button19Click(); // 変更
