@@ -152,34 +152,28 @@ constexpr bool isFlagField(int field) {
 }
 
 namespace detail {
-template <FieldKind kind> constexpr auto fieldsOfKind() {
+// The fields of the kind (same) or of every other kind (!same), in table order.
+template <FieldKind kind, bool same> constexpr auto fieldsOf() {
     constexpr std::size_t count = [] {
         std::size_t n = 0;
         for (const FieldInfo& info : kQuestFields)
-            n += info.kind == kind;
+            n += (info.kind == kind) == same;
         return n;
     }();
     std::array<QuestField, count> fields{};
     std::size_t next = 0;
     for (const FieldInfo& info : kQuestFields)
-        if (info.kind == kind)
+        if ((info.kind == kind) == same)
             fields[next++] = info.field;
     return fields;
 }
 } // namespace detail
 
 // The quest's texts and its progress flags, each in table order, as the table above says.
-inline constexpr auto kTextFields = detail::fieldsOfKind<FieldKind::Text>();
-inline constexpr auto kFlagFields = detail::fieldsOfKind<FieldKind::Flag>();
+inline constexpr auto kTextFields = detail::fieldsOf<FieldKind::Text, true>();
+inline constexpr auto kFlagFields = detail::fieldsOf<FieldKind::Flag, true>();
 // Every field but the number that keys the quest, in table order.
-inline constexpr auto kValueFields = [] {
-    std::array<QuestField, kQuestFieldCount - 1> fields{};
-    std::size_t next = 0;
-    for (const FieldInfo& info : kQuestFields)
-        if (info.kind != FieldKind::Number)
-            fields[next++] = info.field;
-    return fields;
-}();
+inline constexpr auto kValueFields = detail::fieldsOf<FieldKind::Number, false>();
 
 // A flag's place among the flags (0 for the first), for what keeps the flags alone.
 constexpr std::size_t flagSlot(QuestField flag) {
