@@ -24,6 +24,15 @@ QString sinceText(const QDateTime& since) {
 
 } // namespace
 
+std::optional<std::unique_ptr<FolderClaim>> claimLike(const FolderClaim* now, const QString& folder) {
+    if (!now)
+        return std::unique_ptr<FolderClaim>();
+    std::unique_ptr<FolderClaim> claim = claimDataFolder(folder, now->announcement.me());
+    if (!claim)
+        return std::nullopt;
+    return claim;
+}
+
 QString describeOtherPc(const OtherPc& other) {
     const QString file = QDir::toNativeSeparators(other.file);
     if (!other.problem.isEmpty())

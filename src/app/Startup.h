@@ -33,6 +33,11 @@ void rememberLeftAtFirstStart(const QString& folder,
 // folder is taken all the same.
 std::unique_ptr<FolderClaim> claimDataFolder(const QString& folder, const ThisPc& me = ThisPc::here());
 
+// The claim the checklist in folder needs to be shown in place of one that holds now: this PC's
+// claim of it, or none when now is none (the caller keeps the folder otherwise). Nothing when it is
+// refused (another copy of this PC has it, or the player left it), which is said already.
+std::optional<std::unique_ptr<FolderClaim>> claimLike(const FolderClaim* now, const QString& folder);
+
 // One line of what another PC that has the folder open is, and since when.
 QString describeOtherPc(const OtherPc& other);
 

@@ -11,7 +11,7 @@ void TForm1::StringGrid1SelectCell(int /*ACol*/, int ARow) {
     if (ARow == view_.row && ARow == view_.rowDrawn)
         return; // the row is already on show
     view_.row = view_.rowDrawn = ARow;
-    const std::optional<std::size_t> line = ARow < 1 ? std::nullopt : StringGrid1->LineAt(ARow);
+    const std::optional<std::size_t> line = view_.lineAt(ARow, checklist_->QuestList().lines().size());
     // The title row, and the empty row of an empty list, are no quest.
     const std::optional<Quest> quest =
         line ? std::optional(Quest::fromLine(checklist_->QuestList().lines()[*line])) : std::nullopt;

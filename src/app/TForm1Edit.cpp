@@ -19,7 +19,7 @@ namespace korvane {
 // A click leaves the keys with the grid; a key or a screen reader keeps its focus where it is.
 void TForm1::storeFlag(QuestField field, bool byMouse) {
     const QuestTable& table = checklist_->QuestList();
-    const std::optional<std::size_t> line = StringGrid1->LineAt(view_.row);
+    const std::optional<std::size_t> line = view_.lineAt(view_.row, checklist_->QuestList().lines().size());
     // The flag's bytes as stored: a click that changes nothing writes nothing.
     const QuestRecord record = line ? splitQuestRecord(table.lines()[*line]) : QuestRecord{};
     const Quest stored = Quest::fromRecord(record);
@@ -177,7 +177,7 @@ void TForm1::Button25Click() {
         showRow(row); // the next quest
         return;
     }
-    if (const auto line = StringGrid1->LineAt(row))
+    if (const auto line = view_.lineAt(row, checklist_->QuestList().lines().size()))
         StringGrid1->linesChanged(*line);
     ScrollBox1->showSetAside(toUi(checklist_->SetAside().dateOf(number)));
     updateStatusBar();

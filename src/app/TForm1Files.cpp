@@ -76,16 +76,13 @@ void TForm1::reloadKeepingTyping(bool settleFirst) {
 void TForm1::showChecklist(const QString& folder) {
     if (!settleTyping(Discards::Everything))
         return;
-    std::unique_ptr<FolderClaim> claim;
-    if (const FolderClaim* now = checklist_->claim()) {
-        claim = claimDataFolder(folder, now->announcement.me());
-        if (!claim)
-            return; // said: another copy of this PC has it, or the player left it
-    }
+    std::optional<std::unique_ptr<FolderClaim>> claim = claimLike(checklist_->claim(), folder);
+    if (!claim)
+        return;
     const std::string shown = view_.questOnShow;
     leftHistories_[sameFolder(checklist_->folder())] = checklist_->leaveHistory();
     checklist_->close(UserFolders::fromEnvironment());
-    openChecklist(folder, std::move(claim), shown);
+    openChecklist(folder, std::move(*claim), shown);
 }
 
 void TForm1::moveChecklistTo(const QString& main, const QString& to) {
@@ -107,12 +104,7 @@ void TForm1::moveChecklistTo(const QString& main, const QString& to) {
         failed = error;
     }
     const QString now = movedFolder(folder, main, moved.to);
-    for (auto it = leftHistories_.begin(); it != leftHistories_.end();)
-        if (const QString there = movedFolder(it->first, main, moved.to); there != it->first) {
-            leftHistories_[there] = std::move(it->second);
-            it = leftHistories_.erase(it);
-        } else
-            ++it;
+    followMove(leftHistories_, main, moved.to);
     leftHistories_[now] = std::move(history);
     std::unique_ptr<FolderClaim> claim = me ? claimDataFolder(now, *me) : nullptr;
     const bool quit = me && !claim; // the player chose to end at the question of other PCs
@@ -225,7 +217,7 @@ void TForm1::stepThroughHistory(bool back) {
         StringGrid1->setRows(view_.rows, view_.row = view_.rowWithin(view_.row));
     updateStatusBar();
     if (step->edit.inPlace() && view_.questOnShow == number && line &&
-        StringGrid1->LineAt(view_.row) == line) {
+        view_.lineAt(view_.row, checklist_->QuestList().lines().size()) == line) {
         // What the step changed of the quest on show is shown anew: its fields and boxes, and each
         // text whose store it wrote.
         ScrollBox1->showQuest(Quest::fromRecord(list.QuestList().recordOf(number)));

@@ -43,6 +43,14 @@ struct ViewState {
     // The quest's line listed where the filter would hide it (after an undo, say), in line order;
     // false when it was listed already.
     bool listLine(std::size_t line);
+    // The quest list's line at the grid's row; none for the titles, the empty row, or a line past
+    // the list's lines.
+    std::optional<std::size_t> lineAt(int gridRow, std::size_t lines) const {
+        if (gridRow < 1 || static_cast<std::size_t>(gridRow) > rows.size())
+            return std::nullopt;
+        const std::size_t line = rows[static_cast<std::size_t>(gridRow - 1)];
+        return line == kNoLine || line >= lines ? std::nullopt : std::optional(line);
+    }
     // The row nearest wanted that the grid lists: the titles only when it lists nothing.
     int rowWithin(int wanted) const {
         return std::clamp(wanted, rows.empty() ? 0 : 1, static_cast<int>(rows.size()));

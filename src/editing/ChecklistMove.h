@@ -6,6 +6,7 @@
 #include "store/DataFolder.h"
 
 #include <QString>
+#include <map>
 
 namespace korvane {
 
@@ -35,5 +36,17 @@ ChecklistMoved moveChecklist(const QString& main, const QString& to, const UserF
 
 // folder as it is named after main moved to to: itself when it was not in main.
 QString movedFolder(const QString& folder, const QString& main, const QString& to);
+
+// What is kept by folder (each character's undo, say), moved with the checklist from main to to.
+template <class Kept>
+void followMove(std::map<QString, Kept>& byFolder, const QString& main, const QString& to) {
+    for (auto it = byFolder.begin(); it != byFolder.end();)
+        if (const QString there = movedFolder(it->first, main, to); there != it->first) {
+            byFolder.insert_or_assign(there, std::move(it->second));
+            it = byFolder.erase(it);
+        } else {
+            ++it;
+        }
+}
 
 } // namespace korvane
