@@ -212,8 +212,7 @@ void TForm1::connectHandlers() {
 
 void TForm1::FormCreate() {
     const QStringList missing = loadChecklist();
-    view_.rowDrawn = -1;
-    StringGrid1SelectCell(1, 1);
+    showRow(1);
     filters_->markShown();
     // A file that is not there starts empty; the first edit that needs it creates it.
     if (!missing.isEmpty())
