@@ -4,6 +4,7 @@
 #include "store/Cp932.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
+#include "store/QuestChains.h"
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
 #include "store/Vocabulary.h"
@@ -139,13 +140,25 @@ Sizes writeDataSet(const QString& folder, const Options& options) {
             for (std::size_t i = store->size(); i > 1; --i) // Fisher-Yates with the set's own numbers
                 std::swap((*store)[i - 1], (*store)[random.next() % i]);
     }
+    // Drawn after every quest, so that the other files stay as they were before chains were made.
+    Lines chains;
+    for (int n = 1; n <= options.quests; ++n) {
+        const int first = (n - 1) / kChainDepth * kChainDepth + 1;
+        if (n == first)
+            continue;
+        std::vector<std::uint16_t> needs{static_cast<std::uint16_t>(n - 1)};
+        if (n - first >= 2 && random.between(0, 4) == 0)
+            needs.push_back(static_cast<std::uint16_t>(random.between(first, n - 2)));
+        chains.push_back(chainLine(static_cast<std::uint16_t>(n), needs));
+    }
+    writeLines(files::inFolder(folder, files::kChains), chains);
     writeLines(files::inFolder(folder, files::kQuestTable), table);
     writeLines(files::inFolder(folder, files::kContent), content);
     writeLines(files::inFolder(folder, files::kReward), reward);
     writeLines(files::inFolder(folder, files::kMemo), memo);
 
-    Sizes sizes{table.size(), content.size(), reward.size(), memo.size(), 0};
-    for (const Lines* lines : {&table, &content, &reward, &memo})
+    Sizes sizes{table.size(), content.size(), reward.size(), memo.size(), chains.size(), 0};
+    for (const Lines* lines : {&table, &content, &reward, &memo}) // what the window holds in memory
         for (const std::string& line : *lines)
             sizes.bytes += line.size() + 2;
     return sizes;

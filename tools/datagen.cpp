@@ -27,7 +27,9 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     const auto sizes = korvane::datagen::writeDataSet(folder, options);
-    std::printf("%zu quests, %zu content, %zu reward, %zu memo lines, %zu bytes in all\n", sizes.tableLines,
-                sizes.contentLines, sizes.rewardLines, sizes.memoLines, sizes.bytes);
+    std::printf(
+        "%zu quests, %zu content, %zu reward, %zu memo lines, %zu bytes in the four; %zu chain lines\n",
+        sizes.tableLines, sizes.contentLines, sizes.rewardLines, sizes.memoLines, sizes.bytes,
+        sizes.chainLines);
     return 0;
 }

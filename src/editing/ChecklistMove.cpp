@@ -102,6 +102,7 @@ QStringList checklistEntries(const QString& main) {
                                   files::kMemo,
                                   files::kUrlList,
                                   files::kSetAside,
+                                  files::kChains,
                                   kJournalFile,
                                   kBackupFolder,
                                   QString::fromUtf16(kCharactersFolder),

@@ -13,6 +13,8 @@ inline const QString kMemo = QStringLiteral("クエストメモ.txt");
 inline const QString kUrlList = QStringLiteral("URLLIST.txt");
 // The quests a character set aside: a file of its own, so that the table keeps its nine fields.
 inline const QString kSetAside = QStringLiteral("クエスト見送り.csv");
+// The quests each quest needs first: quest data of a file of its own, for the same reason.
+inline const QString kChains = QStringLiteral("クエスト前提.csv");
 
 // The four files of a checklist, in writing order.
 inline const QString kDataFiles[] = {kQuestTable, kContent, kReward, kMemo};
