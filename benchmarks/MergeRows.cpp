@@ -1,11 +1,11 @@
 #include "MergeRows.h"
 
 #include "editing/Checklist.h"
-#include "sync/MergePlan.h"
 #include "store/DataFiles.h"
 #include "store/LineFile.h"
 #include "store/QuestTable.h"
 #include "store/TextStore.h"
+#include "sync/MergePlan.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,12 +54,13 @@ void mergeCopy(benchmark::State& state, const QString* fullSet, const QString* w
         TextStore content(inSet(*work, files::kContent)), reward(inSet(*work, files::kReward)),
             memo(inSet(*work, files::kMemo));
         SetAsideList aside(inSet(*work, files::kSetAside));
+        QuestChains chains(inSet(*work, files::kChains));
         std::vector<QuestRecord> rows;
         questTable.load(rows);
         content.load();
         reward.load();
         memo.load();
-        const QuestData data{questTable, content, reward, memo, aside};
+        const QuestData data{questTable, content, reward, memo, aside, chains};
         state.ResumeTiming();
         for (const ConflictCopy& found : findConflictCopies(*work).copies) {
             const MergePlan plan = planMerge(data, found, {});

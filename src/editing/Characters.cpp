@@ -41,6 +41,9 @@ void makeCharacterChecklist(Checklist& from, const QString& folder, NewCharacter
     writeLines(files::inFolder(folder, files::kReward), from.RewardStore().lines().lines());
     writeLines(files::inFolder(folder, files::kMemo),
                how == NewCharacter::Fresh ? Lines{} : from.MemoStore().lines().lines());
+    // What each quest needs is the data set's, as the table is.
+    if (!from.Chains().lines().empty())
+        writeLines(files::inFolder(folder, files::kChains), from.Chains().lines().lines());
     // What a character set aside is the character's own, as its progress is.
     if (how == NewCharacter::FullCopy && !from.SetAside().lines().empty())
         writeLines(files::inFolder(folder, files::kSetAside), from.SetAside().lines().lines());

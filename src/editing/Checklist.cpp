@@ -22,7 +22,8 @@ Checklist::Checklist(const QString& folder, std::unique_ptr<FolderClaim> claim)
     : quests_(files::inFolder(folder, files::kQuestTable)),
       contents_(files::inFolder(folder, files::kContent)), rewards_(files::inFolder(folder, files::kReward)),
       memos_(files::inFolder(folder, files::kMemo)), aside_(files::inFolder(folder, files::kSetAside)),
-      folder_(folder), identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
+      chains_(files::inFolder(folder, files::kChains)), folder_(folder),
+      identity_(FileStamp::identity(folder)), claim_(std::move(claim)),
       journal_(files::inFolder(folder, kJournalFile)),
       known_(KnownVersions::of(UserFolders::fromEnvironment(), folder)), pcName_(ThisPc::here().name) {
     const ThisPc me = ThisPc::here();
@@ -46,6 +47,7 @@ QStringList Checklist::load() {
         if (!store->load())
             missing << store->path();
     aside_.load();
+    chains_.load();
     rememberKnown();
     return missing;
 }
@@ -261,8 +263,9 @@ bool Checklist::writeTo(const QString& folder) {
     bool copies = false;
     const QDateTime now = QDateTime::currentDateTime();
     for (StoredList* list : editableLists()) {
-        // No file of quests set aside is nothing set aside: none is made for it.
-        const bool write = list->loaded() && (list != &aside_ || !aside_.lines().empty());
+        // No file of quests set aside, or of chains, is nothing set aside or chained: none is made.
+        const bool optional = list == &aside_ || list == &chains_;
+        const bool write = list->loaded() && (!optional || !list->lines().empty());
         const QString name = QFileInfo(list->path()).fileName(), target = files::inFolder(folder, name);
         list->moveTo(target);
         if (!write)

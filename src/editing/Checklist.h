@@ -5,14 +5,14 @@
 // conflict copies sync tools leave, and this PC's lock and announcement. A window shows one
 // checklist; showing another is replacing it.
 
-#include "sync/ConflictCopies.h"
 #include "EditHistory.h"
 #include "FolderWatch.h"
-#include "sync/MergePlan.h"
 #include "QuestEdits.h"
 #include "QuestJournal.h"
 #include "store/DataFolder.h"
+#include "sync/ConflictCopies.h"
 #include "sync/KnownVersions.h"
+#include "sync/MergePlan.h"
 #include "sync/Presence.h"
 
 #include <QDateTime>
@@ -60,10 +60,11 @@ public:
     const SetAsideList& SetAside() const { return aside_; }
     // The content, reward and memo stores, in that order.
     std::array<const TextStore*, 3> textStores() const { return {&contents_, &rewards_, &memos_}; }
-    QuestLists data() const { return {quests_, contents_, rewards_, memos_, aside_}; }
+    const QuestChains& Chains() const { return chains_; }
+    QuestLists data() const { return {quests_, contents_, rewards_, memos_, aside_, chains_}; }
     // Every list bound to a file, in writing order.
-    std::array<const StoredList*, 5> lists() const {
-        return {&quests_, &contents_, &rewards_, &memos_, &aside_};
+    std::array<const StoredList*, 6> lists() const {
+        return {&quests_, &contents_, &rewards_, &memos_, &aside_, &chains_};
     }
 
     const QString& folder() const { return folder_; }
@@ -178,8 +179,10 @@ public:
     void close(const UserFolders& user);
 
 private:
-    QuestData edits() { return {quests_, contents_, rewards_, memos_, aside_}; }
-    std::array<StoredList*, 5> editableLists() { return {&quests_, &contents_, &rewards_, &memos_, &aside_}; }
+    QuestData edits() { return {quests_, contents_, rewards_, memos_, aside_, chains_}; }
+    std::array<StoredList*, 6> editableLists() {
+        return {&quests_, &contents_, &rewards_, &memos_, &aside_, &chains_};
+    }
     static QString stepName(const QString& what, const std::string& number);
     void note(const std::vector<JournalEvent>& events, JournalCause cause);
     void sayRefused(const ConflictCopy& copy, const QString& why, QStringList& said);
@@ -200,6 +203,7 @@ private:
     TextStore rewards_;
     TextStore memos_;
     SetAsideList aside_;
+    QuestChains chains_;
     QString folder_;
     FileStamp identity_; // the folder as it was opened
     std::unique_ptr<FolderClaim> claim_;

@@ -83,6 +83,8 @@ void deleteQuest(const QuestData& data, std::string_view number, EditStep* step)
         changes.push_back(store->textChange(number, {}));
     if (data.aside.range(number).second > 0)
         changes.push_back(data.aside.takeBackChange(number));
+    if (!data.chains.needs(fourDigitNumber(number)).empty())
+        changes.push_back(data.chains.needsChange(number, {})); // what it needed goes with it
     keep(step, commit(changes));
 }
 

@@ -32,6 +32,7 @@ struct Sides {
     std::optional<QuestRecord> before, after;
     Digest memoBefore, memoAfter, textBefore, textAfter;
     bool asideBefore = false, asideAfter = false;
+    std::string chainBefore, chainAfter; // the quest's line of what it needs
 };
 
 bool isSet(const QuestRecord& row, QuestField field) {
@@ -94,6 +95,15 @@ std::map<std::uint16_t, Sides> sidesOf(const EditStep& step, const QuestLists& l
                         quests[number].asideAfter = true;
                 continue;
             }
+            if (part.list == &lists.chains) {
+                for (const std::string& line : range.insert)
+                    if (const std::uint16_t number = chainQuest(line))
+                        quests[number].chainBefore = line;
+                for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
+                    if (const std::uint16_t number = chainQuest(now[i]))
+                        quests[number].chainAfter = now[i];
+                continue;
+            }
             sidesOfTexts(range, now, part.list == &lists.memo, quests);
         }
     }
@@ -122,7 +132,7 @@ std::vector<JournalEvent> journalEventsOf(const EditStep& step, const QuestLists
             add(JournalKind::Deleted);
             continue;
         }
-        bool modified = sides.textBefore != sides.textAfter;
+        bool modified = sides.textBefore != sides.textAfter || sides.chainBefore != sides.chainAfter;
         if (sides.before && sides.after) {
             for (const auto& [field, set, cleared] :
                  {std::tuple{kOffered, JournalKind::Offered, JournalKind::OfferedCleared},

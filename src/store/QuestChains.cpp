@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::size_t kQuests = 10000;
 
-// The quest a line is for: its first field as four digits; 0 for a line that names none.
-std::uint16_t chainKey(std::string_view line) {
-    return fourDigitNumber(line.substr(0, line.find(',')));
-}
-
 QString numberText(std::uint16_t number) {
     return QString::fromStdString(formatQuestNumber(number));
 }
@@ -52,6 +47,10 @@ std::vector<std::uint16_t> pathBack(std::uint16_t need, std::uint16_t quest, con
 
 } // namespace
 
+std::uint16_t chainQuest(std::string_view line) {
+    return fourDigitNumber(line.substr(0, line.find(',')));
+}
+
 std::string chainLine(std::uint16_t quest, std::span<const std::uint16_t> needs) {
     std::string line = formatQuestNumber(quest);
     for (const std::uint16_t need : needs)
@@ -68,7 +67,7 @@ bool QuestChains::load() {
 void QuestChains::index() {
     std::vector<std::pair<std::uint16_t, std::uint16_t>> links; // (quest, need), in file order
     for (const std::string& line : lines().lines())
-        if (const std::uint16_t quest = chainKey(line)) {
+        if (const std::uint16_t quest = chainQuest(line)) {
             const Fields fields = fieldsFrom(line, 1, kQuests);
             const std::size_t first = links.size();
             for (const std::string& field : fields)
@@ -111,7 +110,7 @@ std::pair<std::size_t, std::size_t> QuestChains::range(std::string_view number) 
     const std::size_t first = lines().lowerBound(number);
     std::size_t count = 0;
     const std::uint16_t key = fourDigitNumber(number);
-    while (key != 0 && first + count < lines().size() && chainKey(lines()[first + count]) == key)
+    while (key != 0 && first + count < lines().size() && chainQuest(lines()[first + count]) == key)
         ++count;
     return {first, count};
 }

@@ -45,6 +45,9 @@ private:
     std::vector<std::uint16_t> needs_, opens_;
 };
 
+// The quest a line of the file is for: its first field as four digits; 0 for a line that names none.
+std::uint16_t chainQuest(std::string_view line);
+
 // "0042,0012,0013".
 std::string chainLine(std::uint16_t quest, std::span<const std::uint16_t> needs);
 

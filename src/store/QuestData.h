@@ -1,6 +1,7 @@
 #pragma once
 // The lists of one checklist, as the edits and the merges write them and as they are read.
 
+#include "QuestChains.h"
 #include "QuestTable.h"
 #include "SetAside.h"
 #include "TextStore.h"
@@ -13,6 +14,7 @@ struct QuestData {
     TextStore& reward;
     TextStore& memo;
     SetAsideList& aside;
+    QuestChains& chains;
 };
 // The same lists, to be read only.
 struct QuestLists {
@@ -21,10 +23,12 @@ struct QuestLists {
     const TextStore& reward;
     const TextStore& memo;
     const SetAsideList& aside;
+    const QuestChains& chains;
     QuestLists(const QuestTable& t, const TextStore& c, const TextStore& r, const TextStore& m,
-               const SetAsideList& a)
-        : table(t), content(c), reward(r), memo(m), aside(a) {}
-    QuestLists(const QuestData& d) : QuestLists(d.table, d.content, d.reward, d.memo, d.aside) {} // NOLINT
+               const SetAsideList& a, const QuestChains& q)
+        : table(t), content(c), reward(r), memo(m), aside(a), chains(q) {}
+    QuestLists(const QuestData& d) // NOLINT
+        : QuestLists(d.table, d.content, d.reward, d.memo, d.aside, d.chains) {}
 };
 
 } // namespace korvane

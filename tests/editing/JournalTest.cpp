@@ -60,6 +60,14 @@ TEST(Journal, EachEditWritesWhatItDidToEachQuest) {
         {"a memo",
          [&] { edit([&](QuestData d, EditStep* s) { saveMemo(d, "0001", {QStringLiteral("m")}, s); }); },
          "0001,メモ"},
+        {"what a quest needs",
+         [&] {
+             edit([&](QuestData d, EditStep* s) {
+                 std::vector<ListChange> changes{d.chains.needsChange("0002", {1})};
+                 *s = commit(changes);
+             });
+         },
+         "0002,修正"},
         {"a new quest, offered",
          [&] {
              edit([&](QuestData d, EditStep* s) {

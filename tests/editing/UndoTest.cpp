@@ -25,6 +25,7 @@ std::vector<std::string> filesOf(const QString& folder) {
     std::vector<std::string> out;
     for (const QString& path : test::dataFiles(folder))
         out.push_back(readBytes(path));
+    out.push_back(readBytes(files::inFolder(folder, files::kChains)));
     return out;
 }
 
@@ -51,6 +52,8 @@ void writeSet(const QString& folder, bool messy) {
     writeBytes(paths[1], crlf(content));
     writeBytes(paths[2], crlf(longText("0002")));
     writeBytes(paths[3], crlf({sj("0002000二のメモ")}));
+    writeBytes(files::inFolder(folder, files::kChains),
+               crlf({"0002,0001", "0003,0002"})); // 0002's goes with it
 }
 
 TEST(Undo, EveryEditIsPutBackByteForByteAndDoneAgain) {
@@ -78,8 +81,11 @@ TEST(Undo, EveryEditIsPutBackByteForByteAndDoneAgain) {
              modifyQuest(d.data(), 1, {"0002", "N", "A", "renamed", "p", "c", "0", "0", "0"}, "0002",
                          {Lines{"short"}, std::nullopt, Lines{}}, s);
          }},
-        {"a deletion of a quest with long texts", false,
-         [](test::LoadedData& d, const QString&, EditStep* s) { deleteQuest(d.data(), "0002", s); }},
+        {"a deletion of a quest with long texts and what it needs", false,
+         [](test::LoadedData& d, const QString&, EditStep* s) {
+             deleteQuest(d.data(), "0002", s);
+             EXPECT_EQ(readBytes(d.chains.path()), "0003,0002\r\n"); // another's need of it stays
+         }},
         {"an import", false,
          [](test::LoadedData& d, const QString& other, EditStep* s) {
              auto theirs = readImportSet(other);

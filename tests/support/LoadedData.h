@@ -22,7 +22,8 @@ inline QStringList dataFiles(const QString& folder) {
 struct LoadedData {
     explicit LoadedData(const QString& folder)
         : table(dataFiles(folder)[0]), content(dataFiles(folder)[1]), reward(dataFiles(folder)[2]),
-          memo(dataFiles(folder)[3]), aside(files::inFolder(folder, files::kSetAside)) {
+          memo(dataFiles(folder)[3]), aside(files::inFolder(folder, files::kSetAside)),
+          chains(files::inFolder(folder, files::kChains)) {
         std::vector<QuestRecord> rows;
         try {
             table.load(rows);
@@ -33,13 +34,15 @@ struct LoadedData {
         reward.load();
         memo.load();
         aside.load();
+        chains.load();
     }
-    QuestData data() { return {table, content, reward, memo, aside}; }
+    QuestData data() { return {table, content, reward, memo, aside, chains}; }
     std::array<StoredList*, 4> lists() { return {&table, &content, &reward, &memo}; }
 
     QuestTable table;
     TextStore content, reward, memo;
     SetAsideList aside;
+    QuestChains chains;
 };
 
 } // namespace korvane::test
