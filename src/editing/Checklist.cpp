@@ -53,7 +53,7 @@ QStringList Checklist::load() {
 }
 
 void Checklist::rememberKnown() {
-    const std::array<const StoredList*, 4> dataLists{&quests_, &contents_, &rewards_, &memos_};
+    const std::array<const StoredList*, 5> dataLists{&quests_, &contents_, &rewards_, &memos_, &chains_};
     for (const StoredList* list : dataLists) {
         if (!list->loaded() || !list->stamp().exists())
             continue;
@@ -96,7 +96,8 @@ std::vector<KeptVersion> Checklist::earlierVersions(const QString& dataFile) con
 std::vector<ShortArrival> Checklist::shortArrivals() {
     flushKnown();
     std::vector<ShortArrival> arrivals;
-    for (const QString& name : files::kDataFiles) {
+    for (const QString& name :
+         {files::kQuestTable, files::kContent, files::kReward, files::kMemo, files::kChains}) {
         // What the file system says is enough to tell this PC's newest version: no file is read for it.
         const QString path = files::inFolder(folder_, name);
         const FileStamp now = FileStamp::identity(path);

@@ -40,6 +40,15 @@ std::vector<std::string> memosOf(int quests) {
     return lines;
 }
 
+// Each quest after the first needs the one before.
+std::vector<std::string> chainsOf(int quests) {
+    std::vector<std::string> lines;
+    for (int n = 2; n <= quests; ++n)
+        lines.push_back(chainLine(static_cast<std::uint16_t>(n),
+                                  std::vector<std::uint16_t>{static_cast<std::uint16_t>(n - 1)}));
+    return lines;
+}
+
 // As a sync tool delivers a file: written beside it, then renamed over it.
 void arrive(const QString& path, const std::string& bytes) {
     writeBytes(path + ".syncthing.tmp", bytes);
@@ -55,6 +64,7 @@ protected:
         writeBytes(path(files::kContent), "");
         writeBytes(path(files::kReward), "");
         writeBytes(path(files::kMemo), crlf(memosOf(40)));
+        writeBytes(path(files::kChains), crlf(chainsOf(40)));
     }
     static void tick(Checklist& list, const char* number, QuestField flag) {
         list.apply(QStringLiteral("チェック"), number,
@@ -86,6 +96,7 @@ TEST_F(Arrivals, FarShorterFilesAreHeldBackOthersRead) {
          true, false, false},
         {"more quests, while closed", files::kQuestTable, tableOf(60), false, true, false},
         {"a little fewer memos (more than half)", files::kMemo, memosOf(21), false, false, false},
+        {"what each quest needs, cut", files::kChains, first(chainsOf(40), 6), false, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
