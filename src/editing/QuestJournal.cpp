@@ -67,6 +67,18 @@ void sidesOfTexts(const LineRange& range, const LineList& now, bool memo,
 }
 
 // Each quest a step touched, as it was before the step and as it is after.
+// Each line a range replaced (after: false) and each line now in its place (after: true), by the
+// quest keyOf names; lines that name none are passed over.
+template <class KeyOf, class Take>
+void eachQuestLine(const LineRange& range, const LineList& now, const KeyOf& keyOf, const Take& take) {
+    for (const std::string& line : range.insert)
+        if (const std::uint16_t number = keyOf(line))
+            take(number, line, false);
+    for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
+        if (const std::uint16_t number = keyOf(now[i]))
+            take(number, now[i], true);
+}
+
 std::map<std::uint16_t, Sides> sidesOf(const EditStep& step, const QuestLists& lists) {
     std::map<std::uint16_t, Sides> quests;
     for (const EditStep::Part& part : step.parts) {
@@ -87,21 +99,17 @@ std::map<std::uint16_t, Sides> sidesOf(const EditStep& step, const QuestLists& l
                 continue;
             }
             if (part.list == &lists.aside) {
-                for (const std::string& line : range.insert)
-                    if (const std::uint16_t number = setAsideNumber(line))
-                        quests[number].asideBefore = true;
-                for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
-                    if (const std::uint16_t number = setAsideNumber(now[i]))
-                        quests[number].asideAfter = true;
+                eachQuestLine(range, now, setAsideNumber,
+                              [&](std::uint16_t number, const std::string&, bool after) {
+                                  (after ? quests[number].asideAfter : quests[number].asideBefore) = true;
+                              });
                 continue;
             }
             if (part.list == &lists.chains) {
-                for (const std::string& line : range.insert)
-                    if (const std::uint16_t number = chainQuest(line))
-                        quests[number].chainBefore = line;
-                for (std::size_t i = range.first; i < range.first + range.count && i < now.size(); ++i)
-                    if (const std::uint16_t number = chainQuest(now[i]))
-                        quests[number].chainAfter = now[i];
+                eachQuestLine(range, now, chainQuest,
+                              [&](std::uint16_t number, const std::string& line, bool after) {
+                                  (after ? quests[number].chainAfter : quests[number].chainBefore) = line;
+                              });
                 continue;
             }
             sidesOfTexts(range, now, part.list == &lists.memo, quests);
